@@ -1,0 +1,48 @@
+#pragma once
+
+#include "control_texts.h"
+#include "currency.h"
+#include "rate_schedule.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+inline constexpr std::string_view kCalculationErrorMessage =
+    "Si è verificato un errore; dati incongruenti o formato non valido riprova!!.";
+
+struct CalculationInput {
+    std::string capitalText; // importo
+    std::string startText;   // mdataini, as the masked field gives it
+    std::string endText;     // mdatafin
+};
+
+struct PeriodLine {
+    bool applies = false;
+    std::int16_t days = 0;
+    std::int16_t years = 0;
+    std::int16_t remainingDays = 0;
+    Currency interest;
+    std::string interestText;
+};
+
+struct CalculationResult {
+    bool ok = false;
+    // What the run wrote into the main window's controls, as they stood when it
+    // ended; on failure, as they stood when it failed (before the error path).
+    ControlTexts written;
+
+    Currency capital;
+    std::array<PeriodLine, kPeriodCount> lines{};
+    Currency runningTotal;
+    std::int16_t totalDays = 0;
+    std::int16_t years = 0;
+    std::int16_t remainingDays = 0;
+};
+
+CalculationResult CalculateInterest(const CalculationInput& input);
+
+} // namespace tarvel

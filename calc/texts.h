@@ -1,0 +1,33 @@
+#pragma once
+
+#include "currency.h"
+#include "date.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Conversions between the texts that stand in the windows and the values behind
+// them, always in the Italian conventions: ',' decimal, '.' grouping, day/month/year.
+namespace tarvel {
+
+// Plain form: "-115,2055", "100,274", "0"; no grouping, no trailing zeros.
+std::string CurrencyText(Currency value);
+
+// The amount pattern "###,###,###.00": "13.652,47", ",50", ",00". A text that
+// is not a number comes back unchanged. Rounds the decimal digits exactly,
+// ties away from zero, whatever the length of the number.
+std::string FormatAmount(std::string_view text);
+
+// Reads the plain form and the amount pattern; more than four decimals round
+// exactly to the nearest ten-thousandth, ties away from zero.
+std::optional<Currency> ParseCurrency(std::string_view text);
+
+// Day, month, four-digit year separated by '/', spaces allowed around the
+// separators and the whole text: "01 / 02 / 2000", "1/2/2000".
+std::optional<Date> ParseDate(std::string_view text);
+
+// Decimal digits with a leading '-' when negative.
+std::string WholeNumberText(int value);
+
+} // namespace tarvel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace tarvel {
+
+enum class MsgBoxIcon { Warning, Critical };
+
+struct ScreenSize {
+    double widthTwips = 0;
+    double heightTwips = 0;
+};
+
+// What the windows and the print engine need of the desktop: a modal message
+// box with one OK button, the screen's size and the shell's "open". The program
+// uses the Qt implementation; tests install a recording one so that nothing
+// blocks on a real modal box or starts a real browser.
+class FormRuntime {
+public:
+    virtual ~FormRuntime() = default;
+    // Texts are UTF-8. Returns when the user has closed the box.
+    virtual void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon) = 0;
+    virtual ScreenSize Screen() const = 0;
+    // Hands the target to the desktop's default handler; the result is not looked at.
+    virtual void ShellOpen(const std::string& target) = 0;
+};
+
+// The runtime in use; the program installs the Qt one at start.
+FormRuntime& Runtime();
+void SetRuntime(FormRuntime* runtime);
+
+} // namespace tarvel
