@@ -78,11 +78,11 @@ void run(const CalculationInput& input, CalculationResult& result)
         line.applies = true;
 
         result.runningTotal = need(result.runningTotal.plus(line.interest));
-        written.importobis = CurrencyText(result.runningTotal);
         line.interestText = CurrencyText(line.interest);
         written.txtAnno[static_cast<std::size_t>(period.index)] = line.interestText;
     }
 
+    written.importobis = CurrencyText(result.runningTotal);
     const Currency totalInterest = need(result.runningTotal.minus(result.capital));
     written.Text1 = CurrencyText(totalInterest);
     if (totalInterest.isNegative()) {
@@ -112,6 +112,10 @@ CalculationResult CalculateInterest(const CalculationInput& input)
         run(input, result);
     } catch (...) {
         result.ok = false;
+        // The running total is kept in memory between the rate periods; the
+        // field shows it as far as the run got.
+        if (result.written.importobis)
+            result.written.importobis = CurrencyText(result.runningTotal);
     }
     return result;
 }

@@ -1,8 +1,8 @@
 #include "currency.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace tarvel {
@@ -21,16 +21,17 @@ std::optional<Currency> Currency::fromDouble(double value)
     if (value == 0.0)
         return Currency(0);
 
-    // value = mantissa * 2^exponent exactly, with a 53-bit whole mantissa; the
-    // scaled value mantissa * 10000 * 2^exponent is then rounded in integers,
-    // so no intermediate double rounding can move a tie.
-    int binaryExponent = 0;
-    const double fraction = std::frexp(value, &binaryExponent);
-    const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, 53));
-    const int exponent = binaryExponent - 53;
-    const bool negative = mantissa < 0;
-    const auto scaled =
-        static_cast<unsigned __int128>(negative ? -mantissa : mantissa) * static_cast<unsigned __int128>(kScale);
+    // value = mantissa * 2^exponent exactly, read from the bits; the scaled
+    // value mantissa * 10000 * 2^exponent is then rounded in integers, so no
+    // intermediate double rounding can move a tie.
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const bool negative = (bits >> 63) != 0;
+    const int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biasedExponent != 0)
+        mantissa |= std::uint64_t{1} << 52;
+    const int exponent = (biasedExponent != 0 ? biasedExponent : 1) - 1075;
+    const auto scaled = static_cast<unsigned __int128>(mantissa) * static_cast<unsigned __int128>(kScale);
 
     // Any double of 2^53 or more, times 10000, is beyond the 64-bit range.
     if (exponent >= 0)

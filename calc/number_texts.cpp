@@ -51,31 +51,30 @@ std::string FormatAmount(std::string_view text)
     digits.push_back(fraction.size() > 1 ? fraction[1] : '0');
 
     // Whatever follows the second decimal is at least half a hundredth exactly
-    // when its first digit is 5 or more: ties go away from zero.
-    if (fraction.size() > 2 && fraction[2] >= '5') {
-        std::size_t at = digits.size();
-        while (at > 0 && digits[at - 1] == '9')
-            digits[--at] = '0';
-        if (at == 0)
-            digits.insert(digits.begin(), '1');
-        else
-            ++digits[at - 1];
+    // when its first digit is 5 or more: ties go away from zero. A carry out of
+    // the leading digit becomes a new leading '1'.
+    bool carry = fraction.size() > 2 && fraction[2] >= '5';
+    for (std::size_t at = digits.size(); carry && at > 0;) {
+        --at;
+        carry = digits[at] == '9';
+        digits[at] = carry ? '0' : static_cast<char>(digits[at] + 1);
     }
-
-    const std::size_t integerDigits = digits.size() - 2;
-    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+    const std::size_t leading = carry ? 1 : 0;
+    const std::size_t integerDigits = digits.size() - 2 + leading;
+    const auto digitAt = [&](std::size_t k) { return k < leading ? '1' : digits[k - leading]; };
+    const bool isZero = !carry && digits.find_first_not_of('0') == std::string::npos;
 
     std::string result;
-    result.reserve(digits.size() + integerDigits / 3 + 2);
+    result.reserve(integerDigits + integerDigits / 3 + 4);
     if (number->negative && !isZero)
         result.push_back('-');
     for (std::size_t k = 0; k < integerDigits; ++k) {
         if (k > 0 && (integerDigits - k) % 3 == 0)
             result.push_back('.');
-        result.push_back(digits[k]);
+        result.push_back(digitAt(k));
     }
     result.push_back(',');
-    result.append(digits, integerDigits, 2);
+    result.append(digits, digits.size() - 2, 2);
     return result;
 }
 
