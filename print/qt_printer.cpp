@@ -1,0 +1,330 @@
+#include "qt_printer.h"
+
+#include "page_codes.h"
+#include "print_error.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainterPath>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvel {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kTwoPi = 2 * M_PI;
+constexpr double kDegreesPerRadian = 180 / M_PI;
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// 0x00BBGGRR
+QColor ColorFromCode(std::int32_t code)
+{
+    return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
+}
+
+} // namespace
+
+QtPrinter::QtPrinter(std::string name, std::string pdfFile)
+    : name_(std::move(name)), pdfFile_(std::move(pdfFile)), font_(QStringLiteral("Arial"))
+{
+    font_.setPointSizeF(10);
+}
+
+QtPrinter::~QtPrinter()
+{
+    // A document that was never ended is dropped, not printed half-done.
+    if (painter_.isActive()) {
+        printer_->abort();
+        painter_.end();
+    }
+}
+
+std::shared_ptr<QtPrinter> QtPrinter::ForDevice(const std::string& deviceName)
+{
+    return std::shared_ptr<QtPrinter>(new QtPrinter(deviceName, {}));
+}
+
+std::shared_ptr<QtPrinter> QtPrinter::ForPdf(const std::string& file)
+{
+    return std::shared_ptr<QtPrinter>(new QtPrinter(file, file));
+}
+
+QPrinter& QtPrinter::Device()
+{
+    if (!printer_) {
+        if (pdfFile_.empty()) {
+            const QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(name_));
+            if (info.isNull())
+                throw PrintError(kErrNoPrinter);
+            printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        } else {
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+            printer_->setOutputFileName(ToQString(pdfFile_));
+        }
+        printer_->setFullPage(false);
+        printer_->setDocName(QStringLiteral("Tarvel"));
+    }
+    return *printer_;
+}
+
+QPainter& QtPrinter::Document()
+{
+    if (!painter_.isActive()) {
+        if (!painter_.begin(&Device()))
+            throw PrintError(kErrPrinter);
+        page_ = 1;
+    }
+    return painter_;
+}
+
+double QtPrinter::Pixels(double mm) { return mm * Device().resolution() / kMillimetresPerInch; }
+
+QPointF QtPrinter::PixelPoint(double xMm, double yMm) { return {Pixels(xMm), Pixels(yMm)}; }
+
+void QtPrinter::SetScaleMode(std::int16_t mode)
+{
+    if (mode != kScaleMillimetres)
+        throw PrintError(kErrInvalidProperty);
+}
+
+double QtPrinter::ScaleWidth() { return Device().pageLayout().paintRect(QPageLayout::Millimeter).width(); }
+double QtPrinter::ScaleHeight() { return Device().pageLayout().paintRect(QPageLayout::Millimeter).height(); }
+
+std::int32_t QtPrinter::GetDeviceCaps(std::int32_t index)
+{
+    QPrinter& device = Device();
+    const int resolution = device.resolution();
+    const QRect printable = device.pageLayout().paintRectPixels(resolution);
+    switch (index) {
+    case kPhysicalOffsetX: return printable.left();
+    case kPhysicalOffsetY: return printable.top();
+    case kLogPixelsX:
+    case kLogPixelsY: return resolution;
+    default: throw PrintError(kErrInvalidProperty);
+    }
+}
+
+std::string QtPrinter::FontName() { return font_.family().toStdString(); }
+
+void QtPrinter::SetFontName(const std::string& name)
+{
+    if (name.empty())
+        throw PrintError(kErrInvalidProperty);
+    font_.setFamily(ToQString(name));
+}
+
+double QtPrinter::FontSize() { return font_.pointSizeF(); }
+
+void QtPrinter::SetFontSize(double points)
+{
+    if (!(points > 0 && points <= 2160))
+        throw PrintError(kErrInvalidProperty);
+    font_.setPointSizeF(points);
+}
+
+bool QtPrinter::FontBold() { return font_.bold(); }
+void QtPrinter::SetFontBold(bool on) { font_.setBold(on); }
+bool QtPrinter::FontItalic() { return font_.italic(); }
+void QtPrinter::SetFontItalic(bool on) { font_.setItalic(on); }
+bool QtPrinter::FontUnderline() { return font_.underline(); }
+void QtPrinter::SetFontUnderline(bool on) { font_.setUnderline(on); }
+
+void QtPrinter::SetForeColor(std::int32_t color)
+{
+    if (color < 0 || color > 0xFFFFFF)
+        throw PrintError(kErrInvalidProperty);
+    foreColor_ = color;
+}
+
+std::int16_t QtPrinter::FontCount()
+{
+    return static_cast<std::int16_t>(std::min<qsizetype>(QFontDatabase::families().size(), 32767));
+}
+
+std::string QtPrinter::Fonts(std::int16_t index)
+{
+    const QStringList families = QFontDatabase::families();
+    if (index < 0 || index >= families.size())
+        throw PrintError(kErrInvalidProperty);
+    return families.at(index).toStdString();
+}
+
+std::int16_t QtPrinter::PaperSize() { return PaperCodeForPageSize(Device().pageLayout().pageSize().id()); }
+
+void QtPrinter::SetPaperSize(std::int16_t code)
+{
+    const auto id = PageSizeForPaperCode(code);
+    if (!id || !Device().setPageSize(QPageSize(*id)))
+        throw PrintError(kErrInvalidProperty);
+}
+
+std::int16_t QtPrinter::Copies() { return static_cast<std::int16_t>(Device().copyCount()); }
+
+void QtPrinter::SetCopies(std::int16_t copies)
+{
+    if (copies < 1)
+        throw PrintError(kErrInvalidProperty);
+    Device().setCopyCount(copies);
+}
+
+void QtPrinter::SetPrintQuality(std::int16_t quality)
+{
+    const auto resolution = ResolutionForQuality(quality);
+    if (!resolution)
+        throw PrintError(kErrInvalidProperty);
+    // The resolution of an open document is fixed; the next one gets it.
+    if (!painter_.isActive())
+        Device().setResolution(*resolution);
+    quality_ = quality;
+}
+
+std::int16_t QtPrinter::ColorMode() { return Device().colorMode() == QPrinter::GrayScale ? 1 : 2; }
+
+void QtPrinter::SetColorMode(std::int16_t mode)
+{
+    const auto colorMode = ColorModeForCode(mode);
+    if (!colorMode)
+        throw PrintError(kErrInvalidProperty);
+    Device().setColorMode(*colorMode);
+}
+
+std::int16_t QtPrinter::Orientation() { return Device().pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2; }
+
+void QtPrinter::SetOrientation(std::int16_t orientation)
+{
+    const auto value = OrientationForCode(orientation);
+    if (!value || !Device().setPageOrientation(*value))
+        throw PrintError(kErrInvalidProperty);
+}
+
+void QtPrinter::SetDrawStyle(std::int16_t style)
+{
+    if (!PenStyleForDrawStyle(style))
+        throw PrintError(kErrInvalidProperty);
+    drawStyle_ = style;
+}
+
+void QtPrinter::SetDrawWidth(std::int16_t width)
+{
+    if (width < 1)
+        throw PrintError(kErrInvalidProperty);
+    drawWidth_ = width;
+}
+
+void QtPrinter::Print(const std::string& text)
+{
+    QPainter& painter = Document();
+    const QFontMetricsF metrics(font_, &Device());
+    painter.setFont(font_);
+    painter.setPen(ColorFromCode(foreColor_));
+    painter.drawText(QPointF(Pixels(x_), Pixels(y_) + metrics.ascent()), ToQString(text));
+    x_ = 0;
+    y_ += metrics.height() * kMillimetresPerInch / Device().resolution();
+}
+
+double QtPrinter::TextWidth(const std::string& text)
+{
+    const QFontMetricsF metrics(font_, &Device());
+    return metrics.horizontalAdvance(ToQString(text)) * kMillimetresPerInch / Device().resolution();
+}
+
+double QtPrinter::TextHeight(const std::string&)
+{
+    const QFontMetricsF metrics(font_, &Device());
+    return metrics.height() * kMillimetresPerInch / Device().resolution();
+}
+
+void QtPrinter::PreparePen()
+{
+    QPen pen(ColorFromCode(foreColor_));
+    pen.setWidth(drawWidth_);
+    pen.setStyle(*PenStyleForDrawStyle(drawStyle_));
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void QtPrinter::Line(std::optional<LinePoint> from, LinePoint to, bool box)
+{
+    double x1 = x_, y1 = y_;
+    if (from) {
+        x1 = from->step ? x_ + from->x : from->x;
+        y1 = from->step ? y_ + from->y : from->y;
+    }
+    const double x2 = to.step ? x1 + to.x : to.x;
+    const double y2 = to.step ? y1 + to.y : to.y;
+    QPainter& painter = Document();
+    PreparePen();
+    if (box)
+        painter.drawRect(QRectF(PixelPoint(x1, y1), PixelPoint(x2, y2)).normalized());
+    else
+        painter.drawLine(PixelPoint(x1, y1), PixelPoint(x2, y2));
+    x_ = x2;
+    y_ = y2;
+}
+
+void QtPrinter::Circle(LinePoint centre, double radius, std::optional<double> start, std::optional<double> end)
+{
+    const double cx = centre.step ? x_ + centre.x : centre.x;
+    const double cy = centre.step ? y_ + centre.y : centre.y;
+    const double from = start.value_or(0);
+    double span = end.value_or(kTwoPi) - from;
+    if (span <= 0)
+        span += kTwoPi;
+    // Qt's angles also run counter-clockwise as seen on the page.
+    const QRectF bounds(PixelPoint(cx - radius, cy - radius), PixelPoint(cx + radius, cy + radius));
+    QPainterPath arc;
+    arc.arcMoveTo(bounds, from * kDegreesPerRadian);
+    arc.arcTo(bounds, from * kDegreesPerRadian, span * kDegreesPerRadian);
+    QPainter& painter = Document();
+    PreparePen();
+    painter.drawPath(arc);
+    x_ = cx;
+    y_ = cy;
+}
+
+void QtPrinter::PaintPicture(const Picture& picture, double x, double y, std::optional<double> width,
+                             std::optional<double> height)
+{
+    const QImage image(ToQString(picture.file));
+    if (image.isNull())
+        throw PrintError(kErrPicture);
+    const auto millimetresPerPixel = [](int dotsPerMetre) {
+        return dotsPerMetre > 0 ? 1000.0 / dotsPerMetre : kMillimetresPerInch / 96;
+    };
+    const double w = width.value_or(image.width() * millimetresPerPixel(image.dotsPerMeterX()));
+    const double h = height.value_or(image.height() * millimetresPerPixel(image.dotsPerMeterY()));
+    Document().drawImage(QRectF(PixelPoint(x, y), QSizeF(Pixels(w), Pixels(h))), image);
+}
+
+void QtPrinter::NewPage()
+{
+    Document();
+    if (!Device().newPage())
+        throw PrintError(kErrPrinter);
+    ++page_;
+}
+
+void QtPrinter::EndDoc()
+{
+    if (painter_.isActive() && !painter_.end())
+        throw PrintError(kErrPrinter);
+    page_ = 1;
+}
+
+void QtPrinter::KillDoc()
+{
+    if (painter_.isActive()) {
+        printer_->abort();
+        painter_.end();
+    }
+    page_ = 1;
+}
+
+} // namespace tarvel

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "printer.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+#include <memory>
+#include <string>
+
+class QPrinter;
+
+namespace tarvel {
+
+// A printer on Qt's print support: a named printer of the system's printing
+// service, or a PDF file. Needs a QGuiApplication. The document begins with the
+// first output and is released to the printer (or written) by EndDoc.
+//
+// Coordinates are millimetres from the corner of the printable area, which Qt
+// places at the page layout's margins; GetDeviceCaps reports those margins in
+// device pixels.
+class QtPrinter final : public Printer {
+public:
+    static std::shared_ptr<QtPrinter> ForDevice(const std::string& deviceName);
+    static std::shared_ptr<QtPrinter> ForPdf(const std::string& file);
+    ~QtPrinter() override;
+
+    std::string DeviceName() const override { return name_; }
+    void SetScaleMode(std::int16_t mode) override;
+    double ScaleWidth() override;
+    double ScaleHeight() override;
+    std::int32_t GetDeviceCaps(std::int32_t index) override;
+    double CurrentX() override { return x_; }
+    void SetCurrentX(double x) override { x_ = x; }
+    double CurrentY() override { return y_; }
+    void SetCurrentY(double y) override { y_ = y; }
+    std::string FontName() override;
+    void SetFontName(const std::string& name) override;
+    double FontSize() override;
+    void SetFontSize(double points) override;
+    bool FontBold() override;
+    void SetFontBold(bool on) override;
+    bool FontItalic() override;
+    void SetFontItalic(bool on) override;
+    bool FontUnderline() override;
+    void SetFontUnderline(bool on) override;
+    std::int32_t ForeColor() override { return foreColor_; }
+    void SetForeColor(std::int32_t color) override;
+    std::int16_t FontCount() override;
+    std::string Fonts(std::int16_t index) override;
+    std::int16_t PaperSize() override;
+    void SetPaperSize(std::int16_t code) override;
+    std::int16_t Copies() override;
+    void SetCopies(std::int16_t copies) override;
+    std::int16_t PrintQuality() override { return quality_; }
+    void SetPrintQuality(std::int16_t quality) override;
+    std::int16_t ColorMode() override;
+    void SetColorMode(std::int16_t mode) override;
+    std::int16_t Orientation() override;
+    void SetOrientation(std::int16_t orientation) override;
+    std::int16_t DrawStyle() override { return drawStyle_; }
+    void SetDrawStyle(std::int16_t style) override;
+    std::int16_t DrawWidth() override { return drawWidth_; }
+    void SetDrawWidth(std::int16_t width) override;
+    void Print(const std::string& text) override;
+    double TextWidth(const std::string& text) override;
+    double TextHeight(const std::string& text) override;
+    void Line(std::optional<LinePoint> from, LinePoint to, bool box) override;
+    void Circle(LinePoint centre, double radius, std::optional<double> start, std::optional<double> end) override;
+    void PaintPicture(const Picture& picture, double x, double y, std::optional<double> width,
+                      std::optional<double> height) override;
+    void NewPage() override;
+    void EndDoc() override;
+    void KillDoc() override;
+    std::int16_t Page() override { return page_; }
+
+private:
+    QtPrinter(std::string name, std::string pdfFile);
+    QPrinter& Device();
+    QPainter& Document();
+    void PreparePen();
+    double Pixels(double mm);
+    QPointF PixelPoint(double xMm, double yMm);
+
+    std::string name_;
+    std::string pdfFile_;
+    std::unique_ptr<QPrinter> printer_; // made on first use: cheap lists of printers
+    QPainter painter_;
+    QFont font_;
+    std::int32_t foreColor_ = 0;
+    double x_ = 0;
+    double y_ = 0;
+    std::int16_t quality_ = -4;
+    std::int16_t drawStyle_ = 0;
+    std::int16_t drawWidth_ = 1;
+    std::int16_t page_ = 1;
+};
+
+} // namespace tarvel

@@ -1,0 +1,71 @@
+#include "report.h"
+
+#include "rate_schedule.h"
+#include "texts.h"
+
+namespace tarvel {
+
+ReportTexts MakeReportTexts(const ControlTexts& window, std::string startDate, std::string endDate)
+{
+    ReportTexts texts;
+    texts.capital = window.importo.value_or("");
+    texts.totalInterest = window.SeeInteressi.value_or("");
+    texts.startDate = std::move(startDate);
+    texts.endDate = std::move(endDate);
+    texts.yearsText = window.Label8.value_or("");
+    texts.daysText = window.Label23.value_or("");
+    texts.capitalPlusInterest = window.Label6.value_or("");
+    const auto& schedule = LegalRateSchedule();
+    for (std::size_t i = 0; i < texts.captions.size(); ++i) {
+        texts.captions[i] = std::string(schedule[i].caption);
+        texts.amounts[i] = window.txtAnno[i].value_or("");
+    }
+    return texts;
+}
+
+void Default_Value(EasyPrint& objPrint)
+{
+    objPrint.PrintQuality(-4); // high
+    objPrint.ColorMode(1);     // monochrome
+    objPrint.PaperSize(9);     // A4
+    objPrint.Orientation(1);   // portrait
+}
+
+void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
+{
+    objPrint.FontItalic(false);
+    objPrint.FontName("Arial");
+    objPrint.FontBold(false);
+    objPrint.FontSize(12);
+    objPrint.FontItalic(true);
+    objPrint.PrintLeft(50, 22, " Tarvel ver. 6.3.0        - Calcolo interesse legale -", 0, 0);
+
+    objPrint.FontBold(false);
+    objPrint.FontItalic(false);
+    objPrint.FontName("Arial");
+    objPrint.FontSize(10);
+    objPrint.PrintLeft(30, 40, "Capitale  " + texts.capital, 0, 0);
+    objPrint.PrintLeft(100, 40, "Totale Interessi      " + texts.totalInterest, 0, 0);
+
+    objPrint.FontSize(8);
+    objPrint.PrintLeft(30, 50, "dal  " + texts.startDate, 0, 0);
+    objPrint.PrintLeft(100, 50, texts.yearsText, 0, 0);
+    objPrint.PrintLeft(30, 55, "al    " + texts.endDate, 0, 0);
+    objPrint.PrintLeft(99, 55, texts.daysText, 0, 0);
+    objPrint.PrintLeft(30, 60, "Capitale + Interessi  " + texts.capitalPlusInterest, 0, 0);
+
+    objPrint.FontSize(10);
+    objPrint.SpaziaturaLinea(2);
+    for (std::size_t i = 0; i < texts.captions.size(); ++i)
+        objPrint.PrintRight(80, static_cast<float>(75 + 5 * i), texts.captions[i], 0, 0);
+    for (std::size_t i = 0; i < texts.amounts.size(); ++i)
+        objPrint.PrintRight(120, static_cast<float>(75 + 5 * i), FormatAmount(texts.amounts[i]), 0, 0);
+}
+
+void PrintReport(EasyPrint& objPrint, const ReportTexts& texts)
+{
+    PrintReportBody(objPrint, texts);
+    objPrint.EndDoc();
+}
+
+} // namespace tarvel

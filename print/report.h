@@ -1,0 +1,38 @@
+#pragma once
+
+#include "control_texts.h"
+#include "easy_print.h"
+
+#include <array>
+#include <string>
+
+namespace tarvel {
+
+// The texts the report shows, as they stand in the main window's controls.
+struct ReportTexts {
+    std::string capital;             // importo
+    std::string totalInterest;       // SeeInteressi
+    std::string startDate;           // mdataini, "dd / mm / yyyy"
+    std::string endDate;             // mdatafin
+    std::string yearsText;           // Label8
+    std::string daysText;            // Label23
+    std::string capitalPlusInterest; // Label6
+    std::array<std::string, 12> captions; // lblData
+    std::array<std::string, 12> amounts;  // txtAnno, unformatted
+};
+
+// The report's texts from the window's control texts (a text not written reads
+// empty), the two date fields as they stand and the rate periods' captions.
+ReportTexts MakeReportTexts(const ControlTexts& window, std::string startDate, std::string endDate);
+
+// The page settings of every report: high quality, monochrome, A4, portrait.
+void Default_Value(EasyPrint& objPrint);
+
+// Lays out the one page of the report; the period amounts go through
+// FormatAmount. Errors of the settings go to the caller.
+void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts);
+
+// The report as one document: the body, then EndDoc.
+void PrintReport(EasyPrint& objPrint, const ReportTexts& texts);
+
+} // namespace tarvel
