@@ -1,0 +1,191 @@
+#include "report.h"
+
+#include "calculate_interest.h"
+#include "engine_fixture.h"
+#include "texts.h"
+
+#include <string>
+#include <vector>
+
+namespace tarvel::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+struct Line {
+    std::string text;
+    double x; // left edge, page coordinates
+    double y;
+    FakeFont font;
+};
+
+// The fake's text is 0.2 mm wide per character and point.
+double Width(const std::string& text, double points)
+{
+    std::size_t chars = 0;
+    for (unsigned char c : text)
+        chars += (c & 0xC0) != 0x80;
+    return double(chars) * points * 0.2;
+}
+
+FakeFont Arial(double size, bool italic = false) { return {"Arial", size, false, italic, false}; }
+
+class ReportTest : public EngineTest {
+protected:
+    std::vector<Line> Printed() const
+    {
+        std::vector<Line> lines;
+        for (const auto& call : printer->CallsOf("Print"))
+            lines.push_back({call.text, call.x - kOffset, call.y - kOffset, call.font});
+        return lines;
+    }
+
+    // What the report must print for `texts`: text, left edge, top, font.
+    static std::vector<Line> Expected(const ReportTexts& texts)
+    {
+        std::vector<Line> lines{
+            {" Tarvel ver. 6.3.0        - Calcolo interesse legale -", 50, 22, Arial(12, true)},
+            {"Capitale  " + texts.capital, 30, 40, Arial(10)},
+            {"Totale Interessi      " + texts.totalInterest, 100, 40, Arial(10)},
+            {"dal  " + texts.startDate, 30, 50, Arial(8)},
+            {texts.yearsText, 100, 50, Arial(8)},
+            {"al    " + texts.endDate, 30, 55, Arial(8)},
+            {texts.daysText, 99, 55, Arial(8)},
+            {"Capitale + Interessi  " + texts.capitalPlusInterest, 30, 60, Arial(8)},
+        };
+        for (int i = 0; i < 12; ++i)
+            lines.push_back({texts.captions[i], 80 - Width(texts.captions[i], 10), 75.0 + 5 * i, Arial(10)});
+        for (int i = 0; i < 12; ++i) {
+            const std::string amount = FormatAmount(texts.amounts[i]);
+            lines.push_back({amount, 120 - Width(amount, 10), 75.0 + 5 * i, Arial(10)});
+        }
+        return lines;
+    }
+
+    void ExpectReport(const ReportTexts& texts)
+    {
+        const auto printed = Printed();
+        const auto expected = Expected(texts);
+        ASSERT_EQ(printed.size(), expected.size());
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            SCOPED_TRACE("line " + std::to_string(i) + ": " + expected[i].text);
+            EXPECT_EQ(printed[i].text, expected[i].text);
+            EXPECT_NEAR(printed[i].x, expected[i].x, 1e-4);
+            EXPECT_NEAR(printed[i].y, expected[i].y, 1e-4);
+            EXPECT_EQ(printed[i].font, expected[i].font);
+        }
+    }
+
+    std::vector<std::string> Settings() const
+    {
+        std::vector<std::string> settings;
+        for (const auto& call : printer->calls) {
+            if (call.op == "SetFontName")
+                settings.push_back("FontName " + call.text);
+            else if (call.op.rfind("Set", 0) == 0 && call.op != "SetCurrentX" && call.op != "SetCurrentY")
+                settings.push_back(call.op.substr(3) + " " + std::to_string(int(call.args[0])));
+            else if (call.op == "Print" && (settings.empty() || settings.back() != "Print"))
+                settings.push_back("Print");
+        }
+        return settings;
+    }
+};
+
+ReportTexts CalculatedTexts(const std::string& capital, const std::string& from, const std::string& to)
+{
+    const CalculationResult result = CalculateInterest({capital, from, to});
+    EXPECT_TRUE(result.ok);
+    ControlTexts window = FreshWindowTexts(capital);
+    Overlay(window, result.written);
+    return MakeReportTexts(window, from, to);
+}
+
+TEST_F(ReportTest, PageDefaultsAreHighQualityMonochromeA4Portrait)
+{
+    Default_Value(*engine);
+    EXPECT_THAT(printer->Ops(), ElementsAre("SetPrintQuality", "SetColorMode", "SetPaperSize", "SetOrientation"));
+    EXPECT_EQ(printer->printQuality, -4);
+    EXPECT_EQ(printer->colorMode, 1);
+    EXPECT_EQ(printer->paperSize, 9);
+    EXPECT_EQ(printer->orientation, 1);
+}
+
+TEST_F(ReportTest, ACalculationPrintsEveryLineInPlaceAndFont)
+{
+    const ReportTexts texts = CalculatedTexts("10000", "01 / 01 / 2011", "31 / 12 / 2015");
+    PrintReport(*engine, texts);
+    ExpectReport(texts);
+
+    // A span over the last three periods fills the amount column on rows 9 to 11 only.
+    const auto printed = Printed();
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(printed[20 + i].text.empty(), i < 9) << "row " << i;
+    EXPECT_EQ(printed[8].text, "5,0% fino al 15/12/1990");
+
+    EXPECT_THAT(Settings(),
+                ElementsAre("FontItalic 0", "FontName Arial", "FontBold 0", "FontSize 12", "FontItalic 1", "Print",
+                            "FontBold 0", "FontItalic 0", "FontName Arial", "FontSize 10", "Print", "FontSize 8",
+                            "Print", "FontSize 10", "Print"));
+    EXPECT_EQ(engine->SpaziaturaLinea(), 2);
+    EXPECT_EQ(printer->Ops().back(), "EndDoc");
+    EXPECT_EQ(printer->CallsOf("EndDoc").size(), 1u);
+}
+
+TEST_F(ReportTest, BeforeAnyCalculationTheWindowsFirstTextsArePrinted)
+{
+    const ReportTexts texts = MakeReportTexts(FreshWindowTexts(""), "__ / __ / ____", "__ / __ / ____");
+    PrintReport(*engine, texts);
+    ExpectReport(texts);
+    const auto printed = Printed();
+    EXPECT_EQ(printed[4].text, "Anni ?");
+    EXPECT_EQ(printed[6].text, "Giorni ?");
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(printed[20 + i].text, "");
+}
+
+TEST_F(ReportTest, AmountsUseTheAmountPattern)
+{
+    ReportTexts texts = MakeReportTexts(FreshWindowTexts("1"), "", "");
+    texts.amounts[0] = "1234,5";
+    texts.amounts[1] = "0,5";
+    PrintReportBody(*engine, texts);
+    const auto printed = Printed();
+    EXPECT_EQ(printed[20].text, "1.234,50");
+    EXPECT_NEAR(printed[20].x + Width("1.234,50", 10), 120, 1e-4);
+    EXPECT_EQ(printed[21].text, ",50");
+    EXPECT_TRUE(printer->CallsOf("EndDoc").empty());
+}
+
+TEST_F(ReportTest, AnOutputErrorIsShownAndTheReportGoesOn)
+{
+    printer->FailOn("Print", 2);
+    PrintReport(*engine, MakeReportTexts(FreshWindowTexts("1"), "", ""));
+    EXPECT_EQ(runtime.boxes.size(), 1u);
+    EXPECT_EQ(printer->CallsOf("Print").size(), 31u);
+    EXPECT_EQ(printer->CallsOf("EndDoc").size(), 1u);
+}
+
+TEST_F(ReportTest, ASettingErrorStopsTheReportBeforeEndDoc)
+{
+    printer->FailOn("SetFontSize", 2);
+    EXPECT_THROW(PrintReport(*engine, MakeReportTexts(FreshWindowTexts("1"), "", "")), PrintError);
+    EXPECT_EQ(printer->CallsOf("Print").size(), 1u);
+    EXPECT_TRUE(printer->CallsOf("EndDoc").empty());
+    EXPECT_TRUE(runtime.boxes.empty());
+}
+
+TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)
+{
+    ControlTexts window;
+    window.Label8 = "5";
+    window.txtAnno[3] = "12,5";
+    const ReportTexts texts = MakeReportTexts(window, "01 / 01 / 2000", "02 / 01 / 2000");
+    EXPECT_EQ(texts.capital, "");
+    EXPECT_EQ(texts.yearsText, "5");
+    EXPECT_EQ(texts.amounts[3], "12,5");
+    EXPECT_EQ(texts.startDate, "01 / 01 / 2000");
+    EXPECT_EQ(texts.captions[11], "1%  dal  01/01/2014");
+}
+
+} // namespace
+} // namespace tarvel::testing
