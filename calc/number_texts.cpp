@@ -39,42 +39,55 @@ std::string FormatAmount(std::string_view text)
     if (!number)
         return std::string(text);
 
-    // The integer digits without leading zeros, then exactly two decimals.
-    std::string digits;
-    digits.reserve(number->integerPart.size() + 3);
+    // The integer digits without leading zeros, then exactly two decimals; a
+    // leading slot stays free for a carry. Long numbers spill to the heap.
+    std::size_t significant = 0;
+    ForEachIntegerDigit(*number, [&](char c) { significant += (significant > 0 || c != '0') ? 1 : 0; });
+    char local[48];
+    std::string spill;
+    char* digits = local;
+    if (significant + 3 > sizeof local) {
+        spill.resize(significant + 3);
+        digits = spill.data();
+    }
+    std::size_t count = 1;
+    digits[0] = '0';
     ForEachIntegerDigit(*number, [&](char c) {
-        if (!(digits.empty() && c == '0'))
-            digits.push_back(c);
+        if (count > 1 || c != '0')
+            digits[count++] = c;
     });
     const std::string_view fraction = number->fraction;
-    digits.push_back(fraction.size() > 0 ? fraction[0] : '0');
-    digits.push_back(fraction.size() > 1 ? fraction[1] : '0');
+    digits[count++] = fraction.size() > 0 ? fraction[0] : '0';
+    digits[count++] = fraction.size() > 1 ? fraction[1] : '0';
 
     // Whatever follows the second decimal is at least half a hundredth exactly
-    // when its first digit is 5 or more: ties go away from zero. A carry out of
-    // the leading digit becomes a new leading '1'.
+    // when its first digit is 5 or more: ties go away from zero.
     bool carry = fraction.size() > 2 && fraction[2] >= '5';
-    for (std::size_t at = digits.size(); carry && at > 0;) {
+    for (std::size_t at = count; carry && at > 0;) {
         --at;
         carry = digits[at] == '9';
         digits[at] = carry ? '0' : static_cast<char>(digits[at] + 1);
     }
-    const std::size_t leading = carry ? 1 : 0;
-    const std::size_t integerDigits = digits.size() - 2 + leading;
-    const auto digitAt = [&](std::size_t k) { return k < leading ? '1' : digits[k - leading]; };
-    const bool isZero = !carry && digits.find_first_not_of('0') == std::string::npos;
+    const std::size_t first = digits[0] == '1' ? 0 : 1;
+    const std::size_t integerDigits = count - 2 - first;
+    bool isZero = true;
+    for (std::size_t k = first; k < count; ++k)
+        isZero = isZero && digits[k] == '0';
+    const bool minus = number->negative && !isZero;
 
-    std::string result;
-    result.reserve(integerDigits + integerDigits / 3 + 4);
-    if (number->negative && !isZero)
-        result.push_back('-');
+    const std::size_t groups = integerDigits > 0 ? (integerDigits - 1) / 3 : 0;
+    std::string result(static_cast<std::size_t>(minus) + integerDigits + groups + 3, '0');
+    std::size_t out = 0;
+    if (minus)
+        result[out++] = '-';
     for (std::size_t k = 0; k < integerDigits; ++k) {
         if (k > 0 && (integerDigits - k) % 3 == 0)
-            result.push_back('.');
-        result.push_back(digitAt(k));
+            result[out++] = '.';
+        result[out++] = digits[first + k];
     }
-    result.push_back(',');
-    result.append(digits, digits.size() - 2, 2);
+    result[out++] = ',';
+    result[out++] = digits[count - 2];
+    result[out] = digits[count - 1];
     return result;
 }
 
