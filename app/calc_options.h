@@ -11,6 +11,9 @@ struct CalcOptions {
     std::string capital;
     std::string startDate;
     std::string endDate;
+    // Where the report goes, if anywhere: a PDF file or an installed printer.
+    std::optional<std::string> pdfFile;
+    std::optional<std::string> printerName;
 };
 
 extern const char* const kCalcUsage;

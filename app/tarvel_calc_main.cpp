@@ -1,5 +1,6 @@
 #include "calc_options.h"
 #include "calc_report_lines.h"
+#include "calc_report_output.h"
 #include "calculate_interest.h"
 #include "date_field_text.h"
 
@@ -18,6 +19,13 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // The printer is looked up first, so that a wrong name prints nothing at all.
+    std::unique_ptr<ReportOutput> report;
+    if (options->pdfFile)
+        report = ReportOutput::ToPdf(*options->pdfFile);
+    if (options->printerName && !(report = ReportOutput::ToPrinter(*options->printerName, std::cerr)))
+        return 2;
+
     const CalculationInput input{options->capital, DateFieldText(options->startDate), DateFieldText(options->endDate)};
     const CalculationResult result = CalculateInterest(input);
 
@@ -28,5 +36,9 @@ int main(int argc, char** argv)
         ApplyErrorPath(window);
     }
     WriteControlLines(std::cout, window);
-    return result.ok ? 0 : 1;
+    if (!result.ok)
+        return 1;
+    if (report && !report->Print(MakeReportTexts(window, input.startText, input.endText), std::cerr))
+        return 3;
+    return 0;
 }
