@@ -1,0 +1,123 @@
+#include "pdf_layout.h"
+
+#include "texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <regex>
+#include <sstream>
+
+namespace tarvel::testing {
+namespace {
+
+constexpr double kMillimetresPerPoint = 25.4 / 72;
+
+std::string Unescape(std::string text)
+{
+    const std::array<std::pair<const char*, const char*>, 5> entities{
+        {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}}};
+    for (const auto& [entity, plain] : entities)
+        for (auto at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
+            text.replace(at, std::string(entity).size(), plain);
+    return text;
+}
+
+std::vector<std::string> Words(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// Where the first visible letter of a left-aligned text stands: after its
+// leading spaces, each 569/2048 em wide in Arial (and in its metric twin).
+LaidOutText Left(const std::string& text, double x, double y, double points)
+{
+    const double spaces = double(text.find_first_not_of(' ') == std::string::npos ? 0 : text.find_first_not_of(' '));
+    return {text, x + spaces * 569.0 / 2048 * points * kMillimetresPerPoint, y, false};
+}
+
+} // namespace
+
+std::vector<PdfPage> ReadPdfWords(const std::string& file)
+{
+    const std::string command = "pdftotext -bbox '" + file + "' - 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    if (pipe) {
+        std::array<char, 4096> buffer;
+        for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;)
+            output.append(buffer.data(), n);
+    }
+    std::vector<PdfPage> pages;
+    const std::regex pageOrWord(R"re(<page width="([0-9.]+)" height="([0-9.]+)">|)re"
+                                R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    for (std::sregex_iterator it(output.begin(), output.end(), pageOrWord), end; it != end; ++it) {
+        const std::smatch& m = *it;
+        if (m[1].matched) {
+            pages.push_back({std::stod(m[1]) * kMillimetresPerPoint, std::stod(m[2]) * kMillimetresPerPoint, {}});
+        } else if (!pages.empty()) {
+            pages.back().words.push_back({Unescape(m[7]), std::stod(m[3]) * kMillimetresPerPoint,
+                                          std::stod(m[4]) * kMillimetresPerPoint,
+                                          std::stod(m[5]) * kMillimetresPerPoint,
+                                          std::stod(m[6]) * kMillimetresPerPoint});
+        }
+    }
+    return pages;
+}
+
+std::vector<LaidOutText> ReportLayout(const ReportTexts& texts)
+{
+    std::vector<LaidOutText> layout{
+        Left(" Tarvel ver. 6.3.0        - Calcolo interesse legale -", 50, 22, 12),
+        Left("Capitale  " + texts.capital, 30, 40, 10),
+        Left("Totale Interessi      " + texts.totalInterest, 100, 40, 10),
+        Left("dal  " + texts.startDate, 30, 50, 8),
+        Left(texts.yearsText, 100, 50, 8),
+        Left("al    " + texts.endDate, 30, 55, 8),
+        Left(texts.daysText, 99, 55, 8),
+        Left("Capitale + Interessi  " + texts.capitalPlusInterest, 30, 60, 8),
+    };
+    for (int i = 0; i < 12; ++i)
+        layout.push_back({texts.captions[i], 80, 75.0 + 5 * i, true});
+    for (int i = 0; i < 12; ++i)
+        layout.push_back({FormatAmount(texts.amounts[i]), 120, 75.0 + 5 * i, true});
+    return layout;
+}
+
+void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, double toleranceMm)
+{
+    for (const LaidOutText& expected : layout) {
+        const auto words = Words(expected.text);
+        if (words.empty())
+            continue;
+        // The words of the row, left to right, then the run that spells the text.
+        std::vector<PdfWord> row;
+        for (const PdfWord& word : page.words)
+            if (std::abs(word.yMin - expected.y) <= toleranceMm)
+                row.push_back(word);
+        std::sort(row.begin(), row.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+        std::vector<double> edges;
+        for (std::size_t start = 0; start + words.size() <= row.size(); ++start) {
+            bool same = true;
+            for (std::size_t k = 0; k < words.size() && same; ++k)
+                same = row[start + k].text == words[k];
+            if (same)
+                edges.push_back(expected.rightAligned ? row[start + words.size() - 1].xMax : row[start].xMin);
+        }
+        const bool placed = std::any_of(edges.begin(), edges.end(),
+                                        [&](double edge) { return std::abs(edge - expected.x) <= toleranceMm; });
+        EXPECT_TRUE(placed) << "\"" << expected.text << "\" expected at (" << expected.x << ", " << expected.y
+                            << ") mm, " << (expected.rightAligned ? "right" : "left") << " edges found: "
+                            << ::testing::PrintToString(edges);
+    }
+}
+
+} // namespace tarvel::testing

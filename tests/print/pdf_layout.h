@@ -1,0 +1,39 @@
+#pragma once
+
+#include "report.h"
+
+#include <string>
+#include <vector>
+
+namespace tarvel::testing {
+
+// A word as `pdftotext -bbox` finds it, in millimetres from the sheet's corner.
+struct PdfWord {
+    std::string text;
+    double xMin, yMin, xMax, yMax;
+};
+
+struct PdfPage {
+    double widthMm = 0;
+    double heightMm = 0;
+    std::vector<PdfWord> words;
+};
+
+std::vector<PdfPage> ReadPdfWords(const std::string& file);
+
+// A text of the report where the layout puts it: left edge (or right edge)
+// and top, in millimetres.
+struct LaidOutText {
+    std::string text;
+    double x;
+    double y;
+    bool rightAligned;
+};
+
+std::vector<LaidOutText> ReportLayout(const ReportTexts& texts);
+
+// Checks that every non-blank text of `layout` stands on `page` within
+// `toleranceMm` of its place; adds a test failure for each one that does not.
+void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, double toleranceMm);
+
+} // namespace tarvel::testing

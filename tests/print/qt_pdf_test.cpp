@@ -1,0 +1,140 @@
+#include "calculate_interest.h"
+#include "pdf_layout.h"
+#include "print_error.h"
+#include "qt_printer.h"
+#include "recording_runtime.h"
+#include "report.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tarvel::testing {
+namespace {
+
+class QtPdfTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        printer = QtPrinter::ForPdf(pdf);
+        SetCurrentPrinter(printer);
+    }
+    void TearDown() override { SetCurrentPrinter(nullptr); }
+
+    QTemporaryDir dir;
+    std::string pdf = dir.filePath("prospetto.pdf").toStdString();
+    std::shared_ptr<QtPrinter> printer;
+    RecordingRuntime runtime;
+};
+
+TEST_F(QtPdfTest, TheReportStandsWhereTheLayoutSaysOnAnA4PortraitPage)
+{
+    const std::string from = "01 / 01 / 2000", to = "01 / 01 / 2015";
+    const CalculationResult result = CalculateInterest({"10000", from, to});
+    ASSERT_TRUE(result.ok);
+    ControlTexts window = FreshWindowTexts("10000");
+    Overlay(window, result.written);
+    const ReportTexts texts = MakeReportTexts(window, from, to);
+    {
+        EasyPrint objPrint;
+        Default_Value(objPrint);
+        PrintReport(objPrint, texts);
+    }
+    EXPECT_TRUE(runtime.boxes.empty());
+
+    const auto pages = ReadPdfWords(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
+    EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
+    ExpectLayout(pages[0], ReportLayout(texts), 0.5);
+}
+
+TEST_F(QtPdfTest, PageCodesMapToQtAndBadValuesAreRefused)
+{
+    EasyPrint objPrint;
+    Default_Value(objPrint);
+    EXPECT_EQ(objPrint.PaperSize(), 9);
+    EXPECT_NEAR(objPrint.PageWidth(), 210, 0.5);
+    EXPECT_NEAR(objPrint.PageHeight(), 297, 0.5);
+    objPrint.PaperSize(11);
+    EXPECT_EQ(objPrint.PaperSize(), 11);
+    objPrint.Orientation(2);
+    EXPECT_EQ(printer->Orientation(), 2);
+    try {
+        objPrint.PaperSize(999);
+        ADD_FAILURE() << "999 is no paper";
+    } catch (const PrintError& error) {
+        EXPECT_EQ(error.number(), kErrInvalidProperty);
+    }
+    EXPECT_THROW(objPrint.ColorMode(3), PrintError);
+    objPrint.ForeColor(-1); // not a colour: black instead
+    EXPECT_EQ(objPrint.ForeColor(), 0);
+    objPrint.ForeColor(0x0000FF);
+    EXPECT_EQ(objPrint.ForeColor(), 0x0000FF);
+    objPrint.FontName("");
+    EXPECT_EQ(objPrint.FontName(), "Arial");
+    EXPECT_GT(objPrint.FontCount(), 0);
+    objPrint.FontSize(10);
+    EXPECT_EQ(objPrint.FontSize(), 10);
+    EXPECT_GT(objPrint.TextWidth("Capitale"), 10);
+    EXPECT_LT(objPrint.TextWidth("Capitale"), 20);
+}
+
+// Rendered at 150 dpi: is the pixel at page point (x, y) mm drawn?
+bool Inked(const QImage& image, double x, double y)
+{
+    const QPoint pixel(int(std::lround(x / 25.4 * 150)), int(std::lround(y / 25.4 * 150)));
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (qGray(image.pixel(pixel + QPoint(dx, dy))) < 160)
+                return true;
+    return false;
+}
+
+TEST_F(QtPdfTest, RoundedCornersBulgeOutwards)
+{
+    {
+        EasyPrint objPrint;
+        objPrint.DrawWidth(40); // device pixels: 0.85 mm at 1200 dpi
+        float radius = 10;
+        objPrint.PrintShape(20, 20, 60, 40, radius);
+        objPrint.EndDoc();
+    }
+    const std::string png = dir.filePath("shape").toStdString();
+    ASSERT_EQ(std::system(("pdftoppm -r 150 -gray -png -singlefile '" + pdf + "' '" + png + "'").c_str()), 0);
+    const QImage image(QString::fromStdString(png + ".png"));
+    ASSERT_FALSE(image.isNull());
+
+    const double d = 10 / std::sqrt(2.0);
+    // The middle of each corner's arc is drawn ...
+    EXPECT_TRUE(Inked(image, 70 + d, 30 - d)); // top right
+    EXPECT_TRUE(Inked(image, 70 + d, 50 + d)); // bottom right
+    EXPECT_TRUE(Inked(image, 30 - d, 50 + d)); // bottom left
+    EXPECT_TRUE(Inked(image, 30 - d, 30 - d)); // top left
+    // ... and the edges, but neither the square corners nor the arcs' far sides.
+    EXPECT_TRUE(Inked(image, 50, 20));
+    EXPECT_TRUE(Inked(image, 80, 40));
+    EXPECT_FALSE(Inked(image, 80, 20));
+    EXPECT_FALSE(Inked(image, 20, 60));
+    EXPECT_FALSE(Inked(image, 60, 30));
+    EXPECT_FALSE(Inked(image, 40, 50));
+}
+
+} // namespace
+} // namespace tarvel::testing
+
+int main(int argc, char** argv)
+{
+    // Also when the test list is read at build time, outside ctest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
