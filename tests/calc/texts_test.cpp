@@ -130,7 +130,7 @@ TEST(CurrencyFromDouble, RoundsToTheNearestTenThousandthAwayFromZero)
     }
 }
 
-// value * 10000 * 2^20 exactly; enough for every double of at least 2^40.
+// value * 10000 * 2^20, exact for every double of at least 2^32.
 __int128 scaledExactly(double value)
 {
     int exponent = 0;
