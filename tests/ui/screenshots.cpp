@@ -1,0 +1,44 @@
+// Saves pictures of the windows: the main window at start and after a
+// calculation, and the Info window. Usage: tarvel-screenshots <directory>
+#include "frm_tarvel.h"
+#include "frm_velmora.h"
+#include "qt_form_runtime.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    tarvel::QtFormRuntime runtime;
+    tarvel::SetRuntime(&runtime);
+
+    tarvel::frmTarvel window;
+    window.Form_Load();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::qWaitForWindowExposed(&window);
+    QTest::qWait(200);
+    bool saved = window.grab().save(out.filePath(QStringLiteral("main-window-start.png")));
+
+    QTest::keyClicks(window.importo, QStringLiteral("10000"));
+    window.mdataini->setCursorPosition(0);
+    QTest::keyClicks(window.mdataini, QStringLiteral("01012000"));
+    window.mdatafin->setCursorPosition(0);
+    QTest::keyClicks(window.mdatafin, QStringLiteral("01012015"));
+    window.Command1_Click();
+    QTest::qWait(100);
+    saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) && saved;
+
+    window.Command2_Click();
+    tarvel::frmVelmora* info = window.InfoWindow();
+    QTest::qWaitForWindowExposed(info);
+    QTest::qWait(200);
+    saved = info->grab().save(out.filePath(QStringLiteral("info-window.png"))) && saved;
+    info->close();
+    tarvel::SetRuntime(nullptr);
+    return saved ? 0 : 1;
+}
