@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control_texts.h"
+#include "frm_velmora.h"
 #include "masked_edit.h"
 
 #include <QPointer>
@@ -15,13 +16,13 @@ class QToolButton;
 
 namespace tarvel {
 
-class frmVelmora;
-
 // The main window: the capital and the two dates, the four commands, the
 // results of the last calculation and the link to the maker's site. Its
 // controls keep their design names; the calculation writes its texts into
 // them and the report reads them back from there.
 class frmTarvel : public QWidget {
+    Q_OBJECT
+
 public:
     static constexpr char kCaption[] = "Tarvel  - Vers. 6.3.0  -  Calcolo interesse legale";
     static constexpr char kDateMask[] = "## / ## / ####";

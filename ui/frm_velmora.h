@@ -11,6 +11,8 @@ namespace tarvel {
 // The Info window: the maker's e-mail address, a notice and a small picture
 // button, each a link; the colours follow the pointer over them.
 class frmVelmora : public QWidget {
+    Q_OBJECT
+
 public:
     explicit frmVelmora(QWidget* parent = nullptr);
 

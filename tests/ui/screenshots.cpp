@@ -20,7 +20,8 @@ int main(int argc, char* argv[])
     window.Form_Load();
     window.show();
     QApplication::setActiveWindow(&window);
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
     QTest::qWait(200);
     bool saved = window.grab().save(out.filePath(QStringLiteral("main-window-start.png")));
 
@@ -35,7 +36,8 @@ int main(int argc, char* argv[])
 
     window.Command2_Click();
     tarvel::frmVelmora* info = window.InfoWindow();
-    QTest::qWaitForWindowExposed(info);
+    if (!QTest::qWaitForWindowExposed(info))
+        return 1;
     QTest::qWait(200);
     saved = info->grab().save(out.filePath(QStringLiteral("info-window.png"))) && saved;
     info->close();

@@ -32,6 +32,9 @@ private slots:
         QCOMPARE(w.size(), QSize(450, 184));
         QCOMPARE(w.Label1->text(), QStringLiteral("info@tarvel.example"));
         QVERIFY(w.Label2->text().size() > 150 && w.Label2->text().size() < 260);
+        // The notice wraps within its label; the address fits its box.
+        QVERIFY(w.Label2->heightForWidth(w.Label2->width()) <= w.Label2->height());
+        QVERIFY(w.Label1->fontMetrics().horizontalAdvance(w.Label1->text()) < w.Label1->width());
         QCOMPARE(w.bntpay->size(), QSize(60, 23));
         QCOMPARE(Text(w.Label1), kBlue);
         QCOMPARE(Text(w.Label2), kBlue);

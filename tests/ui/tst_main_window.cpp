@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QToolButton>
 
@@ -192,6 +194,29 @@ private slots:
         // The capital now holds one space: the next run fails again.
         w->Command1_Click();
         QCOMPARE(runtime.messages.size(), std::size_t(2));
+    }
+
+    void everyTextFitsItsControl()
+    {
+        RecordingRuntime runtime;
+        auto w = OpenWindow();
+        Enter(*w, "10000", "01012000", "01012015");
+        w->Command1_Click();
+        for (const QLabel* label : w->findChildren<QLabel*>()) {
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().height() <= label->contentsRect().height(), qPrintable(label->text()));
+        }
+        for (const QLineEdit* box : w->findChildren<QLineEdit*>()) {
+            if (!box->isVisible())
+                continue;
+            QStyleOptionFrame option;
+            option.initFrom(box);
+            option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+            const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+            const int needed = box->fontMetrics().horizontalAdvance(box->displayText()) + 4; // the edit's margins
+            QVERIFY2(needed <= contents.width(), qPrintable(box->displayText()));
+        }
     }
 
     void cancellaClearsAfterCalculation()

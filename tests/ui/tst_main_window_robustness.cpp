@@ -83,6 +83,8 @@ private slots:
                 QCOMPARE(w.importo->text(), QStringLiteral(" "));
             }
         }
+        // The run reached the commands, not just the fields.
+        QVERIFY(!runtime.messages.empty());
         for (const auto& message : runtime.messages)
             QVERIFY(message.icon == tarvel::MsgBoxIcon::Warning);
         if (w.InfoWindow())
