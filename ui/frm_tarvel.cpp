@@ -181,6 +181,8 @@ void frmTarvel::BuildCommands()
     Command1 = MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), TwipsRect(6120, 3480, 1092, 855));
     Pulisci = MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), TwipsRect(7440, 3480, 1092, 855));
     Command3 = MakeCommand(this, QStringLiteral("Stampa"), QStringLiteral("stampa"), TwipsRect(8760, 3480, 1095, 855));
+    for (QToolButton* command : {Command1, Pulisci, Command2, Command3})
+        command->installEventFilter(this);
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
     connect(Pulisci, &QToolButton::clicked, this, [this] { Pulisci_Click(); });
     connect(Command2, &QToolButton::clicked, this, [this] { Command2_Click(); });
@@ -316,6 +318,15 @@ bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
     };
     if (watched == importo && event->type() == QEvent::KeyPress)
         return FilterImportoKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+        // A command button with the focus answers Enter as well as Space.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* command = qobject_cast<QToolButton*>(watched);
+        if (command && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            command->click();
+            return true;
+        }
+    }
     if (watched == Label16) {
         if (event->type() == QEvent::MouseMove)
             Label16_MouseMove();

@@ -1,5 +1,5 @@
 // Saves pictures of the windows: the main window at start and after a
-// calculation, and the Info window. Usage: tarvel-screenshots <directory>
+// calculation, the Info window and the warning of a failed calculation. Usage: tarvel-screenshots <directory>
 #include "frm_tarvel.h"
 #include "frm_velmora.h"
 #include "qt_form_runtime.h"
@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -41,6 +42,16 @@ int main(int argc, char* argv[])
     QTest::qWait(200);
     saved = info->grab().save(out.filePath(QStringLiteral("info-window.png"))) && saved;
     info->close();
+
+    // The warning of a failed calculation, closed as soon as it is pictured.
+    window.importo->clear();
+    QTimer::singleShot(300, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            saved = box->grab().save(out.filePath(QStringLiteral("calculation-warning.png"))) && saved;
+            box->close();
+        }
+    });
+    window.Command1_Click();
     tarvel::SetRuntime(nullptr);
     return saved ? 0 : 1;
 }

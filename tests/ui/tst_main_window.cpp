@@ -125,6 +125,13 @@ private slots:
         QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
         QCOMPARE(w->mdatafin->Text(), QStringLiteral("01 / 01 / 2015"));
         QCOMPARE(QApplication::focusWidget(), w->importo); // success leaves the focus alone
+
+        // Enter on the focused button runs it too; the focus stays on the button.
+        w->Command1->setFocus();
+        QTest::keyClick(w->Command1, Qt::Key_Return);
+        QVERIFY(runtime.messages.empty());
+        QCOMPARE(w->importo->text(), QStringLiteral("10.000,00"));
+        QCOMPARE(QApplication::focusWidget(), w->Command1);
     }
 
     void calcolaFailure_data()
