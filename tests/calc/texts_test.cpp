@@ -1,4 +1,5 @@
 // Number and date texts, and the currency value behind them.
+#include "amount_of_ticks.h"
 #include "currency.h"
 #include "date_field_text.h"
 #include "texts.h"
@@ -76,19 +77,6 @@ TEST(CurrencyText, WritesThePlainForm)
         EXPECT_EQ(CurrencyText(Currency::fromTicks(ticks)), text);
 }
 
-// The amount pattern of a currency value, worked out on its ticks alone.
-std::string expectedAmount(std::int64_t ticks)
-{
-    const std::uint64_t magnitude = ticks < 0 ? 0 - static_cast<std::uint64_t>(ticks) : ticks;
-    const std::uint64_t hundredths = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-    std::string integer = hundredths >= 100 ? std::to_string(hundredths / 100) : "";
-    for (int at = static_cast<int>(integer.size()) - 3; at > 0; at -= 3)
-        integer.insert(static_cast<std::size_t>(at), ".");
-    const std::uint64_t cents = hundredths % 100;
-    return std::string(ticks < 0 && hundredths > 0 ? "-" : "") + integer + "," + char('0' + cents / 10) +
-           char('0' + cents % 10);
-}
-
 std::vector<std::int64_t> sampleTicks()
 {
     std::vector<std::int64_t> ticks{0, 1, -1, 49, 50, -50, 99, 9950, -9950, kMaxTicks, kMinTicks,
@@ -107,7 +95,7 @@ TEST(CurrencyText, ReadsBackToTheSameValueAndRoundsExactly)
     for (const std::int64_t ticks : sampleTicks()) {
         const std::string text = CurrencyText(Currency::fromTicks(ticks));
         ASSERT_EQ(ParseCurrency(text), Currency::fromTicks(ticks)) << text;
-        ASSERT_EQ(FormatAmount(text), expectedAmount(ticks)) << text;
+        ASSERT_EQ(FormatAmount(text), AmountOfTicks(ticks)) << text;
     }
 }
 

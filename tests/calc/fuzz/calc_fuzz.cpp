@@ -1,6 +1,7 @@
 // Feeds any bytes to the text conversions and the calculation, and checks what
 // must hold for every input, not only that nothing crashes.
 // The input is the capital, the start and the end text, separated by '\n'.
+#include "../amount_of_ticks.h"
 #include "calculate_interest.h"
 #include "control_texts.h"
 #include "date_field_text.h"
@@ -29,19 +30,6 @@ namespace {
 constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMinTicks = std::numeric_limits<std::int64_t>::min();
 
-// The amount pattern of a currency value, worked out on its ticks alone.
-std::string amountOfTicks(std::int64_t ticks)
-{
-    const std::uint64_t magnitude = ticks < 0 ? 0 - static_cast<std::uint64_t>(ticks) : ticks;
-    const std::uint64_t hundredths = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
-    std::string integer = hundredths >= 100 ? std::to_string(hundredths / 100) : "";
-    for (int at = static_cast<int>(integer.size()) - 3; at > 0; at -= 3)
-        integer.insert(static_cast<std::size_t>(at), ".");
-    const std::uint64_t cents = hundredths % 100;
-    return std::string(ticks < 0 && hundredths > 0 ? "-" : "") + integer + "," + char('0' + cents / 10) +
-           char('0' + cents % 10);
-}
-
 void checkNumberText(std::string_view text)
 {
     const std::string shown = FormatAmount(text);
@@ -58,7 +46,7 @@ void checkNumberText(std::string_view text)
 
     const std::string plain = CurrencyText(*value);
     REQUIRE(ParseCurrency(plain) == value);
-    REQUIRE(FormatAmount(plain) == amountOfTicks(value->ticks()));
+    REQUIRE(FormatAmount(plain) == AmountOfTicks(value->ticks()));
     // Rounded once from the digits, the amount lies within half a hundredth.
     if (const auto rounded = ParseCurrency(shown)) {
         const __int128 gap = static_cast<__int128>(rounded->ticks()) - value->ticks();
