@@ -12,7 +12,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/app/tarvel-calc 10000 01/01/2000 01/01/2015
+	$(BUILD)/app/tarvel
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,109 @@
+# Runs tarvel-calc as its callers do and checks its output and exit codes.
+# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -P run_tarvel_calc.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(failures 0)
+set(message "Si è verificato un errore; dati incongruenti o formato non valido riprova!!.\n")
+
+function(check case args code stdout stderr)
+  execute_process(COMMAND "${TARVEL_CALC}" ${args}
+    RESULT_VARIABLE got_code OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
+  set(bad "")
+  if(NOT got_code STREQUAL code)
+    string(APPEND bad "  exit code ${got_code}, expected ${code}\n")
+  endif()
+  foreach(stream stdout stderr)
+    # An expectation that begins with "^" is a pattern the text must match.
+    if("${${stream}}" MATCHES "^\\^")
+      if(NOT "${got_${stream}}" MATCHES "${${stream}}")
+        string(APPEND bad "  ${stream}:\n${got_${stream}}\n  does not match ${${stream}}\n")
+      endif()
+    elseif(NOT "${got_${stream}}" STREQUAL "${${stream}}")
+      string(APPEND bad "  ${stream}:\n${got_${stream}}\n  expected:\n${${stream}}\n")
+    endif()
+  endforeach()
+  if(bad)
+    message("FAIL ${case}\n${bad}")
+    math(EXPR count "${failures} + 1")
+    set(failures ${count} PARENT_SCOPE)
+  else()
+    message("ok   ${case}")
+  endif()
+endfunction()
+
+check("success" "10000;01/01/2000;01/01/2015" 0 [=[
+importo: 10.000,00
+txtAnno(0): 
+txtAnno(1): 
+txtAnno(2): 
+txtAnno(3): 250
+txtAnno(4): 350
+txtAnno(5): 600
+txtAnno(6): 1000,6849
+txtAnno(7): 600,8219
+txtAnno(8): 100
+txtAnno(9): 150
+txtAnno(10): 500,6849
+txtAnno(11): 100,274
+importobis: 13652,4657
+Text1: 3652,4657
+SeeInteressi: 3.652,47
+Label6: 13.652,47
+Label8: anni  15
+Label23:  giorni  4
+]=] "")
+
+# The end before the start: the running total stands as the run left it.
+check("end before start, masked dates" "10000;01 / 01 / 2015;01 / 01 / 2000" 1 [=[
+importo:  
+txtAnno(0): 
+txtAnno(1): 
+txtAnno(2): 
+txtAnno(3): 
+txtAnno(4): 
+txtAnno(5): 
+txtAnno(6): 
+txtAnno(7): 
+txtAnno(8): 
+txtAnno(9): 
+txtAnno(10): 
+txtAnno(11): 
+importobis: 10000
+Text1: 0
+SeeInteressi:  
+Label6:  
+Label8: Anni ?
+Label23: Giorni ?
+]=] "${message}")
+
+# A capital that is not a number: the run never reached importobis or Text1.
+check("capital not a number" "abc;01/01/2000;01/01/2015" 1 [=[
+importo:  
+txtAnno(0): 
+txtAnno(1): 
+txtAnno(2): 
+txtAnno(3): 
+txtAnno(4): 
+txtAnno(5): 
+txtAnno(6): 
+txtAnno(7): 
+txtAnno(8): 
+txtAnno(9): 
+txtAnno(10): 
+txtAnno(11): 
+importobis: importobis
+Text1: Text1
+SeeInteressi:  
+Label6:  
+Label8: Anni ?
+Label23: Giorni ?
+]=] "${message}")
+
+set(usage "^Uso: tarvel-calc CAPITALE DAL AL\n")
+check("missing argument" "10000;01/01/2000" 2 "" "${usage}")
+check("unknown option" "--anni;10000;01/01/2000;01/01/2015" 2 "" "${usage}")
+check("help" "--help" 0 "${usage}" "")
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} tarvel-calc case(s) failed")
+endif()

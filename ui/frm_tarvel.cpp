@@ -1,0 +1,348 @@
+#include "frm_tarvel.h"
+
+#include "calculate_interest.h"
+#include "colours.h"
+#include "form_runtime.h"
+#include "frm_velmora.h"
+#include "maker.h"
+#include "modulo1.h"
+#include "modulo2.h"
+#include "pictures.h"
+#include "rate_schedule.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace tarvel {
+namespace {
+
+constexpr char kEmptyDateText[] = "__ / __ / ____ ";
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, Qt::Alignment horizontal)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, QRect geometry)
+{
+    auto* box = new QLineEdit(parent);
+    box->setGeometry(geometry);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return box;
+}
+
+QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString& picture, QRect geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setIcon(PictureIcon(picture, {32, 32}));
+    button->setIconSize({32, 32});
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void SetText(QLineEdit* box, const std::optional<std::string>& text)
+{
+    if (text)
+        box->setText(QString::fromStdString(*text));
+}
+
+void SetCaption(QLabel* label, const std::optional<std::string>& text)
+{
+    if (text)
+        label->setText(QString::fromStdString(*text));
+}
+
+} // namespace
+
+frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmTarvel"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont());
+    setFixedSize(TwipsToPixels(10680), TwipsToPixels(4605));
+    setMouseTracking(true);
+
+    BuildFrame1();
+    Frame2 = new QGroupBox(this);
+    Frame2->setGeometry(TwipsRect(4680, 3240, 5295, 1215));
+    BuildRateGrid();
+
+    Picture1 = new QLabel(this);
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setPixmap(Picture(QStringLiteral("logo"), {90, 38}));
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setGeometry(TwipsToPixels(720), TwipsToPixels(3720), 90 + 4, 38 + 4);
+    Picture1->setCursor(Qt::PointingHandCursor);
+    Picture1->installEventFilter(this);
+
+    BuildCommands();
+
+    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    Text1->setGeometry(TwipsRect(0, 0, 615, 525));
+    Text1->hide();
+    importobis = new QLineEdit(QStringLiteral("importobis"), this);
+    importobis->setGeometry(TwipsRect(3120, 0, 615, 285));
+    importobis->hide();
+
+    SetTabOrder();
+    mdataini->setFocus();
+}
+
+frmTarvel::~frmTarvel() = default;
+
+void frmTarvel::BuildFrame1()
+{
+    Frame1 = new QGroupBox(QStringLiteral("Inserire in formato gg/mm/aaaa"), this);
+    Frame1->setGeometry(TwipsRect(480, 240, 3972, 4215));
+    Frame1->setFont(WindowFont(9.75));
+    SetForeColor(Frame1, SystemColour(QPalette::Highlight));
+
+    mdataini = new MaskedEdit(Frame1);
+    mdataini->setGeometry(TwipsRect(240, 600, 1215, 255));
+    mdatafin = new MaskedEdit(Frame1);
+    mdatafin->setGeometry(TwipsRect(1800, 600, 1215, 255));
+    for (MaskedEdit* date : {mdataini, mdatafin})
+        date->SetMask(QString::fromUtf8(kDateMask));
+
+    Label2 = MakeLabel(Frame1, QStringLiteral("inizio periodo"), TwipsRect(240, 960, 1095, 255), Qt::AlignHCenter);
+    Label3 = MakeLabel(Frame1, QStringLiteral("fine periodo"), TwipsRect(1800, 960, 1095, 255), Qt::AlignHCenter);
+    Label8 = MakeLabel(Frame1, QStringLiteral("Anni ?"), TwipsRect(240, 1200, 1215, 255), Qt::AlignHCenter);
+    Label23 = MakeLabel(Frame1, QStringLiteral("Giorni ?"), TwipsRect(1800, 1200, 1215, 255), Qt::AlignHCenter);
+    Label4 = MakeLabel(Frame1, QStringLiteral("Capitale"), TwipsRect(240, 1800, 972, 372), Qt::AlignLeft);
+    importo = MakeTextBox(Frame1, TwipsRect(1800, 1680, 1215, 372));
+    importo->installEventFilter(this);
+    Label5 = MakeLabel(Frame1, QStringLiteral("Interessi legali"), TwipsRect(240, 2280, 1092, 372), Qt::AlignLeft);
+    SeeInteressi = MakeTextBox(Frame1, TwipsRect(1800, 2280, 1215, 372));
+    SeeInteressi->setReadOnly(true);
+    SeeInteressi->setFocusPolicy(Qt::ClickFocus);
+    Label1 = MakeLabel(Frame1, QStringLiteral("Somma"), TwipsRect(240, 3000, 975, 255), Qt::AlignLeft);
+    Label6 = MakeLabel(Frame1, QString(), TwipsRect(1800, 3000, 1215, 255), Qt::AlignRight);
+    Label16 = MakeLabel(Frame1, QString::fromUtf8(kMakerSite), TwipsRect(1800, 3720, 1695, 255), Qt::AlignHCenter);
+
+    // The frame's caption font and colour are its own: its controls keep the
+    // window's font and the system text colours.
+    for (QWidget* control : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        control->setFont(WindowFont());
+        QPalette palette = control->palette();
+        for (auto role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(role, SystemColour(role));
+        control->setPalette(palette);
+    }
+
+    SetBackColor(Label8, QColor(255, 192, 192));
+    SetBackColor(Label23, QColor(255, 192, 192));
+    SetBackColor(SeeInteressi, InfoBackground());
+    SetBackColor(Label6, QColor(255, 255, 192));
+    SetForeColor(Label16, QColor(0, 0, 192));
+    SetBackColor(Label16, SystemColour(QPalette::Button));
+    Label16->setFont(WindowFont(8.25, true));
+    Label16->setMouseTracking(true);
+    Label16->setCursor(Qt::PointingHandCursor);
+    Label16->installEventFilter(this);
+}
+
+void frmTarvel::BuildRateGrid()
+{
+    const auto& schedule = LegalRateSchedule();
+    for (int i = 0; i < kPeriodCount; ++i) {
+        const int left = 4560 + 2040 * (i % 3);
+        const int row = i / 3;
+        const std::string_view caption = schedule[i].caption;
+        lblData[i] = MakeLabel(this, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
+                               TwipsRect(left, 360 + 720 * row, 1815, 255), Qt::AlignLeft);
+        txtAnno[i] = MakeTextBox(this, TwipsRect(left, 600 + 720 * row, 1695, 285));
+        txtAnno[i]->setFont(WindowFont(8.25, true));
+        SetBackColor(txtAnno[i], InfoBackground());
+        // Results stay legible although the field is disabled.
+        SetForeColor(txtAnno[i], SystemColour(QPalette::ToolTipText));
+        txtAnno[i]->setEnabled(false);
+    }
+}
+
+void frmTarvel::BuildCommands()
+{
+    Command2 = MakeCommand(this, QStringLiteral("Info"), QStringLiteral("info"), TwipsRect(4800, 3480, 1092, 855));
+    Command1 = MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), TwipsRect(6120, 3480, 1092, 855));
+    Pulisci = MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), TwipsRect(7440, 3480, 1092, 855));
+    Command3 = MakeCommand(this, QStringLiteral("Stampa"), QStringLiteral("stampa"), TwipsRect(8760, 3480, 1095, 855));
+    for (QToolButton* command : {Command1, Pulisci, Command2, Command3})
+        command->installEventFilter(this);
+    connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
+    connect(Pulisci, &QToolButton::clicked, this, [this] { Pulisci_Click(); });
+    connect(Command2, &QToolButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QToolButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void frmTarvel::SetTabOrder()
+{
+    const QWidget* order[] = {mdataini, mdatafin, importo, Command1, Pulisci, Command2, Command3};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void frmTarvel::Form_Load() { Modulo1::CentraForm(*this); }
+
+void frmTarvel::WriteTexts(const ControlTexts& texts)
+{
+    SetText(importo, texts.importo);
+    for (int i = 0; i < kPeriodCount; ++i)
+        SetText(txtAnno[i], texts.txtAnno[i]);
+    SetText(importobis, texts.importobis);
+    SetText(Text1, texts.Text1);
+    SetText(SeeInteressi, texts.SeeInteressi);
+    SetCaption(Label6, texts.Label6);
+    SetCaption(Label8, texts.Label8);
+    SetCaption(Label23, texts.Label23);
+}
+
+void frmTarvel::Command1_Click()
+{
+    const CalculationInput input{importo->text().toStdString(), mdataini->Text().toStdString(),
+                                 mdatafin->Text().toStdString()};
+    CalculationResult result = CalculateInterest(input);
+    // What the run wrote stands in the window, also while the warning is open.
+    WriteTexts(result.written);
+    if (result.ok)
+        return;
+    Runtime().MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
+    ApplyErrorPath(result.written);
+    WriteTexts(result.written);
+    mdataini->setFocus();
+}
+
+void frmTarvel::Pulisci_Click()
+{
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (auto* date = dynamic_cast<MaskedEdit*>(control))
+            date->SetMask(QString());
+        else if (auto* box = dynamic_cast<QLineEdit*>(control))
+            box->setText(QString());
+        else if (control == Label6)
+            Label6->setText(QString());
+        else if (control == Label8)
+            Label8->setText(QStringLiteral("Anni ?"));
+        else if (control == Label23)
+            Label23->setText(QStringLiteral("Giorni ?"));
+    }
+    mdataini->setFocus();
+    for (MaskedEdit* date : {mdataini, mdatafin}) {
+        date->SetText(QString::fromUtf8(kEmptyDateText));
+        date->SetMask(QString::fromUtf8(kDateMask));
+    }
+}
+
+void frmTarvel::importo_KeyPress(int& keyAscii)
+{
+    if (keyAscii == '.')
+        keyAscii = ',';
+}
+
+void frmTarvel::Label16_Click() { Modulo2::ApriLink(*this, std::string("http://") + kMakerSite); }
+
+void frmTarvel::Picture1_Click() { Label16_Click(); }
+
+void frmTarvel::Label16_MouseMove()
+{
+    QFont font = Label16->font();
+    font.setUnderline(true);
+    Label16->setFont(font);
+}
+
+void frmTarvel::Form_MouseMove()
+{
+    QFont font = Label16->font();
+    font.setUnderline(false);
+    Label16->setFont(font);
+}
+
+void frmTarvel::Command2_Click()
+{
+    // One Info window at a time, without an owner; it deletes itself when closed.
+    if (!velmora_)
+        velmora_ = new frmVelmora();
+    velmora_->show();
+    velmora_->raise();
+    velmora_->activateWindow();
+}
+
+void frmTarvel::Command3_Click()
+{
+    // The printer selection window is not part of the program yet.
+}
+
+void frmTarvel::Default_Value() {}
+
+void frmTarvel::PrintEsempio1() {}
+
+bool frmTarvel::FilterImportoKey(QKeyEvent* key)
+{
+    const QString typed = key->text();
+    if (typed.size() != 1)
+        return false;
+    const int original = typed.at(0).unicode();
+    int keyAscii = original;
+    importo_KeyPress(keyAscii);
+    if (keyAscii == original)
+        return false;
+    if (keyAscii != 0) {
+        QKeyEvent replaced(QEvent::KeyPress, keyAscii < 128 ? keyAscii : 0, key->modifiers(),
+                           QString(QChar(keyAscii)), key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(importo, &replaced);
+    }
+    return true;
+}
+
+bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto isClick = [&](QWidget* control) {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        return mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint());
+    };
+    if (watched == importo && event->type() == QEvent::KeyPress)
+        return FilterImportoKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+        // A command button with the focus answers Enter as well as Space.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* command = qobject_cast<QToolButton*>(watched);
+        if (command && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            command->click();
+            return true;
+        }
+    }
+    if (watched == Label16) {
+        if (event->type() == QEvent::MouseMove)
+            Label16_MouseMove();
+        else if (isClick(Label16))
+            Label16_Click();
+    } else if (watched == Picture1 && isClick(Picture1)) {
+        Picture1_Click();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmTarvel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace tarvel

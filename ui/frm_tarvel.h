@@ -1,0 +1,95 @@
+#pragma once
+
+#include "control_texts.h"
+#include "frm_velmora.h"
+#include "masked_edit.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace tarvel {
+
+// The main window: the capital and the two dates, the four commands, the
+// results of the last calculation and the link to the maker's site. Its
+// controls keep their design names; the calculation writes its texts into
+// them and the report reads them back from there.
+class frmTarvel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr char kCaption[] = "Tarvel  - Vers. 6.3.0  -  Calcolo interesse legale";
+    static constexpr char kDateMask[] = "## / ## / ####";
+
+    explicit frmTarvel(QWidget* parent = nullptr);
+    ~frmTarvel() override;
+
+    // Load: centres the window; the program calls it before the first show.
+    void Form_Load();
+
+    void Command1_Click(); // "Calcola"
+    void Pulisci_Click();  // "Cancella"
+    void Command2_Click(); // "Info"
+    void Command3_Click(); // "Stampa"
+    void Label16_Click();
+    void Picture1_Click();
+    void Label16_MouseMove();
+    void Form_MouseMove();
+    // May change the character code before importo inserts it.
+    void importo_KeyPress(int& keyAscii);
+
+    // The report's page settings and layout; the printing window calls them.
+    void Default_Value();
+    void PrintEsempio1();
+
+    // The Info window while it is open, else null.
+    frmVelmora* InfoWindow() const { return velmora_; }
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    MaskedEdit* mdataini = nullptr;
+    MaskedEdit* mdatafin = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label23 = nullptr;
+    QLineEdit* importo = nullptr;
+    QLineEdit* SeeInteressi = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* importobis = nullptr;
+    QLabel* Picture1 = nullptr;
+    QToolButton* Command1 = nullptr;
+    QToolButton* Command2 = nullptr;
+    QToolButton* Command3 = nullptr;
+    QToolButton* Pulisci = nullptr;
+    std::array<QLabel*, 12> lblData{};
+    std::array<QLineEdit*, 12> txtAnno{};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void BuildFrame1();
+    void BuildCommands();
+    void BuildRateGrid();
+    void SetTabOrder();
+    // Writes every text the calculation set; the others keep their content.
+    void WriteTexts(const ControlTexts& texts);
+    bool FilterImportoKey(QKeyEvent* key);
+
+    QPointer<frmVelmora> velmora_;
+};
+
+} // namespace tarvel

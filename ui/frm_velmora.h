@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+
+namespace tarvel {
+
+// The Info window: the maker's e-mail address, a notice and a small picture
+// button, each a link; the colours follow the pointer over them.
+class frmVelmora : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmVelmora(QWidget* parent = nullptr);
+
+    void Label1_Click(); // new e-mail to the maker
+    void Label2_Click(); // the maker's site
+    void bntpay_Click(); // the maker's site
+    void Label1_MouseMove();
+    void Label2_MouseMove();
+    void bntpay_MouseMove();
+
+    static std::string MailLink();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* bntpay = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace tarvel

@@ -1,0 +1,60 @@
+#include "modulo1.h"
+
+#include "twips.h"
+
+#include <QWidget>
+
+#include <cmath>
+#include <limits>
+
+namespace Modulo1 {
+namespace {
+
+// Both offsets are held in 32 bits: a 16-bit left offset would leave a window
+// uncentred on a desktop wider than 32,767 twips.
+std::optional<std::int32_t> HalfDifference(double screen, double window)
+{
+    const double difference = std::nearbyint(screen - window); // halves to even
+    if (!std::isfinite(difference) || difference < std::numeric_limits<std::int32_t>::min()
+        || difference > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(difference) / 2;
+}
+
+WindowState StateOf(const QWidget& window)
+{
+    const Qt::WindowStates states = window.windowState();
+    if (states & Qt::WindowMinimized)
+        return WindowState::Minimised;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+} // namespace
+
+std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen,
+                                          double windowWidth, double windowHeight)
+{
+    if (state != WindowState::Normal)
+        return std::nullopt;
+    if (!(screen.widthTwips > 0) || !(screen.heightTwips > 0))
+        return std::nullopt;
+    const std::int32_t top = HalfDifference(screen.heightTwips, windowHeight).value_or(0);
+    const std::int32_t left = HalfDifference(screen.widthTwips, windowWidth).value_or(0);
+    if (left == 0 || top == 0)
+        return std::nullopt;
+    return Placement{left, top};
+}
+
+void CentraForm(QWidget& window)
+{
+    const QRect outer = window.frameGeometry();
+    const auto placement = CentredPlacement(StateOf(window), tarvel::Runtime().Screen(),
+                                            double(outer.width()) * tarvel::kTwipsPerPixel,
+                                            double(outer.height()) * tarvel::kTwipsPerPixel);
+    if (placement)
+        window.move(tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top));
+}
+
+} // namespace Modulo1

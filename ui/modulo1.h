@@ -1,0 +1,30 @@
+#pragma once
+
+#include "form_runtime.h"
+
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+namespace Modulo1 {
+
+enum class WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
+
+// A window's top-left corner in twips.
+struct Placement {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+// Where CentraForm puts a window of the given outer size (twips) on the given
+// screen: each offset is the rounded difference halved toward zero. Nothing
+// when the window stays where it is: not in its normal state, an offset that
+// is 0 or cannot be computed, or a screen whose size is unknown.
+std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen,
+                                          double windowWidth, double windowHeight);
+
+// Centres the window on the runtime's screen; never reports a failure.
+void CentraForm(QWidget& window);
+
+} // namespace Modulo1
