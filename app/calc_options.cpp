@@ -3,7 +3,9 @@
 namespace tarvel {
 
 const char* const kCalcUsage =
-    "Uso: tarvel-calc CAPITALE DAL AL [--pdf FILE | --printer STAMPANTE]\n"
+    "Uso: tarvel-calc CAPITALE DAL AL\n"
+    "     tarvel-calc CAPITALE DAL AL --pdf FILE\n"
+    "     tarvel-calc CAPITALE DAL AL --printer STAMPANTE\n"
     "Calcola l'interesse legale su CAPITALE dal giorno DAL al giorno AL.\n"
     "  CAPITALE  importo in euro, per esempio 10000 oppure 10.000,50\n"
     "  DAL, AL   date nel formato gg/mm/aaaa, per esempio 01/01/2000\n"
