@@ -31,6 +31,10 @@ public:
     }
     ScreenSize Screen() const override { return {}; }
     void ShellOpen(const std::string&) override {}
+    std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
     bool failed = false;
 
 private:

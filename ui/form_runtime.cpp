@@ -6,7 +6,7 @@ namespace tarvel {
 namespace {
 
 // Until a desktop runtime is installed (and in the window-free calculator)
-// messages go to standard error and nothing is opened.
+// messages go to standard error, nothing is opened and no file is chosen.
 class ConsoleRuntime final : public FormRuntime {
 public:
     void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon) override
@@ -15,6 +15,10 @@ public:
     }
     ScreenSize Screen() const override { return {}; }
     void ShellOpen(const std::string&) override {}
+    std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 };
 
 ConsoleRuntime consoleRuntime;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tarvel {
@@ -12,7 +13,8 @@ struct ScreenSize {
 };
 
 // What the windows and the print engine need of the desktop: a modal message
-// box with one OK button, the screen's size and the shell's "open". The program
+// box with one OK button, the screen's size, the shell's "open" and a dialog
+// that asks where to save a file. The program
 // uses the Qt implementation; tests install a recording one so that nothing
 // blocks on a real modal box or starts a real browser.
 class FormRuntime {
@@ -23,6 +25,10 @@ public:
     virtual ScreenSize Screen() const = 0;
     // Hands the target to the desktop's default handler; the result is not looked at.
     virtual void ShellOpen(const std::string& target) = 0;
+    // A modal save dialog that proposes `suggestedPath`; the chosen path, or
+    // nothing when the user cancels.
+    virtual std::optional<std::string> AskSaveFileName(const std::string& title,
+                                                       const std::string& suggestedPath) = 0;
 };
 
 // The runtime in use; the program installs the Qt one at start.

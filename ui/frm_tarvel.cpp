@@ -85,7 +85,7 @@ frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
     Picture1 = new QLabel(this);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
-    Picture1->setPixmap(Picture(QStringLiteral("logo"), {90, 38}));
+    Picture1->setPixmap(PicturePixmap(QStringLiteral("logo"), {90, 38}));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setGeometry(TwipsToPixels(720), TwipsToPixels(3720), 90 + 4, 38 + 4);
     Picture1->setCursor(Qt::PointingHandCursor);
@@ -104,7 +104,11 @@ frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
     mdataini->setFocus();
 }
 
-frmTarvel::~frmTarvel() = default;
+frmTarvel::~frmTarvel()
+{
+    // The printer window holds on to this window: it does not outlive it.
+    delete printer_.data();
+}
 
 void frmTarvel::BuildFrame1()
 {
@@ -280,15 +284,6 @@ void frmTarvel::Command2_Click()
     velmora_->raise();
     velmora_->activateWindow();
 }
-
-void frmTarvel::Command3_Click()
-{
-    // The printer selection window is not part of the program yet.
-}
-
-void frmTarvel::Default_Value() {}
-
-void frmTarvel::PrintEsempio1() {}
 
 bool frmTarvel::FilterImportoKey(QKeyEvent* key)
 {

@@ -1,13 +1,18 @@
 #pragma once
 
 #include "control_texts.h"
+#include "easy_print.h"
+#include "frm_printer.h"
 #include "frm_velmora.h"
 #include "masked_edit.h"
+#include "printer_window_host.h"
+#include "report.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -20,7 +25,7 @@ namespace tarvel {
 // results of the last calculation and the link to the maker's site. Its
 // controls keep their design names; the calculation writes its texts into
 // them and the report reads them back from there.
-class frmTarvel : public QWidget {
+class frmTarvel : public QWidget, public PrinterWindowHost {
     Q_OBJECT
 
 public:
@@ -44,12 +49,23 @@ public:
     // May change the character code before importo inserts it.
     void importo_KeyPress(int& keyAscii);
 
-    // The report's page settings and layout; the printing window calls them.
-    void Default_Value();
-    void PrintEsempio1();
+    // The report's page settings, and the report of the texts standing in the
+    // window as one document on the current printer. The printer selection
+    // window calls them; the print engine is made at the first of them.
+    void Default_Value() override;
+    void PrintEsempio1() override;
+    void SetWindowEnabled(bool enabled) override;
+    void FocusStartDate() override;
+
+    // The report's texts as they stand in the controls.
+    ReportTexts ReportTextsInWindow() const;
 
     // The Info window while it is open, else null.
     frmVelmora* InfoWindow() const { return velmora_; }
+    // The printer selection window while it is open, else null.
+    frmPrinter* PrinterWindow() const;
+    // The print engine once the first print has made it, else null.
+    const EasyPrint* PrintEngine() const { return objPrint.get(); }
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -89,7 +105,14 @@ private:
     void WriteTexts(const ControlTexts& texts);
     bool FilterImportoKey(QKeyEvent* key);
 
+    // objPrint, made on first use.
+    EasyPrint& Engine();
+
     QPointer<frmVelmora> velmora_;
+    QPointer<frmPrinter> printer_;
+    // The one engine of the window's reports: its page frame is measured on
+    // the printer current at the first print.
+    std::unique_ptr<EasyPrint> objPrint;
 };
 
 } // namespace tarvel

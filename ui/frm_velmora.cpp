@@ -58,7 +58,7 @@ frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
 
     bntpay = new QLabel(this);
     bntpay->setGeometry(TwipsToPixels(2888), TwipsToPixels(2040), 60, 23);
-    bntpay->setPixmap(Picture(QStringLiteral("bntpay"), {60, 23}));
+    bntpay->setPixmap(PicturePixmap(QStringLiteral("bntpay"), {60, 23}));
     SetBackColor(bntpay, InfoBackground());
 
     for (QLabel* link : {Label1, Label2, bntpay}) {

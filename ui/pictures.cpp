@@ -24,7 +24,7 @@ QPixmap Render(const QString& name, QSize size, qreal ratio)
 
 } // namespace
 
-QPixmap Picture(const QString& name, QSize size)
+QPixmap PicturePixmap(const QString& name, QSize size)
 {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     return Render(name, size, ratio);

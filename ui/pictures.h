@@ -10,7 +10,7 @@ namespace tarvel {
 // The windows' pictures, drawn as SVG in the resources and rendered at the
 // screen's device pixel ratio. Names: "tarvel" (window icon), "info",
 // "calcola", "cancella", "stampa" (button icons), "logo", "bntpay".
-QPixmap Picture(const QString& name, QSize size);
+QPixmap PicturePixmap(const QString& name, QSize size);
 QIcon PictureIcon(const QString& name, QSize size);
 
 // The program's icon: the stack of coins at the usual icon sizes.

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -33,6 +35,24 @@ void QtFormRuntime::ShellOpen(const std::string& target)
 {
     // Tolerant parsing: the mail link carries its subject unencoded.
     QDesktopServices::openUrl(QUrl(QString::fromStdString(target), QUrl::TolerantMode));
+}
+
+std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& title, const std::string& suggestedPath)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    // A suggested folder that does not exist yet leaves the dialog where it opens.
+    const QFileInfo suggested(QString::fromStdString(suggestedPath));
+    if (suggested.dir().exists())
+        dialog.setDirectory(suggested.dir());
+    dialog.selectFile(suggested.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
 }
 
 } // namespace tarvel

@@ -4,13 +4,16 @@
 
 namespace tarvel {
 
-// The form runtime on Qt Widgets: QMessageBox, QScreen, QDesktopServices.
+// The form runtime on Qt Widgets: QMessageBox, QScreen, QDesktopServices,
+// QFileDialog.
 class QtFormRuntime final : public FormRuntime {
 public:
     void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon) override;
     // The primary screen in device-independent pixels, 15 twips each.
     ScreenSize Screen() const override;
     void ShellOpen(const std::string& target) override;
+    // Offers PDF files; a name typed without extension gets ".pdf".
+    std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggestedPath) override;
 };
 
 } // namespace tarvel

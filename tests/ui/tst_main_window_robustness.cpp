@@ -73,8 +73,14 @@ private slots:
                 QWidget* focus = QApplication::focusWidget();
                 QTest::keyClick(focus && focus->window() == &w ? focus : &w, Qt::Key(key));
             }
+            if (tarvel::frmPrinter* printer = w.PrinterWindow()) {
+                // "Stampa" opened the printer window: the main window waits for it.
+                QVERIFY(!w.isEnabled());
+                printer->close();
+                QVERIFY(w.isEnabled());
+            }
             if (QApplication::activeWindow() != &w)
-                QApplication::setActiveWindow(&w); // the Info window may have taken it
+                QApplication::setActiveWindow(&w); // the Info or printer window may have taken it
             const QString violation = Violation(w);
             QVERIFY2(violation.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(step).arg(violation)));
             if (int(runtime.messages.size()) > messagesSeen) {

@@ -1,0 +1,183 @@
+#include "frm_printer.h"
+
+#include "form_runtime.h"
+#include "modulo1.h"
+#include "pictures.h"
+#include "printer.h"
+#include "qt_printer.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include <exception>
+
+namespace tarvel {
+namespace {
+
+// The window has no icon; an empty QIcon would fall back to the program's.
+QIcon NoIcon()
+{
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+bool IsEnter(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmPrinter::frmPrinter(PrinterWindowHost& host) : QWidget(nullptr, Qt::Tool), host_(host)
+{
+    setObjectName(QStringLiteral("frmPrinter"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowIcon(NoIcon());
+    setFont(WindowFont());
+    setFixedSize(TwipsToPixels(4680), TwipsToPixels(1095));
+
+    Command1 = new QToolButton(this);
+    Command1->setText(QStringLiteral("Stampa"));
+    Command1->setIcon(PictureIcon(QStringLiteral("stampa"), {32, 32}));
+    Command1->setIconSize({32, 32});
+    Command1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Command1->setFocusPolicy(Qt::StrongFocus);
+    Command1->setGeometry(TwipsRect(3120, 120, 1215, 855));
+    Command1->installEventFilter(this);
+    connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
+
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(true);
+    Combo1->setEditText(QStringLiteral("Combo1"));
+    // Only a pick from the list selects a printer: no completion into an
+    // entry, no entry added or chosen by Enter in the edit field.
+    Combo1->setCompleter(nullptr);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
+    Combo1->setGeometry(TwipsRect(240, 360, 2535, 315));
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+    setTabOrder(Command1, Combo1);
+    Command1->setFocus();
+}
+
+frmPrinter* frmPrinter::Load(PrinterWindowHost& host)
+{
+    auto* window = new frmPrinter(host);
+    Modulo1::CentraForm(*window);
+    window->Form_Load();
+    return window;
+}
+
+void frmPrinter::Form_Load()
+{
+    host_.SetWindowEnabled(false);
+    FillPrinterList();
+}
+
+void frmPrinter::FillPrinterList()
+{
+    Combo1->clear();
+    for (const auto& printer : Printers())
+        Combo1->addItem(QString::fromStdString(printer->DeviceName()));
+    noPrinter_ = Combo1->count() == 0;
+    if (noPrinter_) {
+        Combo1->setEditText(QString::fromUtf8(kNoPrinterText));
+        Combo1->lineEdit()->setReadOnly(true);
+        Command1->setToolTip(QStringLiteral("Salva il rapporto in un file PDF"));
+        return;
+    }
+    SetListIndex(0);
+}
+
+void frmPrinter::SetListIndex(int index)
+{
+    Combo1->setCurrentIndex(index);
+    Combo1->setEditText(Combo1->itemText(index));
+    Combo1_Click();
+}
+
+void frmPrinter::Combo1_Click()
+{
+    const std::string name = Combo1->currentText().toStdString();
+    for (const auto& printer : Printers()) {
+        if (printer->DeviceName() == name) {
+            SetCurrentPrinter(printer);
+            return;
+        }
+    }
+}
+
+void frmPrinter::Command1_Click()
+{
+    if (noPrinter_ && !ChoosePdfFile())
+        return;
+    // The report's errors end the print quietly; the engine has shown its own.
+    try {
+        host_.Default_Value();
+        host_.PrintEsempio1();
+    } catch (const std::exception&) {
+    }
+    host_.SetWindowEnabled(true);
+    host_.FocusStartDate();
+    close();
+}
+
+void frmPrinter::Form_QueryUnload()
+{
+    host_.SetWindowEnabled(true);
+    host_.FocusStartDate();
+}
+
+std::string frmPrinter::SuggestedPdfPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QString::fromUtf8(kPdfFileName)).toStdString();
+}
+
+bool frmPrinter::ChoosePdfFile()
+{
+    const auto file = Runtime().AskSaveFileName(kSavePdfTitle, SuggestedPdfPath());
+    if (!file)
+        return false;
+    SetCurrentPrinter(QtPrinter::ForPdf(*file));
+    return true;
+}
+
+void frmPrinter::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+}
+
+bool frmPrinter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsEnter(event)) {
+        // "Stampa" with the focus answers Enter as well as Space.
+        if (watched == Command1) {
+            Command1->click();
+            return true;
+        }
+        if (watched == Combo1 || watched == Combo1->lineEdit())
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarvel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "printer_window_host.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QComboBox;
+class QToolButton;
+
+namespace tarvel {
+
+// The printer selection window: lists the installed printers, makes the one
+// picked current and, on "Stampa", has its host print the report there. Its
+// host is disabled while it is open and enabled again, with the focus in the
+// start date, however it goes. It deletes itself when it closes, so every
+// opening lists the printers afresh and makes the first one current.
+//
+// With no printer installed it says so, and "Stampa" saves the report as a
+// PDF file chosen with the form runtime's save dialog.
+class frmPrinter : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr char kCaption[] = "Seleziona stampante";
+    static constexpr char kNoPrinterText[] = "Nessuna stampante installata";
+    static constexpr char kSavePdfTitle[] = "Salva il rapporto come PDF";
+    static constexpr char kPdfFileName[] = "Tarvel.pdf";
+
+    // Creates the window centred on the screen and runs its Form_Load; the
+    // caller shows it.
+    static frmPrinter* Load(PrinterWindowHost& host);
+
+    void Form_Load();
+    void Combo1_Click();
+    void Command1_Click(); // "Stampa"
+    void Form_QueryUnload();
+
+    // Where the save dialog proposes to put the report without a printer.
+    static std::string SuggestedPdfPath();
+
+    QToolButton* Command1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit frmPrinter(PrinterWindowHost& host);
+    void FillPrinterList();
+    // Selects an entry as the runtime does: the edit field takes its text and
+    // Combo1_Click runs.
+    void SetListIndex(int index);
+    // Makes a PDF file chosen by the user the current printer; false when the
+    // user cancels.
+    bool ChoosePdfFile();
+
+    PrinterWindowHost& host_;
+    bool noPrinter_ = false;
+};
+
+} // namespace tarvel

@@ -1,0 +1,77 @@
+// The main window's side of printing: the printer selection window and the
+// report of the texts standing in the controls.
+#include "frm_tarvel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tarvel {
+
+void frmTarvel::Command3_Click()
+{
+    // One printer window at a time, without an owner. One that has just closed
+    // is on its way out: a new one lists the printers afresh.
+    if (!printer_ || !printer_->isVisible())
+        printer_ = frmPrinter::Load(*this);
+    printer_->show();
+    printer_->raise();
+    printer_->activateWindow();
+}
+
+frmPrinter* frmTarvel::PrinterWindow() const
+{
+    return printer_ && printer_->isVisible() ? printer_.data() : nullptr;
+}
+
+EasyPrint& frmTarvel::Engine()
+{
+    if (!objPrint)
+        objPrint = std::make_unique<EasyPrint>();
+    return *objPrint;
+}
+
+void frmTarvel::Default_Value() { ::tarvel::Default_Value(Engine()); }
+
+ReportTexts frmTarvel::ReportTextsInWindow() const
+{
+    ReportTexts texts;
+    texts.capital = importo->text().toStdString();
+    texts.totalInterest = SeeInteressi->text().toStdString();
+    texts.startDate = mdataini->Text().toStdString();
+    texts.endDate = mdatafin->Text().toStdString();
+    texts.yearsText = Label8->text().toStdString();
+    texts.daysText = Label23->text().toStdString();
+    texts.capitalPlusInterest = Label6->text().toStdString();
+    for (std::size_t i = 0; i < texts.captions.size(); ++i) {
+        texts.captions[i] = lblData[i]->text().toStdString();
+        texts.amounts[i] = txtAnno[i]->text().toStdString();
+    }
+    return texts;
+}
+
+void frmTarvel::PrintEsempio1()
+{
+    EasyPrint& engine = Engine();
+    try {
+        PrintReport(engine, ReportTextsInWindow());
+    } catch (...) {
+        // A report stopped half-way is dropped, so that the next one does not
+        // go on from its page. A failure to drop it changes nothing for the
+        // caller, who gets the first error.
+        try {
+            engine.KillDoc();
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+void frmTarvel::SetWindowEnabled(bool enabled) { setEnabled(enabled); }
+
+void frmTarvel::FocusStartDate()
+{
+    activateWindow();
+    mdataini->setFocus();
+}
+
+} // namespace tarvel
