@@ -92,8 +92,10 @@ std::vector<LaidOutText> ReportLayout(const ReportTexts& texts)
     return layout;
 }
 
-void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, double toleranceMm)
+std::vector<std::string> LayoutMismatches(const PdfPage& page, const std::vector<LaidOutText>& layout,
+                                          double toleranceMm)
 {
+    std::vector<std::string> mismatches;
     for (const LaidOutText& expected : layout) {
         const auto words = Words(expected.text);
         if (words.empty())
@@ -114,10 +116,23 @@ void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, d
         }
         const bool placed = std::any_of(edges.begin(), edges.end(),
                                         [&](double edge) { return std::abs(edge - expected.x) <= toleranceMm; });
-        EXPECT_TRUE(placed) << "\"" << expected.text << "\" expected at (" << expected.x << ", " << expected.y
-                            << ") mm, " << (expected.rightAligned ? "right" : "left") << " edges found: "
-                            << ::testing::PrintToString(edges);
+        if (placed)
+            continue;
+        std::ostringstream found;
+        for (double edge : edges)
+            found << ' ' << edge;
+        std::ostringstream mismatch;
+        mismatch << '"' << expected.text << "\" expected at (" << expected.x << ", " << expected.y << ") mm, "
+                 << (expected.rightAligned ? "right" : "left") << " edges found:" << (edges.empty() ? " none" : found.str());
+        mismatches.push_back(mismatch.str());
     }
+    return mismatches;
+}
+
+void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, double toleranceMm)
+{
+    for (const std::string& mismatch : LayoutMismatches(page, layout, toleranceMm))
+        ADD_FAILURE() << mismatch;
 }
 
 } // namespace tarvel::testing

@@ -32,8 +32,12 @@ struct LaidOutText {
 
 std::vector<LaidOutText> ReportLayout(const ReportTexts& texts);
 
-// Checks that every non-blank text of `layout` stands on `page` within
-// `toleranceMm` of its place; adds a test failure for each one that does not.
+// One line for each non-blank text of `layout` that does not stand on `page`
+// within `toleranceMm` of its place; none when the page is as laid out.
+std::vector<std::string> LayoutMismatches(const PdfPage& page, const std::vector<LaidOutText>& layout,
+                                          double toleranceMm);
+
+// Adds a test failure for each of the mismatches above.
 void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, double toleranceMm);
 
 } // namespace tarvel::testing

@@ -1,0 +1,84 @@
+#pragma once
+
+// What a user does around printing: a calculation in the main window, the
+// printer window opened with "Stampa", a printer picked from its list.
+
+#include "calculate_interest.h"
+#include "frm_printer.h"
+#include "frm_tarvel.h"
+#include "report.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <string>
+
+namespace tarvel::testing {
+
+inline std::unique_ptr<frmTarvel> OpenMainWindow()
+{
+    auto window = std::make_unique<frmTarvel>();
+    window->Form_Load();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("main window not active");
+    return window;
+}
+
+// Types the capital and the two dates (digits only) and presses "Calcola".
+inline void Calculate(frmTarvel& w, const char* capital, const char* start, const char* end)
+{
+    w.importo->clear();
+    QTest::keyClicks(w.importo, QString::fromLatin1(capital));
+    for (auto [field, digits] : {std::pair{w.mdataini, start}, std::pair{w.mdatafin, end}}) {
+        field->setCursorPosition(0);
+        QTest::keyClicks(field, QString::fromLatin1(digits));
+    }
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+}
+
+// Clicks the main window's "Stampa"; the printer window that opens, active.
+inline frmPrinter* OpenPrinterWindow(frmTarvel& w)
+{
+    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    frmPrinter* printer = w.PrinterWindow();
+    if (printer && !QTest::qWaitForWindowActive(printer))
+        qWarning("printer window not active");
+    return printer;
+}
+
+// Opens the list and clicks its entry `row`, as a user picks a printer.
+inline void PickFromList(QComboBox* combo, int row)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    if (!QTest::qWaitForWindowExposed(view->window()))
+        qWarning("list not shown");
+    QTest::qWait(QApplication::doubleClickInterval() + 50); // not taken for the click that opened it
+    const QRect item = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+// Lets a closed window go (it deletes itself) and the main window take the focus.
+inline void Settle() { QTest::qWait(50); }
+
+// What the report must show for a calculation typed as in Calculate, or for
+// the window as it opens when `start` is null.
+inline ReportTexts ExpectedTexts(const char* capital, const char* start = nullptr, const char* end = nullptr)
+{
+    const std::string empty = "__ / __ / ____";
+    if (!start)
+        return MakeReportTexts(FreshWindowTexts(capital), empty, empty);
+    auto field = [](std::string d) { return d.substr(0, 2) + " / " + d.substr(2, 2) + " / " + d.substr(4); };
+    const CalculationResult result = CalculateInterest({capital, field(start), field(end)});
+    ControlTexts window = FreshWindowTexts(capital);
+    Overlay(window, result.written);
+    return MakeReportTexts(window, field(start), field(end));
+}
+
+} // namespace tarvel::testing

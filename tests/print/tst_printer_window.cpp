@@ -1,0 +1,346 @@
+// Printing from the main window on recording printers, and without any
+// printer installed (the report saved as a PDF file).
+#include "fake_printer.h"
+#include "pdf_layout.h"
+#include "printer_window_steps.h"
+#include "recording_runtime.h"
+
+#include "texts.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace tarvel;
+using namespace tarvel::testing;
+
+namespace {
+
+// Printers as the tests want them: three recording ones, the second the
+// system's default.
+class FakePlatform final : public PrinterPlatform {
+public:
+    std::vector<std::shared_ptr<Printer>> Printers() override { return {printers.begin(), printers.end()}; }
+    std::shared_ptr<Printer> DefaultPrinter() override { return printers.size() > 1 ? printers[1] : nullptr; }
+    std::vector<std::shared_ptr<FakePrinter>> printers;
+};
+
+// A text of the report where the recording printer drew it, in page
+// millimetres; its right edge with the fake's 0.2 mm per character and point.
+struct Drawn {
+    std::string text;
+    double left;
+    double right;
+    double top;
+};
+
+std::vector<Drawn> DrawnTexts(const FakePrinter& printer)
+{
+    constexpr double kOffset = 100 * 25.4 / 600; // the fake's margins
+    std::vector<Drawn> drawn;
+    for (const FakeCall& call : printer.CallsOf("Print")) {
+        std::size_t chars = 0;
+        for (unsigned char c : call.text)
+            chars += (c & 0xC0) != 0x80;
+        const double left = call.x + kOffset;
+        drawn.push_back({call.text, left, left + double(chars) * call.font.size * 0.2, call.y + kOffset});
+    }
+    return drawn;
+}
+
+std::vector<std::string> Texts(const std::vector<Drawn>& drawn)
+{
+    std::vector<std::string> texts;
+    for (const Drawn& d : drawn)
+        texts.push_back(d.text);
+    return texts;
+}
+
+// The texts of the report in the order it prints them.
+std::vector<std::string> ReportOrder(const ReportTexts& t)
+{
+    std::vector<std::string> texts{" Tarvel ver. 6.3.0        - Calcolo interesse legale -",
+                                   "Capitale  " + t.capital,
+                                   "Totale Interessi      " + t.totalInterest,
+                                   "dal  " + t.startDate,
+                                   t.yearsText,
+                                   "al    " + t.endDate,
+                                   t.daysText,
+                                   "Capitale + Interessi  " + t.capitalPlusInterest};
+    texts.insert(texts.end(), t.captions.begin(), t.captions.end());
+    for (const std::string& amount : t.amounts)
+        texts.push_back(FormatAmount(amount));
+    return texts;
+}
+
+int Count(const FakePrinter& printer, const char* op) { return int(printer.CallsOf(op).size()); }
+
+bool IsGivenBack(const frmTarvel& w)
+{
+    return w.isEnabled() && !w.PrinterWindow() && QApplication::focusWidget() == w.mdataini;
+}
+
+QString PdfInfo(const QString& file)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {file});
+    pdfinfo.waitForFinished();
+    return QString::fromUtf8(pdfinfo.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrinterWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingRuntime> runtime;
+    FakePlatform platform;
+    std::shared_ptr<FakePrinter> P1, P2, P3;
+
+    // A new first printer, with a clean log and no failures armed.
+    void ReplaceP1()
+    {
+        P1 = std::make_shared<FakePrinter>("P1");
+        platform.printers[0] = P1;
+    }
+
+private slots:
+    void init()
+    {
+        runtime = std::make_unique<RecordingRuntime>();
+        runtime->screen = {15360, 11520}; // 1024 x 768 pixels
+        P1 = std::make_shared<FakePrinter>("P1");
+        P2 = std::make_shared<FakePrinter>("P2");
+        P3 = std::make_shared<FakePrinter>("P3");
+        platform.printers = {P1, P2, P3};
+        SetPrinterPlatform(&platform);
+    }
+
+    void cleanup()
+    {
+        SetCurrentPrinter(nullptr);
+        SetPrinterPlatform(nullptr);
+        runtime.reset();
+    }
+
+    void opensOverTheDisabledMainWindow()
+    {
+        auto w = OpenMainWindow();
+        Calculate(*w, "1000", "01012011", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->windowTitle(), QStringLiteral("Seleziona stampante"));
+        QCOMPARE(printer->size(), QSize(312, 73));
+        QCOMPARE(printer->minimumSize(), printer->maximumSize());
+        QCOMPARE(printer->windowFlags() & Qt::WindowType_Mask, Qt::Tool); // no task-bar entry
+        QVERIFY(!(printer->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(printer->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!printer->parentWidget());
+        QCOMPARE(printer->pos(), QPoint(356, 347)); // centred on the 1024 x 768 screen
+        QCOMPARE(printer->Command1->text(), QStringLiteral("Stampa"));
+        QVERIFY(!printer->Command1->icon().isNull());
+        QCOMPARE(printer->Command1->geometry(), QRect(208, 8, 81, 57));
+        QCOMPARE(printer->Combo1->geometry(), QRect(16, 24, 169, 21));
+        QCOMPARE(printer->nextInFocusChain(), printer->Command1);
+        QCOMPARE(QApplication::focusWidget(), printer->Command1);
+
+        // The list in the platform's order, the first current although the
+        // second is the default.
+        QCOMPARE(printer->Combo1->count(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(printer->Combo1->itemText(i), QStringLiteral("P%1").arg(i + 1));
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+
+        // Real input to the main window is ignored: "Cancella" does not clear.
+        QVERIFY(!w->isEnabled());
+        const QPoint cancella = w->Pulisci->mapTo(w.get(), w->Pulisci->rect().center());
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, cancella);
+        QTest::keyClick(w->windowHandle(), Qt::Key_5);
+        QCOMPARE(w->importo->text(), QStringLiteral("1.000,00"));
+        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2011"));
+
+        // One window at a time.
+        w->Command3_Click();
+        QCOMPARE(w->PrinterWindow(), printer);
+
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P1, "Print"), 0);
+        QCOMPARE(Count(*P1, "EndDoc"), 0);
+    }
+
+    void printsOnThePrinterPicked()
+    {
+        auto w = OpenMainWindow();
+        Calculate(*w, "1000", "01012011", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        PickFromList(printer->Combo1, 1);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
+        QCOMPARE(&CurrentPrinter(), P2.get());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+
+        const auto drawn = DrawnTexts(*P2);
+        QCOMPARE(Texts(drawn), ReportOrder(ExpectedTexts("1000", "01012011", "01012015")));
+        QCOMPARE(Count(*P2, "EndDoc"), 1);
+        // Amounts on the last three rows only, right-aligned on 120 mm.
+        for (int i = 0; i < 12; ++i) {
+            const Drawn& amount = drawn[20 + i];
+            QCOMPARE(amount.text.empty(), i < 9);
+            QVERIFY(std::abs(amount.top - (75 + 5 * i)) < 1e-3);
+            if (i >= 9)
+                QVERIFY(std::abs(amount.right - 120) < 1e-3);
+        }
+        QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
+
+        // Opened again, the first printer is current again; a name typed into
+        // the edit field picks nothing.
+        printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+        printer->Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(printer->Combo1->lineEdit(), QStringLiteral("P3"));
+        QTest::keyClick(printer->Combo1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P3"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+        QVERIFY(w->PrinterWindow());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P1, "EndDoc"), 1);
+        QCOMPARE(Count(*P3, "Print"), 0);
+    }
+
+    void printsTheWindowAsItOpens()
+    {
+        auto w = OpenMainWindow();
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        // The focus is on "Stampa": Enter prints on the first printer.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        const auto drawn = DrawnTexts(*P1);
+        QCOMPARE(Texts(drawn), ReportOrder(ExpectedTexts("")));
+        QCOMPARE(drawn[4].text, "Anni ?");
+        QVERIFY(std::abs(drawn[4].left - 100) < 1e-3 && std::abs(drawn[4].top - 50) < 1e-3);
+        QCOMPARE(drawn[6].text, "Giorni ?");
+        QVERIFY(std::abs(drawn[6].left - 99) < 1e-3 && std::abs(drawn[6].top - 55) < 1e-3);
+        QCOMPARE(Count(*P1, "EndDoc"), 1);
+        QVERIFY(runtime->boxes.empty());
+    }
+
+    void aSecondPrintKeepsTheEngine()
+    {
+        auto w = OpenMainWindow();
+        QVERIFY(!w->PrintEngine());
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        const EasyPrint* engine = w->PrintEngine();
+        QVERIFY(engine);
+        QCOMPARE(Count(*P1, "SetScaleMode"), 1);
+
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        PickFromList(printer->Combo1, 1);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QCOMPARE(w->PrintEngine(), engine);
+        // Not made again: nothing measured on the second printer.
+        QCOMPARE(Count(*P1, "SetScaleMode"), 1);
+        QCOMPARE(Count(*P2, "SetScaleMode") + Count(*P2, "GetDeviceCaps"), 0);
+        QCOMPARE(Count(*P2, "EndDoc"), 1);
+    }
+
+    void aPrinterThatFailsEndsThePrintQuietly()
+    {
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+
+        // The third font size (8 pt, after three lines) fails: the partial
+        // document is dropped and no message comes.
+        P1->FailOn("SetFontSize", 3);
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P1, "Print"), 3);
+        QCOMPARE(Count(*P1, "KillDoc"), 1);
+        QCOMPARE(Count(*P1, "EndDoc"), 0);
+        QVERIFY(runtime->boxes.empty());
+
+        // A page setting refused: the report does not start at all.
+        ReplaceP1();
+        P1->FailOn("SetPrintQuality", 1);
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P1, "Print"), 0);
+        QCOMPARE(Count(*P1, "EndDoc") + Count(*P1, "KillDoc"), 0);
+        QVERIFY(runtime->boxes.empty());
+
+        // A line that cannot be drawn is the engine's to report: one message
+        // of its own, and the rest of the page is printed and ended.
+        ReplaceP1();
+        P1->FailOn("Print", 5);
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(runtime->boxes.size(), std::size_t(1));
+        QCOMPARE(runtime->boxes[0].title, "EasyPrint");
+        QCOMPARE(Count(*P1, "Print"), 31);
+        QCOMPARE(Count(*P1, "EndDoc"), 1);
+        QCOMPARE(Count(*P1, "KillDoc"), 0);
+    }
+
+    void withoutPrintersTheReportIsSavedAsPdf()
+    {
+        platform.printers.clear();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("rapporto.pdf"));
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+
+        // Cancelled: nothing saved, the window stays for another try or the close box.
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->Combo1->count(), 0);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("Nessuna stampante installata"));
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
+        QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(QString::fromStdString(runtime->saveDialogs[0].suggestedPath),
+                 QDir(documents).filePath(QStringLiteral("Tarvel.pdf")));
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(!w->isEnabled());
+        QVERIFY(QDir(dir.path()).isEmpty());
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(!w->PrintEngine());
+
+        // A file chosen: the one-page report is written there.
+        runtime->saveAnswer = pdf.toStdString();
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(runtime->boxes.empty());
+        const QString info = PdfInfo(pdf);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+        const auto pages = ReadPdfWords(pdf.toStdString());
+        QCOMPARE(pages.size(), std::size_t(1));
+        const auto mismatches
+            = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+        QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
+    }
+};
+
+QTEST_MAIN(PrinterWindowTest)
+#include "tst_printer_window.moc"
