@@ -67,6 +67,13 @@ inline void PickFromList(QComboBox* combo, int row)
 // Lets a closed window go (it deletes itself) and the main window take the focus.
 inline void Settle() { QTest::qWait(50); }
 
+// The printer window has gone and the main window takes input again, with the
+// focus in the start date.
+inline bool IsGivenBack(const frmTarvel& w)
+{
+    return w.isEnabled() && !w.PrinterWindow() && QApplication::focusWidget() == w.mdataini;
+}
+
 // What the report must show for a calculation typed as in Calculate, or for
 // the window as it opens when `start` is null.
 inline ReportTexts ExpectedTexts(const char* capital, const char* start = nullptr, const char* end = nullptr)

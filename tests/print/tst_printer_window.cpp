@@ -77,11 +77,6 @@ std::vector<std::string> ReportOrder(const ReportTexts& t)
 
 int Count(const FakePrinter& printer, const char* op) { return int(printer.CallsOf(op).size()); }
 
-bool IsGivenBack(const frmTarvel& w)
-{
-    return w.isEnabled() && !w.PrinterWindow() && QApplication::focusWidget() == w.mdataini;
-}
-
 QString PdfInfo(const QString& file)
 {
     QProcess pdfinfo;

@@ -1,0 +1,141 @@
+// Printing from the main window through a private print server with the
+// queues P1, P2 and P3, P2 its default. The server needs root; elsewhere the
+// test is skipped.
+#include "pdf_layout.h"
+#include "printer_window_steps.h"
+#include "qt_printer_platform.h"
+#include "recording_runtime.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPrinterInfo>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+using namespace tarvel;
+using namespace tarvel::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Started before the application: the printing system reads CUPS_SERVER once.
+class PrintServer {
+public:
+    PrintServer()
+    {
+        if (geteuid() != 0)
+            return;
+        char pattern[] = "/tmp/tarvel-pw.XXXXXX";
+        if (!mkdtemp(pattern))
+            return;
+        scratch_ = pattern;
+        fs::permissions(scratch_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        dir_ = scratch_ / "cups";
+        running_ = Run("start '" + dir_.string() + "' P1 P2 P3") == 0
+                   && std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -d P2").c_str()) == 0;
+        if (running_)
+            setenv("CUPS_SERVER", Socket().c_str(), 1);
+    }
+    ~PrintServer()
+    {
+        if (!dir_.empty())
+            Run("stop '" + dir_.string() + "'");
+        std::error_code ignored;
+        if (!scratch_.empty())
+            fs::remove_all(scratch_, ignored);
+    }
+    bool Running() const { return running_; }
+    bool WaitForJobs() const { return Run("wait '" + dir_.string() + "'") == 0; }
+    fs::path Output(const std::string& queue) const { return dir_ / "out" / (queue + ".pdf"); }
+
+private:
+    static int Run(const std::string& arguments) { return std::system((CUPS_SANDBOX " " + arguments).c_str()); }
+    std::string Socket() const { return (dir_ / "cups.sock").string(); }
+
+    fs::path scratch_;
+    fs::path dir_;
+    bool running_ = false;
+};
+
+PrintServer* server = nullptr;
+
+} // namespace
+
+class PrinterWindowCupsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!server->Running())
+            QSKIP("the private print server needs root");
+        QCOMPARE(QPrinterInfo::defaultPrinterName(), QStringLiteral("P2"));
+    }
+
+    void printsOnTheQueuePicked()
+    {
+        RecordingRuntime runtime;
+        QtPrinterPlatform platform;
+        SetPrinterPlatform(&platform);
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QVERIFY(!w->isEnabled());
+        QStringList listed;
+        for (int i = 0; i < printer->Combo1->count(); ++i)
+            listed << printer->Combo1->itemText(i);
+        QCOMPARE(listed, QStringList({"P1", "P2", "P3"}));
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(CurrentPrinter().DeviceName(), "P1");
+
+        PickFromList(printer->Combo1, 1);
+        QCOMPARE(CurrentPrinter().DeviceName(), "P2");
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(server->WaitForJobs());
+        const auto pages = ReadPdfWords(server->Output("P2").string());
+        QCOMPARE(pages.size(), std::size_t(1));
+        QVERIFY(std::abs(pages[0].widthMm - 210) < 0.5 && std::abs(pages[0].heightMm - 297) < 0.5);
+        const auto mismatches
+            = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+        QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
+        QVERIFY(!fs::exists(server->Output("P1")));
+        QVERIFY(!fs::exists(server->Output("P3")));
+        QVERIFY(runtime.boxes.empty());
+
+        // Opened again, the first queue is current; the close box prints nothing.
+        const auto printedSize = fs::file_size(server->Output("P2"));
+        printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(CurrentPrinter().DeviceName(), "P1");
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(server->WaitForJobs());
+        QVERIFY(!fs::exists(server->Output("P1")));
+        QVERIFY(!fs::exists(server->Output("P3")));
+        QCOMPARE(fs::file_size(server->Output("P2")), printedSize);
+
+        w.reset();
+        SetCurrentPrinter(nullptr);
+        SetPrinterPlatform(nullptr);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    PrintServer printServer;
+    server = &printServer;
+    QApplication application(argc, argv);
+    PrinterWindowCupsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_printer_window_cups.moc"
