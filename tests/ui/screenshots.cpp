@@ -1,14 +1,54 @@
 // Saves pictures of the windows: the main window at start and after a
-// calculation, the Info window and the warning of a failed calculation. Usage: tarvel-screenshots <directory>
+// calculation, the Info window, the printer window over the disabled main
+// window (with the page it prints, as report-page.pdf), the printer window
+// without printers and the warning of a failed calculation. Usage: tarvel-screenshots <directory>
+// Best run on a real X server (xvfb-run), where the printer window is pictured
+// as the screen shows it.
+#include "frm_printer.h"
 #include "frm_tarvel.h"
 #include "frm_velmora.h"
+#include "printer.h"
 #include "qt_form_runtime.h"
+#include "qt_printer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// A few printers to list; none of them is printed on.
+class NamedPrinters final : public tarvel::PrinterPlatform {
+public:
+    std::vector<std::shared_ptr<tarvel::Printer>> Printers() override
+    {
+        return {tarvel::QtPrinter::ForDevice("Ufficio"), tarvel::QtPrinter::ForDevice("Ufficio_colori"),
+                tarvel::QtPrinter::ForDevice("Magazzino")};
+    }
+    std::shared_ptr<tarvel::Printer> DefaultPrinter() override { return nullptr; }
+};
+
+// The two windows as the screen shows them; where the screen cannot be read,
+// each window's own picture in its place.
+QPixmap PictureOf(QWidget& below, QWidget& above)
+{
+    const QRect area = below.frameGeometry().united(above.frameGeometry());
+    QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (!shot.isNull() && QGuiApplication::platformName() == QStringLiteral("xcb"))
+        return shot;
+    QPixmap composed(area.size());
+    composed.fill(Qt::white);
+    QPainter painter(&composed);
+    painter.drawPixmap(below.geometry().topLeft() - area.topLeft(), below.grab());
+    painter.drawPixmap(above.geometry().topLeft() - area.topLeft(), above.grab());
+    return composed;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -42,6 +82,31 @@ int main(int argc, char* argv[])
     QTest::qWait(200);
     saved = info->grab().save(out.filePath(QStringLiteral("info-window.png"))) && saved;
     info->close();
+
+    NamedPrinters printers;
+    tarvel::SetPrinterPlatform(&printers);
+    window.Command3_Click();
+    tarvel::frmPrinter* printer = window.PrinterWindow();
+    if (!printer || !QTest::qWaitForWindowExposed(printer))
+        return 1;
+    QTest::qWait(300);
+    saved = PictureOf(window, *printer).save(out.filePath(QStringLiteral("printer-window.png"))) && saved;
+    // The page that its "Stampa" prints, on a PDF file instead of the printer.
+    tarvel::SetCurrentPrinter(tarvel::QtPrinter::ForPdf(out.filePath(QStringLiteral("report-page.pdf")).toStdString()));
+    printer->Command1_Click();
+    QTest::qWait(100);
+    tarvel::SetCurrentPrinter(nullptr);
+    tarvel::SetPrinterPlatform(nullptr);
+
+    // And as it opens on a machine without printers.
+    window.Command3_Click();
+    printer = window.PrinterWindow();
+    if (!printer || !QTest::qWaitForWindowExposed(printer))
+        return 1;
+    QTest::qWait(300);
+    saved = printer->grab().save(out.filePath(QStringLiteral("printer-window-none.png"))) && saved;
+    printer->close();
+    QTest::qWait(100);
 
     // The warning of a failed calculation, closed as soon as it is pictured.
     window.importo->clear();
