@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -166,6 +167,12 @@ private slots:
         QVERIFY(IsGivenBack(*w));
         QCOMPARE(Count(*P1, "Print"), 0);
         QCOMPARE(Count(*P1, "EndDoc"), 0);
+
+        // The printer window does not outlive the window it serves.
+        QPointer<frmPrinter> left = OpenPrinterWindow(*w);
+        QVERIFY(left);
+        w.reset();
+        QVERIFY(!left);
     }
 
     void printsOnThePrinterPicked()
