@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
@@ -156,6 +157,14 @@ bool frmPrinter::ChoosePdfFile()
     const auto file = Runtime().AskSaveFileName(kSavePdfTitle, SuggestedPdfPath());
     if (!file)
         return false;
+    // A file that cannot be written would fail every line of the report, each
+    // with its own message: say it once, and let the user choose again.
+    QFile probe(QString::fromStdString(*file));
+    if (!probe.open(QIODevice::WriteOnly)) {
+        Runtime().MsgBox("Impossibile scrivere il file " + *file + ".", kCaption, MsgBoxIcon::Warning);
+        return false;
+    }
+    probe.close();
     SetCurrentPrinter(QtPrinter::ForPdf(*file));
     return true;
 }

@@ -327,6 +327,20 @@ private slots:
         QVERIFY(IsGivenBack(*w));
         QVERIFY(!w->PrintEngine());
 
+        // A file that cannot be written: one warning, nothing printed, the window stays.
+        runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
+        printer = OpenPrinterWindow(*w);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QCOMPARE(runtime->boxes.size(), std::size_t(1));
+        QCOMPARE(runtime->boxes[0].text, "Impossibile scrivere il file " + *runtime->saveAnswer + ".");
+        QCOMPARE(runtime->boxes[0].title, "Seleziona stampante");
+        QVERIFY(runtime->boxes[0].icon == MsgBoxIcon::Warning);
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(!w->PrintEngine());
+        printer->close();
+        Settle();
+        runtime->boxes.clear();
+
         // A file chosen: the one-page report is written there.
         runtime->saveAnswer = pdf.toStdString();
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
