@@ -5,7 +5,6 @@
 #include "qt_printer_platform.h"
 #include "report.h"
 
-#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -207,12 +206,3 @@ TEST_F(CalcPrinter, TheListHasEveryQueueOnceInTheServersOrder)
 
 } // namespace
 } // namespace tarvel::testing
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -5,7 +5,6 @@
 #include "recording_runtime.h"
 #include "report.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -128,13 +127,3 @@ TEST_F(QtPdfTest, RoundedCornersBulgeOutwards)
 
 } // namespace
 } // namespace tarvel::testing
-
-int main(int argc, char** argv)
-{
-    // Also when the test list is read at build time, outside ctest's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
