@@ -26,6 +26,12 @@ struct LinePoint {
     double x = 0;
     double y = 0;
     bool step = false;
+
+    // The absolute point, a step being relative to (fromX, fromY).
+    LinePoint From(double fromX, double fromY) const
+    {
+        return step ? LinePoint{fromX + x, fromY + y} : LinePoint{x, y};
+    }
 };
 
 // The indexes of the device capabilities the engine reads at construction.

@@ -252,13 +252,9 @@ void QtPrinter::PreparePen()
 
 void QtPrinter::Line(std::optional<LinePoint> from, LinePoint to, bool box)
 {
-    double x1 = x_, y1 = y_;
-    if (from) {
-        x1 = from->step ? x_ + from->x : from->x;
-        y1 = from->step ? y_ + from->y : from->y;
-    }
-    const double x2 = to.step ? x1 + to.x : to.x;
-    const double y2 = to.step ? y1 + to.y : to.y;
+    const LinePoint start = from ? from->From(x_, y_) : LinePoint{x_, y_};
+    const LinePoint end = to.From(start.x, start.y);
+    const double x1 = start.x, y1 = start.y, x2 = end.x, y2 = end.y;
     QPainter& painter = Document();
     PreparePen();
     if (box)
@@ -271,8 +267,8 @@ void QtPrinter::Line(std::optional<LinePoint> from, LinePoint to, bool box)
 
 void QtPrinter::Circle(LinePoint centre, double radius, std::optional<double> start, std::optional<double> end)
 {
-    const double cx = centre.step ? x_ + centre.x : centre.x;
-    const double cy = centre.step ? y_ + centre.y : centre.y;
+    const LinePoint c = centre.From(x_, y_);
+    const double cx = c.x, cy = c.y;
     const double from = start.value_or(0);
     double span = end.value_or(kTwoPi) - from;
     if (span <= 0)

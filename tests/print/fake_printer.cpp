@@ -166,13 +166,9 @@ double FakePrinter::TextHeight(const std::string& text)
 
 void FakePrinter::Line(std::optional<LinePoint> from, LinePoint to, bool box)
 {
-    double x1 = x, y1 = y;
-    if (from) {
-        x1 = from->step ? x + from->x : from->x;
-        y1 = from->step ? y + from->y : from->y;
-    }
-    const double x2 = to.step ? x1 + to.x : to.x;
-    const double y2 = to.step ? y1 + to.y : to.y;
+    const LinePoint start = from ? from->From(x, y) : LinePoint{x, y};
+    const LinePoint end = to.From(start.x, start.y);
+    const double x1 = start.x, y1 = start.y, x2 = end.x, y2 = end.y;
     Log("Line", {x1, y1, x2, y2, double(box)});
     x = x2;
     y = y2;
@@ -180,8 +176,8 @@ void FakePrinter::Line(std::optional<LinePoint> from, LinePoint to, bool box)
 
 void FakePrinter::Circle(LinePoint centre, double radius, std::optional<double> start, std::optional<double> end)
 {
-    const double cx = centre.step ? x + centre.x : centre.x;
-    const double cy = centre.step ? y + centre.y : centre.y;
+    const LinePoint c = centre.From(x, y);
+    const double cx = c.x, cy = c.y;
     Log("Circle", {cx, cy, radius, start.value_or(0), end.value_or(2 * M_PI)});
     x = cx;
     y = cy;

@@ -6,6 +6,7 @@
 #include "calculate_interest.h"
 #include "frm_printer.h"
 #include "frm_tarvel.h"
+#include "main_window_steps.h"
 #include "report.h"
 
 #include <QAbstractItemView>
@@ -19,26 +20,10 @@
 
 namespace tarvel::testing {
 
-inline std::unique_ptr<frmTarvel> OpenMainWindow()
-{
-    auto window = std::make_unique<frmTarvel>();
-    window->Form_Load();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("main window not active");
-    return window;
-}
-
 // Types the capital and the two dates (digits only) and presses "Calcola".
 inline void Calculate(frmTarvel& w, const char* capital, const char* start, const char* end)
 {
-    w.importo->clear();
-    QTest::keyClicks(w.importo, QString::fromLatin1(capital));
-    for (auto [field, digits] : {std::pair{w.mdataini, start}, std::pair{w.mdatafin, end}}) {
-        field->setCursorPosition(0);
-        QTest::keyClicks(field, QString::fromLatin1(digits));
-    }
+    Enter(w, capital, start, end);
     QTest::mouseClick(w.Command1, Qt::LeftButton);
 }
 

@@ -1,5 +1,6 @@
 #include "frm_tarvel.h"
 #include "frm_velmora.h"
+#include "main_window_steps.h"
 #include "recording_runtime.h"
 
 #include "calculate_interest.h"
@@ -17,33 +18,11 @@
 #include <memory>
 
 using tarvel::frmTarvel;
+using tarvel::testing::Enter;
+using tarvel::testing::OpenMainWindow;
+using tarvel::testing::TypeDate;
 
 namespace {
-
-std::unique_ptr<frmTarvel> OpenWindow()
-{
-    auto window = std::make_unique<frmTarvel>();
-    window->Form_Load();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window not active");
-    return window;
-}
-
-void TypeDate(tarvel::MaskedEdit* field, const char* digits)
-{
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, QString::fromLatin1(digits));
-}
-
-void Enter(frmTarvel& w, const char* capital, const char* start, const char* end)
-{
-    w.importo->clear();
-    QTest::keyClicks(w.importo, QString::fromLatin1(capital));
-    TypeDate(w.mdataini, start);
-    TypeDate(w.mdatafin, end);
-}
 
 QStringList PeriodTexts(const frmTarvel& w)
 {
@@ -64,7 +43,7 @@ private slots:
     void opensAsDesigned()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarvel  - Vers. 6.3.0  -  Calcolo interesse legale"));
         QCOMPARE(w->size(), QSize(712, 307));
         QCOMPARE(w->minimumSize(), w->maximumSize());
@@ -91,7 +70,7 @@ private slots:
     void importoTurnsFullStopIntoComma()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         QTest::keyClicks(w->importo, QStringLiteral("1234.56"));
         QCOMPARE(w->importo->text(), QStringLiteral("1234,56"));
         QTest::keyClick(w->importo, Qt::Key_Period, Qt::KeypadModifier);
@@ -106,7 +85,7 @@ private slots:
     void calcolaWritesEveryResult()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
         w->importo->setFocus();
@@ -153,7 +132,7 @@ private slots:
         QFETCH(QString, importoWhileOpen);
         QFETCH(bool, yearsWrittenBeforeFailure);
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         // A first, good run leaves results that the failing run must clear.
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
@@ -206,7 +185,7 @@ private slots:
     void everyTextFitsItsControl()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
         for (const QLabel* label : w->findChildren<QLabel*>()) {
@@ -229,7 +208,7 @@ private slots:
     void cancellaClearsAfterCalculation()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
         w->Command3->setFocus();
@@ -257,7 +236,7 @@ private slots:
     void cancellaRightAfterStart()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         w->Pulisci_Click();
         QCOMPARE(w->mdataini->Text(), QStringLiteral("__ / __ / ____"));
         QCOMPARE(w->importo->text(), QString());
@@ -271,7 +250,7 @@ private slots:
     void tabOrder()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         const QList<QWidget*> expected{w->mdatafin, w->importo, w->Command1, w->Pulisci,
                                        w->Command2, w->Command3, w->mdataini};
         QList<QWidget*> forward;
@@ -291,7 +270,7 @@ private slots:
     void infoTwiceGivesOneWindow()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         const auto infos = [] {
@@ -318,7 +297,7 @@ private slots:
     void label16UnderlineFollowsThePointer()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         QVERIFY(!w->Label16->font().underline());
         QTest::mouseMove(w->Label16, w->Label16->rect().center());
         QTRY_VERIFY(w->Label16->font().underline());
@@ -334,7 +313,7 @@ private slots:
     void linksOpenTheMakersSite()
     {
         RecordingRuntime runtime;
-        auto w = OpenWindow();
+        auto w = OpenMainWindow();
         QTest::mouseClick(w->Label16, Qt::LeftButton);
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(runtime.opened, (std::vector<std::string>{"http://www.tarvel.example", "http://www.tarvel.example"}));
