@@ -1,24 +1,26 @@
-# A thin wrapper over CMake: `make run` starts Tarvel, `make test` runs every test.
+# A thin wrapper over CMake: `make run` builds and starts Tarvel, `make test`
+# builds everything and runs every test. Each has a build folder of its own, so
+# the program's build never holds a test.
 BUILD ?= build
+TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench clean
+.PHONY: run test bench clean
 
-deps:
+run:
 	@tools/install-deps
-
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS)
-
-run: build
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target tarvel tarvel-calc
 	$(BUILD)/app/tarvel
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+test:
+	@tools/install-deps test
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
-	$(BUILD)/app/tarvel-bench
+bench: test
+	$(TEST_BUILD)/app/tarvel-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD)

@@ -112,7 +112,7 @@ TEST_F(EngineTest, ARejectedFontNameOrColourIsAbsorbed)
     printer->rejectedColors.insert(0x123456);
     EXPECT_NO_THROW(engine->ForeColor(0x123456));
     EXPECT_EQ(engine->ForeColor(), 0);
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 }
 
 TEST_F(EngineTest, CodesOutsideSixteenBitsOverflowBeforeThePrinterIsTouched)
@@ -129,7 +129,7 @@ TEST_F(EngineTest, CodesOutsideSixteenBitsOverflowBeforeThePrinterIsTouched)
     EXPECT_THROW(engine->Orientation(-40000), PrintError);
     EXPECT_THROW(engine->PrintQuality(32768), PrintError);
     EXPECT_NO_THROW(engine->PrintQuality(-32768));
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 }
 
 TEST_F(EngineTest, OtherPropertyErrorsGoToTheCallerWithoutAMessage)
@@ -138,7 +138,7 @@ TEST_F(EngineTest, OtherPropertyErrorsGoToTheCallerWithoutAMessage)
     printer->FailOn("Page", 1);
     EXPECT_THROW(engine->FontBold(true), PrintError);
     EXPECT_THROW(engine->Page(), PrintError);
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 }
 
 TEST_F(EngineTest, PropertiesFollowTheCurrentPrinterButTheOffsetsStay)

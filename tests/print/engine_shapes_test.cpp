@@ -111,7 +111,7 @@ TEST_F(EngineTest, TheReducedRadiusIsWrittenBackEvenWhenDrawingFails)
     engine->PrintShape(20, 30, 100, 40, radius);
     EXPECT_EQ(radius, 20);
     EXPECT_EQ(printer->CallsOf("Line").size(), 1u); // the top edge stays drawn
-    ASSERT_EQ(runtime.boxes.size(), 1u);
+    ASSERT_EQ(runtime.messages.size(), 1u);
 }
 
 class Holder final : public PictureHolder {
@@ -158,8 +158,8 @@ TEST_F(EngineTest, AnObjectWithoutAPictureIsShownAsAnError)
 {
     engine->PrintPicture(10, 20, Holder(false));
     EXPECT_TRUE(printer->CallsOf("PaintPicture").empty());
-    ASSERT_EQ(runtime.boxes.size(), 1u);
-    EXPECT_EQ(runtime.boxes[0].text,
+    ASSERT_EQ(runtime.messages.size(), 1u);
+    EXPECT_EQ(runtime.messages[0].text,
               "Errore nella routine di stampa\r\nErrore numero: 438\r\nL'oggetto non contiene un'immagine");
 }
 
@@ -172,7 +172,7 @@ TEST_F(EngineTest, DocumentOperationsForwardAndPassErrorsOn)
     EXPECT_THAT(printer->Ops(), ElementsAre("NewPage", "Page", "KillDoc", "EndDoc"));
     printer->FailOn("EndDoc", 2);
     EXPECT_THROW(engine->EndDoc(), PrintError);
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 }
 
 } // namespace

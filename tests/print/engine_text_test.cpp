@@ -156,10 +156,10 @@ TEST_F(TextTest, AnErrorStopsTheTextAndIsShownOnce)
     printer->FailOn("Print", 3);
     engine->PrintLeft(10, 10, "1\r2\r3\r4\r5");
     EXPECT_THAT(Texts(), ElementsAre("1", "2"));
-    ASSERT_EQ(runtime.boxes.size(), 1u);
-    EXPECT_EQ(runtime.boxes[0].title, "EasyPrint");
-    EXPECT_EQ(runtime.boxes[0].icon, MsgBoxIcon::Critical);
-    EXPECT_EQ(runtime.boxes[0].text,
+    ASSERT_EQ(runtime.messages.size(), 1u);
+    EXPECT_EQ(runtime.messages[0].title, "EasyPrint");
+    EXPECT_EQ(runtime.messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(runtime.messages[0].text,
               "Errore nella routine di stampa\r\nErrore numero: 482\r\nErrore della stampante");
 }
 
@@ -172,14 +172,14 @@ TEST_F(TextTest, AnErrorNumberBeyondSixteenBitsOverflowsToTheCaller)
     } catch (const PrintError& error) {
         EXPECT_EQ(error.number(), kErrOverflow);
     }
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 }
 
 TEST_F(TextTest, ACoordinateBeyondSingleRangeIsAnError)
 {
     engine->PrintLeft(3e38f, 10, "x", 3e38f);
-    ASSERT_EQ(runtime.boxes.size(), 1u);
-    EXPECT_NE(runtime.boxes[0].text.find("Errore numero: 6\r\n"), std::string::npos);
+    ASSERT_EQ(runtime.messages.size(), 1u);
+    EXPECT_NE(runtime.messages[0].text.find("Errore numero: 6\r\n"), std::string::npos);
     EXPECT_TRUE(printer->CallsOf("Print").empty());
 }
 

@@ -45,7 +45,7 @@ TEST_F(QtPdfTest, TheReportStandsWhereTheLayoutSaysOnAnA4PortraitPage)
         Default_Value(objPrint);
         PrintReport(objPrint, texts);
     }
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 
     const auto pages = ReadPdfWords(pdf);
     ASSERT_EQ(pages.size(), 1u);

@@ -160,7 +160,7 @@ TEST_F(ReportTest, AnOutputErrorIsShownAndTheReportGoesOn)
 {
     printer->FailOn("Print", 2);
     PrintReport(*engine, MakeReportTexts(FreshWindowTexts("1"), "", ""));
-    EXPECT_EQ(runtime.boxes.size(), 1u);
+    EXPECT_EQ(runtime.messages.size(), 1u);
     EXPECT_EQ(printer->CallsOf("Print").size(), 31u);
     EXPECT_EQ(printer->CallsOf("EndDoc").size(), 1u);
 }
@@ -171,7 +171,7 @@ TEST_F(ReportTest, ASettingErrorStopsTheReportBeforeEndDoc)
     EXPECT_THROW(PrintReport(*engine, MakeReportTexts(FreshWindowTexts("1"), "", "")), PrintError);
     EXPECT_EQ(printer->CallsOf("Print").size(), 1u);
     EXPECT_TRUE(printer->CallsOf("EndDoc").empty());
-    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_TRUE(runtime.messages.empty());
 }
 
 TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
+using tarvel::testing::RecordingRuntime;
+
 using tarvel::frmVelmora;
 
 namespace {

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using tarvel::testing::RecordingRuntime;
+
 using tarvel::frmTarvel;
 using tarvel::testing::Enter;
 using tarvel::testing::OpenMainWindow;

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using tarvel::testing::RecordingRuntime;
+
 using tarvel::frmTarvel;
 
 namespace {

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
+using tarvel::testing::RecordingRuntime;
+
 using Modulo1::CentredPlacement;
 using Modulo1::WindowState;
 

@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(drawn[6].text, "Giorni ?");
         QVERIFY(std::abs(drawn[6].left - 99) < 1e-3 && std::abs(drawn[6].top - 55) < 1e-3);
         QCOMPARE(Count(*P1, "EndDoc"), 1);
-        QVERIFY(runtime->boxes.empty());
+        QVERIFY(runtime->messages.empty());
     }
 
     void aSecondPrintKeepsTheEngine()
@@ -274,7 +274,7 @@ private slots:
         QCOMPARE(Count(*P1, "Print"), 3);
         QCOMPARE(Count(*P1, "KillDoc"), 1);
         QCOMPARE(Count(*P1, "EndDoc"), 0);
-        QVERIFY(runtime->boxes.empty());
+        QVERIFY(runtime->messages.empty());
 
         // A page setting refused: the report does not start at all.
         ReplaceP1();
@@ -284,7 +284,7 @@ private slots:
         QVERIFY(IsGivenBack(*w));
         QCOMPARE(Count(*P1, "Print"), 0);
         QCOMPARE(Count(*P1, "EndDoc") + Count(*P1, "KillDoc"), 0);
-        QVERIFY(runtime->boxes.empty());
+        QVERIFY(runtime->messages.empty());
 
         // A line that cannot be drawn is the engine's to report: one message
         // of its own, and the rest of the page is printed and ended.
@@ -293,8 +293,8 @@ private slots:
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QCOMPARE(runtime->boxes.size(), std::size_t(1));
-        QCOMPARE(runtime->boxes[0].title, "EasyPrint");
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+        QCOMPARE(runtime->messages[0].title, "EasyPrint");
         QCOMPARE(Count(*P1, "Print"), 31);
         QCOMPARE(Count(*P1, "EndDoc"), 1);
         QCOMPARE(Count(*P1, "KillDoc"), 0);
@@ -331,22 +331,22 @@ private slots:
         runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
         printer = OpenPrinterWindow(*w);
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
-        QCOMPARE(runtime->boxes.size(), std::size_t(1));
-        QCOMPARE(runtime->boxes[0].text, "Impossibile scrivere il file " + *runtime->saveAnswer + ".");
-        QCOMPARE(runtime->boxes[0].title, "Seleziona stampante");
-        QVERIFY(runtime->boxes[0].icon == MsgBoxIcon::Warning);
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+        QCOMPARE(runtime->messages[0].text, "Impossibile scrivere il file " + *runtime->saveAnswer + ".");
+        QCOMPARE(runtime->messages[0].title, "Seleziona stampante");
+        QVERIFY(runtime->messages[0].icon == MsgBoxIcon::Warning);
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(!w->PrintEngine());
         printer->close();
         Settle();
-        runtime->boxes.clear();
+        runtime->messages.clear();
 
         // A file chosen: the one-page report is written there.
         runtime->saveAnswer = pdf.toStdString();
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QVERIFY(runtime->boxes.empty());
+        QVERIFY(runtime->messages.empty());
         const QString info = PdfInfo(pdf);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));

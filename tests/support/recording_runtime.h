@@ -2,44 +2,51 @@
 
 #include "form_runtime.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tarvel::testing {
 
-struct RecordedBox {
-    std::string text;
-    std::string title;
-    MsgBoxIcon icon;
-};
-
-// Keeps the message boxes instead of showing them and answers the save dialog
-// with `saveAnswer`; installed for its lifetime.
+// Stands in for the desktop while it lives: records every message box, link
+// and save dialog, answers a chosen screen size and file name, and lets a test
+// look at the windows while a box is open.
 class RecordingRuntime final : public FormRuntime {
 public:
+    struct Message {
+        std::string text;
+        std::string title;
+        MsgBoxIcon icon;
+    };
+    struct SaveDialog {
+        std::string title;
+        std::string suggestedPath;
+    };
+
     RecordingRuntime() { SetRuntime(this); }
     ~RecordingRuntime() override { SetRuntime(nullptr); }
+
     void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon) override
     {
-        boxes.push_back({text, title, icon});
+        messages.push_back({text, title, icon});
+        if (whileOpen)
+            whileOpen();
     }
     ScreenSize Screen() const override { return screen; }
-    void ShellOpen(const std::string&) override {}
+    void ShellOpen(const std::string& target) override { opened.push_back(target); }
     std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggestedPath) override
     {
         saveDialogs.push_back({title, suggestedPath});
         return saveAnswer;
     }
 
-    std::vector<RecordedBox> boxes;
-    ScreenSize screen{};
-    struct SaveDialog {
-        std::string title;
-        std::string suggestedPath;
-    };
+    std::vector<Message> messages;
+    std::vector<std::string> opened;
     std::vector<SaveDialog> saveDialogs;
     std::optional<std::string> saveAnswer;
+    ScreenSize screen{15360, 11520}; // 1024 x 768 pixels
+    std::function<void()> whileOpen;
 };
 
 } // namespace tarvel::testing
