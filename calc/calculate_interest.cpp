@@ -2,7 +2,8 @@
 
 #include "texts.h"
 
-#include <cmath>
+#include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace tarvel {
@@ -33,10 +34,13 @@ struct YearsAndDays {
 };
 
 // Whole 365-day years rounded down and the days left over, in 16-bit counts:
-// 365 times the years must itself fit, as must the difference.
+// 365 times the years must itself fit, as must the difference. A 16-bit count
+// over 365 is never within a rounding error of a whole number, so dividing
+// whole numbers rounds down exactly as the floor of the double quotient.
 YearsAndDays splitYears(std::int16_t days)
 {
-    const auto years = need16(static_cast<std::int32_t>(std::floor(days / 365.0)));
+    const int quotient = days / 365 - (days % 365 < 0 ? 1 : 0);
+    const auto years = need16(quotient);
     const auto yearDays = need16(365 * years);
     return {years, need16(days - yearDays)};
 }
@@ -48,16 +52,26 @@ double annualInterest(const RatePeriod& period, Currency capital)
     return capital.toDouble() * period.ratePercent / 100.0;
 }
 
+void writeCurrency(ShortText& text, Currency value) { text.finish(WriteCurrencyText(value, text.begin())); }
+void writeAmount(ShortText& text, Currency value) { text.finish(WriteAmount(value, text.begin())); }
+
+// A fixed text and a 16-bit count after it: "anni  15".
+void writeCount(ShortText& text, std::string_view label, std::int16_t count)
+{
+    char* out = std::copy(label.begin(), label.end(), text.begin());
+    text.finish(std::to_chars(out, out + 6, count).ptr);
+}
+
 void run(const CalculationInput& input, CalculationResult& result)
 {
-    ControlTexts& written = result.written;
+    WrittenTexts& written = result.written;
     for (auto& period : written.txtAnno)
-        period = std::string();
+        period.finish(period.begin());
 
     written.importo = FormatAmount(input.capitalText);
     result.capital = need(ParseCurrency(*written.importo));
     result.runningTotal = result.capital;
-    written.importobis = CurrencyText(result.runningTotal);
+    writeCurrency(written.importobis, result.runningTotal);
 
     const Date start = need(ParseDate(input.startText));
     const Date end = need(ParseDate(input.endText));
@@ -78,27 +92,28 @@ void run(const CalculationInput& input, CalculationResult& result)
         line.applies = true;
 
         result.runningTotal = need(result.runningTotal.plus(line.interest));
-        line.interestText = CurrencyText(line.interest);
-        written.txtAnno[static_cast<std::size_t>(period.index)] = line.interestText;
+        writeCurrency(written.txtAnno[static_cast<std::size_t>(period.index)], line.interest);
     }
 
-    written.importobis = CurrencyText(result.runningTotal);
+    writeCurrency(written.importobis, result.runningTotal);
     const Currency totalInterest = need(result.runningTotal.minus(result.capital));
-    written.Text1 = CurrencyText(totalInterest);
     if (totalInterest.isNegative()) {
-        written.Text1 = std::string();
+        written.Text1.assign("");
         result.runningTotal = Currency();
-        written.importobis = "0";
+        written.importobis.assign("0");
+        written.SeeInteressi.assign("");
+    } else {
+        writeCurrency(written.Text1, totalInterest);
+        writeAmount(written.SeeInteressi, totalInterest);
     }
-    written.SeeInteressi = FormatAmount(*written.Text1);
 
     result.totalDays = need16(end - start);
     const YearsAndDays span = splitYears(result.totalDays);
     result.years = span.years;
     result.remainingDays = span.remainingDays;
-    written.Label8 = "anni  " + WholeNumberText(result.years);
-    written.Label23 = " giorni  " + WholeNumberText(result.remainingDays);
-    written.Label6 = FormatAmount(*written.importobis);
+    writeCount(written.Label8, "anni  ", result.years);
+    writeCount(written.Label23, " giorni  ", result.remainingDays);
+    writeAmount(written.Label6, result.runningTotal);
 
     result.ok = result.years >= 0;
 }
@@ -114,8 +129,8 @@ CalculationResult CalculateInterest(const CalculationInput& input)
         result.ok = false;
         // The running total is kept in memory between the rate periods; the
         // field shows it as far as the run got.
-        if (result.written.importobis)
-            result.written.importobis = CurrencyText(result.runningTotal);
+        if (result.written.importobis.written())
+            writeCurrency(result.written.importobis, result.runningTotal);
     }
     return result;
 }

@@ -25,15 +25,14 @@ struct PeriodLine {
     std::int16_t days = 0;
     std::int16_t years = 0;
     std::int16_t remainingDays = 0;
-    Currency interest;
-    std::string interestText;
+    Currency interest; // its text is the period's txtAnno
 };
 
 struct CalculationResult {
     bool ok = false;
     // What the run wrote into the main window's controls, as they stood when it
     // ended; on failure, as they stood when it failed (before the error path).
-    ControlTexts written;
+    WrittenTexts written;
 
     Currency capital;
     std::array<PeriodLine, kPeriodCount> lines{};

@@ -2,6 +2,21 @@
 
 namespace tarvel {
 
+WrittenTexts::operator ControlTexts() const
+{
+    ControlTexts texts;
+    texts.importo = importo;
+    for (std::size_t i = 0; i < txtAnno.size(); ++i)
+        texts.txtAnno[i] = txtAnno[i].toControlText();
+    texts.importobis = importobis.toControlText();
+    texts.Text1 = Text1.toControlText();
+    texts.SeeInteressi = SeeInteressi.toControlText();
+    texts.Label6 = Label6.toControlText();
+    texts.Label8 = Label8.toControlText();
+    texts.Label23 = Label23.toControlText();
+    return texts;
+}
+
 void ApplyErrorPath(ControlTexts& texts)
 {
     for (auto& period : texts.txtAnno)

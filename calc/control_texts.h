@@ -1,5 +1,7 @@
 #pragma once
 
+#include "short_text.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -17,6 +19,24 @@ struct ControlTexts {
     std::optional<std::string> Label6;
     std::optional<std::string> Label8;
     std::optional<std::string> Label23;
+};
+
+// The texts one calculation wrote, as compact as they can be held. Whoever
+// shows them takes them as ControlTexts; the conversion is implicit so that a
+// result's texts go wherever control texts go.
+struct WrittenTexts {
+    // The capital as reformatted; a text that is no number stays as typed, so
+    // it may be of any length.
+    std::optional<std::string> importo;
+    std::array<ShortText, 12> txtAnno;
+    ShortText importobis;
+    ShortText Text1;
+    ShortText SeeInteressi;
+    ShortText Label6;
+    ShortText Label8;
+    ShortText Label23;
+
+    operator ControlTexts() const;
 };
 
 // The texts a failed run leaves after its warning has been closed.

@@ -6,17 +6,22 @@
 
 namespace tarvel {
 
-std::string CurrencyText(Currency value)
-{
-    const std::int64_t ticks = value.ticks();
-    const std::uint64_t magnitude = ticks < 0 ? 0 - static_cast<std::uint64_t>(ticks) : static_cast<std::uint64_t>(ticks);
-    const std::uint64_t scale = Currency::kScale;
+namespace {
 
-    char buffer[32];
-    char* p = buffer;
-    if (ticks < 0)
-        *p++ = '-';
-    p = std::to_chars(p, buffer + sizeof buffer, magnitude / scale).ptr;
+std::uint64_t magnitudeOf(std::int64_t ticks)
+{
+    return ticks < 0 ? 0 - static_cast<std::uint64_t>(ticks) : static_cast<std::uint64_t>(ticks);
+}
+
+} // namespace
+
+char* WriteCurrencyText(Currency value, char* out)
+{
+    const std::uint64_t magnitude = magnitudeOf(value.ticks());
+    const std::uint64_t scale = Currency::kScale;
+    if (value.isNegative())
+        *out++ = '-';
+    out = std::to_chars(out, out + 20, magnitude / scale).ptr;
 
     std::uint64_t fraction = magnitude % scale;
     if (fraction != 0) {
@@ -25,12 +30,39 @@ std::string CurrencyText(Currency value)
             fraction /= 10;
             --digits;
         }
-        *p++ = ',';
+        *out++ = ',';
         for (int k = digits - 1; k >= 0; --k)
-            p[k] = static_cast<char>('0' + fraction % 10), fraction /= 10;
-        p += digits;
+            out[k] = static_cast<char>('0' + fraction % 10), fraction /= 10;
+        out += digits;
     }
-    return std::string(buffer, p);
+    return out;
+}
+
+std::string CurrencyText(Currency value)
+{
+    char buffer[kNumberTextRoom];
+    return std::string(buffer, WriteCurrencyText(value, buffer));
+}
+
+// The decimal digits of a currency text are exact, so rounding them to the
+// hundredth, ties away from zero, is rounding the ticks.
+char* WriteAmount(Currency value, char* out)
+{
+    const std::uint64_t hundredths = (magnitudeOf(value.ticks()) + 50) / 100;
+    if (value.isNegative() && hundredths != 0)
+        *out++ = '-';
+    char digits[20];
+    const std::uint64_t whole = hundredths / 100;
+    const std::size_t count = whole == 0 ? 0 : static_cast<std::size_t>(std::to_chars(digits, digits + 20, whole).ptr - digits);
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k > 0 && (count - k) % 3 == 0)
+            *out++ = '.';
+        *out++ = digits[k];
+    }
+    *out++ = ',';
+    *out++ = static_cast<char>('0' + hundredths % 100 / 10);
+    *out++ = static_cast<char>('0' + hundredths % 10);
+    return out;
 }
 
 std::string FormatAmount(std::string_view text)

@@ -27,6 +27,13 @@ std::optional<Currency> ParseCurrency(std::string_view text);
 // separators and the whole text: "01 / 02 / 2000", "1/2/2000".
 std::optional<Date> ParseDate(std::string_view text);
 
+// CurrencyText, and FormatAmount of that text, written at `out` for callers
+// that make many texts; `out` has room for kNumberTextRoom characters. They
+// return the end of what they wrote.
+inline constexpr std::size_t kNumberTextRoom = 24;
+char* WriteCurrencyText(Currency value, char* out);
+char* WriteAmount(Currency value, char* out);
+
 // Decimal digits with a leading '-' when negative.
 std::string WholeNumberText(int value);
 

@@ -219,14 +219,15 @@ void frmTarvel::Command1_Click()
 {
     const CalculationInput input{importo->text().toStdString(), mdataini->Text().toStdString(),
                                  mdatafin->Text().toStdString()};
-    CalculationResult result = CalculateInterest(input);
+    const CalculationResult result = CalculateInterest(input);
     // What the run wrote stands in the window, also while the warning is open.
-    WriteTexts(result.written);
+    ControlTexts written = result.written;
+    WriteTexts(written);
     if (result.ok)
         return;
     Runtime().MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
-    ApplyErrorPath(result.written);
-    WriteTexts(result.written);
+    ApplyErrorPath(written);
+    WriteTexts(written);
     mdataini->setFocus();
 }
 

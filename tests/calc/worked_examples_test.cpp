@@ -130,7 +130,8 @@ TEST_P(FailedExample, ErrorPathResetsTheResults)
     const Example& example = GetParam();
     ControlTexts window = FreshWindowTexts(example.input.capitalText);
     const CalculationResult result = CalculateInterest(example.input);
-    Overlay(window, result.written);
+    const ControlTexts written = result.written;
+    Overlay(window, written);
     ApplyErrorPath(window);
 
     EXPECT_EQ(window.importo, " ");
@@ -140,8 +141,8 @@ TEST_P(FailedExample, ErrorPathResetsTheResults)
     EXPECT_EQ(window.Label6, " ");
     EXPECT_EQ(window.Label8, "Anni ?");
     EXPECT_EQ(window.Label23, "Giorni ?");
-    EXPECT_EQ(window.importobis, example.rest[1] ? result.written.importobis : "importobis");
-    EXPECT_EQ(window.Text1, example.rest[2] ? result.written.Text1 : "Text1");
+    EXPECT_EQ(window.importobis, example.rest[1] ? written.importobis : "importobis");
+    EXPECT_EQ(window.Text1, example.rest[2] ? written.Text1 : "Text1");
 }
 
 const auto kName = [](const auto& info) { return std::string(info.param.name); };
