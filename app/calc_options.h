@@ -7,19 +7,29 @@
 namespace tarvel {
 
 struct CalcOptions {
-    bool help = false;
+    enum class Mode { Calculate, Help, Version, Batch };
+    Mode mode = Mode::Calculate;
+    // What was wrong with the arguments, said above the usage; empty when the
+    // arguments make a valid call.
+    std::string usageError;
+
     std::string capital;
     std::string startDate;
     std::string endDate;
     // Where the report goes, if anywhere: a PDF file or an installed printer.
     std::optional<std::string> pdfFile;
     std::optional<std::string> printerName;
+    // The batch's input; empty or "-" for standard input.
+    std::string csvFile;
+
+    bool wantsReport() const { return pdfFile || printerName; }
 };
 
 extern const char* const kCalcUsage;
+extern const char* const kCalcVersion; // "tarvel-calc 6.3.0"
 
-// Nothing when the arguments do not make a valid call. Arguments that begin
-// with "--" are options, so a negative capital such as -1000 stays a capital.
-std::optional<CalcOptions> ParseCalcOptions(const std::vector<std::string>& arguments);
+// Arguments that begin with "--" are options, so a negative capital such as
+// -1000 stays a capital; "--" ends the options.
+CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments);
 
 } // namespace tarvel

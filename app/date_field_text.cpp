@@ -1,40 +1,93 @@
 #include "date_field_text.h"
 
+#include "date.h"
 #include "texts.h"
 
-#include <cstdio>
-
 namespace tarvel {
+namespace {
 
-std::string DateFieldText(std::string_view typed)
+struct DayMonthYear {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+bool allDigits(std::string_view text)
 {
-    std::string field = "__ / __ / ____";
-    static constexpr int kDigitPlaces[] = {0, 1, 5, 6, 10, 11, 12, 13};
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
 
-    if (ParseDate(typed)) {
-        // Re-read the parts so that one-digit days and months get their zero.
-        std::string digits;
-        std::size_t part = 0;
-        std::string parts[3];
-        for (const char c : typed) {
-            if (c == '/')
-                ++part;
-            else if (c >= '0' && c <= '9')
-                parts[part] += c;
-        }
-        for (int k = 0; k < 2; ++k)
-            if (parts[k].size() == 1)
-                parts[k].insert(parts[k].begin(), '0');
-        digits = parts[0] + parts[1] + parts[2];
-        for (std::size_t k = 0; k < 8; ++k)
-            field[static_cast<std::size_t>(kDigitPlaces[k])] = digits[k];
-        return field;
+int number(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// "ddmmyyyy" and "yyyy-mm-dd"; the day is checked by the caller.
+std::optional<DayMonthYear> readCompact(std::string_view text)
+{
+    if (text.size() == 8 && allDigits(text))
+        return DayMonthYear{number(text.substr(0, 2)), number(text.substr(2, 2)), number(text.substr(4))};
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-' && allDigits(text.substr(0, 4)) &&
+        allDigits(text.substr(5, 2)) && allDigits(text.substr(8)))
+        return DayMonthYear{number(text.substr(8)), number(text.substr(5, 2)), number(text.substr(0, 4))};
+    return std::nullopt;
+}
+
+// The form the field itself reads; ParseDate has checked it, so the three
+// runs of digits are the day, the month and the year.
+DayMonthYear readSlashed(std::string_view text)
+{
+    int parts[3] = {0, 0, 0};
+    std::size_t part = 0;
+    for (const char c : text) {
+        if (c == '/')
+            ++part;
+        else if (c >= '0' && c <= '9')
+            parts[part] = parts[part] * 10 + (c - '0');
     }
+    return {parts[0], parts[1], parts[2]};
+}
 
-    std::size_t next = 0;
-    for (const char c : typed)
-        if (c >= '0' && c <= '9' && next < 8)
-            field[static_cast<std::size_t>(kDigitPlaces[next++])] = c;
+void putTwo(std::string& field, std::size_t at, int value)
+{
+    field[at] = static_cast<char>('0' + value / 10);
+    field[at + 1] = static_cast<char>('0' + value % 10);
+}
+
+} // namespace
+
+std::optional<std::string> DateFieldText(std::string_view typed)
+{
+    const std::string_view text = trimmed(typed);
+    std::optional<DayMonthYear> date = readCompact(text);
+    if (date) {
+        if (!Date::fromCivil(date->year, date->month, date->day))
+            return std::nullopt;
+    } else if (ParseDate(text)) {
+        date = readSlashed(text);
+    } else {
+        return std::nullopt;
+    }
+    std::string field = "dd / mm / yyyy";
+    putTwo(field, 0, date->day);
+    putTwo(field, 5, date->month);
+    putTwo(field, 10, date->year / 100);
+    putTwo(field, 12, date->year % 100);
     return field;
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tarvel {
 
-// The text a masked date field ("## / ## / ####", prompt '_') holds after the
-// user has typed `typed` into it: a valid date in any accepted form reads as
-// "dd / mm / yyyy"; otherwise each digit fills the next place, other keys are
-// ignored and places left over show the prompt.
-std::string DateFieldText(std::string_view typed);
+// The text a masked date field ("## / ## / ####") holds for a date typed in
+// one of the forms people use: day, month and four-digit year separated by
+// '/' with spaces allowed around them ("1/2/2000", "01 / 02 / 2000"), the
+// eight digits typed into the field ("01022000"), or ISO "2000-02-01". Nothing
+// for any other text and for a day that does not exist: a mistyped date is
+// never reread as another one.
+std::optional<std::string> DateFieldText(std::string_view typed);
 
 } // namespace tarvel

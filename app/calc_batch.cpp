@@ -1,0 +1,284 @@
+#include "calc_batch.h"
+
+#include "batch_progress.h"
+#include "calculate_interest.h"
+#include "csv_row.h"
+#include "date_field_text.h"
+#include "failure_reason.h"
+#include "fd_writer.h"
+#include "line_reader.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvel {
+namespace {
+
+// Far more than any row of three fields; a longer line is a broken row.
+constexpr std::size_t kMaxLine = 4096;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The sixteen result fields of a row that has none.
+constexpr std::string_view kNoResults = ";;;;;;;;;;;;;;;;";
+
+std::string reasonOf(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return "il file non esiste";
+    case EACCES:
+        return "permesso negato";
+    case EISDIR:
+        return "è una cartella";
+    default:
+        return std::strerror(error);
+    }
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool sameLetters(std::string_view text, std::string_view lower)
+{
+    if (text.size() != lower.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((text[i] >= 'A' && text[i] <= 'Z' ? text[i] - 'A' + 'a' : text[i]) != lower[i])
+            return false;
+    return true;
+}
+
+bool isHeader(const CsvRow& row)
+{
+    return row.size() == 3 && sameLetters(trimmed(row[0]), "capitale") && sameLetters(trimmed(row[1]), "dal") &&
+           sameLetters(trimmed(row[2]), "al");
+}
+
+// A window amount ("3.652,47", ",35") as a spreadsheet set to Italian reads
+// it: no grouping, a digit before the ','.
+void appendPlainAmount(std::string& out, std::string_view amount)
+{
+    bool digitSeen = false;
+    for (const char c : amount) {
+        if (c == '.')
+            continue;
+        if (c == ',' && !digitSeen)
+            out += '0';
+        digitSeen = digitSeen || (c >= '0' && c <= '9');
+        out += c;
+    }
+}
+
+void appendCount(std::string& out, int count)
+{
+    char digits[8];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, count).ptr);
+}
+
+class Batch {
+public:
+    Batch(int input, bool fromFile, std::uint64_t fileSize)
+        : reader_(input, kMaxLine, [this] { flushAll(); }),
+          progress_(fromFile && isatty(STDERR_FILENO), fileSize)
+    {
+    }
+
+    int run()
+    {
+        writeHeader();
+        std::string_view line;
+        while (true) {
+            const LineReader::Status status = reader_.next(line);
+            if (status == LineReader::Status::End)
+                break;
+            if (status == LineReader::Status::Failed)
+                return stop("impossibile leggere l'input: " + reasonOf(errno));
+            ++lineNumber_;
+            if (status == LineReader::Status::TooLong)
+                brokenRow("riga più lunga di " + std::to_string(kMaxLine) + " byte");
+            else
+                row(line);
+            if (out_.failed())
+                break;
+            out_.flushIfFull();
+            if ((lineNumber_ & 0xFFF) == 0)
+                progress_.update(rows_, reader_.bytesRead());
+        }
+        if (!flushAll())
+            return stop("impossibile scrivere sullo standard output: " + reasonOf(out_.error()));
+        progress_.clear();
+        return anyError_ ? 1 : 0;
+    }
+
+private:
+    void writeHeader()
+    {
+        std::string& out = out_.buffer();
+        out += "capitale;dal;al;esito;interessi;somma;anni;giorni";
+        for (const RatePeriod& period : LegalRateSchedule()) {
+            out += ';';
+            AppendCsvField(out, period.caption);
+        }
+        out += '\n';
+    }
+
+    void row(std::string_view line)
+    {
+        if (lineNumber_ == 1 && line.starts_with(kByteOrderMark))
+            line.remove_prefix(kByteOrderMark.size());
+        if (line.empty())
+            return;
+        const CsvRow::Status status = row_.read(line);
+        const bool first = !rowSeen_;
+        rowSeen_ = true;
+        if (status == CsvRow::Status::NotUtf8)
+            return brokenRow("testo non in UTF-8");
+        if (status == CsvRow::Status::BadQuotes)
+            return brokenRow("virgolette non bilanciate");
+        if (first && isHeader(row_))
+            return;
+        ++rows_;
+        if (row_.size() != 3) {
+            failedRow({"la riga ha " + std::to_string(row_.size()) + " campi invece di 3"});
+            return;
+        }
+        calculate();
+    }
+
+    void calculate()
+    {
+        const auto startField = DateFieldText(row_[1]);
+        const auto endField = DateFieldText(row_[2]);
+        if (startField && endField) {
+            input_.capitalText.assign(row_[0]);
+            input_.startText.assign(*startField);
+            input_.endText.assign(*endField);
+            const CalculationResult result = CalculateInterest(input_);
+            if (result.ok)
+                return writeResult(result);
+        }
+        failedRow(FailureReasons(row_[0], row_[1], row_[2]));
+    }
+
+    void writeInput()
+    {
+        std::string& out = out_.buffer();
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (i > 0)
+                out += ';';
+            if (i < row_.size())
+                AppendCsvField(out, row_[i]);
+        }
+    }
+
+    void writeResult(const CalculationResult& result)
+    {
+        writeInput();
+        std::string& out = out_.buffer();
+        out += ";ok;";
+        appendPlainAmount(out, result.written.SeeInteressi.view());
+        out += ';';
+        appendPlainAmount(out, result.written.Label6.view());
+        out += ';';
+        appendCount(out, result.years);
+        out += ';';
+        appendCount(out, result.remainingDays);
+        for (const ShortText& period : result.written.txtAnno) {
+            out += ';';
+            out += period.view();
+        }
+        out += '\n';
+    }
+
+    void failedRow(const std::vector<std::string>& reasons)
+    {
+        writeInput();
+        out_.buffer().append(";errore").append(kNoResults) += '\n';
+        for (const std::string& reason : reasons)
+            message(reason);
+    }
+
+    // A row that could not be split into fields: nothing of it is echoed.
+    void brokenRow(const std::string& reason)
+    {
+        ++rows_;
+        rowSeen_ = true;
+        out_.buffer().append(";;;errore").append(kNoResults) += '\n';
+        message(reason);
+    }
+
+    void message(const std::string& reason)
+    {
+        anyError_ = true;
+        errors_.buffer().append("tarvel-calc: riga ").append(std::to_string(lineNumber_)).append(": ").append(reason) +=
+            '\n';
+        errors_.flushIfFull();
+    }
+
+    bool flushAll()
+    {
+        if (!errors_.buffer().empty()) {
+            progress_.clear();
+            errors_.flush();
+        }
+        return out_.flush();
+    }
+
+    int stop(const std::string& reason)
+    {
+        flushAll();
+        progress_.clear();
+        const std::string line = "tarvel-calc: " + reason + "\n";
+        [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+        return 2;
+    }
+
+    FdWriter out_{STDOUT_FILENO};
+    FdWriter errors_{STDERR_FILENO};
+    LineReader reader_;
+    BatchProgress progress_;
+    CsvRow row_;
+    CalculationInput input_;
+    std::uint64_t lineNumber_ = 0;
+    std::uint64_t rows_ = 0;
+    bool rowSeen_ = false;
+    bool anyError_ = false;
+};
+
+} // namespace
+
+int RunBatch(const std::string& file)
+{
+    const bool fromFile = !file.empty() && file != "-";
+    int input = STDIN_FILENO;
+    struct stat status {};
+    if (fromFile) {
+        input = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        const int error = input < 0                                         ? errno
+                          : fstat(input, &status) != 0                      ? errno
+                          : S_ISDIR(status.st_mode)                         ? EISDIR
+                                                                            : 0;
+        if (error != 0) {
+            const std::string line = "tarvel-calc: impossibile aprire \"" + file + "\": " + reasonOf(error) + "\n";
+            [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+            return 2;
+        }
+    }
+    const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
+    const int code = Batch(input, fromFile, size).run();
+    if (fromFile)
+        ::close(input);
+    return code;
+}
+
+} // namespace tarvel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvel {
+
+// One row of an Italian CSV: fields separated by ';', each optionally in
+// double quotes with "" for a quote inside. A row is one line: a quote left
+// open at the end of the line is a broken row, not a field that goes on.
+class CsvRow {
+public:
+    enum class Status { Ok, BadQuotes, NotUtf8 };
+
+    // Reads `line`, without its line end; the fields are kept until the next read.
+    Status read(std::string_view line);
+    std::size_t size() const { return size_; }
+    const std::string& operator[](std::size_t i) const { return fields_[i]; }
+
+private:
+    std::string& nextField();
+    std::vector<std::string> fields_; // kept between rows, so reading allocates nothing
+    std::size_t size_ = 0;
+};
+
+bool IsUtf8(std::string_view text);
+
+// Appends `field` to `out`, in quotes when it holds a ';', a quote or a line end.
+void AppendCsvField(std::string& out, std::string_view field);
+
+} // namespace tarvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace tarvel {
+
+// Reads a file descriptor line by line through one fixed buffer, so memory
+// stays the same however long the input. A line ends at LF; a CR before it is
+// dropped. A line longer than the limit is skipped whole and reported as such.
+class LineReader {
+public:
+    enum class Status { Line, TooLong, End, Failed };
+
+    // `beforeRead` runs before each read that may wait for input, so that
+    // whatever has been answered so far can be written out first.
+    LineReader(int fd, std::size_t maxLine, std::function<void()> beforeRead);
+
+    // Line: `line` holds it until the next call. Failed: errno tells why.
+    Status next(std::string_view& line);
+    std::uint64_t bytesRead() const { return bytesRead_; }
+
+private:
+    // False at the end of the input or on an error (then failed_ is set).
+    bool fill();
+
+    int fd_;
+    std::size_t maxLine_;
+    std::function<void()> beforeRead_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::uint64_t bytesRead_ = 0;
+    bool atEnd_ = false;
+    bool failed_ = false;
+};
+
+} // namespace tarvel
