@@ -9,6 +9,7 @@
 #include "line_reader.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -64,26 +65,50 @@ bool isHeader(const CsvRow& row)
            sameLetters(trimmed(row[2]), "al");
 }
 
-// A window amount ("3.652,47", ",35") as a spreadsheet set to Italian reads
-// it: no grouping, a digit before the ','.
-void appendPlainAmount(std::string& out, std::string_view amount)
-{
-    bool digitSeen = false;
-    for (const char c : amount) {
-        if (c == '.')
-            continue;
-        if (c == ',' && !digitSeen)
-            out += '0';
-        digitSeen = digitSeen || (c >= '0' && c <= '9');
-        out += c;
-    }
-}
+// One output row, built in place and appended to the output at once.
+class RowText {
+public:
+    void clear() { end_ = data_; }
+    std::string_view view() const { return {data_, static_cast<std::size_t>(end_ - data_)}; }
+    void put(char c) { *end_++ = c; }
+    void put(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
 
-void appendCount(std::string& out, int count)
-{
-    char digits[8];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, count).ptr);
-}
+    // Quoted when CSV needs it; the input fields of a row are never longer
+    // than its line, so twice that leaves room for every quote doubled.
+    void putField(std::string_view field)
+    {
+        if (field.find_first_of(";\"\r\n") == std::string_view::npos)
+            return put(field);
+        put('"');
+        for (const char c : field) {
+            if (c == '"')
+                put('"');
+            put(c);
+        }
+        put('"');
+    }
+
+    // A window amount ("3.652,47", ",35") as a spreadsheet set to Italian
+    // reads it: no grouping, a digit before the ','.
+    void putPlainAmount(std::string_view amount)
+    {
+        bool digitSeen = false;
+        for (const char c : amount) {
+            if (c == '.')
+                continue;
+            if (c == ',' && !digitSeen)
+                put('0');
+            digitSeen = digitSeen || (c >= '0' && c <= '9');
+            put(c);
+        }
+    }
+
+    void putCount(int count) { end_ = std::to_chars(end_, end_ + 8, count).ptr; }
+
+private:
+    char data_[2 * kMaxLine + 512];
+    char* end_ = data_;
+};
 
 class Batch {
 public:
@@ -123,13 +148,14 @@ public:
 private:
     void writeHeader()
     {
-        std::string& out = out_.buffer();
-        out += "capitale;dal;al;esito;interessi;somma;anni;giorni";
+        text_.clear();
+        text_.put("capitale;dal;al;esito;interessi;somma;anni;giorni");
         for (const RatePeriod& period : LegalRateSchedule()) {
-            out += ';';
-            AppendCsvField(out, period.caption);
+            text_.put(';');
+            text_.putField(period.caption);
         }
-        out += '\n';
+        text_.put('\n');
+        out_.buffer().append(text_.view());
     }
 
     void row(std::string_view line)
@@ -172,38 +198,41 @@ private:
 
     void writeInput()
     {
-        std::string& out = out_.buffer();
+        text_.clear();
         for (std::size_t i = 0; i < 3; ++i) {
             if (i > 0)
-                out += ';';
+                text_.put(';');
             if (i < row_.size())
-                AppendCsvField(out, row_[i]);
+                text_.putField(row_[i]);
         }
     }
 
     void writeResult(const CalculationResult& result)
     {
         writeInput();
-        std::string& out = out_.buffer();
-        out += ";ok;";
-        appendPlainAmount(out, result.written.SeeInteressi.view());
-        out += ';';
-        appendPlainAmount(out, result.written.Label6.view());
-        out += ';';
-        appendCount(out, result.years);
-        out += ';';
-        appendCount(out, result.remainingDays);
+        text_.put(";ok;");
+        text_.putPlainAmount(result.written.SeeInteressi.view());
+        text_.put(';');
+        text_.putPlainAmount(result.written.Label6.view());
+        text_.put(';');
+        text_.putCount(result.years);
+        text_.put(';');
+        text_.putCount(result.remainingDays);
         for (const ShortText& period : result.written.txtAnno) {
-            out += ';';
-            out += period.view();
+            text_.put(';');
+            text_.put(period.view());
         }
-        out += '\n';
+        text_.put('\n');
+        out_.buffer().append(text_.view());
     }
 
     void failedRow(const std::vector<std::string>& reasons)
     {
         writeInput();
-        out_.buffer().append(";errore").append(kNoResults) += '\n';
+        text_.put(";errore");
+        text_.put(kNoResults);
+        text_.put('\n');
+        out_.buffer().append(text_.view());
         for (const std::string& reason : reasons)
             message(reason);
     }
@@ -248,6 +277,7 @@ private:
     LineReader reader_;
     BatchProgress progress_;
     CsvRow row_;
+    RowText text_;
     CalculationInput input_;
     std::uint64_t lineNumber_ = 0;
     std::uint64_t rows_ = 0;

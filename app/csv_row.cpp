@@ -86,19 +86,4 @@ CsvRow::Status CsvRow::read(std::string_view line)
     }
 }
 
-void AppendCsvField(std::string& out, std::string_view field)
-{
-    if (field.find_first_of(";\"\r\n") == std::string_view::npos) {
-        out.append(field);
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 } // namespace tarvel

@@ -27,7 +27,4 @@ private:
 
 bool IsUtf8(std::string_view text);
 
-// Appends `field` to `out`, in quotes when it holds a ';', a quote or a line end.
-void AppendCsvField(std::string& out, std::string_view field);
-
 } // namespace tarvel
