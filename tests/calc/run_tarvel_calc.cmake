@@ -31,7 +31,7 @@ function(check case args code stdout stderr)
   endif()
 endfunction()
 
-check("success" "10000;01/01/2000;01/01/2015" 0 [=[
+set(success [=[
 importo: 10.000,00
 txtAnno(0): 
 txtAnno(1): 
@@ -51,7 +51,11 @@ SeeInteressi: 3.652,47
 Label6: 13.652,47
 Label8: anni  15
 Label23:  giorni  4
-]=] "")
+]=])
+check("success" "10000;01/01/2000;01/01/2015" 0 "${success}" "")
+# The field's own form with spaces, eight digits as typed into the field, ISO.
+check("every date form" "10000;01012000; 1 / 1 / 2015 " 0 "${success}" "")
+check("ISO dates" "10000;2000-01-01;2015-01-01" 0 "${success}" "")
 
 # The end before the start: the running total stands as the run left it.
 check("end before start, masked dates" "10000;01 / 01 / 2015;01 / 01 / 2000" 1 [=[
@@ -74,7 +78,7 @@ SeeInteressi:
 Label6:  
 Label8: Anni ?
 Label23: Giorni ?
-]=] "${message}")
+]=] "${message}tarvel-calc: AL: la data \"01 / 01 / 2000\" viene prima di DAL \"01 / 01 / 2015\"\n")
 
 # A capital that is not a number: the run never reached importobis or Text1.
 check("capital not a number" "abc;01/01/2000;01/01/2015" 1 [=[
@@ -97,12 +101,53 @@ SeeInteressi:
 Label6:  
 Label8: Anni ?
 Label23: Giorni ?
-]=] "${message}")
+]=] "${message}tarvel-calc: CAPITALE: importo non valido: \"abc\"\n")
 
-set(usage "^Uso: tarvel-calc CAPITALE DAL AL\n")
-check("missing argument" "10000;01/01/2000" 2 "" "${usage}")
-check("unknown option" "--anni;10000;01/01/2000;01/01/2015" 2 "" "${usage}")
-check("help" "--help" 0 "${usage}" "")
+# A date that cannot be read is not read at all: the window as after the
+# warning, with the running total as far as the run got.
+set(date_failed [=[
+importo:  
+txtAnno(0): 
+txtAnno(1): 
+txtAnno(2): 
+txtAnno(3): 
+txtAnno(4): 
+txtAnno(5): 
+txtAnno(6): 
+txtAnno(7): 
+txtAnno(8): 
+txtAnno(9): 
+txtAnno(10): 
+txtAnno(11): 
+importobis: 10000
+Text1: Text1
+SeeInteressi:  
+Label6:  
+Label8: Anni ?
+Label23: Giorni ?
+]=])
+foreach(date "01/01/20000" "011/1/2000" "1/011/2000" "01/02/2001 junk 99" "31/02/2000" "2001-02-29" "0101")
+  check("DAL ${date}" "10000;${date};01/01/2015" 1 "${date_failed}"
+        "${message}tarvel-calc: DAL: data non valida: \"${date}\"\n")
+  check("AL ${date}" "10000;01/01/1999;${date}" 1 "${date_failed}"
+        "${message}tarvel-calc: AL: data non valida: \"${date}\"\n")
+endforeach()
+
+set(usage "Uso: tarvel-calc CAPITALE DAL AL\n")
+check("missing argument" "10000;01/01/2000" 2 "" "^tarvel-calc: manca AL\n${usage}")
+check("unknown option" "--anni;10000;01/01/2000;01/01/2015" 2 "" "^tarvel-calc: opzione sconosciuta: \"--anni\"\n${usage}")
+check("help" "--help" 0 "^${usage}" "")
+check("version" "--version" 0 "tarvel-calc 6.3.0\n" "")
+
+# Without the printing program beside it a report cannot be printed.
+get_filename_component(alone "${CMAKE_CURRENT_BINARY_DIR}/tarvel-calc-alone" ABSOLUTE)
+file(REMOVE_RECURSE "${alone}")
+file(COPY "${TARVEL_CALC}" DESTINATION "${alone}")
+get_filename_component(calc_name "${TARVEL_CALC}" NAME)
+set(TARVEL_CALC "${alone}/${calc_name}")
+check("printing program missing" "10000;01/01/2000;01/01/2015;--pdf;${alone}/report.pdf" 3 ""
+      "tarvel-calc: impossibile stampare: il programma di stampa tarvel-calc-print non è installato\n")
+file(REMOVE_RECURSE "${alone}")
 
 if(failures GREATER 0)
   message(FATAL_ERROR "${failures} tarvel-calc case(s) failed")
