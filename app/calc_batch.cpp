@@ -35,6 +35,8 @@ std::string reasonOf(int error)
         return "permesso negato";
     case EISDIR:
         return "è una cartella";
+    case ENOSPC:
+        return "spazio esaurito";
     default:
         return std::strerror(error);
     }

@@ -1,5 +1,6 @@
 # Runs tarvel-calc as its callers do and checks its output and exit codes.
-# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -P run_tarvel_calc.cmake
+# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DTARVEL_CALC_PRINT=/path/to/tarvel-calc-print
+#          -P run_tarvel_calc.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(failures 0)
@@ -147,6 +148,16 @@ get_filename_component(calc_name "${TARVEL_CALC}" NAME)
 set(TARVEL_CALC "${alone}/${calc_name}")
 check("printing program missing" "10000;01/01/2000;01/01/2015;--pdf;${alone}/report.pdf" 3 ""
       "tarvel-calc: impossibile stampare: il programma di stampa tarvel-calc-print non è installato\n")
+
+# Installed, it lies in libexec.
+file(COPY "${TARVEL_CALC}" DESTINATION "${alone}/bin")
+file(COPY "${TARVEL_CALC_PRINT}" DESTINATION "${alone}/libexec/tarvel")
+set(TARVEL_CALC "${alone}/bin/${calc_name}")
+check("printing program installed" "10000;01/01/2000;01/01/2015;--pdf;${alone}/report.pdf" 0 "${success}" "")
+if(NOT EXISTS "${alone}/report.pdf")
+  message("FAIL printing program installed: no report.pdf")
+  math(EXPR failures "${failures} + 1")
+endif()
 file(REMOVE_RECURSE "${alone}")
 
 if(failures GREATER 0)
