@@ -91,6 +91,18 @@ execute_process(COMMAND "${root}/usr/bin/tarvel-calc" 10000 01/01/2000 01/01/201
 if(NOT code EQUAL 0 OR NOT lines MATCHES "\nSeeInteressi: 3\\.652,47\n" OR NOT lines MATCHES "\nLabel6: 13\\.652,47\n")
   fail("tarvel-calc 10000 01/01/2000 01/01/2015 exited ${code}:\n${lines}${said}")
 endif()
+# The report too: whatever tarvel-calc needs to print came with the package.
+set(report "${WORK_DIR}/prospetto.pdf")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          "${root}/usr/bin/tarvel-calc" 10000 01/01/2000 01/01/2015 --pdf "${report}"
+  RESULT_VARIABLE code OUTPUT_QUIET ERROR_VARIABLE said)
+if(EXISTS "${report}")
+  file(READ "${report}" head LIMIT 5)
+endif()
+if(NOT code EQUAL 0 OR NOT head MATCHES "^%PDF-")
+  fail("tarvel-calc ... --pdf from the package exited ${code}:\n${said}")
+endif()
 execute_process(COMMAND "${root}/usr/bin/tarvel-calc" --help OUTPUT_VARIABLE usage)
 string(REGEX MATCHALL "--[a-z]+" options "${usage}")
 list(REMOVE_DUPLICATES options)
