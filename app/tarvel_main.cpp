@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarvel"));
-    QApplication::setDesktopFileName(QStringLiteral("tarvel"));
+    QApplication::setDesktopFileName(QStringLiteral(TARVEL_APP_ID));
     QApplication::setWindowIcon(tarvel::ProgramIcon());
 
     // Qt's own dialogs (the save dialog, the message boxes' buttons) in Italian.
