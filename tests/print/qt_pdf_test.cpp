@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tarvel::testing {
@@ -124,6 +126,45 @@ TEST_F(QtPdfTest, RoundedCornersBulgeOutwards)
     EXPECT_FALSE(Inked(image, 60, 30));
     EXPECT_FALSE(Inked(image, 40, 50));
 }
+
+// What pdftoppm says on standard error while it renders the file.
+std::string RenderWarnings(const std::string& pdf, const std::string& png)
+{
+    const std::string command = "pdftoppm -r 50 -png -singlefile '" + pdf + "' '" + png + "' 2>&1";
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        if (pclose(pipe) != 0)
+            output += "(pdftoppm failed)";
+    }
+    return output;
+}
+
+// Shapes whose straight edges shrink to nothing: a rectangle with
+// semicircular ends and a circle drawn as four arcs.
+class RoundedShapeTest : public QtPdfTest, public ::testing::WithParamInterface<std::array<float, 3>> {};
+
+TEST_P(RoundedShapeTest, EmptyEdgesLeaveAPathThatRendersWithoutWarnings)
+{
+    const auto [width, height, radius] = GetParam();
+    {
+        EasyPrint objPrint;
+        float rounded = radius;
+        objPrint.PrintShape(20, 20, width, height, rounded);
+        objPrint.PrintShape(20, 150, width, height, rounded);
+        objPrint.EndDoc();
+    }
+    EXPECT_TRUE(runtime.messages.empty());
+    EXPECT_EQ(RenderWarnings(pdf, dir.filePath("shape").toStdString()), "");
+    const QImage image(dir.filePath("shape.png"));
+    ASSERT_FALSE(image.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(ZeroLengthEdges, RoundedShapeTest,
+                         ::testing::Values(std::array<float, 3>{100, 40, 30}, std::array<float, 3>{40, 40, 20},
+                                           std::array<float, 3>{40, 100, 20}));
 
 } // namespace
 } // namespace tarvel::testing
