@@ -5,6 +5,7 @@
 #include "recording_runtime.h"
 #include "report.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -14,6 +15,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <tuple>
 
 namespace tarvel::testing {
 namespace {
@@ -126,6 +130,40 @@ TEST_F(QtPdfTest, RoundedCornersBulgeOutwards)
     EXPECT_FALSE(Inked(image, 60, 30));
     EXPECT_FALSE(Inked(image, 40, 50));
 }
+
+// A document dropped, by KillDoc or by the printer going with the document
+// open, writes nothing: no new file, and an existing one keeps its bytes.
+class DroppedPdfTest : public QtPdfTest, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+TEST_P(DroppedPdfTest, LeavesTheTargetAsItWas)
+{
+    const auto [killDoc, existing] = GetParam();
+    if (existing)
+        std::ofstream(pdf) << "vecchio";
+    {
+        EasyPrint objPrint;
+        Default_Value(objPrint);
+        objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
+        objPrint.NewPage();
+        objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
+        if (killDoc)
+            objPrint.KillDoc();
+    }
+    SetCurrentPrinter(nullptr);
+    printer.reset();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 1 : 0);
+    if (existing) {
+        std::ifstream in(pdf);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(bytes, "vecchio");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Drop, DroppedPdfTest, ::testing::Combine(::testing::Bool(), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "KillDoc" : "PrinterGoes")
+                                    + (std::get<1>(info.param) ? "OverAnExistingFile" : "NoFileYet");
+                         });
 
 // What pdftoppm says on standard error while it renders the file.
 std::string RenderWarnings(const std::string& pdf, const std::string& png)
