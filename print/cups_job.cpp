@@ -9,10 +9,28 @@
 namespace tarvel {
 namespace {
 
-// Why the last request to the print server failed.
+constexpr int kConnectMilliseconds = 5000;
+
+bool ServerAnswers()
+{
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                kConnectMilliseconds, nullptr);
+    if (!http)
+        return false;
+    httpClose(http);
+    return true;
+}
+
+// Why the last request to the print server failed. A server that cannot be
+// reached is reported by the client library as an internal error, or as a
+// queue that does not exist: the server is asked again to tell them apart.
 std::string LastCupsReason()
 {
-    switch (cupsLastError()) {
+    const ipp_status_t status = cupsLastError();
+    const std::string text = cupsLastErrorString() ? cupsLastErrorString() : "";
+    if ((status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_NOT_FOUND) && !ServerAnswers())
+        return "Il server di stampa non risponde";
+    switch (status) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS: return "La stampante non accetta lavori";
     case IPP_STATUS_ERROR_NOT_FOUND: return "La stampante non esiste";
     case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE: return "Il server di stampa non risponde";
@@ -21,8 +39,7 @@ std::string LastCupsReason()
     case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED: return "Stampa non autorizzata";
     default: break;
     }
-    const char* text = cupsLastErrorString();
-    return text && *text ? text : "Errore del server di stampa";
+    return text.empty() ? "Errore del server di stampa" : text;
 }
 
 [[noreturn]] void Fail() { throw PrintError(kErrPrinter, LastCupsReason()); }
@@ -54,7 +71,7 @@ cups_dest_t* LookUp(const Destination& where)
         return dest;
     if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
         throw PrintError(kErrNoPrinter, "La stampante non esiste");
-    throw PrintError(cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? kErrNoPrinter : kErrPrinter, LastCupsReason());
+    throw PrintError(kErrNoPrinter, LastCupsReason());
 }
 
 } // namespace

@@ -53,6 +53,7 @@ public:
     {
         return std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -x " + queue).c_str()) == 0;
     }
+    bool Stop() const { return Run("stop '" + dir_.string() + "'") == 0; }
     fs::path Output(const std::string& queue) const { return dir_ / "out" / (queue + ".pdf"); }
 
 private:
@@ -173,18 +174,19 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("queue");
-        QTest::addColumn<bool>("removeAfterListing");
+        QTest::addColumn<QString>("afterListing"); // "remove" the queue, "stop" the server
         QTest::addColumn<QString>("reason");
-        QTest::newRow("refuses jobs") << 4 << "P5" << false << "La stampante non accetta lavori";
-        // Last: the queue stays removed.
-        QTest::newRow("removed after listing") << 2 << "P3" << true << "La stampante non esiste";
+        QTest::newRow("refuses jobs") << 4 << "P5" << "" << "La stampante non accetta lavori";
+        // Last: the queue stays removed, the server stopped.
+        QTest::newRow("removed after listing") << 2 << "P3" << "remove" << "La stampante non esiste";
+        QTest::newRow("server stopped") << 0 << "P1" << "stop" << "Il server di stampa non risponde";
     }
 
     void aPrintThatFailsIsSaid()
     {
         QFETCH(int, row);
         QFETCH(QString, queue);
-        QFETCH(bool, removeAfterListing);
+        QFETCH(QString, afterListing);
         QFETCH(QString, reason);
         RecordingRuntime runtime;
         QtPrinterPlatform platform;
@@ -195,8 +197,13 @@ private slots:
         QVERIFY(printer);
         PickFromList(printer->Combo1, row);
         QCOMPARE(printer->Combo1->currentText(), queue);
-        if (removeAfterListing)
+        // Earlier tests may have printed there: nothing more comes.
+        const fs::path output = server->Output(queue.toStdString());
+        const auto printedBefore = fs::exists(output) ? std::intmax_t(fs::file_size(output)) : -1;
+        if (afterListing == "remove")
             QVERIFY(server->Remove(queue.toStdString()));
+        if (afterListing == "stop")
+            QVERIFY(server->Stop());
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
 
@@ -211,8 +218,9 @@ private slots:
         printer->close();
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QVERIFY(server->WaitForJobs());
-        QVERIFY(!fs::exists(server->Output(queue.toStdString())));
+        if (afterListing != "stop")
+            QVERIFY(server->WaitForJobs());
+        QCOMPARE(fs::exists(output) ? std::intmax_t(fs::file_size(output)) : -1, printedBefore);
         w.reset();
         SetCurrentPrinter(nullptr);
         SetPrinterPlatform(nullptr);
