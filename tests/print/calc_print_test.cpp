@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "setpriv --reuid=65534 --regid=65534 --clear-groups"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CalcPdf, ReplacesAnExistingFileWholeAndWritesToAPipeInPlace)
+TEST_F(CalcPdf, ReplacesAnExistingFileWholeWritesToAPipeInPlaceAndKeepsTheNameAsGiven)
 {
     const fs::path pdf = scratch / "prospetto.pdf";
     std::ofstream(pdf) << "vecchio";
@@ -195,6 +195,11 @@ TEST_F(CalcPdf, ReplacesAnExistingFileWholeAndWritesToAPipeInPlace)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(ReadPdfWords((scratch / "letto.pdf").string()).size(), 1u);
+
+    // A name that is not UTF-8 is used as it is.
+    const std::string latin1 = (scratch / "rapporto-\xe8.pdf").string();
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + latin1 + "'"), scratch).status, 0);
+    EXPECT_TRUE(fs::is_regular_file(latin1));
 }
 
 TEST_F(CalcPdf, OptionsNeedTheirValueAndComeOneAtATime)

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QPrinterInfo>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -153,15 +155,25 @@ private slots:
             QVERIFY(IsGivenBack(*w));
         }
         QVERIFY(server->WaitForJobs());
+        std::vector<PdfPage> printed;
         for (const char* queue : {"P1", "P4"}) {
             const auto pages = ReadPdfWords(server->Output(queue).string());
             QCOMPARE(pages.size(), std::size_t(1));
             const auto mismatches = LayoutMismatches(pages[0], layout, 0.5);
             QVERIFY2(mismatches.empty(), (queue + (": " + (mismatches.empty() ? "" : mismatches[0]))).c_str());
-            qInfo("%s: \"%s\" at (%.2f, %.2f) mm, \"%s\" at (%.2f, %.2f) mm", queue, pages[0].words[0].text.c_str(),
-                  pages[0].words[0].xMin, pages[0].words[0].yMin, pages[0].words.back().text.c_str(),
-                  pages[0].words.back().xMax, pages[0].words.back().yMin);
+            printed.push_back(pages[0]);
         }
+        // Word by word, the second page is the first.
+        QCOMPARE(printed[1].words.size(), printed[0].words.size());
+        double farthest = 0;
+        for (std::size_t i = 0; i < printed[0].words.size(); ++i) {
+            const PdfWord &a = printed[0].words[i], &b = printed[1].words[i];
+            QCOMPARE(b.text, a.text);
+            farthest = std::max({farthest, std::abs(b.xMin - a.xMin), std::abs(b.yMin - a.yMin)});
+        }
+        QVERIFY(farthest < 0.5);
+        qInfo("%zu words, farthest apart %.3f mm; \"%s\" at (%.2f, %.2f) mm", printed[0].words.size(), farthest,
+              printed[1].words[0].text.c_str(), printed[1].words[0].xMin, printed[1].words[0].yMin);
         QVERIFY(runtime.messages.empty());
         w.reset();
         SetCurrentPrinter(nullptr);
