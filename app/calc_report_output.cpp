@@ -107,7 +107,7 @@ bool ReportOutput::Print(const ReportTexts& texts, std::ostream& errors)
         PrintReport(objPrint, texts);
     } catch (const std::exception& error) {
         // One line naming the queue or the file and the reason.
-        errors << PrintFailureMessage(CurrentPrinter(), error) << '\n';
+        errors << PrintFailureMessage(error) << '\n';
         return false;
     }
     return !runtime.failed;

@@ -375,12 +375,18 @@ void QtPrinter::KillDoc()
     page_ = 1;
 }
 
-std::string PrintFailureMessage(const Printer& printer, const std::exception& error)
+std::string PrintFailureMessage(const std::exception& error)
 {
-    const auto* qtPrinter = dynamic_cast<const QtPrinter*>(&printer);
+    const Printer* printer = nullptr;
+    try {
+        printer = &CurrentPrinter();
+    } catch (const PrintError&) {
+        return std::string("Impossibile stampare: ") + error.what();
+    }
+    const auto* qtPrinter = dynamic_cast<const QtPrinter*>(printer);
     if (qtPrinter && !qtPrinter->PdfFile().empty())
         return "Impossibile scrivere il file \"" + qtPrinter->PdfFile() + "\": " + error.what();
-    return "Impossibile stampare su \"" + printer.DeviceName() + "\": " + error.what();
+    return "Impossibile stampare su \"" + printer->DeviceName() + "\": " + error.what();
 }
 
 } // namespace tarvel

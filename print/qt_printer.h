@@ -8,7 +8,6 @@
 #include <QPainter>
 
 #include <exception>
-
 #include <memory>
 #include <string>
 
@@ -116,9 +115,9 @@ private:
     std::int16_t page_ = 1;
 };
 
-// The one line that tells why a print on `printer` failed, naming the queue
-// or the file: "Impossibile stampare su "P1": La stampante non accetta lavori",
-// "Impossibile scrivere il file "x.pdf": Permesso negato".
-std::string PrintFailureMessage(const Printer& printer, const std::exception& error);
+// The one line that tells why a print on the current printer failed, naming
+// the queue or the file: "Impossibile stampare su "P1": La stampante non
+// accetta lavori", "Impossibile scrivere il file "x.pdf": Permesso negato".
+std::string PrintFailureMessage(const std::exception& error);
 
 } // namespace tarvel

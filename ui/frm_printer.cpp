@@ -29,16 +29,6 @@ QIcon NoIcon()
     return QIcon(blank);
 }
 
-// Names the printer, or the file, and the reason.
-std::string FailureText(const std::exception& error)
-{
-    try {
-        return PrintFailureMessage(CurrentPrinter(), error);
-    } catch (const std::exception&) {
-        return std::string("Impossibile stampare: ") + error.what();
-    }
-}
-
 bool IsEnter(QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -181,7 +171,7 @@ bool frmPrinter::PrintReport()
         host_.PrintEsempio1();
         return true;
     } catch (const std::exception& error) {
-        Runtime().MsgBox(FailureText(error), kCaption, MsgBoxIcon::Warning);
+        Runtime().MsgBox(PrintFailureMessage(error), kCaption, MsgBoxIcon::Warning);
         return false;
     }
 }
