@@ -126,7 +126,7 @@ struct Unwritable {
     const char* name;
     const char* target;  // in the scratch folder unless absolute; "" for the full file system
     const char* reason;
-    const char* runAs;   // a command that runs tarvel-calc as another user, or ""
+    const char* runAs;   // a command that runs tarvel-calc as an ordinary user when root, or ""
 };
 
 void PrintTo(const Unwritable& row, std::ostream* out) { *out << row.name; }
@@ -145,7 +145,11 @@ TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
     }
     std::string runAs = row.runAs;
     if (!runAs.empty()) {
-        // Root may write anywhere: the file is asked of an ordinary user.
+        // A folder nobody may write in; root may all the same, so the file is
+        // asked of an ordinary user then.
+        fs::create_directory(fs::path(path).parent_path());
+        fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
         if (geteuid() != 0)
             runAs.clear();
         else if (std::system((runAs + " test -x " TARVEL_CALC).c_str()) != 0)
@@ -174,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device", ""},
                       Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device", ""},
                       Unwritable{"ProcFile", "/proc/version", "File o directory non esistente", ""},
-                      Unwritable{"FolderOfAnotherUser", "x.pdf", "Permesso negato",
+                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato",
                                  "setpriv --reuid=65534 --regid=65534 --clear-groups"}),
     [](const auto& info) { return std::string(info.param.name); });
 
