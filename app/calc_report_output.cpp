@@ -105,8 +105,9 @@ bool ReportOutput::Print(const ReportTexts& texts, std::ostream& errors)
         EasyPrint objPrint;
         Default_Value(objPrint);
         PrintReport(objPrint, texts);
-    } catch (const PrintError& error) {
-        errors << "Stampa non riuscita: errore " << error.number() << ", " << error.what() << '\n';
+    } catch (const std::exception& error) {
+        // One line naming the queue or the file and the reason.
+        errors << PrintFailureMessage(error) << '\n';
         return false;
     }
     return !runtime.failed;

@@ -19,8 +19,9 @@ public:
     static std::unique_ptr<ReportOutput> ToPrinter(const std::string& name, std::ostream& errors);
     ~ReportOutput();
 
-    // Sets the page defaults and prints the report as one document. False when
-    // anything went wrong; the messages are on `errors` by then.
+    // Sets the page defaults and prints the report as one document, delivered
+    // whole or not at all. False when anything went wrong; by then `errors`
+    // has one line naming the printer or the file and the reason.
     bool Print(const ReportTexts& texts, std::ostream& errors);
 
 private:

@@ -12,6 +12,19 @@ EasyPrint::EasyPrint()
     ReadPhysicalOffsets();
     CurrentPrinter().SetCurrentX(mOffsetX);
     CurrentPrinter().SetCurrentY(mOffsetY);
+    mFrameFor = CurrentPrinter().DeviceName();
+}
+
+void EasyPrint::FollowCurrentPrinter()
+{
+    const std::string device = CurrentPrinter().DeviceName();
+    if (device == mFrameFor)
+        return;
+    CurrentPrinter().SetScaleMode(kScaleMillimetres);
+    ReadPhysicalOffsets();
+    CurrentPrinter().SetCurrentX(mOffsetX);
+    CurrentPrinter().SetCurrentY(mOffsetY);
+    mFrameFor = device;
 }
 
 void EasyPrint::ReadPhysicalOffsets()

@@ -11,8 +11,8 @@ namespace tarvel {
 // The print engine: places text, shapes and pictures on the current printer
 // by millimetres from the corner of the sheet instead of from the corner of the
 // printable area. Every property forwards to the printer that is current at
-// the moment of the call; only the two offsets (measured once, here) and the
-// line spacing are the engine's own.
+// the moment of the call; only the two offsets (measured at construction and
+// again by FollowCurrentPrinter) and the line spacing are the engine's own.
 //
 // Single = float, Integer = int16_t, Long = int32_t. The output operations
 // report their errors with a message box of their own and return normally; the
@@ -23,6 +23,11 @@ public:
     // Switches the current printer to millimetres, reads its physical
     // offsets and puts the position at the sheet's corner.
     EasyPrint();
+
+    // When the current printer is not the one the offsets were measured on,
+    // sets it to millimetres, measures its offsets and puts the position at the
+    // sheet's corner, as construction does: one engine serves every printer.
+    void FollowCurrentPrinter();
 
     void SpaziaturaLinea(float Spaziatura);
     float SpaziaturaLinea() const;
@@ -105,6 +110,7 @@ private:
 
     float mOffsetX = 0;
     float mOffsetY = 0;
+    std::string mFrameFor; // the device the offsets were measured on
     float mSpaziaturaLinea = 0;
 };
 

@@ -1,17 +1,21 @@
 #include "qt_printer.h"
 
+#include "cups_job.h"
 #include "page_codes.h"
 #include "print_error.h"
+#include "whole_file.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainterPath>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace tarvel {
 namespace {
@@ -36,14 +40,8 @@ QtPrinter::QtPrinter(std::string name, std::string pdfFile)
     font_.setPointSizeF(10);
 }
 
-QtPrinter::~QtPrinter()
-{
-    // A document that was never ended is dropped, not printed half-done.
-    if (painter_.isActive()) {
-        printer_->abort();
-        painter_.end();
-    }
-}
+// A document that was never ended is dropped, not printed half-done.
+QtPrinter::~QtPrinter() { DropDocument(); }
 
 std::shared_ptr<QtPrinter> QtPrinter::ForDevice(const std::string& deviceName)
 {
@@ -60,13 +58,16 @@ QPrinter& QtPrinter::Device()
     if (!printer_) {
         if (pdfFile_.empty()) {
             const QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(name_));
-            if (info.isNull())
-                throw PrintError(kErrNoPrinter);
+            if (info.isNull()) {
+                // Gone since the list was read, or the server does not answer.
+                CheckDestination(name_);
+                throw PrintError(kErrNoPrinter, "La stampante non esiste");
+            }
             printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         } else {
+            // Only the page set-up: the file is written by Deliver.
             printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer_->setOutputFormat(QPrinter::PdfFormat);
-            printer_->setOutputFileName(ToQString(pdfFile_));
         }
         printer_->setFullPage(false);
         printer_->setDocName(QStringLiteral("Tarvel"));
@@ -77,11 +78,57 @@ QPrinter& QtPrinter::Device()
 QPainter& QtPrinter::Document()
 {
     if (!painter_.isActive()) {
-        if (!painter_.begin(&Device()))
+        QPrinter& device = Device();
+        document_.setData(QByteArray());
+        if (!document_.open(QIODevice::WriteOnly))
             throw PrintError(kErrPrinter);
+        writer_ = std::make_unique<QPdfWriter>(&document_);
+        writer_->setTitle(QStringLiteral("Tarvel"));
+        writer_->setCreator(QStringLiteral("Tarvel"));
+        writer_->setResolution(device.resolution());
+        if (!writer_->setPageLayout(device.pageLayout()) || !painter_.begin(writer_.get())) {
+            DropDocument();
+            throw PrintError(kErrPrinter);
+        }
         page_ = 1;
     }
     return painter_;
+}
+
+void QtPrinter::DropDocument()
+{
+    if (painter_.isActive())
+        painter_.end();
+    writer_.reset();
+    document_.close();
+    document_.setData(QByteArray());
+}
+
+void QtPrinter::Deliver(const QByteArray& pdf)
+{
+    const std::string_view bytes(pdf.constData(), std::size_t(pdf.size()));
+    if (!pdfFile_.empty()) {
+        WriteWholeFile(pdfFile_, bytes);
+        return;
+    }
+    QPrinter& device = Device();
+    JobSettings settings;
+    settings.media = device.pageLayout().pageSize().key().toStdString();
+    settings.portrait = device.pageLayout().orientation() == QPageLayout::Portrait;
+    settings.monochrome = device.colorMode() == QPrinter::GrayScale;
+    settings.quality = quality_;
+    settings.copies = device.copyCount();
+    SubmitPdfJob(name_, "Tarvel", bytes, MakeJobOptions(settings));
+}
+
+// Monochrome documents are drawn in greys, as the printer would print them.
+QColor QtPrinter::Ink()
+{
+    const QColor colour = ColorFromCode(foreColor_);
+    if (Device().colorMode() != QPrinter::GrayScale)
+        return colour;
+    const int grey = qGray(colour.rgb());
+    return QColor(grey, grey, grey);
 }
 
 double QtPrinter::Pixels(double mm) { return mm * Device().resolution() / kMillimetresPerInch; }
@@ -223,7 +270,7 @@ void QtPrinter::Print(const std::string& text)
     QPainter& painter = Document();
     const QFontMetricsF metrics(font_, &Device());
     painter.setFont(font_);
-    painter.setPen(ColorFromCode(foreColor_));
+    painter.setPen(Ink());
     painter.drawText(QPointF(Pixels(x_), Pixels(y_) + metrics.ascent()), ToQString(text));
     x_ = 0;
     y_ += metrics.height() * kMillimetresPerInch / Device().resolution();
@@ -243,7 +290,7 @@ double QtPrinter::TextHeight(const std::string&)
 
 void QtPrinter::PreparePen()
 {
-    QPen pen(ColorFromCode(foreColor_));
+    QPen pen(Ink());
     pen.setWidth(drawWidth_);
     pen.setStyle(*PenStyleForDrawStyle(drawStyle_));
     painter_.setPen(pen);
@@ -259,7 +306,7 @@ void QtPrinter::Line(std::optional<LinePoint> from, LinePoint to, bool box)
     PreparePen();
     if (box)
         painter.drawRect(QRectF(PixelPoint(x1, y1), PixelPoint(x2, y2)).normalized());
-    else
+    else if (x1 != x2 || y1 != y2) // an empty segment would be an invalid path in the PDF
         painter.drawLine(PixelPoint(x1, y1), PixelPoint(x2, y2));
     x_ = x2;
     y_ = y2;
@@ -288,9 +335,11 @@ void QtPrinter::Circle(LinePoint centre, double radius, std::optional<double> st
 void QtPrinter::PaintPicture(const Picture& picture, double x, double y, std::optional<double> width,
                              std::optional<double> height)
 {
-    const QImage image(ToQString(picture.file));
+    QImage image(ToQString(picture.file));
     if (image.isNull())
         throw PrintError(kErrPicture);
+    if (Device().colorMode() == QPrinter::GrayScale)
+        image = image.convertToFormat(QImage::Format_Grayscale8);
     const auto millimetresPerPixel = [](int dotsPerMetre) {
         return dotsPerMetre > 0 ? 1000.0 / dotsPerMetre : kMillimetresPerInch / 96;
     };
@@ -302,25 +351,42 @@ void QtPrinter::PaintPicture(const Picture& picture, double x, double y, std::op
 void QtPrinter::NewPage()
 {
     Document();
-    if (!Device().newPage())
+    if (!writer_->newPage())
         throw PrintError(kErrPrinter);
     ++page_;
 }
 
 void QtPrinter::EndDoc()
 {
-    if (painter_.isActive() && !painter_.end())
-        throw PrintError(kErrPrinter);
     page_ = 1;
+    if (!painter_.isActive())
+        return;
+    const bool ended = painter_.end();
+    const QByteArray pdf = document_.data();
+    DropDocument();
+    if (!ended)
+        throw PrintError(kErrPrinter);
+    Deliver(pdf);
 }
 
 void QtPrinter::KillDoc()
 {
-    if (painter_.isActive()) {
-        printer_->abort();
-        painter_.end();
-    }
+    DropDocument();
     page_ = 1;
+}
+
+std::string PrintFailureMessage(const std::exception& error)
+{
+    const Printer* printer = nullptr;
+    try {
+        printer = &CurrentPrinter();
+    } catch (const PrintError&) {
+        return std::string("Impossibile stampare: ") + error.what();
+    }
+    const auto* qtPrinter = dynamic_cast<const QtPrinter*>(printer);
+    if (qtPrinter && !qtPrinter->PdfFile().empty())
+        return "Impossibile scrivere il file \"" + qtPrinter->PdfFile() + "\": " + error.what();
+    return "Impossibile stampare su \"" + printer->DeviceName() + "\": " + error.what();
 }
 
 } // namespace tarvel

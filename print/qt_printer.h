@@ -2,20 +2,30 @@
 
 #include "printer.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFont>
 #include <QPainter>
 
+#include <exception>
 #include <memory>
 #include <string>
 
+class QPdfWriter;
 class QPrinter;
 
 namespace tarvel {
 
-// A printer on Qt's print support: a named printer of the system's printing
-// service, or a PDF file. Needs a QGuiApplication. The document begins with the
-// first output and is released to the printer (or written) by EndDoc.
+// A printer on Qt's print support: a named queue of the system's printing
+// service, or a PDF file. Needs a QGuiApplication.
+//
+// A document is delivered whole or not at all. It begins with the first
+// output and is drawn into a PDF kept in memory, on the target's page (its
+// paper and printable area). EndDoc delivers it: as one job whose every answer
+// from the print server is checked, or as the whole file written beside the
+// target and renamed into place (WriteWholeFile). KillDoc, and the destructor
+// with a document open, drop it: nothing reaches the queue or the file. A
+// failed delivery is a PrintError of EndDoc with the system's reason.
 //
 // Coordinates are millimetres from the corner of the printable area, which Qt
 // places at the page layout's margins; GetDeviceCaps reports those margins in
@@ -75,17 +85,25 @@ public:
     void KillDoc() override;
     std::int16_t Page() override { return page_; }
 
+    // The file of a PDF printer; empty for a queue.
+    const std::string& PdfFile() const { return pdfFile_; }
+
 private:
     QtPrinter(std::string name, std::string pdfFile);
     QPrinter& Device();
     QPainter& Document();
+    void DropDocument();
+    void Deliver(const QByteArray& pdf);
+    QColor Ink();
     void PreparePen();
     double Pixels(double mm);
     QPointF PixelPoint(double xMm, double yMm);
 
     std::string name_;
     std::string pdfFile_;
-    std::unique_ptr<QPrinter> printer_; // made on first use: cheap lists of printers
+    std::unique_ptr<QPrinter> printer_; // the page set-up; made on first use: cheap lists of printers
+    QBuffer document_;                  // the open document's PDF
+    std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     QFont font_;
     std::int32_t foreColor_ = 0;
@@ -96,5 +114,10 @@ private:
     std::int16_t drawWidth_ = 1;
     std::int16_t page_ = 1;
 };
+
+// The one line that tells why a print on the current printer failed, naming
+// the queue or the file: "Impossibile stampare su "P1": La stampante non
+// accetta lavori", "Impossibile scrivere il file "x.pdf": Permesso negato".
+std::string PrintFailureMessage(const std::exception& error);
 
 } // namespace tarvel

@@ -64,6 +64,9 @@ void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
 
 void PrintReport(EasyPrint& objPrint, const ReportTexts& texts)
 {
+    // The page frame of the printer the report goes to, read again when the
+    // user has picked another one since it was measured.
+    objPrint.FollowCurrentPrinter();
     PrintReportBody(objPrint, texts);
     objPrint.EndDoc();
 }

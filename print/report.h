@@ -32,7 +32,8 @@ void Default_Value(EasyPrint& objPrint);
 // FormatAmount. Errors of the settings go to the caller.
 void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts);
 
-// The report as one document: the body, then EndDoc.
+// The report as one document on the current printer, in that printer's page
+// frame: the body, then EndDoc.
 void PrintReport(EasyPrint& objPrint, const ReportTexts& texts);
 
 } // namespace tarvel

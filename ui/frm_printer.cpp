@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
@@ -102,6 +101,7 @@ void frmPrinter::FillPrinterList()
         Command1->setToolTip(QStringLiteral("Salva il rapporto in un file PDF"));
         return;
     }
+    Combo1->addItem(QString::fromUtf8(kPdfEntry));
     SetListIndex(0);
 }
 
@@ -115,24 +115,22 @@ void frmPrinter::SetListIndex(int index)
 void frmPrinter::Combo1_Click()
 {
     const std::string name = Combo1->currentText().toStdString();
+    pdfChosen_ = false;
     for (const auto& printer : Printers()) {
         if (printer->DeviceName() == name) {
             SetCurrentPrinter(printer);
             return;
         }
     }
+    pdfChosen_ = name == kPdfEntry;
 }
 
 void frmPrinter::Command1_Click()
 {
-    if (noPrinter_ && !ChoosePdfFile())
+    if ((noPrinter_ || pdfChosen_) && !ChoosePdfFile())
         return;
-    // The report's errors end the print quietly; the engine has shown its own.
-    try {
-        host_.Default_Value();
-        host_.PrintEsempio1();
-    } catch (const std::exception&) {
-    }
+    if (!PrintReport())
+        return;
     host_.SetWindowEnabled(true);
     host_.FocusStartDate();
     close();
@@ -157,16 +155,25 @@ bool frmPrinter::ChoosePdfFile()
     const auto file = Runtime().AskSaveFileName(kSavePdfTitle, SuggestedPdfPath());
     if (!file)
         return false;
-    // A file that cannot be written would fail every line of the report, each
-    // with its own message: say it once, and let the user choose again.
-    QFile probe(QString::fromStdString(*file));
-    if (!probe.open(QIODevice::WriteOnly)) {
-        Runtime().MsgBox("Impossibile scrivere il file " + *file + ".", kCaption, MsgBoxIcon::Warning);
-        return false;
-    }
-    probe.close();
+    // Nothing touches the file before the whole report is written: one that
+    // cannot be written is the print's failure, reported once.
     SetCurrentPrinter(QtPrinter::ForPdf(*file));
     return true;
+}
+
+bool frmPrinter::PrintReport()
+{
+    // The engine reports its own output errors and goes on; anything that
+    // stops the report, or its delivery, is said here, and the user can pick
+    // another printer or close the window.
+    try {
+        host_.Default_Value();
+        host_.PrintEsempio1();
+        return true;
+    } catch (const std::exception& error) {
+        Runtime().MsgBox(PrintFailureMessage(error), kCaption, MsgBoxIcon::Warning);
+        return false;
+    }
 }
 
 void frmPrinter::closeEvent(QCloseEvent* event)

@@ -17,8 +17,12 @@ namespace tarvel {
 // start date, however it goes. It deletes itself when it closes, so every
 // opening lists the printers afresh and makes the first one current.
 //
-// With no printer installed it says so, and "Stampa" saves the report as a
-// PDF file chosen with the form runtime's save dialog.
+// The list ends with "File PDF…": "Stampa" on it saves the report as a PDF
+// file chosen with the form runtime's save dialog. With no printer installed
+// the window says so, and "Stampa" does the same.
+//
+// A print that fails shows one warning naming the printer (or the file) and
+// the reason, and leaves the window open with that printer chosen.
 class frmPrinter : public QWidget {
     Q_OBJECT
 
@@ -27,6 +31,7 @@ public:
     static constexpr char kNoPrinterText[] = "Nessuna stampante installata";
     static constexpr char kSavePdfTitle[] = "Salva il rapporto come PDF";
     static constexpr char kPdfFileName[] = "Tarvel.pdf";
+    static constexpr char kPdfEntry[] = "File PDF…";
 
     // Creates the window centred on the screen and runs its Form_Load; the
     // caller shows it.
@@ -56,9 +61,12 @@ private:
     // Makes a PDF file chosen by the user the current printer; false when the
     // user cancels.
     bool ChoosePdfFile();
+    // Default_Value and PrintEsempio1; false, after a warning, when they fail.
+    bool PrintReport();
 
     PrinterWindowHost& host_;
     bool noPrinter_ = false;
+    bool pdfChosen_ = false;
 };
 
 } // namespace tarvel

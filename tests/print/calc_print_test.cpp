@@ -1,19 +1,25 @@
 // tarvel-calc's report end to end: to a PDF file, and to a queue of a private
 // print server through the system's printing service.
 #include "calculate_interest.h"
+#include "full_file_system.h"
 #include "pdf_layout.h"
+#include "print_error.h"
+#include "qt_printer.h"
 #include "qt_printer_platform.h"
 #include "report.h"
 
+#include <cups/cups.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -114,13 +120,90 @@ TEST_F(CalcPdf, AFailedCalculationWritesNoFile)
     EXPECT_FALSE(fs::exists(pdf));
 }
 
-TEST_F(CalcPdf, AFileThatCannotBeWrittenFailsWithOneMessage)
+// A PDF that cannot be written whole: exit 3, one line naming the file and
+// the system's reason, and nothing half-written left behind.
+struct Unwritable {
+    const char* name;
+    const char* target;  // in the scratch folder unless absolute; "" for the full file system
+    const char* reason;
+    const char* runAs;   // a command that runs tarvel-calc as an ordinary user when root, or ""
+};
+
+void PrintTo(const Unwritable& row, std::ostream* out) { *out << row.name; }
+
+class CalcPdfUnwritable : public ScratchTest, public ::testing::WithParamInterface<Unwritable> {};
+
+TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
 {
-    const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + (scratch / "manca/x.pdf").string() + "'"),
-                               scratch);
+    const Unwritable& row = GetParam();
+    FullFileSystem full;
+    std::string path = row.target[0] == '/' ? row.target : (scratch / row.target).string();
+    if (!*row.target) {
+        if (!full.Mounted())
+            GTEST_SKIP() << "mounting a full file system needs root";
+        path = full.Existing().string();
+    }
+    std::string runAs = row.runAs;
+    if (!runAs.empty()) {
+        // A folder nobody may write in; root may all the same, so the file is
+        // asked of an ordinary user then.
+        fs::create_directory(fs::path(path).parent_path());
+        fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
+        if (geteuid() != 0)
+            runAs.clear();
+        else if (std::system((runAs + " test -x " TARVEL_CALC).c_str()) != 0)
+            GTEST_SKIP() << "tarvel-calc cannot be run as another user here";
+    }
+    const bool regular = fs::is_regular_file(path);
+    const std::string before = regular ? FileBytes(path) : "";
+
+    const CommandRun run
+        = RunCommand(runAs + " " + Calc("10000 01/01/2000 01/01/2015 --pdf '" + path + "'"), scratch);
     EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(LineCount(run.err), 1) << run.err;
-    EXPECT_NE(run.err.find("Errore numero: 482"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
+    EXPECT_EQ(run.err, "Impossibile scrivere il file \"" + path + "\": " + row.reason + "\n");
+    if (regular) {
+        EXPECT_EQ(FileBytes(path), before);
+    }
+    if (!*row.target) { // and no temporary file left beside it
+        EXPECT_EQ(std::distance(fs::directory_iterator(full.Folder()), fs::directory_iterator()), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, CalcPdfUnwritable,
+    ::testing::Values(Unwritable{"MissingFolder", "manca/x.pdf", "File o directory non esistente", ""},
+                      Unwritable{"AFolder", "/tmp", "È una directory", ""},
+                      Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device", ""},
+                      Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device", ""},
+                      Unwritable{"ProcFile", "/proc/version", "File o directory non esistente", ""},
+                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato",
+                                 "setpriv --reuid=65534 --regid=65534 --clear-groups"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CalcPdf, ReplacesAnExistingFileWholeWritesToAPipeInPlaceAndKeepsTheNameAsGiven)
+{
+    const fs::path pdf = scratch / "prospetto.pdf";
+    std::ofstream(pdf) << "vecchio";
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + pdf.string() + "'"), scratch).status, 0);
+    ASSERT_EQ(ReadPdfWords(pdf.string()).size(), 1u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch), fs::directory_iterator()), 2); // and stderr.txt
+
+    const fs::path fifo = scratch / "tubo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const CommandRun run = RunCommand("cat '" + fifo.string() + "' > '" + (scratch / "letto.pdf").string() + "' & "
+                                          + Calc("10000 01/01/2000 01/01/2015 --pdf '" + fifo.string() + "'")
+                                          + "; wait",
+                                      scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(ReadPdfWords((scratch / "letto.pdf").string()).size(), 1u);
+
+    // A name that is not UTF-8 is used as it is.
+    const std::string latin1 = (scratch / "rapporto-\xe8.pdf").string();
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + latin1 + "'"), scratch).status, 0);
+    EXPECT_TRUE(fs::is_regular_file(latin1));
 }
 
 TEST_F(CalcPdf, OptionsNeedTheirValueAndComeOneAtATime)
@@ -130,7 +213,8 @@ TEST_F(CalcPdf, OptionsNeedTheirValueAndComeOneAtATime)
     EXPECT_FALSE(fs::exists("a.pdf"));
 }
 
-// A print server of its own with the queues P1, P2 and P3, for each test.
+// A print server of its own for each test, with the queues P1, P2 and P3, P4
+// with wide margins and P5 that refuses jobs.
 class CalcPrinter : public ScratchTest {
 protected:
     void SetUp() override
@@ -140,8 +224,9 @@ protected:
         ScratchTest::SetUp();
         fs::permissions(scratch, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         server = scratch / "cups";
-        ASSERT_EQ(std::system((Sandbox("start") + " P1 P2 P3").c_str()), 0);
+        ASSERT_EQ(std::system((Sandbox("start") + " P1 P2 P3 P4:wide P5:reject").c_str()), 0);
         setenv("CUPS_SERVER", (server / "cups.sock").c_str(), 1);
+        cupsSetServer(nullptr); // read again from the environment
     }
     void TearDown() override
     {
@@ -155,6 +240,42 @@ protected:
         return std::string(CUPS_SANDBOX) + " " + action + " '" + server.string() + "'";
     }
     void WaitForJobs() { ASSERT_EQ(std::system(Sandbox("wait").c_str()), 0); }
+    // Jobs of the queue, done or not.
+    static int JobCount(const char* queue)
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
+        cupsFreeJobs(count, jobs);
+        return count;
+    }
+    // The attributes of the queue's last job, as texts.
+    static std::map<std::string, std::string> JobAttributes(const char* queue)
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
+        std::map<std::string, std::string> attributes;
+        if (count <= 0)
+            return attributes;
+        int last = 0;
+        for (int i = 0; i < count; ++i)
+            last = std::max(last, jobs[i].id);
+        cupsFreeJobs(count, jobs);
+        ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     ("ipp://localhost/printers/" + std::string(queue)).c_str());
+        ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", last);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+        ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+            if (!ippGetName(a))
+                continue;
+            char text[1024];
+            ippAttributeString(a, text, sizeof text);
+            attributes[ippGetName(a)] = text;
+        }
+        ippDelete(response);
+        return attributes;
+    }
     fs::path Output(const std::string& queue) const { return server / "out" / (queue + ".pdf"); }
 
     fs::path server;
@@ -173,7 +294,53 @@ TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
     ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);
     EXPECT_FALSE(fs::exists(Output("P1")));
     EXPECT_FALSE(fs::exists(Output("P3")));
+
+    // The job carries the report's page settings.
+    const auto attributes = JobAttributes("P2");
+    EXPECT_EQ(attributes.at("media"), "A4");
+    EXPECT_EQ(attributes.at("orientation-requested"), "portrait");
+    EXPECT_EQ(attributes.at("print-color-mode"), "monochrome");
+    EXPECT_EQ(attributes.at("print-quality"), "high");
+    EXPECT_EQ(attributes.at("job-state"), "completed");
 }
+
+TEST_F(CalcPrinter, AQueueThatRefusesJobsIsAnErrorAndNothingIsPrinted)
+{
+    const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --printer P5"), scratch);
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
+    EXPECT_EQ(run.err, "Impossibile stampare su \"P5\": La stampante non accetta lavori\n");
+    WaitForJobs();
+    EXPECT_FALSE(fs::exists(Output("P5")));
+    EXPECT_EQ(JobCount("P5"), 0);
+}
+
+// A document dropped, by KillDoc or by the printer going with the document
+// open, never reaches the queue.
+class CalcPrinterDrop : public CalcPrinter, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CalcPrinterDrop, NothingReachesTheQueue)
+{
+    const bool killDoc = GetParam();
+    auto printer = QtPrinter::ForDevice("P1");
+    SetCurrentPrinter(printer);
+    {
+        EasyPrint objPrint;
+        Default_Value(objPrint);
+        objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
+        objPrint.PrintShape(20, 20, 100, 40, 5.0f);
+        if (killDoc)
+            objPrint.KillDoc();
+    }
+    SetCurrentPrinter(nullptr);
+    printer.reset();
+    WaitForJobs();
+    EXPECT_EQ(JobCount("P1"), 0);
+    EXPECT_FALSE(fs::exists(Output("P1")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Drop, CalcPrinterDrop, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "KillDoc" : "PrinterGoesWithTheDocumentOpen"; });
 
 TEST_F(CalcPrinter, AnUnknownPrinterIsAnErrorAndNothingIsPrinted)
 {
@@ -194,7 +361,7 @@ TEST_F(CalcPrinter, TheListHasEveryQueueOnceInTheServersOrder)
     std::vector<std::string> names;
     for (const auto& printer : platform.Printers())
         names.push_back(printer->DeviceName());
-    EXPECT_EQ(names, (std::vector<std::string>{"P1", "P2", "P3"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"P1", "P2", "P3", "P4", "P5"}));
     const auto current = platform.DefaultPrinter();
     ASSERT_TRUE(current);
     EXPECT_EQ(current->DeviceName(), "P1");

@@ -5,13 +5,19 @@
 #include "recording_runtime.h"
 #include "report.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <tuple>
 
 namespace tarvel::testing {
 namespace {
@@ -124,6 +130,79 @@ TEST_F(QtPdfTest, RoundedCornersBulgeOutwards)
     EXPECT_FALSE(Inked(image, 60, 30));
     EXPECT_FALSE(Inked(image, 40, 50));
 }
+
+// A document dropped, by KillDoc or by the printer going with the document
+// open, writes nothing: no new file, and an existing one keeps its bytes.
+class DroppedPdfTest : public QtPdfTest, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+TEST_P(DroppedPdfTest, LeavesTheTargetAsItWas)
+{
+    const auto [killDoc, existing] = GetParam();
+    if (existing)
+        std::ofstream(pdf) << "vecchio";
+    {
+        EasyPrint objPrint;
+        Default_Value(objPrint);
+        objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
+        objPrint.NewPage();
+        objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
+        if (killDoc)
+            objPrint.KillDoc();
+    }
+    SetCurrentPrinter(nullptr);
+    printer.reset();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 1 : 0);
+    if (existing) {
+        std::ifstream in(pdf);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(bytes, "vecchio");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Drop, DroppedPdfTest, ::testing::Combine(::testing::Bool(), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "KillDoc" : "PrinterGoes")
+                                    + (std::get<1>(info.param) ? "OverAnExistingFile" : "NoFileYet");
+                         });
+
+// What pdftoppm says on standard error while it renders the file.
+std::string RenderWarnings(const std::string& pdf, const std::string& png)
+{
+    const std::string command = "pdftoppm -r 50 -png -singlefile '" + pdf + "' '" + png + "' 2>&1";
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        if (pclose(pipe) != 0)
+            output += "(pdftoppm failed)";
+    }
+    return output;
+}
+
+// Shapes whose straight edges shrink to nothing: a rectangle with
+// semicircular ends and a circle drawn as four arcs.
+class RoundedShapeTest : public QtPdfTest, public ::testing::WithParamInterface<std::array<float, 3>> {};
+
+TEST_P(RoundedShapeTest, EmptyEdgesLeaveAPathThatRendersWithoutWarnings)
+{
+    const auto [width, height, radius] = GetParam();
+    {
+        EasyPrint objPrint;
+        float rounded = radius;
+        objPrint.PrintShape(20, 20, width, height, rounded);
+        objPrint.PrintShape(20, 150, width, height, rounded);
+        objPrint.EndDoc();
+    }
+    EXPECT_TRUE(runtime.messages.empty());
+    EXPECT_EQ(RenderWarnings(pdf, dir.filePath("shape").toStdString()), "");
+    const QImage image(dir.filePath("shape.png"));
+    ASSERT_FALSE(image.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(ZeroLengthEdges, RoundedShapeTest,
+                         ::testing::Values(std::array<float, 3>{100, 40, 30}, std::array<float, 3>{40, 40, 20},
+                                           std::array<float, 3>{40, 100, 20}));
 
 } // namespace
 } // namespace tarvel::testing

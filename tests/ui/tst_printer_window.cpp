@@ -1,6 +1,7 @@
 // Printing from the main window on recording printers, and without any
 // printer installed (the report saved as a PDF file).
 #include "fake_printer.h"
+#include "full_file_system.h"
 #include "pdf_layout.h"
 #include "printer_window_steps.h"
 #include "recording_runtime.h"
@@ -8,6 +9,7 @@
 #include "texts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
@@ -39,14 +41,15 @@ struct Drawn {
 
 std::vector<Drawn> DrawnTexts(const FakePrinter& printer)
 {
-    constexpr double kOffset = 100 * 25.4 / 600; // the fake's margins
+    const double offsetX = printer.marginXPixels * 25.4 / printer.resolutionX;
+    const double offsetY = printer.marginYPixels * 25.4 / printer.resolutionY;
     std::vector<Drawn> drawn;
     for (const FakeCall& call : printer.CallsOf("Print")) {
         std::size_t chars = 0;
         for (unsigned char c : call.text)
             chars += (c & 0xC0) != 0x80;
-        const double left = call.x + kOffset;
-        drawn.push_back({call.text, left, left + double(chars) * call.font.size * 0.2, call.y + kOffset});
+        const double left = call.x + offsetX;
+        drawn.push_back({call.text, left, left + double(chars) * call.font.size * 0.2, call.y + offsetY});
     }
     return drawn;
 }
@@ -142,11 +145,12 @@ private slots:
         QCOMPARE(printer->nextInFocusChain(), printer->Command1);
         QCOMPARE(QApplication::focusWidget(), printer->Command1);
 
-        // The list in the platform's order, the first current although the
-        // second is the default.
-        QCOMPARE(printer->Combo1->count(), 3);
+        // The list in the platform's order, then the PDF file; the first
+        // current although the second is the default.
+        QCOMPARE(printer->Combo1->count(), 4);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(printer->Combo1->itemText(i), QStringLiteral("P%1").arg(i + 1));
+        QCOMPARE(printer->Combo1->itemText(3), QStringLiteral("File PDF…"));
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
         QCOMPARE(&CurrentPrinter(), P1.get());
 
@@ -239,56 +243,104 @@ private slots:
         QVERIFY(runtime->messages.empty());
     }
 
-    void aSecondPrintKeepsTheEngine()
+    void aSecondPrintKeepsTheEngineAndFollowsThePrinter()
     {
+        // The second printer has other margins (at another resolution).
+        P2->marginXPixels = 450;
+        P2->marginYPixels = 900;
+        P2->resolutionX = P2->resolutionY = 1200;
         auto w = OpenMainWindow();
+        Calculate(*w, "1000", "01012011", "01012015");
         QVERIFY(!w->PrintEngine());
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
         Settle();
         const EasyPrint* engine = w->PrintEngine();
         QVERIFY(engine);
         QCOMPARE(Count(*P1, "SetScaleMode"), 1);
+        QCOMPARE(Count(*P1, "GetDeviceCaps"), 4);
 
         frmPrinter* printer = OpenPrinterWindow(*w);
         PickFromList(printer->Combo1, 1);
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QCOMPARE(w->PrintEngine(), engine);
-        // Not made again: nothing measured on the second printer.
+        // Not made again, but measured on the second printer ...
         QCOMPARE(Count(*P1, "SetScaleMode"), 1);
-        QCOMPARE(Count(*P2, "SetScaleMode") + Count(*P2, "GetDeviceCaps"), 0);
+        QCOMPARE(Count(*P2, "SetScaleMode"), 1);
+        QCOMPARE(Count(*P2, "GetDeviceCaps"), 4);
         QCOMPARE(Count(*P2, "EndDoc"), 1);
+        // ... so that every text lands where it did on the first.
+        const auto first = DrawnTexts(*P1), second = DrawnTexts(*P2);
+        QCOMPARE(Texts(second), Texts(first));
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            QVERIFY2(std::abs(second[i].left - first[i].left) < 1e-3, first[i].text.c_str());
+            QVERIFY2(std::abs(second[i].top - first[i].top) < 1e-3, first[i].text.c_str());
+        }
+
+        // Back on the first printer: measured again, and nothing more.
+        ReplaceP1();
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QCOMPARE(Count(*P1, "GetDeviceCaps"), 4);
+        QCOMPARE(Count(*P2, "GetDeviceCaps"), 4);
+        QCOMPARE(DrawnTexts(*P1)[0].left, first[0].left);
     }
 
-    void aPrinterThatFailsEndsThePrintQuietly()
+    // A print that stops, before the report starts or half-way, is said once
+    // in the window's own box; the window stays with the printer chosen.
+    void aFailedPrintIsSaidAndTheWindowStays_data()
     {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("occurrence");
+        QTest::addColumn<int>("printed");
+        QTest::addColumn<QString>("reason");
+        // The third font size (8 pt) comes after three lines.
+        QTest::newRow("font size refused half-way") << "SetFontSize" << 3 << 3 << "Errore della stampante";
+        QTest::newRow("page setting refused") << "SetPrintQuality" << 1 << 0 << "Errore della stampante";
+        QTest::newRow("printer gone") << "GetDeviceCaps" << 1 << 0 << "Errore della stampante";
+        QTest::newRow("delivery refused") << "EndDoc" << 1 << 32 << "Errore della stampante";
+    }
+
+    void aFailedPrintIsSaidAndTheWindowStays()
+    {
+        QFETCH(QString, op);
+        QFETCH(int, occurrence);
+        QFETCH(int, printed);
+        QFETCH(QString, reason);
         auto w = OpenMainWindow();
         Calculate(*w, "10000", "01012000", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        PickFromList(printer->Combo1, 1);
+        P2->FailOn(op.toStdString(), occurrence);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
 
-        // The third font size (8 pt, after three lines) fails: the partial
-        // document is dropped and no message comes.
-        P1->FailOn("SetFontSize", 3);
-        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(runtime->messages[0].text), "Impossibile stampare su \"P2\": " + reason);
+        QCOMPARE(runtime->messages[0].title, "Seleziona stampante");
+        QVERIFY(runtime->messages[0].icon == MsgBoxIcon::Warning);
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(!w->isEnabled());
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
+        QCOMPARE(&CurrentPrinter(), P2.get());
+        QCOMPARE(Count(*P2, "Print"), printed);
+        QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
+
+        // Another printer picked: printed there, and the window goes.
+        PickFromList(printer->Combo1, 2);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QCOMPARE(Count(*P1, "Print"), 3);
-        QCOMPARE(Count(*P1, "KillDoc"), 1);
-        QCOMPARE(Count(*P1, "EndDoc"), 0);
-        QVERIFY(runtime->messages.empty());
+        QCOMPARE(Count(*P3, "EndDoc"), 1);
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+    }
 
-        // A page setting refused: the report does not start at all.
-        ReplaceP1();
-        P1->FailOn("SetPrintQuality", 1);
-        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
-        Settle();
-        QVERIFY(IsGivenBack(*w));
-        QCOMPARE(Count(*P1, "Print"), 0);
-        QCOMPARE(Count(*P1, "EndDoc") + Count(*P1, "KillDoc"), 0);
-        QVERIFY(runtime->messages.empty());
-
+    void anOutputErrorIsTheEnginesToSay()
+    {
         // A line that cannot be drawn is the engine's to report: one message
         // of its own, and the rest of the page is printed and ended.
-        ReplaceP1();
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
         P1->FailOn("Print", 5);
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
         Settle();
@@ -327,16 +379,17 @@ private slots:
         QVERIFY(IsGivenBack(*w));
         QVERIFY(!w->PrintEngine());
 
-        // A file that cannot be written: one warning, nothing printed, the window stays.
+        // A file that cannot be written: one warning, nothing written, the window stays.
         runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
         printer = OpenPrinterWindow(*w);
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         QCOMPARE(runtime->messages.size(), std::size_t(1));
-        QCOMPARE(runtime->messages[0].text, "Impossibile scrivere il file " + *runtime->saveAnswer + ".");
+        QCOMPARE(runtime->messages[0].text,
+                 "Impossibile scrivere il file \"" + *runtime->saveAnswer + "\": File o directory non esistente");
         QCOMPARE(runtime->messages[0].title, "Seleziona stampante");
         QVERIFY(runtime->messages[0].icon == MsgBoxIcon::Warning);
         QCOMPARE(w->PrinterWindow(), printer);
-        QVERIFY(!w->PrintEngine());
+        QVERIFY(QDir(dir.path()).isEmpty());
         printer->close();
         Settle();
         runtime->messages.clear();
@@ -355,6 +408,81 @@ private slots:
         const auto mismatches
             = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
         QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
+    }
+
+    // "File PDF…", after the printers: the same save dialog, and the report
+    // written whole or not at all.
+    void aPdfFileFromTheList_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason"); // empty when the file is written
+        QTest::addColumn<bool>("needsFullFileSystem");
+        QTest::newRow("written") << "rapporto.pdf" << "" << false;
+        QTest::newRow("over an existing file") << "esistente.pdf" << "" << false;
+        QTest::newRow("missing folder") << "manca/rapporto.pdf" << "File o directory non esistente" << false;
+        QTest::newRow("a device that is full") << "/dev/full" << "Spazio esaurito sul device" << false;
+        QTest::newRow("full file system, existing file") << "" << "Spazio esaurito sul device" << true;
+    }
+
+    void aPdfFileFromTheList()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QFETCH(bool, needsFullFileSystem);
+        FullFileSystem full;
+        if (needsFullFileSystem && !full.Mounted())
+            QSKIP("mounting a full file system needs root");
+        QTemporaryDir dir;
+        QFile existing(dir.filePath(QStringLiteral("esistente.pdf")));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("vecchio") == 7);
+        existing.close();
+        const std::string path = needsFullFileSystem ? full.Existing().string()
+                                 : target.startsWith('/')   ? target.toStdString()
+                                                            : dir.filePath(target).toStdString();
+        const bool regular = std::filesystem::is_regular_file(path);
+        const std::string before = regular ? FileBytes(path) : std::string();
+        runtime->saveAnswer = path;
+
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        PickFromList(printer->Combo1, 3);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
+        QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
+        QCOMPARE(Count(*P1, "Print") + Count(*P2, "Print") + Count(*P3, "Print"), 0);
+
+        if (!reason.isEmpty()) {
+            QCOMPARE(runtime->messages.size(), std::size_t(1));
+            QCOMPARE(QString::fromStdString(runtime->messages[0].text),
+                     QString::fromStdString("Impossibile scrivere il file \"" + path + "\": ") + reason);
+            QCOMPARE(runtime->messages[0].title, "Seleziona stampante");
+            QCOMPARE(w->PrinterWindow(), printer);
+            QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
+            // Nothing half-written: what was there keeps its bytes, nothing new appears.
+            if (regular) {
+                QCOMPARE(FileBytes(path), before);
+                const auto folder = QString::fromStdString(std::filesystem::path(path).parent_path().string());
+                QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"prospetto.pdf"});
+            }
+            printer->close();
+            Settle();
+            return;
+        }
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(runtime->messages.empty());
+        const QString info = PdfInfo(QString::fromStdString(path));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+        const auto pages = ReadPdfWords(path);
+        QCOMPARE(pages.size(), std::size_t(1));
+        const auto mismatches
+            = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+        QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), target == "rapporto.pdf" ? 2 : 1);
     }
 };
 
