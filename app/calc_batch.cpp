@@ -7,6 +7,7 @@
 #include "failure_reason.h"
 #include "fd_writer.h"
 #include "line_reader.h"
+#include "number_reader.h"
 
 #include <cerrno>
 #include <algorithm>
@@ -42,15 +43,6 @@ std::string reasonOf(int error)
     }
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 bool sameLetters(std::string_view text, std::string_view lower)
 {
     if (text.size() != lower.size())
@@ -63,8 +55,8 @@ bool sameLetters(std::string_view text, std::string_view lower)
 
 bool isHeader(const CsvRow& row)
 {
-    return row.size() == 3 && sameLetters(trimmed(row[0]), "capitale") && sameLetters(trimmed(row[1]), "dal") &&
-           sameLetters(trimmed(row[2]), "al");
+    return row.size() == 3 && sameLetters(TrimSpaces(row[0]), "capitale") && sameLetters(TrimSpaces(row[1]), "dal") &&
+           sameLetters(TrimSpaces(row[2]), "al");
 }
 
 // One output row, built in place and appended to the output at once.

@@ -1,6 +1,7 @@
 #include "date_field_text.h"
 
 #include "date.h"
+#include "number_reader.h"
 #include "texts.h"
 
 namespace tarvel {
@@ -26,15 +27,6 @@ int number(std::string_view digits)
     for (const char c : digits)
         value = value * 10 + (c - '0');
     return value;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
 }
 
 // "ddmmyyyy" and "yyyy-mm-dd"; the day is checked by the caller.
@@ -73,7 +65,7 @@ void putTwo(std::string& field, std::size_t at, int value)
 
 std::optional<std::string> DateFieldText(std::string_view typed)
 {
-    const std::string_view text = trimmed(typed);
+    const std::string_view text = TrimSpaces(typed);
     std::optional<DayMonthYear> date = readCompact(text);
     if (date) {
         if (!Date::fromCivil(date->year, date->month, date->day))

@@ -5,15 +5,6 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimSpaces(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 bool isPlainOrGrouped(std::string_view digits)
 {
     const auto firstDot = digits.find('.');
@@ -33,9 +24,18 @@ bool isPlainOrGrouped(std::string_view digits)
 
 } // namespace
 
+std::string_view TrimSpaces(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 std::optional<DecimalNumber> ReadNumber(std::string_view text)
 {
-    text = trimSpaces(text);
+    text = TrimSpaces(text);
     DecimalNumber number;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         number.negative = text.front() == '-';
