@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMargins>
+
+class QWidget;
+
+namespace tarvel {
+
+// What the window manager is told and tells about a window, where Qt alone
+// falls short. On desktops other than X11 these do what Qt does.
+
+// Gives the window manager the window's title exactly as the window has it.
+// Qt names a window without a title after the program; a window that is meant
+// to have an empty title bar gets an empty one.
+void ShowExactTitle(QWidget& window);
+
+// Makes the window a dialog of `owner` for the window manager, which then
+// keeps it above its owner and does not minimise it on its own. (Without a
+// window manager, as in the offscreen tests, nothing changes: there Qt would no
+// longer activate a window whose owner is disabled.)
+void SetOwnerForWindowManager(QWidget& window, QWidget& owner);
+
+// The widths of the frame the window manager puts round the window, in
+// device-independent pixels. For a window not shown yet the window manager is
+// asked for its estimate (_NET_REQUEST_FRAME_EXTENTS); without a window
+// manager, or one that does not answer in time, the margins are zero.
+QMargins FrameMargins(QWidget& window);
+
+} // namespace tarvel
