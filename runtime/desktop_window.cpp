@@ -23,8 +23,17 @@ void SetOwnerForWindowManager(QWidget& window, QWidget& owner)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen") || !owner.windowHandle())
         return;
+    window.setWindowModality(Qt::WindowModal);
     window.winId();
     window.windowHandle()->setTransientParent(owner.windowHandle());
+}
+
+void MoveFrameTo(QWidget& window, QPoint topLeft, QMargins frame)
+{
+    if (frame.isNull())
+        window.move(topLeft); // Qt's own frame position
+    else
+        window.setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window.size()));
 }
 
 #ifdef TARVEL_X11

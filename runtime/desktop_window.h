@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 
 class QWidget;
 
@@ -25,5 +26,11 @@ void SetOwnerForWindowManager(QWidget& window, QWidget& owner);
 // asked for its estimate (_NET_REQUEST_FRAME_EXTENTS); without a window
 // manager, or one that does not answer in time, the margins are zero.
 QMargins FrameMargins(QWidget& window);
+
+// Puts the window's frame, of the given margins, with its top-left corner at
+// `topLeft`. With known margins the client area is placed, since how Qt places
+// a frame it does not know yet differs between window managers; without, Qt
+// places the frame as it can.
+void MoveFrameTo(QWidget& window, QPoint topLeft, QMargins frame);
 
 } // namespace tarvel

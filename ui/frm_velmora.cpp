@@ -92,9 +92,10 @@ frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
     // The platform's place for a new window of this kind: the screen's
     // centre, frame included.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size().grownBy(FrameMargins(*this)));
+        const QMargins margins = FrameMargins(*this);
+        QRect frame(QPoint(), size().grownBy(margins));
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        MoveFrameTo(*this, frame.topLeft(), margins);
     }
 }
 

@@ -52,12 +52,14 @@ void CentraForm(QWidget& window)
 {
     // The whole window is centred, frame included: before the window is shown
     // the window manager is asked how wide its frame will be.
-    const QSize outer = window.size().grownBy(tarvel::FrameMargins(window));
+    const QMargins frame = tarvel::FrameMargins(window);
+    const QSize outer = window.size().grownBy(frame);
     const auto placement = CentredPlacement(StateOf(window), tarvel::Runtime().Screen(),
                                             double(outer.width()) * tarvel::kTwipsPerPixel,
                                             double(outer.height()) * tarvel::kTwipsPerPixel);
     if (placement)
-        window.move(tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top));
+        tarvel::MoveFrameTo(window, {tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top)},
+                            frame);
 }
 
 } // namespace Modulo1
