@@ -1,6 +1,7 @@
 // Every text on a fixed colour stays readable whatever the desktop's palette:
 // each field is drawn and the contrast of its text against its background
 // measured as the usual (WCAG) ratio of relative luminances.
+#include "dark_palette.h"
 #include "frm_tarvel.h"
 #include "frm_velmora.h"
 #include "main_window_steps.h"
@@ -61,25 +62,6 @@ double DrawnContrast(QWidget* control)
 
 QPalette Light() { return QApplication::style()->standardPalette(); }
 
-// A dark colour scheme as desktops offer it: light text on dark surfaces.
-QPalette Dark(bool lightTooltips)
-{
-    QPalette p;
-    const QColor text(0xff, 0xff, 0xff);
-    p.setColor(QPalette::Window, QColor(0x30, 0x2f, 0x2e));
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
-    p.setColor(QPalette::AlternateBase, QColor(0x5c, 0x5b, 0x5a));
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, QColor(0x55, 0x55, 0x55));
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Highlight, QColor(0x12, 0x60, 0x8a));
-    p.setColor(QPalette::HighlightedText, text);
-    p.setColor(QPalette::ToolTipBase, lightTooltips ? QColor(0xff, 0xff, 0xdc) : QColor(0x3f, 0x3f, 0x36));
-    p.setColor(QPalette::ToolTipText, lightTooltips ? QColor(0, 0, 0) : text);
-    return p;
-}
-
 } // namespace
 
 class ContrastTest : public QObject {
@@ -92,8 +74,8 @@ private slots:
     {
         QTest::addColumn<QPalette>("palette");
         QTest::newRow("light") << Light();
-        QTest::newRow("dark") << Dark(false);
-        QTest::newRow("dark with light tooltips") << Dark(true);
+        QTest::newRow("dark") << DarkPalette();
+        QTest::newRow("dark with light tooltips") << DarkPalette(true);
     }
 
     void everyTextIsReadable()
