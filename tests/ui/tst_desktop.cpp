@@ -335,7 +335,8 @@ private slots:
         QPointer<QWidget> window = printerWindow ? static_cast<QWidget*>(OpenPrinter(*w)) : OpenInfo(*w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), kTimeoutMs);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!window, kTimeoutMs);
         QVERIFY(w->isEnabled());
         QCOMPARE(static_cast<OnePrinter&>(*printers).printer->calls.size(), std::size_t(0));
