@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#if __has_include(<xcb/xcb.h>)
+#if QT_CONFIG(xcb) && __has_include(<xcb/xcb.h>)
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 #define TARVEL_X11 1
@@ -14,8 +14,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 #include <memory>
+#include <vector>
 
 namespace tarvel {
 

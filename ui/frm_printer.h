@@ -29,8 +29,8 @@ public:
     static constexpr char kPdfFileName[] = "Tarvel.pdf";
 
     // Creates the window centred on the screen and runs its Form_Load; the
-    // caller shows it. For the window manager it is a dialog of `owner`, when
-    // given.
+    // caller shows it. For the window manager it is a modal dialog of
+    // `owner`, when given.
     static frmPrinter* Load(PrinterWindowHost& host, QWidget* owner = nullptr);
 
     void Form_Load();
