@@ -81,6 +81,21 @@ bool WindowManagerSupports(xcb_connection_t* c, xcb_atom_t hint)
     return false;
 }
 
+void AskWindowManager(xcb_connection_t* c, xcb_window_t window, xcb_atom_t type, std::uint32_t first,
+                      std::uint32_t second)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = type;
+    message.data.data32[0] = first;
+    message.data.data32[1] = second;
+    xcb_send_event(c, 0, Root(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
 QMargins EstimatedFrame(QWidget& window)
 {
     xcb_connection_t* c = Connection();
@@ -91,14 +106,7 @@ QMargins EstimatedFrame(QWidget& window)
         return {};
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(c, 0, Root(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(c);
+    AskWindowManager(c, id, request, 0, 0);
     // The answer is a property on the window; Qt owns the event queue, so the
     // property is read until it appears.
     QElapsedTimer waited;
@@ -131,6 +139,21 @@ void ShowExactTitle(QWidget& window)
     xcb_flush(c);
 }
 
+void BringToCurrentDesktop(QWidget& window)
+{
+    xcb_connection_t* c = Connection();
+    if (!c || !window.isVisible())
+        return;
+    const auto current = Cardinals(c, Root(c), Atom(c, "_NET_CURRENT_DESKTOP"));
+    const xcb_atom_t desktop = Atom(c, "_NET_WM_DESKTOP");
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto on = Cardinals(c, id, desktop);
+    constexpr std::uint32_t kAllDesktops = 0xffffffff;
+    if (current.empty() || on.empty() || on[0] == current[0] || on[0] == kAllDesktops)
+        return;
+    AskWindowManager(c, id, desktop, current[0], 1 /* from an application */);
+}
+
 QMargins FrameMargins(QWidget& window)
 {
     if (window.isVisible() && window.windowHandle())
@@ -139,6 +162,8 @@ QMargins FrameMargins(QWidget& window)
 }
 
 #else
+
+void BringToCurrentDesktop(QWidget&) {}
 
 void ShowExactTitle(QWidget&) {}
 

@@ -22,6 +22,10 @@ void ShowExactTitle(QWidget& window);
 // window whose owner is disabled.)
 void SetOwnerForWindowManager(QWidget& window, QWidget& owner);
 
+// Brings the window from another virtual desktop to the one in view; a window
+// manager does not hand the focus to a window on another desktop.
+void BringToCurrentDesktop(QWidget& window);
+
 // The widths of the frame the window manager puts round the window, in
 // device-independent pixels. For a window not shown yet the window manager is
 // asked for its estimate (_NET_REQUEST_FRAME_EXTENTS); without a window

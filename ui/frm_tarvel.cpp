@@ -2,6 +2,7 @@
 
 #include "calculate_interest.h"
 #include "colours.h"
+#include "desktop_window.h"
 #include "form_runtime.h"
 #include "frm_velmora.h"
 #include "maker.h"
@@ -322,10 +323,12 @@ void frmTarvel::Form_MouseMove()
 void frmTarvel::Command2_Click()
 {
     // One Info window at a time, without an owner; it deletes itself when
-    // closed. One that the user has minimised comes back.
+    // closed. One that the user has minimised or left on another desktop
+    // comes back here.
     if (!velmora_)
         velmora_ = new frmVelmora();
     velmora_->setWindowState(velmora_->windowState() & ~Qt::WindowMinimized);
+    BringToCurrentDesktop(*velmora_);
     velmora_->show();
     velmora_->raise();
     velmora_->activateWindow();

@@ -312,20 +312,25 @@ private slots:
 
     void infoComesBack_data()
     {
-        QTest::addColumn<bool>("minimised");
-        QTest::newRow("minimised") << true;
-        QTest::newRow("behind the main window") << false;
+        QTest::addColumn<QString>("where");
+        QTest::newRow("minimised") << "minimised";
+        QTest::newRow("behind the main window") << "behind";
+        QTest::newRow("on another desktop") << "desktop";
     }
 
-    // "Info" brings the one Info window back, shown and active.
+    // "Info" brings the one Info window back, shown, here and active.
     void infoComesBack()
     {
-        QFETCH(bool, minimised);
+        QFETCH(QString, where);
         auto w = StartMainWindow();
         frmVelmora* info = OpenInfo(*w);
         QVERIFY(info);
-        if (minimised) {
+        if (where == "minimised") {
             QVERIFY(AskUntil([&] { x::Minimise(info); }, [&] { return x::Hidden(info); }));
+        } else if (where == "desktop") {
+            const std::vector<std::uint32_t> second{1};
+            QVERIFY(AskUntil([&] { x::AskWindowManager(info, "_NET_WM_DESKTOP", {1, 2}); },
+                             [&] { return x::Cardinals(x::Id(info), "_NET_WM_DESKTOP") == second; }));
         } else {
             QVERIFY(AskUntil([&] { x::ClickAt(w->mapToGlobal(QPoint(5, 5))); },
                              [&] { return x::Active(w.get()) && x::StackIndex(w.get()) > x::StackIndex(info); }));
@@ -333,6 +338,7 @@ private slots:
         QVERIFY(AskUntil([&] { x::ClickAt(w->Command2->mapToGlobal(w->Command2->rect().center())); },
                          [&] { return x::Active(info); }));
         QVERIFY(!x::Hidden(info));
+        QCOMPARE(x::Cardinals(x::Id(info), "_NET_WM_DESKTOP"), x::Cardinals(x::Root(), "_NET_CURRENT_DESKTOP"));
         QCOMPARE(w->InfoWindow(), info);
         QVERIFY(x::StackIndex(info) > x::StackIndex(w.get()));
     }
