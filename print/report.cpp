@@ -4,6 +4,18 @@
 #include "texts.h"
 
 namespace tarvel {
+namespace {
+
+// The fixed texts of the page, shared by the printed report and its lines as
+// plain text.
+constexpr char kTitle[] = " Tarvel ver. 6.3.0        - Calcolo interesse legale -";
+constexpr char kCapital[] = "Capitale  ";
+constexpr char kTotalInterest[] = "Totale Interessi      ";
+constexpr char kFrom[] = "dal  ";
+constexpr char kTo[] = "al    ";
+constexpr char kCapitalPlusInterest[] = "Capitale + Interessi  ";
+
+} // namespace
 
 ReportTexts MakeReportTexts(const ControlTexts& window, std::string startDate, std::string endDate)
 {
@@ -38,21 +50,21 @@ void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
     objPrint.FontBold(false);
     objPrint.FontSize(12);
     objPrint.FontItalic(true);
-    objPrint.PrintLeft(50, 22, " Tarvel ver. 6.3.0        - Calcolo interesse legale -", 0, 0);
+    objPrint.PrintLeft(50, 22, kTitle, 0, 0);
 
     objPrint.FontBold(false);
     objPrint.FontItalic(false);
     objPrint.FontName("Arial");
     objPrint.FontSize(10);
-    objPrint.PrintLeft(30, 40, "Capitale  " + texts.capital, 0, 0);
-    objPrint.PrintLeft(100, 40, "Totale Interessi      " + texts.totalInterest, 0, 0);
+    objPrint.PrintLeft(30, 40, kCapital + texts.capital, 0, 0);
+    objPrint.PrintLeft(100, 40, kTotalInterest + texts.totalInterest, 0, 0);
 
     objPrint.FontSize(8);
-    objPrint.PrintLeft(30, 50, "dal  " + texts.startDate, 0, 0);
+    objPrint.PrintLeft(30, 50, kFrom + texts.startDate, 0, 0);
     objPrint.PrintLeft(100, 50, texts.yearsText, 0, 0);
-    objPrint.PrintLeft(30, 55, "al    " + texts.endDate, 0, 0);
+    objPrint.PrintLeft(30, 55, kTo + texts.endDate, 0, 0);
     objPrint.PrintLeft(99, 55, texts.daysText, 0, 0);
-    objPrint.PrintLeft(30, 60, "Capitale + Interessi  " + texts.capitalPlusInterest, 0, 0);
+    objPrint.PrintLeft(30, 60, kCapitalPlusInterest + texts.capitalPlusInterest, 0, 0);
 
     objPrint.FontSize(10);
     objPrint.SpaziaturaLinea(2);
@@ -60,6 +72,30 @@ void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
         objPrint.PrintRight(80, static_cast<float>(75 + 5 * i), texts.captions[i], 0, 0);
     for (std::size_t i = 0; i < texts.amounts.size(); ++i)
         objPrint.PrintRight(120, static_cast<float>(75 + 5 * i), FormatAmount(texts.amounts[i]), 0, 0);
+}
+
+std::vector<std::string> ReportLines(const ReportTexts& texts)
+{
+    std::vector<std::string> lines{
+        kTitle,
+        kCapital + texts.capital + '\t' + kTotalInterest + texts.totalInterest,
+        kFrom + texts.startDate + '\t' + texts.yearsText,
+        kTo + texts.endDate + '\t' + texts.daysText,
+        kCapitalPlusInterest + texts.capitalPlusInterest,
+    };
+    for (std::size_t i = 0; i < texts.captions.size(); ++i) {
+        const std::string amount = FormatAmount(texts.amounts[i]);
+        lines.push_back(amount.empty() ? texts.captions[i] : texts.captions[i] + '\t' + amount);
+    }
+    return lines;
+}
+
+std::string ReportPlainText(const ReportTexts& texts)
+{
+    std::string text;
+    for (const std::string& line : ReportLines(texts))
+        text += line + '\n';
+    return text;
 }
 
 void PrintReport(EasyPrint& objPrint, const ReportTexts& texts)

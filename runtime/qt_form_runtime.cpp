@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tarvel {
@@ -34,7 +36,24 @@ ScreenSize QtFormRuntime::Screen() const
 void QtFormRuntime::ShellOpen(const std::string& target)
 {
     // Tolerant parsing: the mail link carries its subject unencoded.
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(target), QUrl::TolerantMode));
+    const QUrl url(QString::fromStdString(target), QUrl::TolerantMode);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The desktop's "open" (xdg-open), started on its own and without a word:
+    // a link that cannot be opened shows and logs nothing, where Qt's own
+    // openUrl would warn on standard error and the opener would complain there.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return;
+    QProcess open;
+    open.setProgram(opener);
+    open.setArguments({url.toString(QUrl::FullyEncoded)});
+    open.setStandardInputFile(QProcess::nullDevice());
+    open.setStandardOutputFile(QProcess::nullDevice());
+    open.setStandardErrorFile(QProcess::nullDevice());
+    open.startDetached();
+#else
+    QDesktopServices::openUrl(url);
+#endif
 }
 
 std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& title, const std::string& suggestedPath)

@@ -4,7 +4,7 @@
 
 namespace tarvel {
 
-// The form runtime on Qt Widgets: QMessageBox, QScreen, QDesktopServices,
+// The form runtime on Qt Widgets: QMessageBox, QScreen, the desktop's opener,
 // QFileDialog.
 class QtFormRuntime final : public FormRuntime {
 public:

@@ -13,6 +13,14 @@ QColor SystemColour(QPalette::ColorRole role);
 // The info (tooltip) background, the design background of the output fields.
 inline QColor InfoBackground() { return SystemColour(QPalette::ToolTipBase); }
 
+// Behind a text whose colour is fixed, the background is fixed too, so that
+// the pair stays readable whatever palette the desktop uses: the light button
+// face and the light info background of the classic look.
+inline const QColor kLightButtonFace{0xef, 0xef, 0xef};
+inline const QColor kLightInfoBackground{0xff, 0xff, 0xdc};
+// On a fixed light background the text is dark.
+inline const QColor kDarkText{0, 0, 0};
+
 // Text and background of a control, in every colour group (a disabled field
 // keeps its colours, as the classic disabled text box does with its background).
 void SetForeColor(QWidget* widget, const QColor& colour);

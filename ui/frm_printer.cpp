@@ -1,5 +1,6 @@
 #include "frm_printer.h"
 
+#include "desktop_window.h"
 #include "form_runtime.h"
 #include "modulo1.h"
 #include "pictures.h"
@@ -20,14 +21,6 @@
 
 namespace tarvel {
 namespace {
-
-// The window has no icon; an empty QIcon would fall back to the program's.
-QIcon NoIcon()
-{
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
-}
 
 bool IsEnter(QEvent* event)
 {
@@ -75,9 +68,11 @@ frmPrinter::frmPrinter(PrinterWindowHost& host) : QWidget(nullptr, Qt::Tool), ho
     Command1->setFocus();
 }
 
-frmPrinter* frmPrinter::Load(PrinterWindowHost& host)
+frmPrinter* frmPrinter::Load(PrinterWindowHost& host, QWidget* owner)
 {
     auto* window = new frmPrinter(host);
+    if (owner)
+        SetOwnerForWindowManager(*window, *owner);
     Modulo1::CentraForm(*window);
     window->Form_Load();
     return window;
@@ -127,8 +122,12 @@ void frmPrinter::Combo1_Click()
 
 void frmPrinter::Command1_Click()
 {
-    if ((noPrinter_ || pdfChosen_) && !ChoosePdfFile())
+    if ((noPrinter_ || pdfChosen_) && !ChoosePdfFile()) {
+        // Back from the save dialog to this window, not to the disabled one.
+        activateWindow();
+        Command1->setFocus();
         return;
+    }
     if (!PrintReport())
         return;
     host_.SetWindowEnabled(true);
@@ -180,6 +179,16 @@ void frmPrinter::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload();
     event->accept();
+}
+
+void frmPrinter::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the window as its close box does: nothing is printed.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool frmPrinter::eventFilter(QObject* watched, QEvent* event)

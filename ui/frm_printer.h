@@ -34,8 +34,9 @@ public:
     static constexpr char kPdfEntry[] = "File PDF…";
 
     // Creates the window centred on the screen and runs its Form_Load; the
-    // caller shows it.
-    static frmPrinter* Load(PrinterWindowHost& host);
+    // caller shows it. For the window manager it is a modal dialog of
+    // `owner`, when given.
+    static frmPrinter* Load(PrinterWindowHost& host, QWidget* owner = nullptr);
 
     void Form_Load();
     void Combo1_Click();
@@ -50,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

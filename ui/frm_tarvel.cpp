@@ -2,6 +2,7 @@
 
 #include "calculate_interest.h"
 #include "colours.h"
+#include "desktop_window.h"
 #include "form_runtime.h"
 #include "frm_velmora.h"
 #include "maker.h"
@@ -11,7 +12,10 @@
 #include "rate_schedule.h"
 #include "twips.h"
 
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -101,6 +105,9 @@ frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
     importobis->hide();
 
     SetTabOrder();
+    NameControls();
+    for (QLineEdit* field : {static_cast<QLineEdit*>(mdataini), static_cast<QLineEdit*>(mdatafin), SeeInteressi})
+        field->installEventFilter(this);
     mdataini->setFocus();
 }
 
@@ -149,12 +156,19 @@ void frmTarvel::BuildFrame1()
         control->setPalette(palette);
     }
 
-    SetBackColor(Label8, QColor(255, 192, 192));
-    SetBackColor(Label23, QColor(255, 192, 192));
+    // A fixed background gets a fixed dark text, a fixed text colour a fixed
+    // light background: each pair stays readable on any palette. The info
+    // background pairs with the info text colour of the same palette.
+    for (QLabel* span : {Label8, Label23}) {
+        SetBackColor(span, QColor(255, 192, 192));
+        SetForeColor(span, kDarkText);
+    }
     SetBackColor(SeeInteressi, InfoBackground());
+    SetForeColor(SeeInteressi, SystemColour(QPalette::ToolTipText));
     SetBackColor(Label6, QColor(255, 255, 192));
+    SetForeColor(Label6, kDarkText);
     SetForeColor(Label16, QColor(0, 0, 192));
-    SetBackColor(Label16, SystemColour(QPalette::Button));
+    SetBackColor(Label16, kLightButtonFace);
     Label16->setFont(WindowFont(8.25, true));
     Label16->setMouseTracking(true);
     Label16->setCursor(Qt::PointingHandCursor);
@@ -200,6 +214,35 @@ void frmTarvel::SetTabOrder()
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }
 
+void frmTarvel::NameControls()
+{
+    // A field is named after the caption that labels it on the window; without
+    // a name a screen reader would read the frame's caption for every field.
+    const std::pair<QLabel*, QWidget*> captioned[] = {
+        {Label2, mdataini}, {Label3, mdatafin}, {Label4, importo}, {Label5, SeeInteressi}};
+    for (auto [caption, field] : captioned) {
+        caption->setBuddy(field);
+        field->setAccessibleName(caption->text());
+    }
+    for (int i = 0; i < kPeriodCount; ++i) {
+        lblData[i]->setBuddy(txtAnno[i]);
+        txtAnno[i]->setAccessibleName(lblData[i]->text());
+    }
+    Label6->setAccessibleName(Label1->text());
+    Label8->setAccessibleName(QStringLiteral("Anni"));
+    Label23->setAccessibleName(QStringLiteral("Giorni"));
+    Picture1->setAccessibleName(QString::fromUtf8(kMakerSite));
+    DescribeResultLabels();
+}
+
+void frmTarvel::DescribeResultLabels()
+{
+    // The result labels are named after what they hold; what they show now is
+    // their description.
+    for (QLabel* result : {Label6, Label8, Label23})
+        result->setAccessibleDescription(result->text());
+}
+
 void frmTarvel::Form_Load() { Modulo1::CentraForm(*this); }
 
 void frmTarvel::WriteTexts(const ControlTexts& texts)
@@ -213,6 +256,7 @@ void frmTarvel::WriteTexts(const ControlTexts& texts)
     SetCaption(Label6, texts.Label6);
     SetCaption(Label8, texts.Label8);
     SetCaption(Label23, texts.Label23);
+    DescribeResultLabels();
 }
 
 void frmTarvel::Command1_Click()
@@ -250,6 +294,7 @@ void frmTarvel::Pulisci_Click()
         date->SetText(QString::fromUtf8(kEmptyDateText));
         date->SetMask(QString::fromUtf8(kDateMask));
     }
+    DescribeResultLabels();
 }
 
 void frmTarvel::importo_KeyPress(int& keyAscii)
@@ -278,9 +323,13 @@ void frmTarvel::Form_MouseMove()
 
 void frmTarvel::Command2_Click()
 {
-    // One Info window at a time, without an owner; it deletes itself when closed.
+    // One Info window at a time, without an owner; it deletes itself when
+    // closed. One that the user has minimised or left on another desktop
+    // comes back here.
     if (!velmora_)
         velmora_ = new frmVelmora();
+    velmora_->setWindowState(velmora_->windowState() & ~Qt::WindowMinimized);
+    BringToCurrentDesktop(*velmora_);
     velmora_->show();
     velmora_->raise();
     velmora_->activateWindow();
@@ -312,6 +361,15 @@ bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         return mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint());
     };
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        // A field copies its selected text; without a selection the window
+        // copies the calculation.
+        const auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && field->hasSelectedText())
+            return false;
+        CopyCalculation();
+        return true;
+    }
     if (watched == importo && event->type() == QEvent::KeyPress)
         return FilterImportoKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyPress) {
@@ -332,6 +390,32 @@ bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
         Picture1_Click();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmTarvel::CopyCalculation()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ReportPlainText(ReportTextsInWindow())));
+}
+
+void frmTarvel::keyPressEvent(QKeyEvent* event)
+{
+    // Keys a button with the focus leaves alone come here.
+    if (event->matches(QKeySequence::Copy)) {
+        CopyCalculation();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmTarvel::closeEvent(QCloseEvent* event)
+{
+    // While the printer window is open the main window takes no input, its
+    // close box included.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void frmTarvel::mouseMoveEvent(QMouseEvent* event)

@@ -59,6 +59,9 @@ public:
 
     // The report's texts as they stand in the controls.
     ReportTexts ReportTextsInWindow() const;
+    // Puts the lines of the report of the texts standing in the window on the
+    // clipboard (Ctrl+C when no field has a selection).
+    void CopyCalculation();
 
     // The Info window while it is open, else null.
     frmVelmora* InfoWindow() const { return velmora_; }
@@ -95,12 +98,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildFrame1();
     void BuildCommands();
     void BuildRateGrid();
     void SetTabOrder();
+    // Accessible names from the captions on the window, and buddies.
+    void NameControls();
+    void DescribeResultLabels();
     // Writes every text the calculation set; the others keep their content.
     void WriteTexts(const ControlTexts& texts);
     bool FilterImportoKey(QKeyEvent* key);

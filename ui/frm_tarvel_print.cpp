@@ -9,10 +9,11 @@ namespace tarvel {
 
 void frmTarvel::Command3_Click()
 {
-    // One printer window at a time, without an owner. One that has just closed
-    // is on its way out: a new one lists the printers afresh.
+    // One printer window at a time, a dialog of this window for the window
+    // manager. One that has just closed is on its way out: a new one lists the
+    // printers afresh.
     if (!printer_ || !printer_->isVisible())
-        printer_ = frmPrinter::Load(*this);
+        printer_ = frmPrinter::Load(*this, this);
     printer_->show();
     printer_->raise();
     printer_->activateWindow();

@@ -1,12 +1,14 @@
 #include "frm_velmora.h"
 
 #include "colours.h"
+#include "desktop_window.h"
 #include "maker.h"
 #include "modulo2.h"
 #include "pictures.h"
 #include "twips.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -36,17 +38,25 @@ frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
     // since it stays open after the main window has gone.
     setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QString());
+    setWindowIcon(NoIcon());
     setFont(WindowFont());
     setFixedSize(TwipsToPixels(6750), TwipsToPixels(2760));
 
+    // The links' texts have fixed colours, so their backgrounds are fixed too.
     Label1 = new QLabel(QString::fromUtf8(kMakerMail), this);
     Label1->setGeometry(TwipsRect(120, 120, 6495, 2535));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Label1->setLineWidth(1);
     Label1->setFont(WindowFont(13.5));
     SetForeColor(Label1, kBlue);
-    SetBackColor(Label1, InfoBackground());
+    SetBackColor(Label1, kLightInfoBackground);
+    // Label1's single-line border, drawn apart so that it keeps its colour
+    // when the text turns red; the pointer passes through it to Label1.
+    Label1Border = new QFrame(this);
+    Label1Border->setGeometry(Label1->geometry());
+    Label1Border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label1Border->setLineWidth(1);
+    SetForeColor(Label1Border, kDarkText);
+    Label1Border->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Label2 = new QLabel(Notice(), this);
     Label2->setGeometry(TwipsRect(240, 720, 6255, 975));
@@ -54,24 +64,38 @@ frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
     Label2->setWordWrap(true);
     Label2->setFont(DesignFont(QStringLiteral("Liberation Sans"), 9.75, true));
     SetForeColor(Label2, kBlue);
-    SetBackColor(Label2, SystemColour(QPalette::Button));
+    SetBackColor(Label2, kLightButtonFace);
 
     bntpay = new QLabel(this);
     bntpay->setGeometry(TwipsToPixels(2888), TwipsToPixels(2040), 60, 23);
     bntpay->setPixmap(PicturePixmap(QStringLiteral("bntpay"), {60, 23}));
-    SetBackColor(bntpay, InfoBackground());
+    SetBackColor(bntpay, kLightInfoBackground);
 
+    // The links are reached with Tab in their design order and opened with
+    // Enter or Space.
     for (QLabel* link : {Label1, Label2, bntpay}) {
         link->setMouseTracking(true);
         link->setCursor(Qt::PointingHandCursor);
+        link->setFocusPolicy(Qt::TabFocus);
         link->installEventFilter(this);
     }
+    setTabOrder(Label1, Label2);
+    setTabOrder(Label2, bntpay);
+    Label1->setAccessibleDescription(QStringLiteral("Scrivi un messaggio di posta"));
+    Label2->setAccessibleDescription(QStringLiteral("Apri il sito %1").arg(QString::fromUtf8(kMakerSite)));
+    bntpay->setAccessibleName(QString::fromUtf8(kMakerSite));
+    bntpay->setAccessibleDescription(Label2->accessibleDescription());
 
-    // The platform's place for a new window of this kind: the screen's centre.
+    // The title bar stays empty, as the window manager shows it too.
+    ShowExactTitle(*this);
+
+    // The platform's place for a new window of this kind: the screen's
+    // centre, frame included.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
+        const QMargins margins = FrameMargins(*this);
+        QRect frame(QPoint(), size().grownBy(margins));
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        MoveFrameTo(*this, frame.topLeft(), margins);
     }
 }
 
@@ -95,7 +119,7 @@ void frmVelmora::Label2_MouseMove()
 void frmVelmora::Label1_MouseMove()
 {
     SetForeColor(Label2, kBlue);
-    SetBackColor(bntpay, InfoBackground());
+    SetBackColor(bntpay, kLightInfoBackground);
     SetForeColor(Label1, kRed);
 }
 
@@ -105,26 +129,57 @@ void frmVelmora::bntpay_MouseMove()
     SetBackColor(bntpay, kBlue);
 }
 
+void frmVelmora::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool frmVelmora::OpenLink(QObject* link)
+{
+    if (link == Label1)
+        Label1_Click();
+    else if (link == Label2)
+        Label2_Click();
+    else if (link == bntpay)
+        bntpay_Click();
+    else
+        return false;
+    return true;
+}
+
+void frmVelmora::ShowHover(QObject* link)
+{
+    if (link == Label1)
+        Label1_MouseMove();
+    else if (link == Label2)
+        Label2_MouseMove();
+    else if (link == bntpay)
+        bntpay_MouseMove();
+}
+
 bool frmVelmora::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == Label1)
-            Label1_MouseMove();
-        else if (watched == Label2)
-            Label2_MouseMove();
-        else if (watched == bntpay)
-            bntpay_MouseMove();
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && OpenLink(watched))
+            return true;
+    } else if (event->type() == QEvent::FocusIn) {
+        // The link reached with the keyboard shows the colours of the pointer
+        // over it; the focus the window starts with does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            ShowHover(watched);
+    } else if (event->type() == QEvent::MouseMove) {
+        ShowHover(watched);
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* control = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint())) {
-            if (watched == Label1)
-                Label1_Click();
-            else if (watched == Label2)
-                Label2_Click();
-            else if (watched == bntpay)
-                bntpay_Click();
-        }
+        if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint()))
+            OpenLink(watched);
     }
     return QWidget::eventFilter(watched, event);
 }

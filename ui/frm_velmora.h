@@ -4,6 +4,7 @@
 
 #include <string>
 
+class QFrame;
 class QLabel;
 
 namespace tarvel {
@@ -28,9 +29,18 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* bntpay = nullptr;
+    QFrame* Label1Border = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape closes the window, as its close box does.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Runs the click handler of a link; false for anything else.
+    bool OpenLink(QObject* link);
+    // Runs the mouse-move handler of a link.
+    void ShowHover(QObject* link);
 };
 
 } // namespace tarvel

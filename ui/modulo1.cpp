@@ -1,5 +1,6 @@
 #include "modulo1.h"
 
+#include "desktop_window.h"
 #include "twips.h"
 
 #include <QWidget>
@@ -49,12 +50,16 @@ std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize 
 
 void CentraForm(QWidget& window)
 {
-    const QRect outer = window.frameGeometry();
+    // The whole window is centred, frame included: before the window is shown
+    // the window manager is asked how wide its frame will be.
+    const QMargins frame = tarvel::FrameMargins(window);
+    const QSize outer = window.size().grownBy(frame);
     const auto placement = CentredPlacement(StateOf(window), tarvel::Runtime().Screen(),
                                             double(outer.width()) * tarvel::kTwipsPerPixel,
                                             double(outer.height()) * tarvel::kTwipsPerPixel);
     if (placement)
-        window.move(tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top));
+        tarvel::MoveFrameTo(window, {tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top)},
+                            frame);
 }
 
 } // namespace Modulo1

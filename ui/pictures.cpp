@@ -46,4 +46,11 @@ QIcon ProgramIcon()
     return icon;
 }
 
+QIcon NoIcon()
+{
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
 } // namespace tarvel

@@ -16,4 +16,8 @@ QIcon PictureIcon(const QString& name, QSize size);
 // The program's icon: the stack of coins at the usual icon sizes.
 QIcon ProgramIcon();
 
+// The icon of a window that has none: a null QIcon would fall back to the
+// program's.
+QIcon NoIcon();
+
 } // namespace tarvel

@@ -4,6 +4,8 @@
 #include "engine_fixture.h"
 #include "texts.h"
 
+#include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -172,6 +174,40 @@ TEST_F(ReportTest, ASettingErrorStopsTheReportBeforeEndDoc)
     EXPECT_EQ(printer->CallsOf("Print").size(), 1u);
     EXPECT_TRUE(printer->CallsOf("EndDoc").empty());
     EXPECT_TRUE(runtime.messages.empty());
+}
+
+// The report as plain text is the printed page read row by row, left to
+// right, with a tab between the texts of a row: the two cannot disagree.
+TEST_F(ReportTest, ThePlainTextLinesAreThePrintedRows)
+{
+    const struct {
+        const char* name;
+        ReportTexts texts;
+    } cases[] = {
+        {"calculation over the last three periods", CalculatedTexts("10000", "01 / 01 / 2011", "31 / 12 / 2015")},
+        {"before any calculation", MakeReportTexts(FreshWindowTexts(""), "__ / __ / ____", "__ / __ / ____")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        printer->ClearLog();
+        PrintReport(*engine, c.texts);
+        std::map<long, std::map<long, std::string>> rows; // top, then left edge, in 1/1000 mm
+        for (const Line& line : Printed())
+            if (!line.text.empty())
+                rows[std::lround(line.y * 1000)][std::lround(line.x * 1000)] = line.text;
+        std::vector<std::string> read;
+        for (const auto& [top, row] : rows) {
+            std::string text;
+            for (const auto& [left, piece] : row)
+                text += (text.empty() ? "" : "\t") + piece;
+            read.push_back(text);
+        }
+        EXPECT_EQ(ReportLines(c.texts), read);
+    }
+    const std::string text = ReportPlainText(CalculatedTexts("10000", "01 / 01 / 2000", "01 / 01 / 2015"));
+    EXPECT_NE(text.find("\nCapitale + Interessi  13.652,47\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n5,0% fino al 15/12/1990\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n1%  dal  01/01/2014\t100,27\n"), std::string::npos) << text;
 }
 
 TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)

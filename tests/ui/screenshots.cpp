@@ -1,9 +1,12 @@
 // Saves pictures of the windows: the main window at start and after a
 // calculation, the Info window, the printer window over the disabled main
 // window (with the page it prints, as report-page.pdf), the printer window
-// without printers and the warning of a failed calculation. Usage: tarvel-screenshots <directory>
+// without printers, the warning of a failed calculation, and the main window
+// after the calculation under a dark palette. Usage: tarvel-screenshots <directory>
 // Best run on a real X server (xvfb-run), where the printer window is pictured
 // as the screen shows it.
+#include "application.h"
+#include "dark_palette.h"
 #include "frm_printer.h"
 #include "frm_tarvel.h"
 #include "frm_velmora.h"
@@ -48,11 +51,24 @@ QPixmap PictureOf(QWidget& below, QWidget& above)
     return composed;
 }
 
+// The worked example of the README, typed in and calculated.
+void Calculate(tarvel::frmTarvel& window)
+{
+    QTest::keyClicks(window.importo, QStringLiteral("10000"));
+    window.mdataini->setCursorPosition(0);
+    QTest::keyClicks(window.mdataini, QStringLiteral("01012000"));
+    window.mdatafin->setCursorPosition(0);
+    QTest::keyClicks(window.mdatafin, QStringLiteral("01012015"));
+    window.Command1_Click();
+    QTest::qWait(100);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    tarvel::SetUpApplication(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     tarvel::QtFormRuntime runtime;
     tarvel::SetRuntime(&runtime);
@@ -66,13 +82,7 @@ int main(int argc, char* argv[])
     QTest::qWait(200);
     bool saved = window.grab().save(out.filePath(QStringLiteral("main-window-start.png")));
 
-    QTest::keyClicks(window.importo, QStringLiteral("10000"));
-    window.mdataini->setCursorPosition(0);
-    QTest::keyClicks(window.mdataini, QStringLiteral("01012000"));
-    window.mdatafin->setCursorPosition(0);
-    QTest::keyClicks(window.mdatafin, QStringLiteral("01012015"));
-    window.Command1_Click();
-    QTest::qWait(100);
+    Calculate(window);
     saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) && saved;
 
     window.Command2_Click();
@@ -117,6 +127,16 @@ int main(int argc, char* argv[])
         }
     });
     window.Command1_Click();
+
+    // The example again on a desktop with a dark colour scheme.
+    QApplication::setPalette(tarvel::testing::DarkPalette());
+    tarvel::frmTarvel dark;
+    dark.Form_Load();
+    dark.show();
+    if (!QTest::qWaitForWindowExposed(&dark))
+        return 1;
+    Calculate(dark);
+    saved = dark.grab().save(out.filePath(QStringLiteral("main-window-dark.png"))) && saved;
     tarvel::SetRuntime(nullptr);
     return saved ? 0 : 1;
 }

@@ -16,7 +16,9 @@ const QColor kBlue(0, 0, 255);
 
 QColor Text(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 QColor Back(const QLabel* label) { return label->palette().color(QPalette::Window); }
-QColor Info() { return QApplication::palette().color(QPalette::ToolTipBase); }
+// The light info background behind the links' fixed blue, whatever the palette.
+const QColor kInfoYellow(0xff, 0xff, 0xdc);
+QColor Info() { return kInfoYellow; }
 
 } // namespace
 
@@ -92,6 +94,65 @@ private slots:
         QCOMPARE(Back(w.bntpay), kBlue);
         w.Label1_MouseMove();
         QCOMPARE(Back(w.bntpay), Info());
+    }
+
+    void keyboardReachesTheLinks_data()
+    {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("opened");
+        const QString mail = QString::fromStdString(frmVelmora::MailLink());
+        QTest::newRow("e-mail address, first as the window opens, Enter") << 0 << int(Qt::Key_Return) << mail;
+        QTest::newRow("notice, Space") << 1 << int(Qt::Key_Space) << "http://www.tarvel.example";
+        QTest::newRow("picture, Enter on the keypad") << 2 << int(Qt::Key_Enter) << "http://www.tarvel.example";
+        QTest::newRow("round to the e-mail address, Space") << 3 << int(Qt::Key_Space) << mail;
+    }
+
+    // Tab walks the three links in their design order, showing the hover
+    // colours; Enter or Space opens the one reached.
+    void keyboardReachesTheLinks()
+    {
+        QFETCH(int, tabs);
+        QFETCH(int, key);
+        QFETCH(QString, opened);
+        RecordingRuntime runtime;
+        frmVelmora w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // The window opens with the focus on the first link, in the design colours.
+        QCOMPARE(QApplication::focusWidget(), w.Label1);
+        QCOMPARE(Text(w.Label2), kBlue);
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Tab);
+        QWidget* reached = QApplication::focusWidget();
+        const QWidget* links[] = {w.Label1, w.Label2, w.bntpay};
+        QVERIFY(std::find(std::begin(links), std::end(links), reached) != std::end(links));
+        if (tabs == 0)
+            QCOMPARE(Text(w.Label1), kBlue);
+        else if (reached == w.Label1)
+            QCOMPARE(Text(w.Label1), kRed);
+        else if (reached == w.Label2)
+            QCOMPARE(Text(w.Label2), kRed);
+        else
+            QCOMPARE(Back(w.bntpay), kBlue);
+        QTest::keyClick(reached, Qt::Key(key));
+        QCOMPARE(runtime.opened, std::vector<std::string>{opened.toStdString()});
+    }
+
+    // Hovered, the e-mail address turns red and its border keeps its colour.
+    void onlyTheTextTurnsRed()
+    {
+        RecordingRuntime runtime;
+        frmVelmora w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint border = w.Label1->geometry().topLeft() + QPoint(w.Label1->width() / 2, 0);
+        const QColor before = w.grab().toImage().pixelColor(border);
+        QTest::mouseMove(w.Label1, QPoint(w.Label1->width() / 2, 8));
+        QTRY_COMPARE(Text(w.Label1), kRed);
+        QCOMPARE(w.grab().toImage().pixelColor(border), before);
+        QVERIFY(before != kRed && before != Info());
     }
 
     void links()

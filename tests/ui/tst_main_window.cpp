@@ -5,6 +5,7 @@
 
 #include "calculate_interest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -267,6 +268,76 @@ private slots:
             box->setFocus();
             QVERIFY(!box->hasFocus());
         }
+    }
+
+    // What a screen reader says of each control: its caption on the window.
+    void accessibleNames()
+    {
+        RecordingRuntime runtime;
+        auto w = OpenMainWindow();
+        Enter(*w, "10000", "01012000", "01012015");
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        const auto said = [](QWidget* control, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(control)->text(what);
+        };
+        const std::pair<QWidget*, QString> named[] = {
+            {w->mdataini, "inizio periodo"}, {w->mdatafin, "fine periodo"}, {w->importo, "Capitale"},
+            {w->SeeInteressi, "Interessi legali"}, {w->Label6, "Somma"}, {w->Label8, "Anni"},
+            {w->Label23, "Giorni"}, {w->Command1, "Calcola"}, {w->Pulisci, "Cancella"}, {w->Command2, "Info"},
+            {w->Command3, "Stampa"}, {w->Label16, "www.tarvel.example"}, {w->Picture1, "www.tarvel.example"}};
+        for (auto [control, name] : named)
+            QCOMPARE(said(control, QAccessible::Name), name);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(said(w->txtAnno[i], QAccessible::Name), w->lblData[i]->text());
+        QCOMPARE(said(w->txtAnno[3], QAccessible::Value), QStringLiteral("250"));
+        QCOMPARE(said(w->SeeInteressi, QAccessible::Value), QStringLiteral("3.652,47"));
+        // The result labels tell what they show, also after "Cancella".
+        QCOMPARE(said(w->Label6, QAccessible::Description), QStringLiteral("13.652,47"));
+        QCOMPARE(said(w->Label8, QAccessible::Description), QStringLiteral("anni  15"));
+        QTest::mouseClick(w->Pulisci, Qt::LeftButton);
+        QCOMPARE(said(w->Label23, QAccessible::Description), QStringLiteral("Giorni ?"));
+        QCOMPARE(w->Label4->buddy(), w->importo);
+        QCOMPARE(w->Label2->buddy(), w->mdataini);
+    }
+
+    void copyPutsTheCalculationOnTheClipboard_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("selection");
+        QTest::newRow("in a date field") << "mdatafin" << false;
+        QTest::newRow("on a button") << "Command1" << false;
+        QTest::newRow("a selection in Capitale") << "importo" << true;
+    }
+
+    // Ctrl+C copies the report's lines, unless a field has text selected.
+    void copyPutsTheCalculationOnTheClipboard()
+    {
+        QFETCH(QString, focus);
+        QFETCH(bool, selection);
+        RecordingRuntime runtime;
+        auto w = OpenMainWindow();
+        Enter(*w, "10000", "01012000", "01012015");
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QApplication::clipboard()->clear();
+        QWidget* control = focus == "mdatafin" ? w->mdatafin : focus == "Command1" ? static_cast<QWidget*>(w->Command1)
+                                                                            : w->importo;
+        control->setFocus();
+        if (selection)
+            w->importo->setSelection(0, 2);
+        QTest::keySequence(control, QKeySequence::Copy);
+        const QString copied = QApplication::clipboard()->text();
+        if (selection) {
+            QCOMPARE(copied, QStringLiteral("10"));
+            return;
+        }
+        const QStringList lines = copied.split('\n');
+        QCOMPARE(lines.size(), 18); // 17 lines, each ended
+        QCOMPARE(lines[1], QStringLiteral("Capitale  10.000,00\tTotale Interessi      3.652,47"));
+        QCOMPARE(lines[2], QStringLiteral("dal  01 / 01 / 2000\tanni  15"));
+        QCOMPARE(lines[3], QStringLiteral("al    01 / 01 / 2015\t giorni  4"));
+        QCOMPARE(lines[4], QStringLiteral("Capitale + Interessi  13.652,47"));
+        QCOMPARE(lines[5], QStringLiteral("5,0% fino al 15/12/1990"));
+        QCOMPARE(lines[8], QStringLiteral("2,5% fino al 31/12/2000\t250,00"));
     }
 
     void infoTwiceGivesOneWindow()

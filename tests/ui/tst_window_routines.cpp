@@ -1,9 +1,15 @@
 #include "modulo1.h"
 #include "modulo2.h"
+#include "qt_form_runtime.h"
 #include "recording_runtime.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using tarvel::testing::RecordingRuntime;
 
@@ -89,6 +95,67 @@ private slots:
         Modulo2::ApriLink(window, "mailto:a@b.example?subject=x y");
         QCOMPARE(runtime.opened,
                  (std::vector<std::string>{"http://www.tarvel.example", "mailto:a@b.example?subject=x y"}));
+    }
+
+    void aLinkThatCannotBeOpenedSaysNothing_data()
+    {
+        QTest::addColumn<bool>("openerInstalled");
+        QTest::newRow("no opener on the desktop") << false;
+        QTest::newRow("the opener fails") << true;
+    }
+
+    // Nothing on standard error, from the program or from the opener.
+    void aLinkThatCannotBeOpenedSaysNothing()
+    {
+        QFETCH(bool, openerInstalled);
+        QTemporaryDir dir;
+        const QString handedOver = dir.filePath("handed-over");
+        if (openerInstalled) {
+            QFile opener(dir.filePath("xdg-open"));
+            QVERIFY(opener.open(QIODevice::WriteOnly));
+            opener.write("#!/bin/sh\necho \"xdg-open: no method available\" >&2\nprintf '%s' \"$1\" > \""
+                         + handedOver.toUtf8() + ".part\"\n/bin/mv \"" + handedOver.toUtf8() + ".part\" \""
+                         + handedOver.toUtf8() + "\"\nexit 3\n");
+            opener.close();
+            opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const QString errors = dir.filePath("stderr");
+        {
+            // The desktop as this row has it, and standard error into a file.
+            struct Desktop {
+                QByteArray path = qgetenv("PATH");
+                int savedStderr = dup(STDERR_FILENO);
+                tarvel::QtFormRuntime runtime;
+                Desktop(const QString& bin, const QString& errors)
+                {
+                    qputenv("PATH", bin.toUtf8());
+                    const int file = open(errors.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                    dup2(file, STDERR_FILENO);
+                    close(file);
+                    tarvel::SetRuntime(&runtime);
+                }
+                ~Desktop()
+                {
+                    tarvel::SetRuntime(nullptr);
+                    dup2(savedStderr, STDERR_FILENO);
+                    close(savedStderr);
+                    qputenv("PATH", path);
+                }
+            } desktop(dir.path(), errors);
+            QTest::failOnWarning(QRegularExpression(".*"));
+            QWidget window;
+            Modulo2::ApriLink(window, "http://www.tarvel.example");
+            if (openerInstalled)
+                QTRY_VERIFY(QFile::exists(handedOver));
+        }
+        if (openerInstalled) {
+            QFile target(handedOver);
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            QCOMPARE(target.readAll(), QByteArray("http://www.tarvel.example"));
+        }
+        QFile said(errors);
+        QVERIFY(said.open(QIODevice::ReadOnly));
+        QCOMPARE(said.readAll(), QByteArray());
     }
 };
 
