@@ -3,33 +3,19 @@
 #          -P run_tarvel_calc.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(failures 0)
+include(${CMAKE_CURRENT_LIST_DIR}/check_run.cmake)
 set(message "Si è verificato un errore; dati incongruenti o formato non valido riprova!!.\n")
 
-function(check case args code stdout stderr)
-  execute_process(COMMAND "${TARVEL_CALC}" ${args}
-    RESULT_VARIABLE got_code OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
-  set(bad "")
-  if(NOT got_code STREQUAL code)
-    string(APPEND bad "  exit code ${got_code}, expected ${code}\n")
-  endif()
-  foreach(stream stdout stderr)
-    # An expectation that begins with "^" is a pattern the text must match.
-    if("${${stream}}" MATCHES "^\\^")
-      if(NOT "${got_${stream}}" MATCHES "${${stream}}")
-        string(APPEND bad "  ${stream}:\n${got_${stream}}\n  does not match ${${stream}}\n")
-      endif()
-    elseif(NOT "${got_${stream}}" STREQUAL "${${stream}}")
-      string(APPEND bad "  ${stream}:\n${got_${stream}}\n  expected:\n${${stream}}\n")
-    endif()
+# The window after a run that failed: every field blank but the running
+# total, which stands as far as the run got.
+function(failed_window var importobis text1)
+  set(lines "importo:  \n")
+  foreach(i RANGE 11)
+    string(APPEND lines "txtAnno(${i}): \n")
   endforeach()
-  if(bad)
-    message("FAIL ${case}\n${bad}")
-    math(EXPR count "${failures} + 1")
-    set(failures ${count} PARENT_SCOPE)
-  else()
-    message("ok   ${case}")
-  endif()
+  string(APPEND lines "importobis: ${importobis}\nText1: ${text1}\n"
+    "SeeInteressi:  \nLabel6:  \nLabel8: Anni ?\nLabel23: Giorni ?\n")
+  set(${var} "${lines}" PARENT_SCOPE)
 endfunction()
 
 set(success [=[
@@ -59,74 +45,18 @@ check("every date form" "10000;01012000; 1 / 1 / 2015 " 0 "${success}" "")
 check("ISO dates" "10000;2000-01-01;2015-01-01" 0 "${success}" "")
 
 # The end before the start: the running total stands as the run left it.
-check("end before start, masked dates" "10000;01 / 01 / 2015;01 / 01 / 2000" 1 [=[
-importo:  
-txtAnno(0): 
-txtAnno(1): 
-txtAnno(2): 
-txtAnno(3): 
-txtAnno(4): 
-txtAnno(5): 
-txtAnno(6): 
-txtAnno(7): 
-txtAnno(8): 
-txtAnno(9): 
-txtAnno(10): 
-txtAnno(11): 
-importobis: 10000
-Text1: 0
-SeeInteressi:  
-Label6:  
-Label8: Anni ?
-Label23: Giorni ?
-]=] "${message}tarvel-calc: AL: la data \"01 / 01 / 2000\" viene prima di DAL \"01 / 01 / 2015\"\n")
+failed_window(end_before_start 10000 0)
+check("end before start, masked dates" "10000;01 / 01 / 2015;01 / 01 / 2000" 1 "${end_before_start}"
+      "${message}tarvel-calc: AL: la data \"01 / 01 / 2000\" viene prima di DAL \"01 / 01 / 2015\"\n")
 
 # A capital that is not a number: the run never reached importobis or Text1.
-check("capital not a number" "abc;01/01/2000;01/01/2015" 1 [=[
-importo:  
-txtAnno(0): 
-txtAnno(1): 
-txtAnno(2): 
-txtAnno(3): 
-txtAnno(4): 
-txtAnno(5): 
-txtAnno(6): 
-txtAnno(7): 
-txtAnno(8): 
-txtAnno(9): 
-txtAnno(10): 
-txtAnno(11): 
-importobis: importobis
-Text1: Text1
-SeeInteressi:  
-Label6:  
-Label8: Anni ?
-Label23: Giorni ?
-]=] "${message}tarvel-calc: CAPITALE: importo non valido: \"abc\"\n")
+failed_window(capital_failed importobis Text1)
+check("capital not a number" "abc;01/01/2000;01/01/2015" 1 "${capital_failed}"
+      "${message}tarvel-calc: CAPITALE: importo non valido: \"abc\"\n")
 
 # A date that cannot be read is not read at all: the window as after the
 # warning, with the running total as far as the run got.
-set(date_failed [=[
-importo:  
-txtAnno(0): 
-txtAnno(1): 
-txtAnno(2): 
-txtAnno(3): 
-txtAnno(4): 
-txtAnno(5): 
-txtAnno(6): 
-txtAnno(7): 
-txtAnno(8): 
-txtAnno(9): 
-txtAnno(10): 
-txtAnno(11): 
-importobis: 10000
-Text1: Text1
-SeeInteressi:  
-Label6:  
-Label8: Anni ?
-Label23: Giorni ?
-]=])
+failed_window(date_failed 10000 Text1)
 foreach(date "01/01/20000" "011/1/2000" "1/011/2000" "01/02/2001 junk 99" "31/02/2000" "2001-02-29" "0101")
   check("DAL ${date}" "10000;${date};01/01/2015" 1 "${date_failed}"
         "${message}tarvel-calc: DAL: data non valida: \"${date}\"\n")
@@ -160,6 +90,4 @@ if(NOT EXISTS "${alone}/report.pdf")
 endif()
 file(REMOVE_RECURSE "${alone}")
 
-if(failures GREATER 0)
-  message(FATAL_ERROR "${failures} tarvel-calc case(s) failed")
-endif()
+report_failures(tarvel-calc)

@@ -3,7 +3,8 @@
 # Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DCSV=/path/to/tests/calc/csv -P run_tarvel_calc_batch.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(failures 0)
+include(${CMAKE_CURRENT_LIST_DIR}/check_run.cmake)
+
 set(work "${CMAKE_CURRENT_BINARY_DIR}/tarvel-calc-batch")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
@@ -12,51 +13,23 @@ file(READ "${CSV}/righe_errate.expected.csv" righe_errate)
 file(READ "${CSV}/righe_errate.expected.err" righe_errate_err)
 string(REGEX MATCH "^[^\n]*\n" header "${fatture}")
 
-# `input` is a file given on standard input, or nothing.
-function(check case args input code stdout stderr)
-  set(from_stdin "")
-  if(input)
-    set(from_stdin INPUT_FILE "${input}")
-  endif()
-  execute_process(COMMAND "${TARVEL_CALC}" ${args} ${from_stdin}
-    RESULT_VARIABLE got_code OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
-  set(bad "")
-  if(NOT got_code STREQUAL code)
-    string(APPEND bad "  exit code ${got_code}, expected ${code}\n")
-  endif()
-  foreach(stream stdout stderr)
-    if(NOT "${got_${stream}}" STREQUAL "${${stream}}")
-      string(APPEND bad "  ${stream}:\n${got_${stream}}\n  expected:\n${${stream}}\n")
-    endif()
-  endforeach()
-  if(bad)
-    message("FAIL ${case}\n${bad}")
-    math(EXPR count "${failures} + 1")
-    set(failures ${count} PARENT_SCOPE)
-  else()
-    message("ok   ${case}")
-  endif()
-endfunction()
-
-check("BOM, CRLF, header, quotes" "--csv;${CSV}/fatture.csv" "" 0 "${fatture}" "")
-check("standard input" "--csv" "${CSV}/fatture.csv" 0 "${fatture}" "")
-check("standard input as -" "--csv;-" "${CSV}/fatture.csv" 0 "${fatture}" "")
-check("every kind of bad row" "--csv;${CSV}/righe_errate.csv" "" 1 "${righe_errate}" "${righe_errate_err}")
+check("BOM, CRLF, header, quotes" "--csv;${CSV}/fatture.csv" 0 "${fatture}" "")
+check("standard input" "--csv" 0 "${fatture}" "" INPUT "${CSV}/fatture.csv")
+check("standard input as -" "--csv;-" 0 "${fatture}" "" INPUT "${CSV}/fatture.csv")
+check("every kind of bad row" "--csv;${CSV}/righe_errate.csv" 1 "${righe_errate}" "${righe_errate_err}")
 file(WRITE "${work}/empty.csv" "")
-check("nothing to read" "--csv" "${work}/empty.csv" 0 "${header}" "")
+check("nothing to read" "--csv" 0 "${header}" "" INPUT "${work}/empty.csv")
 
 # A line of a megabyte between two good rows: only that row fails.
 string(REPEAT "1234567890" 104858 long)
 file(WRITE "${work}/long.csv" "1000;01/01/1990;01/01/1991\n${long};01/01/2000;01/01/2001\n1000;01/01/1990;01/01/1991")
 set(good "1000;01/01/1990;01/01/1991;ok;52,33;1052,33;1;0;47,6712;4,6575;;;;;;;;;;\n")
-check("a line of a megabyte" "--csv;${work}/long.csv" "" 1 "${header}${good};;;errore;;;;;;;;;;;;;;;;\n${good}"
+check("a line of a megabyte" "--csv;${work}/long.csv" 1 "${header}${good};;;errore;;;;;;;;;;;;;;;;\n${good}"
       "tarvel-calc: riga 2: riga più lunga di 4096 byte\n")
 
-check("missing file" "--csv;${work}/nessuno.csv" "" 2 ""
+check("missing file" "--csv;${work}/nessuno.csv" 2 ""
       "tarvel-calc: impossibile aprire \"${work}/nessuno.csv\": il file non esiste\n")
-check("a folder" "--csv;${work}" "" 2 "" "tarvel-calc: impossibile aprire \"${work}\": è una cartella\n")
+check("a folder" "--csv;${work}" 2 "" "tarvel-calc: impossibile aprire \"${work}\": è una cartella\n")
 
 file(REMOVE_RECURSE "${work}")
-if(failures GREATER 0)
-  message(FATAL_ERROR "${failures} tarvel-calc --csv case(s) failed")
-endif()
+report_failures("tarvel-calc --csv")

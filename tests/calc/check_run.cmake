@@ -1,0 +1,42 @@
+# Shared by the tarvel-calc scripts: runs tarvel-calc once and compares its
+# exit code, standard output and standard error with the expected ones.
+# check(case args code stdout stderr [INPUT file-on-standard-input])
+# An expectation that begins with "^" is a pattern the text must match.
+set(failures 0)
+
+function(check case args code stdout stderr)
+  cmake_parse_arguments(PARSE_ARGV 5 opt "" "INPUT" "")
+  set(from_stdin "")
+  if(opt_INPUT)
+    set(from_stdin INPUT_FILE "${opt_INPUT}")
+  endif()
+  execute_process(COMMAND "${TARVEL_CALC}" ${args} ${from_stdin}
+    RESULT_VARIABLE got_code OUTPUT_VARIABLE got_stdout ERROR_VARIABLE got_stderr)
+  set(bad "")
+  if(NOT got_code STREQUAL code)
+    string(APPEND bad "  exit code ${got_code}, expected ${code}\n")
+  endif()
+  foreach(stream stdout stderr)
+    if("${${stream}}" MATCHES "^\\^")
+      if(NOT "${got_${stream}}" MATCHES "${${stream}}")
+        string(APPEND bad "  ${stream}:\n${got_${stream}}\n  does not match ${${stream}}\n")
+      endif()
+    elseif(NOT "${got_${stream}}" STREQUAL "${${stream}}")
+      string(APPEND bad "  ${stream}:\n${got_${stream}}\n  expected:\n${${stream}}\n")
+    endif()
+  endforeach()
+  if(bad)
+    message("FAIL ${case}\n${bad}")
+    math(EXPR count "${failures} + 1")
+    set(failures ${count} PARENT_SCOPE)
+  else()
+    message("ok   ${case}")
+  endif()
+endfunction()
+
+# Ends the script as failed when a case failed.
+function(report_failures what)
+  if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} ${what} case(s) failed")
+  endif()
+endfunction()
