@@ -69,6 +69,26 @@ private:
 
 PrintServer* server = nullptr;
 
+// The main window after a calculation, printing on the server's queues; when
+// the case ends, passed or failed, the window goes and no printer is left set.
+struct Calculated {
+    Calculated()
+    {
+        SetPrinterPlatform(&platform);
+        w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+    }
+    ~Calculated()
+    {
+        w.reset();
+        SetCurrentPrinter(nullptr);
+        SetPrinterPlatform(nullptr);
+    }
+    RecordingRuntime runtime;
+    QtPrinterPlatform platform;
+    std::unique_ptr<frmTarvel> w;
+};
+
 } // namespace
 
 class PrinterWindowCupsTest : public QObject {
@@ -85,11 +105,8 @@ private slots:
 
     void printsOnTheQueuePicked()
     {
-        RecordingRuntime runtime;
-        QtPrinterPlatform platform;
-        SetPrinterPlatform(&platform);
-        auto w = OpenMainWindow();
-        Calculate(*w, "10000", "01012000", "01012015");
+        Calculated c;
+        auto& w = c.w;
 
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
@@ -115,7 +132,7 @@ private slots:
         QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
         QVERIFY(!fs::exists(server->Output("P1")));
         QVERIFY(!fs::exists(server->Output("P3")));
-        QVERIFY(runtime.messages.empty());
+        QVERIFY(c.runtime.messages.empty());
 
         // Opened again, the first queue is current; the close box prints nothing.
         const auto printedSize = fs::file_size(server->Output("P2"));
@@ -131,20 +148,14 @@ private slots:
         QVERIFY(!fs::exists(server->Output("P3")));
         QCOMPARE(fs::file_size(server->Output("P2")), printedSize);
 
-        w.reset();
-        SetCurrentPrinter(nullptr);
-        SetPrinterPlatform(nullptr);
     }
 
     // One engine for the run of the program: the report on a queue with
     // other margins stands where it does on the first.
     void followsThePageOfEachQueue()
     {
-        RecordingRuntime runtime;
-        QtPrinterPlatform platform;
-        SetPrinterPlatform(&platform);
-        auto w = OpenMainWindow();
-        Calculate(*w, "10000", "01012000", "01012015");
+        Calculated c;
+        auto& w = c.w;
         const auto layout = ReportLayout(ExpectedTexts("10000", "01012000", "01012015"));
         for (int row : {0, 3}) {
             frmPrinter* printer = OpenPrinterWindow(*w);
@@ -174,10 +185,7 @@ private slots:
         QVERIFY(farthest < 0.5);
         qInfo("%zu words, farthest apart %.3f mm; \"%s\" at (%.2f, %.2f) mm", printed[0].words.size(), farthest,
               printed[1].words[0].text.c_str(), printed[1].words[0].xMin, printed[1].words[0].yMin);
-        QVERIFY(runtime.messages.empty());
-        w.reset();
-        SetCurrentPrinter(nullptr);
-        SetPrinterPlatform(nullptr);
+        QVERIFY(c.runtime.messages.empty());
     }
 
     // A queue that takes no job: said in the window's box, the window stays
@@ -200,11 +208,8 @@ private slots:
         QFETCH(QString, queue);
         QFETCH(QString, afterListing);
         QFETCH(QString, reason);
-        RecordingRuntime runtime;
-        QtPrinterPlatform platform;
-        SetPrinterPlatform(&platform);
-        auto w = OpenMainWindow();
-        Calculate(*w, "10000", "01012000", "01012015");
+        Calculated c;
+        auto& w = c.w;
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
         PickFromList(printer->Combo1, row);
@@ -219,11 +224,11 @@ private slots:
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
 
-        QCOMPARE(runtime.messages.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(runtime.messages[0].text),
+        QCOMPARE(c.runtime.messages.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(c.runtime.messages[0].text),
                  QStringLiteral("Impossibile stampare su \"%1\": %2").arg(queue, reason));
-        QCOMPARE(runtime.messages[0].title, "Seleziona stampante");
-        QVERIFY(runtime.messages[0].icon == MsgBoxIcon::Warning);
+        QCOMPARE(c.runtime.messages[0].title, "Seleziona stampante");
+        QVERIFY(c.runtime.messages[0].icon == MsgBoxIcon::Warning);
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(!w->isEnabled());
         QCOMPARE(printer->Combo1->currentText(), queue);
@@ -233,9 +238,6 @@ private slots:
         if (afterListing != "stop")
             QVERIFY(server->WaitForJobs());
         QCOMPARE(fs::exists(output) ? std::intmax_t(fs::file_size(output)) : -1, printedBefore);
-        w.reset();
-        SetCurrentPrinter(nullptr);
-        SetPrinterPlatform(nullptr);
     }
 };
 
