@@ -7,11 +7,13 @@
 #include "frm_printer.h"
 #include "frm_tarvel.h"
 #include "main_window_steps.h"
+#include "recording_runtime.h"
 #include "report.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QStringList>
 #include <QTest>
 #include <QToolButton>
 
@@ -58,6 +60,19 @@ inline bool IsGivenBack(const frmTarvel& w)
 {
     return w.isEnabled() && !w.PrinterWindow() && QApplication::focusWidget() == w.mdataini;
 }
+
+// The message boxes shown, each as "title (icon): text", to compare whole.
+inline QStringList Shown(const RecordingRuntime& runtime)
+{
+    QStringList shown;
+    for (const RecordingRuntime::Message& m : runtime.messages)
+        shown << QString::fromStdString(m.title + (m.icon == MsgBoxIcon::Warning ? " (warning): " : " (critical): ")
+                                        + m.text);
+    return shown;
+}
+
+// The printer window's own warning box, as Shown gives it.
+inline QString PrinterWindowWarning(const QString& text) { return "Seleziona stampante (warning): " + text; }
 
 // What the report must show for a calculation typed as in Calculate, or for
 // the window as it opens when `start` is null.

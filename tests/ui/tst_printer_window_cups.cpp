@@ -224,11 +224,8 @@ private slots:
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
 
-        QCOMPARE(c.runtime.messages.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(c.runtime.messages[0].text),
-                 QStringLiteral("Impossibile stampare su \"%1\": %2").arg(queue, reason));
-        QCOMPARE(c.runtime.messages[0].title, "Seleziona stampante");
-        QVERIFY(c.runtime.messages[0].icon == MsgBoxIcon::Warning);
+        const QString said = QStringLiteral("Impossibile stampare su \"%1\": %2").arg(queue, reason);
+        QCOMPARE(Shown(c.runtime), QStringList{PrinterWindowWarning(said)});
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(!w->isEnabled());
         QCOMPARE(printer->Combo1->currentText(), queue);
