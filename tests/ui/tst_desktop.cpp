@@ -208,16 +208,24 @@ bool AskUntil(const std::function<void()>& ask, const std::function<bool()>& don
     return false;
 }
 
+// Once the modal box or dialog that the caller opens next is shown and
+// framed, does `act` with it, from within the box's own event loop.
+void WhenModalShown(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = nullptr;
+        if (QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()) && x::Managed(modal); },
+                            kTimeoutMs))
+            act(modal);
+    });
+}
+
 // Runs `open`, which shows a modal box or dialog, and reads the title the
 // window manager shows for it before closing it.
 QByteArray TitleOfModal(const std::function<void()>& open)
 {
     QByteArray title;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = nullptr;
-        if (!QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()) && x::Managed(modal); },
-                             kTimeoutMs))
-            return;
+    WhenModalShown([&](QWidget* modal) {
         title = x::ShownTitle(modal);
         modal->close();
     });
@@ -263,6 +271,16 @@ class DesktopTest : public QObject {
             || !QTest::qWaitFor([&] { return x::Active(printer); }, kTimeoutMs))
             qWarning("printer window not shown");
         return printer;
+    }
+
+    // The main window, or the "info" or "printer" window opened from it.
+    QWidget* Open(frmTarvel& w, const QString& window)
+    {
+        if (window == "info")
+            return OpenInfo(w);
+        if (window == "printer")
+            return OpenPrinter(w);
+        return &w;
     }
 
 private slots:
@@ -345,16 +363,16 @@ private slots:
 
     void escapeCloses_data()
     {
-        QTest::addColumn<bool>("printerWindow");
-        QTest::newRow("Info window") << false;
-        QTest::newRow("printer window") << true;
+        QTest::addColumn<QString>("which");
+        QTest::newRow("Info window") << "info";
+        QTest::newRow("printer window") << "printer";
     }
 
     void escapeCloses()
     {
-        QFETCH(bool, printerWindow);
+        QFETCH(QString, which);
         auto w = StartMainWindow();
-        QPointer<QWidget> window = printerWindow ? static_cast<QWidget*>(OpenPrinter(*w)) : OpenInfo(*w);
+        QPointer<QWidget> window = Open(*w, which);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(window->isActiveWindow(), kTimeoutMs);
         QWidget* focus = QApplication::focusWidget();
@@ -362,7 +380,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window, kTimeoutMs);
         QVERIFY(w->isEnabled());
         QCOMPARE(static_cast<OnePrinter&>(*printers).printer->calls.size(), std::size_t(0));
-        if (printerWindow) {
+        if (which == "printer") {
             // The main window takes input again, from the start date.
             QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()), kTimeoutMs);
             QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w->mdataini, kTimeoutMs);
@@ -420,11 +438,7 @@ private slots:
     {
         QFETCH(QString, window);
         auto w = StartMainWindow();
-        QWidget* shown = w.get();
-        if (window == "info")
-            shown = OpenInfo(*w);
-        else if (window == "printer")
-            shown = OpenPrinter(*w);
+        QWidget* shown = Open(*w, window);
         QVERIFY(shown);
         const QRect frame = x::FrameOnScreen(shown);
         const QPoint offset = frame.center() - QGuiApplication::primaryScreen()->geometry().center();
@@ -444,12 +458,9 @@ private slots:
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = nullptr;
-            if (QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) && x::Managed(dialog); },
-                                kTimeoutMs))
-                if (auto* files = qobject_cast<QFileDialog*>(dialog))
-                    files->reject();
+        WhenModalShown([](QWidget* dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                files->reject();
         });
         printer->Command1->click();
         QVERIFY(printer);
