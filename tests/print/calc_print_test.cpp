@@ -13,12 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,14 +33,6 @@ struct CommandRun {
     std::string err;
 };
 
-std::string ReadFile(const fs::path& file)
-{
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 CommandRun RunCommand(const std::string& command, const fs::path& scratch)
 {
     const fs::path errFile = scratch / "stderr.txt";
@@ -54,7 +45,7 @@ CommandRun RunCommand(const std::string& command, const fs::path& scratch)
         run.out.append(buffer.data(), n);
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadFile(errFile);
+    run.err = FileBytes(errFile);
     return run;
 }
 
@@ -74,18 +65,10 @@ int LineCount(const std::string& text) { return int(std::count(text.begin(), tex
 
 class ScratchTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/tarvel-print.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        scratch = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(scratch, ignored);
-    }
-    fs::path scratch;
+    void SetUp() override { ASSERT_FALSE(scratch.empty()); }
+
+    ScratchFolder folder{"tarvel-print"};
+    const fs::path scratch = folder.Path();
 };
 
 // What tarvel-calc prints without a report, for the same data.
@@ -232,8 +215,7 @@ protected:
     {
         if (!server.empty())
             std::system(Sandbox("stop").c_str());
-        unsetenv("CUPS_SERVER");
-        ScratchTest::TearDown();
+        unsetenv("CUPS_SERVER"); // the scratch folder goes after
     }
     std::string Sandbox(const std::string& action) const
     {
@@ -288,7 +270,7 @@ TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
     EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
     WaitForJobs();
     const auto pages = ReadPdfWords(Output("P2").string());
-    ASSERT_EQ(pages.size(), 1u) << ReadFile(server / "log" / "error_log");
+    ASSERT_EQ(pages.size(), 1u) << FileBytes(server / "log" / "error_log");
     EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
     EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
     ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);

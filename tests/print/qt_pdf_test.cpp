@@ -4,6 +4,7 @@
 #include "qt_printer.h"
 #include "recording_runtime.h"
 #include "report.h"
+#include "scratch_folder.h"
 
 #include <QDir>
 #include <QImage>
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <tuple>
 
 namespace tarvel::testing {
@@ -153,9 +153,7 @@ TEST_P(DroppedPdfTest, LeavesTheTargetAsItWas)
     printer.reset();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 1 : 0);
     if (existing) {
-        std::ifstream in(pdf);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(bytes, "vecchio");
+        EXPECT_EQ(FileBytes(pdf), "vecchio");
     }
 }
 

@@ -5,57 +5,41 @@
 // bytes. Mounting needs root; elsewhere Mounted() is
 // false and the test skips what needs it.
 
-#include <cstdlib>
+#include "scratch_folder.h"
+
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/mount.h>
 #include <unistd.h>
 
 namespace tarvel::testing {
 
-inline std::string FileBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 class FullFileSystem {
 public:
     FullFileSystem()
     {
-        if (geteuid() != 0)
-            return;
-        char pattern[] = "/tmp/tarvel-full.XXXXXX";
-        if (!mkdtemp(pattern))
-            return;
-        folder_ = pattern;
-        if (mount("tarvel-full", pattern, "tmpfs", 0, "size=8k") != 0)
+        if (geteuid() != 0 || Folder().empty()
+            || mount("tarvel-full", Folder().c_str(), "tmpfs", 0, "size=8k") != 0)
             return;
         mounted_ = true;
         std::ofstream(Existing(), std::ios::binary) << std::string(3000, 'x');
     }
-    ~FullFileSystem()
+    ~FullFileSystem() // before the folder goes
     {
         if (mounted_)
-            umount(folder_.c_str());
-        std::error_code ignored;
-        if (!folder_.empty())
-            std::filesystem::remove_all(folder_, ignored);
+            umount(Folder().c_str());
     }
     FullFileSystem(const FullFileSystem&) = delete;
     FullFileSystem& operator=(const FullFileSystem&) = delete;
 
     bool Mounted() const { return mounted_; }
-    const std::filesystem::path& Folder() const { return folder_; }
+    const std::filesystem::path& Folder() const { return folder_.Path(); }
     // The file that is there already, 3000 bytes of 'x'.
-    std::filesystem::path Existing() const { return folder_ / "prospetto.pdf"; }
+    std::filesystem::path Existing() const { return Folder() / "prospetto.pdf"; }
 
 private:
-    std::filesystem::path folder_;
+    ScratchFolder folder_{"tarvel-full"};
     bool mounted_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "printer_window_steps.h"
 #include "qt_printer_platform.h"
 #include "recording_runtime.h"
+#include "scratch_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,26 +29,19 @@ class PrintServer {
 public:
     PrintServer()
     {
-        if (geteuid() != 0)
+        if (geteuid() != 0 || scratch_.Path().empty())
             return;
-        char pattern[] = "/tmp/tarvel-pw.XXXXXX";
-        if (!mkdtemp(pattern))
-            return;
-        scratch_ = pattern;
-        fs::permissions(scratch_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-        dir_ = scratch_ / "cups";
+        fs::permissions(scratch_.Path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        dir_ = scratch_.Path() / "cups";
         running_ = Run("start '" + dir_.string() + "' P1 P2 P3 P4:wide P5:reject") == 0
                    && std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -d P2").c_str()) == 0;
         if (running_)
             setenv("CUPS_SERVER", Socket().c_str(), 1);
     }
-    ~PrintServer()
+    ~PrintServer() // before its folder goes
     {
         if (!dir_.empty())
             Run("stop '" + dir_.string() + "'");
-        std::error_code ignored;
-        if (!scratch_.empty())
-            fs::remove_all(scratch_, ignored);
     }
     bool Running() const { return running_; }
     bool WaitForJobs() const { return Run("wait '" + dir_.string() + "'") == 0; }
@@ -62,7 +56,7 @@ private:
     static int Run(const std::string& arguments) { return std::system((CUPS_SANDBOX " " + arguments).c_str()); }
     std::string Socket() const { return (dir_ / "cups.sock").string(); }
 
-    fs::path scratch_;
+    ScratchFolder scratch_{"tarvel-pw"};
     fs::path dir_;
     bool running_ = false;
 };
