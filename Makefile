@@ -27,7 +27,7 @@ deb:
 	cd $(BUILD) && cpack -G DEB
 
 bench: test
-	$(TEST_BUILD)/app/tarvel-bench
+	$(TEST_BUILD)/bench/tarvel-bench
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

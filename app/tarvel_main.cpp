@@ -1,8 +1,8 @@
-#include "application.h"
-#include "frm_tarvel.h"
-#include "printer.h"
-#include "qt_form_runtime.h"
-#include "qt_printer_platform.h"
+#include "print/printer.h"
+#include "print/qt_printer_platform.h"
+#include "runtime/qt_form_runtime.h"
+#include "ui/application.h"
+#include "ui/frm_tarvel.h"
 
 #include <QApplication>
 

@@ -1,6 +1,7 @@
-#include "calculate_interest.h"
+#include "calc/calculate_interest.h"
 
-#include "texts.h"
+#include "calc/date_text.h"
+#include "calc/number_texts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -119,6 +120,15 @@ void run(const CalculationInput& input, CalculationResult& result)
 }
 
 } // namespace
+
+ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result)
+{
+    ControlTexts window = FreshWindowTexts(input.capitalText);
+    Overlay(window, result.written);
+    if (!result.ok)
+        ApplyErrorPath(window);
+    return window;
+}
 
 CalculationResult CalculateInterest(const CalculationInput& input)
 {

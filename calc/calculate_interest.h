@@ -1,8 +1,8 @@
 #pragma once
 
-#include "control_texts.h"
-#include "currency.h"
-#include "rate_schedule.h"
+#include "calc/control_texts.h"
+#include "calc/currency.h"
+#include "calc/rate_schedule.h"
 
 #include <array>
 #include <cstdint>
@@ -43,5 +43,10 @@ struct CalculationResult {
 };
 
 CalculationResult CalculateInterest(const CalculationInput& input);
+
+// The texts of a window that opened with the capital of `input` typed in,
+// after this run of it: what the run wrote, and after a failure what its
+// warning leaves.
+ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result);
 
 } // namespace tarvel

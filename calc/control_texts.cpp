@@ -1,19 +1,50 @@
-#include "control_texts.h"
+#include "calc/control_texts.h"
+
+#include <string>
 
 namespace tarvel {
+namespace {
+
+std::optional<std::string> ToControlText(const ShortText& text) { return text.toControlText(); }
+std::optional<std::string> ToControlText(const std::optional<std::string>& text) { return text; }
+
+} // namespace
+
+std::string_view PeriodControlName(std::size_t index)
+{
+    static const auto names = [] {
+        std::array<std::string, kPeriodCount> made;
+        for (std::size_t i = 0; i < made.size(); ++i)
+            made[i] = "txtAnno(" + std::to_string(i) + ")";
+        return made;
+    }();
+    return names.at(index);
+}
 
 WrittenTexts::operator ControlTexts() const
 {
     ControlTexts texts;
-    texts.importo = importo;
-    for (std::size_t i = 0; i < txtAnno.size(); ++i)
-        texts.txtAnno[i] = txtAnno[i].toControlText();
-    texts.importobis = importobis.toControlText();
-    texts.Text1 = Text1.toControlText();
-    texts.SeeInteressi = SeeInteressi.toControlText();
-    texts.Label6 = Label6.toControlText();
-    texts.Label8 = Label8.toControlText();
-    texts.Label23 = Label23.toControlText();
+    ForEachResultControl(
+        [](std::string_view, std::optional<std::string>& text, const auto& written) { text = ToControlText(written); },
+        texts, *this);
+    return texts;
+}
+
+ControlTexts ClearedTexts()
+{
+    ControlTexts texts;
+    ForEachResultControl([](std::string_view, std::optional<std::string>& text) { text = std::string(); }, texts);
+    texts.Label8 = kYearsUnknown;
+    texts.Label23 = kDaysUnknown;
+    return texts;
+}
+
+ControlTexts FreshWindowTexts(std::string capital)
+{
+    ControlTexts texts = ClearedTexts();
+    texts.importo = std::move(capital);
+    texts.importobis = "importobis";
+    texts.Text1 = "Text1";
     return texts;
 }
 
@@ -21,43 +52,21 @@ void ApplyErrorPath(ControlTexts& texts)
 {
     for (auto& period : texts.txtAnno)
         period = std::string();
-    texts.Label8 = "Anni ?";
-    texts.Label23 = "Giorni ?";
+    texts.Label8 = kYearsUnknown;
+    texts.Label23 = kDaysUnknown;
     texts.importo = " ";
     texts.SeeInteressi = " ";
     texts.Label6 = " ";
 }
 
-ControlTexts FreshWindowTexts(std::string capital)
-{
-    ControlTexts texts;
-    texts.importo = std::move(capital);
-    for (auto& period : texts.txtAnno)
-        period = std::string();
-    texts.importobis = "importobis";
-    texts.Text1 = "Text1";
-    texts.SeeInteressi = std::string();
-    texts.Label6 = std::string();
-    texts.Label8 = "Anni ?";
-    texts.Label23 = "Giorni ?";
-    return texts;
-}
-
 void Overlay(ControlTexts& base, const ControlTexts& update)
 {
-    const auto lay = [](std::optional<std::string>& to, const std::optional<std::string>& from) {
-        if (from)
-            to = *from;
-    };
-    lay(base.importo, update.importo);
-    for (std::size_t i = 0; i < base.txtAnno.size(); ++i)
-        lay(base.txtAnno[i], update.txtAnno[i]);
-    lay(base.importobis, update.importobis);
-    lay(base.Text1, update.Text1);
-    lay(base.SeeInteressi, update.SeeInteressi);
-    lay(base.Label6, update.Label6);
-    lay(base.Label8, update.Label8);
-    lay(base.Label23, update.Label23);
+    ForEachResultControl(
+        [](std::string_view, std::optional<std::string>& to, const std::optional<std::string>& from) {
+            if (from)
+                to = *from;
+        },
+        base, update);
 }
 
 } // namespace tarvel

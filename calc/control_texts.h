@@ -1,18 +1,43 @@
 #pragma once
 
-#include "short_text.h"
+#include "calc/rate_schedule.h"
+#include "calc/short_text.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarvel {
 
-// The texts of the main window's controls that a calculation touches. A field
-// left empty (nullopt) was not written and keeps whatever the control held.
+// The design name of the result field of rate period `index`: "txtAnno(3)".
+std::string_view PeriodControlName(std::size_t index);
+
+// The main window's controls that a calculation writes, each with its design
+// name, in the order the window-free calculator lists them. `visit` is called
+// once per control with its name and the member of that control in each of
+// `controls`: any structs with these members (texts, widgets), so that one list
+// serves them all.
+template <class Visit, class... Controls>
+void ForEachResultControl(Visit&& visit, Controls&... controls)
+{
+    visit(std::string_view("importo"), controls.importo...);
+    for (std::size_t i = 0; i < kPeriodCount; ++i)
+        visit(PeriodControlName(i), controls.txtAnno[i]...);
+    visit(std::string_view("importobis"), controls.importobis...);
+    visit(std::string_view("Text1"), controls.Text1...);
+    visit(std::string_view("SeeInteressi"), controls.SeeInteressi...);
+    visit(std::string_view("Label6"), controls.Label6...);
+    visit(std::string_view("Label8"), controls.Label8...);
+    visit(std::string_view("Label23"), controls.Label23...);
+}
+
+// The texts of those controls. A text left empty (nullopt) was not written and
+// keeps whatever the control held.
 struct ControlTexts {
     std::optional<std::string> importo;
-    std::array<std::optional<std::string>, 12> txtAnno;
+    std::array<std::optional<std::string>, kPeriodCount> txtAnno;
     std::optional<std::string> importobis;
     std::optional<std::string> Text1;
     std::optional<std::string> SeeInteressi;
@@ -28,7 +53,7 @@ struct WrittenTexts {
     // The capital as reformatted; a text that is no number stays as typed, so
     // it may be of any length.
     std::optional<std::string> importo;
-    std::array<ShortText, 12> txtAnno;
+    std::array<ShortText, kPeriodCount> txtAnno;
     ShortText importobis;
     ShortText Text1;
     ShortText SeeInteressi;
@@ -39,11 +64,19 @@ struct WrittenTexts {
     operator ControlTexts() const;
 };
 
+// The captions of the years and days labels while they show no result.
+inline constexpr char kYearsUnknown[] = "Anni ?";
+inline constexpr char kDaysUnknown[] = "Giorni ?";
+
+// The texts "Cancella" leaves: every field empty, the years and days unknown.
+ControlTexts ClearedTexts();
+
+// The window's texts as they stand when it first opens, with the capital as
+// typed: cleared, but for the hidden working fields, which show their names.
+ControlTexts FreshWindowTexts(std::string capital);
+
 // The texts a failed run leaves after its warning has been closed.
 void ApplyErrorPath(ControlTexts& texts);
-
-// The window's texts as they stand when it first opens (the capital as typed).
-ControlTexts FreshWindowTexts(std::string capital);
 
 // Lays `update` over `base`: every text that `update` wrote replaces base's.
 void Overlay(ControlTexts& base, const ControlTexts& update);

@@ -1,4 +1,4 @@
-#include "currency.h"
+#include "calc/currency.h"
 
 #include <bit>
 #include <charconv>

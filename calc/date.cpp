@@ -1,4 +1,4 @@
-#include "date.h"
+#include "calc/date.h"
 
 namespace tarvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "texts.h"
+#include "calc/date_text.h"
 
 namespace tarvel {
 namespace {

@@ -1,4 +1,6 @@
-#include "number_reader.h"
+#include "calc/number_reader.h"
+
+#include "calc/trim_spaces.h"
 
 namespace tarvel {
 namespace {
@@ -23,15 +25,6 @@ bool isPlainOrGrouped(std::string_view digits)
 }
 
 } // namespace
-
-std::string_view TrimSpaces(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 std::optional<DecimalNumber> ReadNumber(std::string_view text)
 {

@@ -13,9 +13,6 @@ struct DecimalNumber {
     std::string_view fraction;    // digits after the ','
 };
 
-// The text without the spaces around it.
-std::string_view TrimSpaces(std::string_view text);
-
 // Spaces, an optional sign, digits with proper '.' grouping (1.000, 12.345.678),
 // an optional ',' and decimals, spaces. "5," and ",5" are numbers; "," is not,
 // nor is "1234.56", whose '.' is no group separator.

@@ -1,5 +1,6 @@
-#include "number_reader.h"
-#include "texts.h"
+#include "calc/number_texts.h"
+
+#include "calc/number_reader.h"
 
 #include <charconv>
 #include <cstdint>

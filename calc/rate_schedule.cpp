@@ -1,4 +1,4 @@
-#include "rate_schedule.h"
+#include "calc/rate_schedule.h"
 
 namespace tarvel {
 namespace {

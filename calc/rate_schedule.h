@@ -1,6 +1,6 @@
 #pragma once
 
-#include "date.h"
+#include "calc/date.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "short_text.h"
+#include "calc/short_text.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,6 +1,6 @@
-#include "cups_job.h"
+#include "print/cups_job.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
 
 #include <cups/cups.h>
 

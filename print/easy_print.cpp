@@ -1,6 +1,6 @@
-#include "easy_print.h"
+#include "print/easy_print.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
 
 #include <cmath>
 

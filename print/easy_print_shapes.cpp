@@ -1,7 +1,7 @@
-#include "easy_print.h"
+#include "print/easy_print.h"
 
-#include "form_runtime.h"
-#include "print_error.h"
+#include "print/print_error.h"
+#include "runtime/form_runtime.h"
 
 #include <string>
 

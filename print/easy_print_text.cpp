@@ -1,6 +1,8 @@
-#include "easy_print.h"
+#include "print/easy_print.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
+
+#include "calc/trim_spaces.h"
 
 namespace tarvel {
 namespace {
@@ -29,14 +31,6 @@ void DropFirstCharacter(std::string& text)
     text.erase(0, n);
 }
 
-std::string TrimSpaces(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 std::int32_t EasyPrint::CountLineBreaks(const std::string& text)
@@ -55,12 +49,12 @@ std::string EasyPrint::GetLine(const std::string& text, std::int32_t index)
         std::string line = rest.substr(0, end);
         rest.erase(0, line.size());
         if (i == index)
-            return TrimSpaces(line);
+            return std::string(TrimSpaces(line));
         if (!rest.empty() && rest.front() == kCR)
             rest.erase(0, 1);
         if (!rest.empty() && rest.front() == kLF)
             rest.erase(0, 1);
-        rest = TrimSpaces(rest);
+        rest = std::string(TrimSpaces(rest));
     }
     return {};
 }

@@ -1,4 +1,4 @@
-#include "page_codes.h"
+#include "print/page_codes.h"
 
 #include <array>
 #include <utility>

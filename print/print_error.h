@@ -23,10 +23,6 @@ enum PrintErrorNumber : int {
 // Italian description of an error number; unknown numbers get a generic text.
 std::string PrintErrorDescription(int number);
 
-// The system's reason for an errno value, in Italian for the usual ones (the
-// machine may have no Italian locale), else the system's own text.
-std::string SystemErrorText(int errnum);
-
 // An error raised by the printer or by the engine: a number and its description.
 class PrintError : public std::runtime_error {
 public:

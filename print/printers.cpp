@@ -1,6 +1,6 @@
-#include "printer.h"
+#include "print/printer.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
 
 namespace tarvel {
 namespace {

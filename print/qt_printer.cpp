@@ -1,9 +1,9 @@
-#include "qt_printer.h"
+#include "print/qt_printer.h"
 
-#include "cups_job.h"
-#include "page_codes.h"
-#include "print_error.h"
-#include "whole_file.h"
+#include "print/cups_job.h"
+#include "print/page_codes.h"
+#include "print/print_error.h"
+#include "print/whole_file.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

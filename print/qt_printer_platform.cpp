@@ -1,6 +1,6 @@
-#include "qt_printer_platform.h"
+#include "print/qt_printer_platform.h"
 
-#include "qt_printer.h"
+#include "print/qt_printer.h"
 
 #include <QPrinterInfo>
 

@@ -1,14 +1,16 @@
-#include "report.h"
+#include "print/report.h"
 
-#include "rate_schedule.h"
-#include "texts.h"
+#include "calc/version.h"
+
+#include "calc/number_texts.h"
+#include "calc/rate_schedule.h"
 
 namespace tarvel {
 namespace {
 
 // The fixed texts of the page, shared by the printed report and its lines as
 // plain text.
-constexpr char kTitle[] = " Tarvel ver. 6.3.0        - Calcolo interesse legale -";
+constexpr char kTitle[] = " Tarvel ver. " TARVEL_VERSION "        - Calcolo interesse legale -";
 constexpr char kCapital[] = "Capitale  ";
 constexpr char kTotalInterest[] = "Totale Interessi      ";
 constexpr char kFrom[] = "dal  ";

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control_texts.h"
-#include "easy_print.h"
+#include "calc/control_texts.h"
+#include "print/easy_print.h"
 
 #include <array>
 #include <string>

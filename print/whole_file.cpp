@@ -1,6 +1,7 @@
-#include "whole_file.h"
+#include "print/whole_file.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
+#include "runtime/system_error_text.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,27 +1,14 @@
-#include "form_runtime.h"
+#include "runtime/form_runtime.h"
+
+#include "runtime/console_runtime.h"
 
 #include <iostream>
 
 namespace tarvel {
 namespace {
 
-// Until a desktop runtime is installed (and in the window-free calculator)
-// messages go to standard error, nothing is opened and no file is chosen.
-class ConsoleRuntime final : public FormRuntime {
-public:
-    void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon) override
-    {
-        std::cerr << title << ": " << text << '\n';
-    }
-    ScreenSize Screen() const override { return {}; }
-    void ShellOpen(const std::string&) override {}
-    std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-};
-
-ConsoleRuntime consoleRuntime;
+// Until a desktop runtime is installed, messages go to standard error.
+ConsoleRuntime consoleRuntime(std::cerr);
 FormRuntime* current = &consoleRuntime;
 
 } // namespace

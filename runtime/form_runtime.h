@@ -7,6 +7,10 @@ namespace tarvel {
 
 enum class MsgBoxIcon { Warning, Critical };
 
+// The windows are laid out in twips; at 96 dots per inch a device-independent
+// pixel is 15 twips.
+inline constexpr int kTwipsPerPixel = 15;
+
 struct ScreenSize {
     double widthTwips = 0;
     double heightTwips = 0;

@@ -1,6 +1,4 @@
-#include "qt_form_runtime.h"
-
-#include "twips.h"
+#include "runtime/qt_form_runtime.h"
 
 #include <QApplication>
 #include <QDesktopServices>

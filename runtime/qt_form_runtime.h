@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_runtime.h"
+#include "runtime/form_runtime.h"
 
 namespace tarvel {
 

@@ -1,6 +1,6 @@
-#include "application.h"
+#include "ui/application.h"
 
-#include "pictures.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,12 +1,12 @@
-#include "frm_printer.h"
+#include "ui/frm_printer.h"
 
-#include "desktop_window.h"
-#include "form_runtime.h"
-#include "modulo1.h"
-#include "pictures.h"
-#include "printer.h"
-#include "qt_printer.h"
-#include "twips.h"
+#include "print/printer.h"
+#include "print/qt_printer.h"
+#include "runtime/form_runtime.h"
+#include "ui/desktop_window.h"
+#include "ui/modulo1.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

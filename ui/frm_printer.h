@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer_window_host.h"
+#include "ui/printer_window_host.h"
 
 #include <QWidget>
 

@@ -1,16 +1,16 @@
-#include "frm_tarvel.h"
+#include "ui/frm_tarvel.h"
 
-#include "calculate_interest.h"
-#include "colours.h"
-#include "desktop_window.h"
-#include "form_runtime.h"
-#include "frm_velmora.h"
-#include "maker.h"
-#include "modulo1.h"
-#include "modulo2.h"
-#include "pictures.h"
-#include "rate_schedule.h"
-#include "twips.h"
+#include "calc/calculate_interest.h"
+#include "calc/rate_schedule.h"
+#include "runtime/form_runtime.h"
+#include "ui/colours.h"
+#include "ui/desktop_window.h"
+#include "ui/frm_velmora.h"
+#include "ui/maker.h"
+#include "ui/modulo1.h"
+#include "ui/modulo2.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -56,17 +56,11 @@ QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString&
     return button;
 }
 
-void SetText(QLineEdit* box, const std::optional<std::string>& text)
-{
-    if (text)
-        box->setText(QString::fromStdString(*text));
-}
+void SetText(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
+void SetText(QLabel* label, const std::string& text) { label->setText(QString::fromStdString(text)); }
 
-void SetCaption(QLabel* label, const std::optional<std::string>& text)
-{
-    if (text)
-        label->setText(QString::fromStdString(*text));
-}
+std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
+std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
 
 } // namespace
 
@@ -97,13 +91,14 @@ frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
 
     BuildCommands();
 
-    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    Text1 = new QLineEdit(this);
     Text1->setGeometry(TwipsRect(0, 0, 615, 525));
     Text1->hide();
-    importobis = new QLineEdit(QStringLiteral("importobis"), this);
+    importobis = new QLineEdit(this);
     importobis->setGeometry(TwipsRect(3120, 0, 615, 285));
     importobis->hide();
 
+    WriteTexts(FreshWindowTexts(""));
     SetTabOrder();
     NameControls();
     for (QLineEdit* field : {static_cast<QLineEdit*>(mdataini), static_cast<QLineEdit*>(mdatafin), SeeInteressi})
@@ -133,8 +128,8 @@ void frmTarvel::BuildFrame1()
 
     Label2 = MakeLabel(Frame1, QStringLiteral("inizio periodo"), TwipsRect(240, 960, 1095, 255), Qt::AlignHCenter);
     Label3 = MakeLabel(Frame1, QStringLiteral("fine periodo"), TwipsRect(1800, 960, 1095, 255), Qt::AlignHCenter);
-    Label8 = MakeLabel(Frame1, QStringLiteral("Anni ?"), TwipsRect(240, 1200, 1215, 255), Qt::AlignHCenter);
-    Label23 = MakeLabel(Frame1, QStringLiteral("Giorni ?"), TwipsRect(1800, 1200, 1215, 255), Qt::AlignHCenter);
+    Label8 = MakeLabel(Frame1, QString(), TwipsRect(240, 1200, 1215, 255), Qt::AlignHCenter);
+    Label23 = MakeLabel(Frame1, QString(), TwipsRect(1800, 1200, 1215, 255), Qt::AlignHCenter);
     Label4 = MakeLabel(Frame1, QStringLiteral("Capitale"), TwipsRect(240, 1800, 972, 372), Qt::AlignLeft);
     importo = MakeTextBox(Frame1, TwipsRect(1800, 1680, 1215, 372));
     importo->installEventFilter(this);
@@ -247,16 +242,22 @@ void frmTarvel::Form_Load() { Modulo1::CentraForm(*this); }
 
 void frmTarvel::WriteTexts(const ControlTexts& texts)
 {
-    SetText(importo, texts.importo);
-    for (int i = 0; i < kPeriodCount; ++i)
-        SetText(txtAnno[i], texts.txtAnno[i]);
-    SetText(importobis, texts.importobis);
-    SetText(Text1, texts.Text1);
-    SetText(SeeInteressi, texts.SeeInteressi);
-    SetCaption(Label6, texts.Label6);
-    SetCaption(Label8, texts.Label8);
-    SetCaption(Label23, texts.Label23);
+    ForEachResultControl(
+        [](std::string_view, auto* control, const std::optional<std::string>& text) {
+            if (text)
+                SetText(control, *text);
+        },
+        *this, texts);
     DescribeResultLabels();
+}
+
+ControlTexts frmTarvel::TextsInWindow() const
+{
+    ControlTexts texts;
+    ForEachResultControl([](std::string_view, const auto* control, std::optional<std::string>& text) {
+        text = TextOf(control);
+    }, *this, texts);
+    return texts;
 }
 
 void frmTarvel::Command1_Click()
@@ -277,24 +278,14 @@ void frmTarvel::Command1_Click()
 
 void frmTarvel::Pulisci_Click()
 {
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (auto* date = dynamic_cast<MaskedEdit*>(control))
-            date->SetMask(QString());
-        else if (auto* box = dynamic_cast<QLineEdit*>(control))
-            box->setText(QString());
-        else if (control == Label6)
-            Label6->setText(QString());
-        else if (control == Label8)
-            Label8->setText(QStringLiteral("Anni ?"));
-        else if (control == Label23)
-            Label23->setText(QStringLiteral("Giorni ?"));
-    }
+    for (MaskedEdit* date : {mdataini, mdatafin})
+        date->SetMask(QString());
+    WriteTexts(ClearedTexts());
     mdataini->setFocus();
     for (MaskedEdit* date : {mdataini, mdatafin}) {
         date->SetText(QString::fromUtf8(kEmptyDateText));
         date->SetMask(QString::fromUtf8(kDateMask));
     }
-    DescribeResultLabels();
 }
 
 void frmTarvel::importo_KeyPress(int& keyAscii)

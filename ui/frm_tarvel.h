@@ -1,12 +1,13 @@
 #pragma once
 
-#include "control_texts.h"
-#include "easy_print.h"
-#include "frm_printer.h"
-#include "frm_velmora.h"
-#include "masked_edit.h"
-#include "printer_window_host.h"
-#include "report.h"
+#include "calc/control_texts.h"
+#include "calc/version.h"
+#include "print/easy_print.h"
+#include "print/report.h"
+#include "ui/frm_printer.h"
+#include "ui/frm_velmora.h"
+#include "ui/masked_edit.h"
+#include "ui/printer_window_host.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,7 +30,7 @@ class frmTarvel : public QWidget, public PrinterWindowHost {
     Q_OBJECT
 
 public:
-    static constexpr char kCaption[] = "Tarvel  - Vers. 6.3.0  -  Calcolo interesse legale";
+    static constexpr char kCaption[] = "Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale";
     static constexpr char kDateMask[] = "## / ## / ####";
 
     explicit frmTarvel(QWidget* parent = nullptr);
@@ -57,7 +58,8 @@ public:
     void SetWindowEnabled(bool enabled) override;
     void FocusStartDate() override;
 
-    // The report's texts as they stand in the controls.
+    // The texts standing in the result controls, and the report's texts.
+    ControlTexts TextsInWindow() const;
     ReportTexts ReportTextsInWindow() const;
     // Puts the lines of the report of the texts standing in the window on the
     // clipboard (Ctrl+C when no field has a selection).

@@ -1,6 +1,6 @@
 // The main window's side of printing: the printer selection window and the
 // report of the texts standing in the controls.
-#include "frm_tarvel.h"
+#include "ui/frm_tarvel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,19 +35,7 @@ void frmTarvel::Default_Value() { ::tarvel::Default_Value(Engine()); }
 
 ReportTexts frmTarvel::ReportTextsInWindow() const
 {
-    ReportTexts texts;
-    texts.capital = importo->text().toStdString();
-    texts.totalInterest = SeeInteressi->text().toStdString();
-    texts.startDate = mdataini->Text().toStdString();
-    texts.endDate = mdatafin->Text().toStdString();
-    texts.yearsText = Label8->text().toStdString();
-    texts.daysText = Label23->text().toStdString();
-    texts.capitalPlusInterest = Label6->text().toStdString();
-    for (std::size_t i = 0; i < texts.captions.size(); ++i) {
-        texts.captions[i] = lblData[i]->text().toStdString();
-        texts.amounts[i] = txtAnno[i]->text().toStdString();
-    }
-    return texts;
+    return MakeReportTexts(TextsInWindow(), mdataini->Text().toStdString(), mdatafin->Text().toStdString());
 }
 
 void frmTarvel::PrintEsempio1()

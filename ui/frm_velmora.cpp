@@ -1,11 +1,13 @@
-#include "frm_velmora.h"
+#include "ui/frm_velmora.h"
 
-#include "colours.h"
-#include "desktop_window.h"
-#include "maker.h"
-#include "modulo2.h"
-#include "pictures.h"
-#include "twips.h"
+#include "calc/version.h"
+
+#include "ui/colours.h"
+#include "ui/desktop_window.h"
+#include "ui/maker.h"
+#include "ui/modulo2.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -101,7 +103,7 @@ frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
 
 std::string frmVelmora::MailLink()
 {
-    return std::string("mailto:") + kMakerMail + "?subject=Informazioni su Tarvel 6.3.0 - " + kMakerSite;
+    return std::string("mailto:") + kMakerMail + "?subject=Informazioni su Tarvel " TARVEL_VERSION " - " + kMakerSite;
 }
 
 void frmVelmora::Label1_Click() { Modulo2::ApriLink(*this, MailLink()); }

@@ -1,4 +1,4 @@
-#include "masked_edit.h"
+#include "ui/masked_edit.h"
 
 namespace tarvel {
 namespace {

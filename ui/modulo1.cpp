@@ -1,7 +1,7 @@
-#include "modulo1.h"
+#include "ui/modulo1.h"
 
-#include "desktop_window.h"
-#include "twips.h"
+#include "ui/desktop_window.h"
+#include "ui/twips.h"
 
 #include <QWidget>
 

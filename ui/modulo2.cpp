@@ -1,6 +1,6 @@
-#include "modulo2.h"
+#include "ui/modulo2.h"
 
-#include "form_runtime.h"
+#include "runtime/form_runtime.h"
 
 namespace Modulo2 {
 

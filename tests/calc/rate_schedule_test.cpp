@@ -1,6 +1,7 @@
 // Which rate periods take part in a span, and with how many days.
-#include "rate_schedule.h"
-#include "texts.h"
+#include "calc/date_text.h"
+#include "calc/number_texts.h"
+#include "calc/rate_schedule.h"
 
 #include <gtest/gtest.h>
 

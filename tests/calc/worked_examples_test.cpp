@@ -1,6 +1,6 @@
 // Whole calculations, checked against the texts the main window must show.
-#include "calculate_interest.h"
-#include "control_texts.h"
+#include "calc/calculate_interest.h"
+#include "calc/control_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "easy_print.h"
-#include "fake_printer.h"
-#include "recording_runtime.h"
+#include "print/easy_print.h"
+#include "tests/print/fake_printer.h"
+#include "tests/support/recording_runtime.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine_fixture.h"
+#include "tests/print/engine_fixture.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "fake_printer.h"
+#include "tests/print/fake_printer.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print_error.h"
-#include "printer.h"
+#include "print/print_error.h"
+#include "print/printer.h"
 
 #include <map>
 #include <set>

@@ -1,6 +1,6 @@
-#include "pdf_layout.h"
+#include "tests/print/pdf_layout.h"
 
-#include "texts.h"
+#include "calc/number_texts.h"
 
 #include <gtest/gtest.h>
 

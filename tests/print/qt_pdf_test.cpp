@@ -1,10 +1,10 @@
-#include "calculate_interest.h"
-#include "pdf_layout.h"
-#include "print_error.h"
-#include "qt_printer.h"
-#include "recording_runtime.h"
-#include "report.h"
-#include "scratch_folder.h"
+#include "calc/calculate_interest.h"
+#include "print/print_error.h"
+#include "print/qt_printer.h"
+#include "print/report.h"
+#include "tests/print/pdf_layout.h"
+#include "tests/support/recording_runtime.h"
+#include "tests/support/scratch_folder.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "report.h"
+#include "print/report.h"
 
-#include "calculate_interest.h"
-#include "engine_fixture.h"
-#include "texts.h"
+#include "calc/calculate_interest.h"
+#include "calc/number_texts.h"
+#include "tests/print/engine_fixture.h"
 
 #include <cmath>
 #include <map>

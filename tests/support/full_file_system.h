@@ -5,7 +5,7 @@
 // bytes. Mounting needs root; elsewhere Mounted() is
 // false and the test skips what needs it.
 
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <filesystem>
 #include <fstream>

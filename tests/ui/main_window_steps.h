@@ -3,7 +3,7 @@
 // What a user does in the main window, for the window tests and the printing
 // tests alike.
 
-#include "frm_tarvel.h"
+#include "ui/frm_tarvel.h"
 
 #include <QApplication>
 #include <QLineEdit>

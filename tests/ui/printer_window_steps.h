@@ -3,12 +3,12 @@
 // What a user does around printing: a calculation in the main window, the
 // printer window opened with "Stampa", a printer picked from its list.
 
-#include "calculate_interest.h"
-#include "frm_printer.h"
-#include "frm_tarvel.h"
-#include "main_window_steps.h"
-#include "recording_runtime.h"
-#include "report.h"
+#include "calc/calculate_interest.h"
+#include "print/report.h"
+#include "tests/support/recording_runtime.h"
+#include "tests/ui/main_window_steps.h"
+#include "ui/frm_printer.h"
+#include "ui/frm_tarvel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

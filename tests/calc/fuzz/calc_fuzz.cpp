@@ -1,12 +1,13 @@
 // Feeds any bytes to the text conversions and the calculation, and checks what
 // must hold for every input, not only that nothing crashes.
 // The input is the capital, the start and the end text, separated by '\n'.
-#include "../amount_of_ticks.h"
-#include "calculate_interest.h"
-#include "control_texts.h"
-#include "date_field_text.h"
-#include "number_reader.h"
-#include "texts.h"
+#include "calc/calculate_interest.h"
+#include "calc/control_texts.h"
+#include "calc/date_text.h"
+#include "calc/number_reader.h"
+#include "calc/number_texts.h"
+#include "cli/date_field_text.h"
+#include "tests/calc/amount_of_ticks.h"
 
 #include <cstdint>
 #include <cstdio>

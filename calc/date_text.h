@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calc/date.h"
+
+#include <optional>
+#include <string_view>
+
+namespace tarvel {
+
+// Day, month, four-digit year separated by '/', spaces allowed around the
+// separators and the whole text: "01 / 02 / 2000", "1/2/2000".
+std::optional<Date> ParseDate(std::string_view text);
+
+} // namespace tarvel

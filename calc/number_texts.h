@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calc/currency.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Conversions between the amounts that stand in the windows as texts and the
+// values behind them, always in the Italian conventions: ',' decimal, '.' grouping.
+namespace tarvel {
+
+// Plain form: "-115,2055", "100,274", "0"; no grouping, no trailing zeros.
+std::string CurrencyText(Currency value);
+
+// The amount pattern "###,###,###.00": "13.652,47", ",50", ",00". A text that
+// is not a number comes back unchanged. Rounds the decimal digits exactly,
+// ties away from zero, whatever the length of the number.
+std::string FormatAmount(std::string_view text);
+
+// Reads the plain form and the amount pattern; more than four decimals round
+// exactly to the nearest ten-thousandth, ties away from zero.
+std::optional<Currency> ParseCurrency(std::string_view text);
+
+// CurrencyText, and FormatAmount of that text, written at `out` for callers
+// that make many texts; `out` has room for kNumberTextRoom characters. They
+// return the end of what they wrote.
+inline constexpr std::size_t kNumberTextRoom = 24;
+char* WriteCurrencyText(Currency value, char* out);
+char* WriteAmount(Currency value, char* out);
+
+// Decimal digits with a leading '-' when negative.
+std::string WholeNumberText(int value);
+
+} // namespace tarvel

@@ -1,0 +1,292 @@
+#include "cli/batch/batch.h"
+
+#include "calc/calculate_interest.h"
+#include "calc/trim_spaces.h"
+#include "cli/batch/csv_row.h"
+#include "cli/batch/fd_writer.h"
+#include "cli/batch/line_reader.h"
+#include "cli/batch/progress.h"
+#include "cli/date_field_text.h"
+#include "cli/failure_reason.h"
+#include "runtime/system_error_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvel {
+namespace {
+
+// Far more than any row of three fields; a longer line is a broken row.
+constexpr std::size_t kMaxLine = 4096;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The sixteen result fields of a row that has none.
+constexpr std::string_view kNoResults = ";;;;;;;;;;;;;;;;";
+
+bool sameLetters(std::string_view text, std::string_view lower)
+{
+    if (text.size() != lower.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((text[i] >= 'A' && text[i] <= 'Z' ? text[i] - 'A' + 'a' : text[i]) != lower[i])
+            return false;
+    return true;
+}
+
+bool isHeader(const CsvRow& row)
+{
+    return row.size() == 3 && sameLetters(TrimSpaces(row[0]), "capitale") && sameLetters(TrimSpaces(row[1]), "dal") &&
+           sameLetters(TrimSpaces(row[2]), "al");
+}
+
+// One output row, built in place and appended to the output at once.
+class RowText {
+public:
+    void clear() { end_ = data_; }
+    std::string_view view() const { return {data_, static_cast<std::size_t>(end_ - data_)}; }
+    void put(char c) { *end_++ = c; }
+    void put(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
+
+    // Quoted when CSV needs it; the input fields of a row are never longer
+    // than its line, so twice that leaves room for every quote doubled.
+    void putField(std::string_view field)
+    {
+        if (field.find_first_of(";\"\r\n") == std::string_view::npos)
+            return put(field);
+        put('"');
+        for (const char c : field) {
+            if (c == '"')
+                put('"');
+            put(c);
+        }
+        put('"');
+    }
+
+    // A window amount ("3.652,47", ",35") as a spreadsheet set to Italian
+    // reads it: no grouping, a digit before the ','.
+    void putPlainAmount(std::string_view amount)
+    {
+        bool digitSeen = false;
+        for (const char c : amount) {
+            if (c == '.')
+                continue;
+            if (c == ',' && !digitSeen)
+                put('0');
+            digitSeen = digitSeen || (c >= '0' && c <= '9');
+            put(c);
+        }
+    }
+
+    void putCount(int count) { end_ = std::to_chars(end_, end_ + 8, count).ptr; }
+
+private:
+    char data_[2 * kMaxLine + 512];
+    char* end_ = data_;
+};
+
+class Batch {
+public:
+    Batch(int input, bool fromFile, std::uint64_t fileSize)
+        : reader_(input, kMaxLine, [this] { flushAll(); }),
+          progress_(fromFile && isatty(STDERR_FILENO), fileSize)
+    {
+    }
+
+    int run()
+    {
+        writeHeader();
+        std::string_view line;
+        while (true) {
+            const LineReader::Status status = reader_.next(line);
+            if (status == LineReader::Status::End)
+                break;
+            if (status == LineReader::Status::Failed)
+                return stop("impossibile leggere l'input: " + SystemErrorText(errno));
+            ++lineNumber_;
+            if (status == LineReader::Status::TooLong)
+                brokenRow("riga più lunga di " + std::to_string(kMaxLine) + " byte");
+            else
+                row(line);
+            if (out_.failed())
+                break;
+            out_.flushIfFull();
+            if ((lineNumber_ & 0xFFF) == 0)
+                progress_.update(rows_, reader_.bytesRead());
+        }
+        if (!flushAll())
+            return stop("impossibile scrivere sullo standard output: " + SystemErrorText(out_.error()));
+        progress_.clear();
+        return anyError_ ? 1 : 0;
+    }
+
+private:
+    void writeHeader()
+    {
+        text_.clear();
+        text_.put("capitale;dal;al;esito;interessi;somma;anni;giorni");
+        for (const RatePeriod& period : LegalRateSchedule()) {
+            text_.put(';');
+            text_.putField(period.caption);
+        }
+        text_.put('\n');
+        out_.buffer().append(text_.view());
+    }
+
+    void row(std::string_view line)
+    {
+        if (lineNumber_ == 1 && line.starts_with(kByteOrderMark))
+            line.remove_prefix(kByteOrderMark.size());
+        if (line.empty())
+            return;
+        const CsvRow::Status status = row_.read(line);
+        const bool first = !rowSeen_;
+        rowSeen_ = true;
+        if (status == CsvRow::Status::NotUtf8)
+            return brokenRow("testo non in UTF-8");
+        if (status == CsvRow::Status::BadQuotes)
+            return brokenRow("virgolette non bilanciate");
+        if (first && isHeader(row_))
+            return;
+        ++rows_;
+        if (row_.size() != 3) {
+            failedRow({"la riga ha " + std::to_string(row_.size()) + " campi invece di 3"});
+            return;
+        }
+        calculate();
+    }
+
+    void calculate()
+    {
+        const auto startField = DateFieldText(row_[1]);
+        const auto endField = DateFieldText(row_[2]);
+        if (startField && endField) {
+            input_.capitalText.assign(row_[0]);
+            input_.startText.assign(*startField);
+            input_.endText.assign(*endField);
+            const CalculationResult result = CalculateInterest(input_);
+            if (result.ok)
+                return writeResult(result);
+        }
+        failedRow(FailureReasons(row_[0], row_[1], row_[2]));
+    }
+
+    void writeInput()
+    {
+        text_.clear();
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (i > 0)
+                text_.put(';');
+            if (i < row_.size())
+                text_.putField(row_[i]);
+        }
+    }
+
+    void writeResult(const CalculationResult& result)
+    {
+        writeInput();
+        text_.put(";ok;");
+        text_.putPlainAmount(result.written.SeeInteressi.view());
+        text_.put(';');
+        text_.putPlainAmount(result.written.Label6.view());
+        text_.put(';');
+        text_.putCount(result.years);
+        text_.put(';');
+        text_.putCount(result.remainingDays);
+        for (const ShortText& period : result.written.txtAnno) {
+            text_.put(';');
+            text_.put(period.view());
+        }
+        text_.put('\n');
+        out_.buffer().append(text_.view());
+    }
+
+    void failedRow(const std::vector<std::string>& reasons)
+    {
+        writeInput();
+        text_.put(";errore");
+        text_.put(kNoResults);
+        text_.put('\n');
+        out_.buffer().append(text_.view());
+        for (const std::string& reason : reasons)
+            message(reason);
+    }
+
+    // A row that could not be split into fields: nothing of it is echoed.
+    void brokenRow(const std::string& reason)
+    {
+        ++rows_;
+        rowSeen_ = true;
+        out_.buffer().append(";;;errore").append(kNoResults) += '\n';
+        message(reason);
+    }
+
+    void message(const std::string& reason)
+    {
+        anyError_ = true;
+        errors_.buffer().append("tarvel-calc: riga ").append(std::to_string(lineNumber_)).append(": ").append(reason) +=
+            '\n';
+        errors_.flushIfFull();
+    }
+
+    bool flushAll()
+    {
+        if (!errors_.buffer().empty()) {
+            progress_.clear();
+            errors_.flush();
+        }
+        return out_.flush();
+    }
+
+    int stop(const std::string& reason)
+    {
+        flushAll();
+        progress_.clear();
+        const std::string line = "tarvel-calc: " + reason + "\n";
+        [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+        return 2;
+    }
+
+    FdWriter out_{STDOUT_FILENO};
+    FdWriter errors_{STDERR_FILENO};
+    LineReader reader_;
+    BatchProgress progress_;
+    CsvRow row_;
+    RowText text_;
+    CalculationInput input_;
+    std::uint64_t lineNumber_ = 0;
+    std::uint64_t rows_ = 0;
+    bool rowSeen_ = false;
+    bool anyError_ = false;
+};
+
+} // namespace
+
+int RunBatch(const std::string& file)
+{
+    const bool fromFile = !file.empty() && file != "-";
+    int input = STDIN_FILENO;
+    struct stat status {};
+    if (fromFile) {
+        input = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        const int error = input < 0                                         ? errno
+                          : fstat(input, &status) != 0                      ? errno
+                          : S_ISDIR(status.st_mode)                         ? EISDIR
+                                                                            : 0;
+        if (error != 0) {
+            const std::string line = "tarvel-calc: impossibile aprire \"" + file + "\": " + SystemErrorText(error) + "\n";
+            [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+            return 2;
+        }
+    }
+    const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
+    const int code = Batch(input, fromFile, size).run();
+    if (fromFile)
+        ::close(input);
+    return code;
+}
+
+} // namespace tarvel

@@ -1,0 +1,89 @@
+#include "cli/batch/csv_row.h"
+
+namespace tarvel {
+
+bool IsUtf8(std::string_view text)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = p + text.size();
+    while (p < end) {
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        // The shortest form only, no surrogates, nothing past U+10FFFF.
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (static_cast<std::size_t>(end - p) < length || p[1] < low || p[1] > high)
+            return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if (p[k] < 0x80 || p[k] > 0xBF)
+                return false;
+        p += length;
+    }
+    return true;
+}
+
+std::string& CsvRow::nextField()
+{
+    if (size_ == fields_.size())
+        fields_.emplace_back();
+    std::string& field = fields_[size_++];
+    field.clear();
+    return field;
+}
+
+CsvRow::Status CsvRow::read(std::string_view line)
+{
+    size_ = 0;
+    if (!IsUtf8(line))
+        return Status::NotUtf8;
+    std::size_t at = 0;
+    while (true) {
+        std::string& field = nextField();
+        if (at < line.size() && line[at] == '"') {
+            ++at;
+            while (true) {
+                const std::size_t quote = line.find('"', at);
+                if (quote == std::string_view::npos)
+                    return Status::BadQuotes;
+                field.append(line, at, quote - at);
+                at = quote + 1;
+                if (at < line.size() && line[at] == '"') {
+                    field += '"';
+                    ++at;
+                } else {
+                    break;
+                }
+            }
+            if (at < line.size() && line[at] != ';')
+                return Status::BadQuotes;
+        } else {
+            const std::size_t end = std::min(line.find(';', at), line.size());
+            const std::string_view text = line.substr(at, end - at);
+            if (text.find('"') != std::string_view::npos)
+                return Status::BadQuotes;
+            field.assign(text);
+            at = end;
+        }
+        if (at == line.size())
+            return Status::Ok;
+        ++at; // the ';'
+    }
+}
+
+} // namespace tarvel

@@ -1,0 +1,86 @@
+#include "cli/date_field_text.h"
+
+#include "calc/date.h"
+#include "calc/date_text.h"
+#include "calc/trim_spaces.h"
+
+namespace tarvel {
+namespace {
+
+struct DayMonthYear {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+bool allDigits(std::string_view text)
+{
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+int number(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// "ddmmyyyy" and "yyyy-mm-dd"; the day is checked by the caller.
+std::optional<DayMonthYear> readCompact(std::string_view text)
+{
+    if (text.size() == 8 && allDigits(text))
+        return DayMonthYear{number(text.substr(0, 2)), number(text.substr(2, 2)), number(text.substr(4))};
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-' && allDigits(text.substr(0, 4)) &&
+        allDigits(text.substr(5, 2)) && allDigits(text.substr(8)))
+        return DayMonthYear{number(text.substr(8)), number(text.substr(5, 2)), number(text.substr(0, 4))};
+    return std::nullopt;
+}
+
+// The form the field itself reads; ParseDate has checked it, so the three
+// runs of digits are the day, the month and the year.
+DayMonthYear readSlashed(std::string_view text)
+{
+    int parts[3] = {0, 0, 0};
+    std::size_t part = 0;
+    for (const char c : text) {
+        if (c == '/')
+            ++part;
+        else if (c >= '0' && c <= '9')
+            parts[part] = parts[part] * 10 + (c - '0');
+    }
+    return {parts[0], parts[1], parts[2]};
+}
+
+void putTwo(std::string& field, std::size_t at, int value)
+{
+    field[at] = static_cast<char>('0' + value / 10);
+    field[at + 1] = static_cast<char>('0' + value % 10);
+}
+
+} // namespace
+
+std::optional<std::string> DateFieldText(std::string_view typed)
+{
+    const std::string_view text = TrimSpaces(typed);
+    std::optional<DayMonthYear> date = readCompact(text);
+    if (date) {
+        if (!Date::fromCivil(date->year, date->month, date->day))
+            return std::nullopt;
+    } else if (ParseDate(text)) {
+        date = readSlashed(text);
+    } else {
+        return std::nullopt;
+    }
+    std::string field = "dd / mm / yyyy";
+    putTwo(field, 0, date->day);
+    putTwo(field, 5, date->month);
+    putTwo(field, 10, date->year / 100);
+    putTwo(field, 12, date->year % 100);
+    return field;
+}
+
+} // namespace tarvel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvel {
+
+struct CalcOptions {
+    enum class Mode { Calculate, Help, Version, Batch };
+    Mode mode = Mode::Calculate;
+    // What was wrong with the arguments, said above the usage; empty when the
+    // arguments make a valid call.
+    std::string usageError;
+
+    std::string capital;
+    std::string startDate;
+    std::string endDate;
+    // Where the report goes, if anywhere: a PDF file or an installed printer.
+    std::optional<std::string> pdfFile;
+    std::optional<std::string> printerName;
+    // The batch's input; empty or "-" for standard input.
+    std::string csvFile;
+
+    bool wantsReport() const { return pdfFile || printerName; }
+};
+
+extern const char* const kCalcUsage;
+extern const char* const kCalcVersion; // "tarvel-calc" and the version
+
+// Arguments that begin with "--" are options, so a negative capital such as
+// -1000 stays a capital; "--" ends the options.
+CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments);
+
+} // namespace tarvel

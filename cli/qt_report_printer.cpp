@@ -1,0 +1,94 @@
+#include "cli/qt_report_printer.h"
+
+#include "cli/options.h"
+#include "print/easy_print.h"
+#include "print/qt_printer.h"
+#include "print/qt_printer_platform.h"
+#include "print/report.h"
+#include "runtime/console_runtime.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace tarvel {
+namespace {
+
+// Qt's own notes (a missing runtime directory and the like) would only clutter
+// the calculator's standard error; real failures are reported by the report.
+void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// The calculator has no windows: it prints the same on a desktop and on a
+// machine without a display.
+bool ChooseWindowlessPlatform()
+{
+    qInstallMessageHandler(DropQtNotes);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}
+
+} // namespace
+
+struct QtReportPrinter::Qt {
+    bool windowless = ChooseWindowlessPlatform(); // before the application
+    int argc = 1;
+    char name[12] = "tarvel-calc";
+    char* argv[2] = {name, nullptr};
+    QGuiApplication application{argc, argv};
+    QtPrinterPlatform platform;
+};
+
+QtReportPrinter::QtReportPrinter() = default;
+
+QtReportPrinter::~QtReportPrinter()
+{
+    // The printers are Qt objects: they go before the application does.
+    SetCurrentPrinter(nullptr);
+    SetPrinterPlatform(nullptr);
+}
+
+bool QtReportPrinter::Open(const CalcOptions& options, std::ostream& errors)
+{
+    qt_ = std::make_unique<Qt>();
+    SetPrinterPlatform(&qt_->platform);
+    if (options.pdfFile) {
+        SetCurrentPrinter(QtPrinter::ForPdf(*options.pdfFile));
+        return true;
+    }
+    for (const auto& printer : Printers()) {
+        if (printer->DeviceName() == *options.printerName) {
+            SetCurrentPrinter(printer);
+            return true;
+        }
+    }
+    errors << "La stampante \"" << *options.printerName << "\" non è installata.\n";
+    return false;
+}
+
+bool QtReportPrinter::Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
+                            std::ostream& errors)
+{
+    // The engine shows its output errors in a message box; here the first goes
+    // to standard error and makes the run fail.
+    ConsoleRuntime runtime(errors);
+    SetRuntime(&runtime);
+    bool printed = false;
+    try {
+        EasyPrint objPrint;
+        Default_Value(objPrint);
+        PrintReport(objPrint, MakeReportTexts(window, startField, endField));
+        printed = true;
+    } catch (const std::exception& error) {
+        // One line naming the queue or the file and the reason.
+        errors << PrintFailureMessage(error) << '\n';
+    }
+    SetRuntime(nullptr);
+    return printed && !runtime.Failed();
+}
+
+} // namespace tarvel

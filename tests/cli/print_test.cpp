@@ -1,0 +1,357 @@
+// tarvel-calc's report end to end: to a PDF file, and to a queue of a private
+// print server through the system's printing service.
+#include "calc/calculate_interest.h"
+#include "print/print_error.h"
+#include "print/qt_printer.h"
+#include "print/qt_printer_platform.h"
+#include "print/report.h"
+#include "tests/print/pdf_layout.h"
+#include "tests/support/full_file_system.h"
+
+#include <cups/cups.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tarvel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunCommand(const std::string& command, const fs::path& scratch)
+{
+    const fs::path errFile = scratch / "stderr.txt";
+    CommandRun run;
+    FILE* pipe = popen((command + " 2>'" + errFile.string() + "'").c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer;
+    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = FileBytes(errFile);
+    return run;
+}
+
+std::string Calc(const std::string& arguments) { return std::string(TARVEL_CALC) + " " + arguments; }
+
+// The report's texts for the example span, as the window would hold them.
+ReportTexts ExampleTexts()
+{
+    const std::string from = "01 / 01 / 2000", to = "01 / 01 / 2015";
+    const CalculationResult result = CalculateInterest({"10000", from, to});
+    ControlTexts window = FreshWindowTexts("10000");
+    Overlay(window, result.written);
+    return MakeReportTexts(window, from, to);
+}
+
+int LineCount(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
+
+class ScratchTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(scratch.empty()); }
+
+    ScratchFolder folder{"tarvel-print"};
+    const fs::path scratch = folder.Path();
+};
+
+// What tarvel-calc prints without a report, for the same data.
+std::string PlainLines(const std::string& data, const fs::path& scratch)
+{
+    return RunCommand(Calc(data), scratch).out;
+}
+
+using CalcPdf = ScratchTest;
+
+TEST_F(CalcPdf, WritesTheReportBesideTheUsualLines)
+{
+    const fs::path pdf = scratch / "prospetto.pdf";
+    const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + pdf.string() + "'"), scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
+    EXPECT_EQ(LineCount(run.out), 19);
+    EXPECT_EQ(run.err, "");
+    const auto pages = ReadPdfWords(pdf.string());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
+    EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
+    ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);
+}
+
+TEST_F(CalcPdf, AFailedCalculationWritesNoFile)
+{
+    const fs::path pdf = scratch / "prospetto.pdf";
+    const CommandRun run = RunCommand(Calc("10000 01/01/2015 01/01/2000 --pdf '" + pdf.string() + "'"), scratch);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2015 01/01/2000", scratch));
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
+// A PDF that cannot be written whole: exit 3, one line naming the file and
+// the system's reason, and nothing half-written left behind.
+struct Unwritable {
+    const char* name;
+    const char* target;  // in the scratch folder unless absolute; "" for the full file system
+    const char* reason;
+    const char* runAs;   // a command that runs tarvel-calc as an ordinary user when root, or ""
+};
+
+void PrintTo(const Unwritable& row, std::ostream* out) { *out << row.name; }
+
+class CalcPdfUnwritable : public ScratchTest, public ::testing::WithParamInterface<Unwritable> {};
+
+TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
+{
+    const Unwritable& row = GetParam();
+    FullFileSystem full;
+    std::string path = row.target[0] == '/' ? row.target : (scratch / row.target).string();
+    if (!*row.target) {
+        if (!full.Mounted())
+            GTEST_SKIP() << "mounting a full file system needs root";
+        path = full.Existing().string();
+    }
+    std::string runAs = row.runAs;
+    if (!runAs.empty()) {
+        // A folder nobody may write in; root may all the same, so the file is
+        // asked of an ordinary user then.
+        fs::create_directory(fs::path(path).parent_path());
+        fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
+        if (geteuid() != 0)
+            runAs.clear();
+        else if (std::system((runAs + " test -x " TARVEL_CALC).c_str()) != 0)
+            GTEST_SKIP() << "tarvel-calc cannot be run as another user here";
+    }
+    const bool regular = fs::is_regular_file(path);
+    const std::string before = regular ? FileBytes(path) : "";
+
+    const CommandRun run
+        = RunCommand(runAs + " " + Calc("10000 01/01/2000 01/01/2015 --pdf '" + path + "'"), scratch);
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
+    EXPECT_EQ(run.err, "Impossibile scrivere il file \"" + path + "\": " + row.reason + "\n");
+    if (regular) {
+        EXPECT_EQ(FileBytes(path), before);
+    }
+    if (!*row.target) { // and no temporary file left beside it
+        EXPECT_EQ(std::distance(fs::directory_iterator(full.Folder()), fs::directory_iterator()), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, CalcPdfUnwritable,
+    ::testing::Values(Unwritable{"MissingFolder", "manca/x.pdf", "File o directory non esistente", ""},
+                      Unwritable{"AFolder", "/tmp", "È una directory", ""},
+                      Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device", ""},
+                      Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device", ""},
+                      Unwritable{"ProcFile", "/proc/version", "File o directory non esistente", ""},
+                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato",
+                                 "setpriv --reuid=65534 --regid=65534 --clear-groups"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CalcPdf, ReplacesAnExistingFileWholeWritesToAPipeInPlaceAndKeepsTheNameAsGiven)
+{
+    const fs::path pdf = scratch / "prospetto.pdf";
+    std::ofstream(pdf) << "vecchio";
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + pdf.string() + "'"), scratch).status, 0);
+    ASSERT_EQ(ReadPdfWords(pdf.string()).size(), 1u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch), fs::directory_iterator()), 2); // and stderr.txt
+
+    const fs::path fifo = scratch / "tubo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const CommandRun run = RunCommand("cat '" + fifo.string() + "' > '" + (scratch / "letto.pdf").string() + "' & "
+                                          + Calc("10000 01/01/2000 01/01/2015 --pdf '" + fifo.string() + "'")
+                                          + "; wait",
+                                      scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(ReadPdfWords((scratch / "letto.pdf").string()).size(), 1u);
+
+    // A name that is not UTF-8 is used as it is.
+    const std::string latin1 = (scratch / "rapporto-\xe8.pdf").string();
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf '" + latin1 + "'"), scratch).status, 0);
+    EXPECT_TRUE(fs::is_regular_file(latin1));
+}
+
+TEST_F(CalcPdf, OptionsNeedTheirValueAndComeOneAtATime)
+{
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf"), scratch).status, 2);
+    EXPECT_EQ(RunCommand(Calc("10000 01/01/2000 01/01/2015 --pdf a.pdf --printer P1"), scratch).status, 2);
+    EXPECT_FALSE(fs::exists("a.pdf"));
+}
+
+// A print server of its own for each test, with the queues P1, P2 and P3, P4
+// with wide margins and P5 that refuses jobs.
+class CalcPrinter : public ScratchTest {
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "the private print server needs root";
+        ScratchTest::SetUp();
+        fs::permissions(scratch, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        server = scratch / "cups";
+        ASSERT_EQ(std::system((Sandbox("start") + " P1 P2 P3 P4:wide P5:reject").c_str()), 0);
+        setenv("CUPS_SERVER", (server / "cups.sock").c_str(), 1);
+        cupsSetServer(nullptr); // read again from the environment
+    }
+    void TearDown() override
+    {
+        if (!server.empty())
+            std::system(Sandbox("stop").c_str());
+        unsetenv("CUPS_SERVER"); // the scratch folder goes after
+    }
+    std::string Sandbox(const std::string& action) const
+    {
+        return std::string(CUPS_SANDBOX) + " " + action + " '" + server.string() + "'";
+    }
+    void WaitForJobs() { ASSERT_EQ(std::system(Sandbox("wait").c_str()), 0); }
+    // Jobs of the queue, done or not.
+    static int JobCount(const char* queue)
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
+        cupsFreeJobs(count, jobs);
+        return count;
+    }
+    // The attributes of the queue's last job, as texts.
+    static std::map<std::string, std::string> JobAttributes(const char* queue)
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
+        std::map<std::string, std::string> attributes;
+        if (count <= 0)
+            return attributes;
+        int last = 0;
+        for (int i = 0; i < count; ++i)
+            last = std::max(last, jobs[i].id);
+        cupsFreeJobs(count, jobs);
+        ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     ("ipp://localhost/printers/" + std::string(queue)).c_str());
+        ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", last);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+        ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+            if (!ippGetName(a))
+                continue;
+            char text[1024];
+            ippAttributeString(a, text, sizeof text);
+            attributes[ippGetName(a)] = text;
+        }
+        ippDelete(response);
+        return attributes;
+    }
+    fs::path Output(const std::string& queue) const { return server / "out" / (queue + ".pdf"); }
+
+    fs::path server;
+};
+
+TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
+{
+    const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --printer P2"), scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
+    WaitForJobs();
+    const auto pages = ReadPdfWords(Output("P2").string());
+    ASSERT_EQ(pages.size(), 1u) << FileBytes(server / "log" / "error_log");
+    EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
+    EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
+    ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);
+    EXPECT_FALSE(fs::exists(Output("P1")));
+    EXPECT_FALSE(fs::exists(Output("P3")));
+
+    // The job carries the report's page settings.
+    const auto attributes = JobAttributes("P2");
+    EXPECT_EQ(attributes.at("media"), "A4");
+    EXPECT_EQ(attributes.at("orientation-requested"), "portrait");
+    EXPECT_EQ(attributes.at("print-color-mode"), "monochrome");
+    EXPECT_EQ(attributes.at("print-quality"), "high");
+    EXPECT_EQ(attributes.at("job-state"), "completed");
+}
+
+TEST_F(CalcPrinter, AQueueThatRefusesJobsIsAnErrorAndNothingIsPrinted)
+{
+    const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --printer P5"), scratch);
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
+    EXPECT_EQ(run.err, "Impossibile stampare su \"P5\": La stampante non accetta lavori\n");
+    WaitForJobs();
+    EXPECT_FALSE(fs::exists(Output("P5")));
+    EXPECT_EQ(JobCount("P5"), 0);
+}
+
+// A document dropped, by KillDoc or by the printer going with the document
+// open, never reaches the queue.
+class CalcPrinterDrop : public CalcPrinter, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CalcPrinterDrop, NothingReachesTheQueue)
+{
+    const bool killDoc = GetParam();
+    auto printer = QtPrinter::ForDevice("P1");
+    SetCurrentPrinter(printer);
+    {
+        EasyPrint objPrint;
+        Default_Value(objPrint);
+        objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
+        objPrint.PrintShape(20, 20, 100, 40, 5.0f);
+        if (killDoc)
+            objPrint.KillDoc();
+    }
+    SetCurrentPrinter(nullptr);
+    printer.reset();
+    WaitForJobs();
+    EXPECT_EQ(JobCount("P1"), 0);
+    EXPECT_FALSE(fs::exists(Output("P1")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Drop, CalcPrinterDrop, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "KillDoc" : "PrinterGoesWithTheDocumentOpen"; });
+
+TEST_F(CalcPrinter, AnUnknownPrinterIsAnErrorAndNothingIsPrinted)
+{
+    const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --printer P9"), scratch);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "La stampante \"P9\" non è installata.\n");
+    const CommandRun failed = RunCommand(Calc("10000 01/01/2015 01/01/2000 --printer P1"), scratch);
+    EXPECT_EQ(failed.status, 1);
+    WaitForJobs();
+    for (const char* queue : {"P1", "P2", "P3"})
+        EXPECT_FALSE(fs::exists(Output(queue))) << queue;
+}
+
+TEST_F(CalcPrinter, TheListHasEveryQueueOnceInTheServersOrder)
+{
+    QtPrinterPlatform platform;
+    std::vector<std::string> names;
+    for (const auto& printer : platform.Printers())
+        names.push_back(printer->DeviceName());
+    EXPECT_EQ(names, (std::vector<std::string>{"P1", "P2", "P3", "P4", "P5"}));
+    const auto current = platform.DefaultPrinter();
+    ASSERT_TRUE(current);
+    EXPECT_EQ(current->DeviceName(), "P1");
+    // The queue's printable area starts inside the sheet, so the engine's
+    // offsets are exercised by the print above.
+    EXPECT_GT(current->GetDeviceCaps(kPhysicalOffsetX), 0);
+    EXPECT_GT(current->GetDeviceCaps(kLogPixelsX), 0);
+}
+
+} // namespace
+} // namespace tarvel::testing

@@ -1,0 +1,35 @@
+# Runs tarvel-calc --csv on files with good and broken rows and checks what
+# it writes and its exit codes.
+# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DCSV=/path/to/tests/calc/csv -P run_tarvel_calc_batch.cmake
+cmake_minimum_required(VERSION 3.25)
+
+include(${CMAKE_CURRENT_LIST_DIR}/check_run.cmake)
+
+set(work "${CMAKE_CURRENT_BINARY_DIR}/tarvel-calc-batch")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+file(READ "${CSV}/fatture.expected.csv" fatture)
+file(READ "${CSV}/righe_errate.expected.csv" righe_errate)
+file(READ "${CSV}/righe_errate.expected.err" righe_errate_err)
+string(REGEX MATCH "^[^\n]*\n" header "${fatture}")
+
+check("BOM, CRLF, header, quotes" "--csv;${CSV}/fatture.csv" 0 "${fatture}" "")
+check("standard input" "--csv" 0 "${fatture}" "" INPUT "${CSV}/fatture.csv")
+check("standard input as -" "--csv;-" 0 "${fatture}" "" INPUT "${CSV}/fatture.csv")
+check("every kind of bad row" "--csv;${CSV}/righe_errate.csv" 1 "${righe_errate}" "${righe_errate_err}")
+file(WRITE "${work}/empty.csv" "")
+check("nothing to read" "--csv" 0 "${header}" "" INPUT "${work}/empty.csv")
+
+# A line of a megabyte between two good rows: only that row fails.
+string(REPEAT "1234567890" 104858 long)
+file(WRITE "${work}/long.csv" "1000;01/01/1990;01/01/1991\n${long};01/01/2000;01/01/2001\n1000;01/01/1990;01/01/1991")
+set(good "1000;01/01/1990;01/01/1991;ok;52,33;1052,33;1;0;47,6712;4,6575;;;;;;;;;;\n")
+check("a line of a megabyte" "--csv;${work}/long.csv" 1 "${header}${good};;;errore;;;;;;;;;;;;;;;;\n${good}"
+      "tarvel-calc: riga 2: riga più lunga di 4096 byte\n")
+
+check("missing file" "--csv;${work}/nessuno.csv" 2 ""
+      "tarvel-calc: impossibile aprire \"${work}/nessuno.csv\": File o directory non esistente\n")
+check("a folder" "--csv;${work}" 2 "" "tarvel-calc: impossibile aprire \"${work}\": È una directory\n")
+
+file(REMOVE_RECURSE "${work}")
+report_failures("tarvel-calc --csv")

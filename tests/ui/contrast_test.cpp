@@ -1,0 +1,109 @@
+// Every text on a fixed colour stays readable whatever the desktop's palette:
+// each field is drawn and the contrast of its text against its background
+// measured as the usual (WCAG) ratio of relative luminances.
+#include "tests/support/recording_runtime.h"
+#include "tests/ui/dark_palette.h"
+#include "tests/ui/main_window_steps.h"
+#include "ui/frm_tarvel.h"
+#include "ui/frm_velmora.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <map>
+
+using namespace tarvel;
+using namespace tarvel::testing;
+
+namespace {
+
+double Luminance(QRgb colour)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
+}
+
+double Ratio(QRgb a, QRgb b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The control as drawn: its most frequent colour inside its border is the
+// background; the text is the pixel that stands out most from it.
+double DrawnContrast(QWidget* control)
+{
+    const QImage image = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> counts;
+    const QRect inside = image.rect().adjusted(3, 3, -3, -3);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y) & 0xffffff];
+    QRgb background = 0;
+    int most = 0;
+    for (auto [colour, count] : counts)
+        if (count > most)
+            background = colour, most = count;
+    double best = 1;
+    for (auto [colour, count] : counts)
+        best = std::max(best, Ratio(colour, background));
+    return best;
+}
+
+QPalette Light() { return QApplication::style()->standardPalette(); }
+
+} // namespace
+
+class ContrastTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QApplication::setPalette(Light()); }
+
+    void everyTextIsReadable_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << Light();
+        QTest::newRow("dark") << DarkPalette();
+        QTest::newRow("dark with light tooltips") << DarkPalette(true);
+    }
+
+    void everyTextIsReadable()
+    {
+        QFETCH(QPalette, palette);
+        QApplication::setPalette(palette);
+        RecordingRuntime runtime;
+        auto w = OpenMainWindow();
+        // A span that touches all twelve periods.
+        Enter(*w, "10000", "01011980", "01012015");
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        frmVelmora info;
+        info.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&info));
+
+        std::vector<std::pair<QString, QWidget*>> texts{
+            {"SeeInteressi", w->SeeInteressi}, {"Label6 (Somma)", w->Label6}, {"Label8 (anni)", w->Label8},
+            {"Label23 (giorni)", w->Label23},  {"Label16 (sito)", w->Label16}, {"Info Label1", info.Label1},
+            {"Info Label2", info.Label2}};
+        for (int i = 0; i < 12; ++i)
+            texts.emplace_back(QStringLiteral("txtAnno(%1)").arg(i), w->txtAnno[i]);
+        for (const auto& [name, control] : texts) {
+            const double ratio = DrawnContrast(control);
+            qInfo("%s %.2f:1", qPrintable(name), ratio);
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(ratio, 0, 'f', 2)));
+        }
+    }
+};
+
+QTEST_MAIN(ContrastTest)
+#include "contrast_test.moc"

@@ -1,0 +1,244 @@
+// Printing from the main window through a private print server with the
+// queues P1, P2 and P3 (P2 its default), P4 with wide margins and P5 that
+// refuses jobs. The server needs root; elsewhere the test is skipped.
+#include "print/qt_printer_platform.h"
+#include "tests/print/pdf_layout.h"
+#include "tests/support/recording_runtime.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/ui/printer_window_steps.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPrinterInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+using namespace tarvel;
+using namespace tarvel::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Started before the application: the printing system reads CUPS_SERVER once.
+class PrintServer {
+public:
+    PrintServer()
+    {
+        if (geteuid() != 0 || scratch_.Path().empty())
+            return;
+        fs::permissions(scratch_.Path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        dir_ = scratch_.Path() / "cups";
+        running_ = Run("start '" + dir_.string() + "' P1 P2 P3 P4:wide P5:reject") == 0
+                   && std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -d P2").c_str()) == 0;
+        if (running_)
+            setenv("CUPS_SERVER", Socket().c_str(), 1);
+    }
+    ~PrintServer() // before its folder goes
+    {
+        if (!dir_.empty())
+            Run("stop '" + dir_.string() + "'");
+    }
+    bool Running() const { return running_; }
+    bool WaitForJobs() const { return Run("wait '" + dir_.string() + "'") == 0; }
+    bool Remove(const std::string& queue) const
+    {
+        return std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -x " + queue).c_str()) == 0;
+    }
+    bool Stop() const { return Run("stop '" + dir_.string() + "'") == 0; }
+    fs::path Output(const std::string& queue) const { return dir_ / "out" / (queue + ".pdf"); }
+
+private:
+    static int Run(const std::string& arguments) { return std::system((CUPS_SANDBOX " " + arguments).c_str()); }
+    std::string Socket() const { return (dir_ / "cups.sock").string(); }
+
+    ScratchFolder scratch_{"tarvel-pw"};
+    fs::path dir_;
+    bool running_ = false;
+};
+
+PrintServer* server = nullptr;
+
+// The main window after a calculation, printing on the server's queues; when
+// the case ends, passed or failed, the window goes and no printer is left set.
+struct Calculated {
+    Calculated()
+    {
+        SetPrinterPlatform(&platform);
+        w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+    }
+    ~Calculated()
+    {
+        w.reset();
+        SetCurrentPrinter(nullptr);
+        SetPrinterPlatform(nullptr);
+    }
+    RecordingRuntime runtime;
+    QtPrinterPlatform platform;
+    std::unique_ptr<frmTarvel> w;
+};
+
+} // namespace
+
+class PrinterWindowCupsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() != 0)
+            QSKIP("the private print server needs root");
+        QVERIFY2(server->Running(), "the private print server did not start");
+        QCOMPARE(QPrinterInfo::defaultPrinterName(), QStringLiteral("P2"));
+    }
+
+    void printsOnTheQueuePicked()
+    {
+        Calculated c;
+        auto& w = c.w;
+
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QVERIFY(!w->isEnabled());
+        QStringList listed;
+        for (int i = 0; i < printer->Combo1->count(); ++i)
+            listed << printer->Combo1->itemText(i);
+        QCOMPARE(listed, QStringList({"P1", "P2", "P3", "P4", "P5", QStringLiteral("File PDF…")}));
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(CurrentPrinter().DeviceName(), "P1");
+
+        PickFromList(printer->Combo1, 1);
+        QCOMPARE(CurrentPrinter().DeviceName(), "P2");
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(server->WaitForJobs());
+        const auto pages = ReadPdfWords(server->Output("P2").string());
+        QCOMPARE(pages.size(), std::size_t(1));
+        QVERIFY(std::abs(pages[0].widthMm - 210) < 0.5 && std::abs(pages[0].heightMm - 297) < 0.5);
+        const auto mismatches
+            = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+        QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
+        QVERIFY(!fs::exists(server->Output("P1")));
+        QVERIFY(!fs::exists(server->Output("P3")));
+        QVERIFY(c.runtime.messages.empty());
+
+        // Opened again, the first queue is current; the close box prints nothing.
+        const auto printedSize = fs::file_size(server->Output("P2"));
+        printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(CurrentPrinter().DeviceName(), "P1");
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(server->WaitForJobs());
+        QVERIFY(!fs::exists(server->Output("P1")));
+        QVERIFY(!fs::exists(server->Output("P3")));
+        QCOMPARE(fs::file_size(server->Output("P2")), printedSize);
+
+    }
+
+    // One engine for the run of the program: the report on a queue with
+    // other margins stands where it does on the first.
+    void followsThePageOfEachQueue()
+    {
+        Calculated c;
+        auto& w = c.w;
+        const auto layout = ReportLayout(ExpectedTexts("10000", "01012000", "01012015"));
+        for (int row : {0, 3}) {
+            frmPrinter* printer = OpenPrinterWindow(*w);
+            QVERIFY(printer);
+            PickFromList(printer->Combo1, row);
+            QTest::mouseClick(printer->Command1, Qt::LeftButton);
+            Settle();
+            QVERIFY(IsGivenBack(*w));
+        }
+        QVERIFY(server->WaitForJobs());
+        std::vector<PdfPage> printed;
+        for (const char* queue : {"P1", "P4"}) {
+            const auto pages = ReadPdfWords(server->Output(queue).string());
+            QCOMPARE(pages.size(), std::size_t(1));
+            const auto mismatches = LayoutMismatches(pages[0], layout, 0.5);
+            QVERIFY2(mismatches.empty(), (queue + (": " + (mismatches.empty() ? "" : mismatches[0]))).c_str());
+            printed.push_back(pages[0]);
+        }
+        // Word by word, the second page is the first.
+        QCOMPARE(printed[1].words.size(), printed[0].words.size());
+        double farthest = 0;
+        for (std::size_t i = 0; i < printed[0].words.size(); ++i) {
+            const PdfWord &a = printed[0].words[i], &b = printed[1].words[i];
+            QCOMPARE(b.text, a.text);
+            farthest = std::max({farthest, std::abs(b.xMin - a.xMin), std::abs(b.yMin - a.yMin)});
+        }
+        QVERIFY(farthest < 0.5);
+        qInfo("%zu words, farthest apart %.3f mm; \"%s\" at (%.2f, %.2f) mm", printed[0].words.size(), farthest,
+              printed[1].words[0].text.c_str(), printed[1].words[0].xMin, printed[1].words[0].yMin);
+        QVERIFY(c.runtime.messages.empty());
+    }
+
+    // A queue that takes no job: said in the window's box, the window stays
+    // with that queue chosen, and nothing is printed anywhere.
+    void aPrintThatFailsIsSaid_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("afterListing"); // "remove" the queue, "stop" the server
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("refuses jobs") << 4 << "P5" << "" << "La stampante non accetta lavori";
+        // Last: the queue stays removed, the server stopped.
+        QTest::newRow("removed after listing") << 2 << "P3" << "remove" << "La stampante non esiste";
+        QTest::newRow("server stopped") << 0 << "P1" << "stop" << "Il server di stampa non risponde";
+    }
+
+    void aPrintThatFailsIsSaid()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, queue);
+        QFETCH(QString, afterListing);
+        QFETCH(QString, reason);
+        Calculated c;
+        auto& w = c.w;
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        PickFromList(printer->Combo1, row);
+        QCOMPARE(printer->Combo1->currentText(), queue);
+        // Earlier tests may have printed there: nothing more comes.
+        const fs::path output = server->Output(queue.toStdString());
+        const auto printedBefore = fs::exists(output) ? std::intmax_t(fs::file_size(output)) : -1;
+        if (afterListing == "remove")
+            QVERIFY(server->Remove(queue.toStdString()));
+        if (afterListing == "stop")
+            QVERIFY(server->Stop());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+
+        const QString said = QStringLiteral("Impossibile stampare su \"%1\": %2").arg(queue, reason);
+        QCOMPARE(Shown(c.runtime), QStringList{PrinterWindowWarning(said)});
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(!w->isEnabled());
+        QCOMPARE(printer->Combo1->currentText(), queue);
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        if (afterListing != "stop")
+            QVERIFY(server->WaitForJobs());
+        QCOMPARE(fs::exists(output) ? std::intmax_t(fs::file_size(output)) : -1, printedBefore);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    PrintServer printServer;
+    server = &printServer;
+    QApplication application(argc, argv);
+    PrinterWindowCupsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "printer_window_cups_test.moc"

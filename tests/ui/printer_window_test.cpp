@@ -1,0 +1,483 @@
+// Printing from the main window on recording printers, and without any
+// printer installed (the report saved as a PDF file).
+#include "tests/print/fake_printer.h"
+#include "tests/print/pdf_layout.h"
+#include "tests/support/full_file_system.h"
+#include "tests/support/recording_runtime.h"
+#include "tests/ui/printer_window_steps.h"
+
+#include "calc/number_texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace tarvel;
+using namespace tarvel::testing;
+
+namespace {
+
+// Printers as the tests want them: three recording ones, the second the
+// system's default.
+class FakePlatform final : public PrinterPlatform {
+public:
+    std::vector<std::shared_ptr<Printer>> Printers() override { return {printers.begin(), printers.end()}; }
+    std::shared_ptr<Printer> DefaultPrinter() override { return printers.size() > 1 ? printers[1] : nullptr; }
+    std::vector<std::shared_ptr<FakePrinter>> printers;
+};
+
+// A text of the report where the recording printer drew it, in page
+// millimetres; its right edge with the fake's 0.2 mm per character and point.
+struct Drawn {
+    std::string text;
+    double left;
+    double right;
+    double top;
+};
+
+std::vector<Drawn> DrawnTexts(const FakePrinter& printer)
+{
+    const double offsetX = printer.marginXPixels * 25.4 / printer.resolutionX;
+    const double offsetY = printer.marginYPixels * 25.4 / printer.resolutionY;
+    std::vector<Drawn> drawn;
+    for (const FakeCall& call : printer.CallsOf("Print")) {
+        std::size_t chars = 0;
+        for (unsigned char c : call.text)
+            chars += (c & 0xC0) != 0x80;
+        const double left = call.x + offsetX;
+        drawn.push_back({call.text, left, left + double(chars) * call.font.size * 0.2, call.y + offsetY});
+    }
+    return drawn;
+}
+
+std::vector<std::string> Texts(const std::vector<Drawn>& drawn)
+{
+    std::vector<std::string> texts;
+    for (const Drawn& d : drawn)
+        texts.push_back(d.text);
+    return texts;
+}
+
+// The texts of the report in the order it prints them.
+std::vector<std::string> ReportOrder(const ReportTexts& t)
+{
+    std::vector<std::string> texts{" Tarvel ver. 6.3.0        - Calcolo interesse legale -",
+                                   "Capitale  " + t.capital,
+                                   "Totale Interessi      " + t.totalInterest,
+                                   "dal  " + t.startDate,
+                                   t.yearsText,
+                                   "al    " + t.endDate,
+                                   t.daysText,
+                                   "Capitale + Interessi  " + t.capitalPlusInterest};
+    texts.insert(texts.end(), t.captions.begin(), t.captions.end());
+    for (const std::string& amount : t.amounts)
+        texts.push_back(FormatAmount(amount));
+    return texts;
+}
+
+int Count(const FakePrinter& printer, const char* op) { return int(printer.CallsOf(op).size()); }
+
+// What is wrong with the PDF file `path` as the report of 10000 from
+// 01/01/2000 to 01/01/2015 (one A4 page, laid out as the report); empty when
+// nothing is.
+QString ReportPdfFault(const std::string& path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
+    pdfinfo.waitForFinished();
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    if (!info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))) || !info.contains(QStringLiteral("(A4)")))
+        return "not one A4 page: " + info;
+    const auto pages = ReadPdfWords(path);
+    if (pages.size() != 1)
+        return QStringLiteral("%1 pages read").arg(pages.size());
+    const auto mismatches
+        = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+    return mismatches.empty() ? QString() : QString::fromStdString(mismatches[0]);
+}
+
+} // namespace
+
+class PrinterWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingRuntime> runtime;
+    FakePlatform platform;
+    std::shared_ptr<FakePrinter> P1, P2, P3;
+
+    // A new first printer, with a clean log and no failures armed.
+    void ReplaceP1()
+    {
+        P1 = std::make_shared<FakePrinter>("P1");
+        platform.printers[0] = P1;
+    }
+
+private slots:
+    void init()
+    {
+        runtime = std::make_unique<RecordingRuntime>();
+        runtime->screen = {15360, 11520}; // 1024 x 768 pixels
+        P1 = std::make_shared<FakePrinter>("P1");
+        P2 = std::make_shared<FakePrinter>("P2");
+        P3 = std::make_shared<FakePrinter>("P3");
+        platform.printers = {P1, P2, P3};
+        SetPrinterPlatform(&platform);
+    }
+
+    void cleanup()
+    {
+        SetCurrentPrinter(nullptr);
+        SetPrinterPlatform(nullptr);
+        runtime.reset();
+    }
+
+    void opensOverTheDisabledMainWindow()
+    {
+        auto w = OpenMainWindow();
+        Calculate(*w, "1000", "01012011", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->windowTitle(), QStringLiteral("Seleziona stampante"));
+        QCOMPARE(printer->size(), QSize(312, 73));
+        QCOMPARE(printer->minimumSize(), printer->maximumSize());
+        QCOMPARE(printer->windowFlags() & Qt::WindowType_Mask, Qt::Tool); // no task-bar entry
+        QVERIFY(!(printer->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(printer->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!printer->parentWidget());
+        QCOMPARE(printer->pos(), QPoint(356, 347)); // centred on the 1024 x 768 screen
+        QCOMPARE(printer->Command1->text(), QStringLiteral("Stampa"));
+        QVERIFY(!printer->Command1->icon().isNull());
+        QCOMPARE(printer->Command1->geometry(), QRect(208, 8, 81, 57));
+        QCOMPARE(printer->Combo1->geometry(), QRect(16, 24, 169, 21));
+        QCOMPARE(printer->nextInFocusChain(), printer->Command1);
+        QCOMPARE(QApplication::focusWidget(), printer->Command1);
+
+        // The list in the platform's order, then the PDF file; the first
+        // current although the second is the default.
+        QCOMPARE(printer->Combo1->count(), 4);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(printer->Combo1->itemText(i), QStringLiteral("P%1").arg(i + 1));
+        QCOMPARE(printer->Combo1->itemText(3), QStringLiteral("File PDF…"));
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+
+        // Real input to the main window is ignored: "Cancella" does not clear.
+        QVERIFY(!w->isEnabled());
+        const QPoint cancella = w->Pulisci->mapTo(w.get(), w->Pulisci->rect().center());
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, cancella);
+        QTest::keyClick(w->windowHandle(), Qt::Key_5);
+        QCOMPARE(w->importo->text(), QStringLiteral("1.000,00"));
+        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2011"));
+
+        // One window at a time.
+        w->Command3_Click();
+        QCOMPARE(w->PrinterWindow(), printer);
+
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P1, "Print"), 0);
+        QCOMPARE(Count(*P1, "EndDoc"), 0);
+
+        // The printer window does not outlive the window it serves.
+        QPointer<frmPrinter> left = OpenPrinterWindow(*w);
+        QVERIFY(left);
+        w.reset();
+        QVERIFY(!left);
+    }
+
+    void printsOnThePrinterPicked()
+    {
+        auto w = OpenMainWindow();
+        Calculate(*w, "1000", "01012011", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        PickFromList(printer->Combo1, 1);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
+        QCOMPARE(&CurrentPrinter(), P2.get());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+
+        const auto drawn = DrawnTexts(*P2);
+        QCOMPARE(Texts(drawn), ReportOrder(ExpectedTexts("1000", "01012011", "01012015")));
+        QCOMPARE(Count(*P2, "EndDoc"), 1);
+        // Amounts on the last three rows only, right-aligned on 120 mm.
+        for (int i = 0; i < 12; ++i) {
+            const Drawn& amount = drawn[20 + i];
+            QCOMPARE(amount.text.empty(), i < 9);
+            QVERIFY(std::abs(amount.top - (75 + 5 * i)) < 1e-3);
+            if (i >= 9)
+                QVERIFY(std::abs(amount.right - 120) < 1e-3);
+        }
+        QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
+
+        // Opened again, the first printer is current again; a name typed into
+        // the edit field picks nothing.
+        printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+        printer->Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(printer->Combo1->lineEdit(), QStringLiteral("P3"));
+        QTest::keyClick(printer->Combo1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P3"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+        QVERIFY(w->PrinterWindow());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P1, "EndDoc"), 1);
+        QCOMPARE(Count(*P3, "Print"), 0);
+    }
+
+    void printsTheWindowAsItOpens()
+    {
+        auto w = OpenMainWindow();
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        // The focus is on "Stampa": Enter prints on the first printer.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        const auto drawn = DrawnTexts(*P1);
+        QCOMPARE(Texts(drawn), ReportOrder(ExpectedTexts("")));
+        QCOMPARE(drawn[4].text, "Anni ?");
+        QVERIFY(std::abs(drawn[4].left - 100) < 1e-3 && std::abs(drawn[4].top - 50) < 1e-3);
+        QCOMPARE(drawn[6].text, "Giorni ?");
+        QVERIFY(std::abs(drawn[6].left - 99) < 1e-3 && std::abs(drawn[6].top - 55) < 1e-3);
+        QCOMPARE(Count(*P1, "EndDoc"), 1);
+        QVERIFY(runtime->messages.empty());
+    }
+
+    void aSecondPrintKeepsTheEngineAndFollowsThePrinter()
+    {
+        // The second printer has other margins (at another resolution).
+        P2->marginXPixels = 450;
+        P2->marginYPixels = 900;
+        P2->resolutionX = P2->resolutionY = 1200;
+        auto w = OpenMainWindow();
+        Calculate(*w, "1000", "01012011", "01012015");
+        QVERIFY(!w->PrintEngine());
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        const EasyPrint* engine = w->PrintEngine();
+        QVERIFY(engine);
+        QCOMPARE(Count(*P1, "SetScaleMode"), 1);
+        QCOMPARE(Count(*P1, "GetDeviceCaps"), 4);
+
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        PickFromList(printer->Combo1, 1);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QCOMPARE(w->PrintEngine(), engine);
+        // Not made again, but measured on the second printer ...
+        QCOMPARE(Count(*P1, "SetScaleMode"), 1);
+        QCOMPARE(Count(*P2, "SetScaleMode"), 1);
+        QCOMPARE(Count(*P2, "GetDeviceCaps"), 4);
+        QCOMPARE(Count(*P2, "EndDoc"), 1);
+        // ... so that every text lands where it did on the first.
+        const auto first = DrawnTexts(*P1), second = DrawnTexts(*P2);
+        QCOMPARE(Texts(second), Texts(first));
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            QVERIFY2(std::abs(second[i].left - first[i].left) < 1e-3, first[i].text.c_str());
+            QVERIFY2(std::abs(second[i].top - first[i].top) < 1e-3, first[i].text.c_str());
+        }
+
+        // Back on the first printer: measured again, and nothing more.
+        ReplaceP1();
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QCOMPARE(Count(*P1, "GetDeviceCaps"), 4);
+        QCOMPARE(Count(*P2, "GetDeviceCaps"), 4);
+        QCOMPARE(DrawnTexts(*P1)[0].left, first[0].left);
+    }
+
+    // A print that stops, before the report starts or half-way, is said once
+    // in the window's own box; the window stays with the printer chosen.
+    void aFailedPrintIsSaidAndTheWindowStays_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("occurrence");
+        QTest::addColumn<int>("printed");
+        QTest::addColumn<QString>("reason");
+        // The third font size (8 pt) comes after three lines.
+        QTest::newRow("font size refused half-way") << "SetFontSize" << 3 << 3 << "Errore della stampante";
+        QTest::newRow("page setting refused") << "SetPrintQuality" << 1 << 0 << "Errore della stampante";
+        QTest::newRow("printer gone") << "GetDeviceCaps" << 1 << 0 << "Errore della stampante";
+        QTest::newRow("delivery refused") << "EndDoc" << 1 << 32 << "Errore della stampante";
+    }
+
+    void aFailedPrintIsSaidAndTheWindowStays()
+    {
+        QFETCH(QString, op);
+        QFETCH(int, occurrence);
+        QFETCH(int, printed);
+        QFETCH(QString, reason);
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        PickFromList(printer->Combo1, 1);
+        P2->FailOn(op.toStdString(), occurrence);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+
+        QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning("Impossibile stampare su \"P2\": " + reason)});
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(!w->isEnabled());
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
+        QCOMPARE(&CurrentPrinter(), P2.get());
+        QCOMPARE(Count(*P2, "Print"), printed);
+        QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
+
+        // Another printer picked: printed there, and the window goes.
+        PickFromList(printer->Combo1, 2);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(Count(*P3, "EndDoc"), 1);
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+    }
+
+    void anOutputErrorIsTheEnginesToSay()
+    {
+        // A line that cannot be drawn is the engine's to report: one message
+        // of its own, and the rest of the page is printed and ended.
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+        P1->FailOn("Print", 5);
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+        QCOMPARE(runtime->messages[0].title, "EasyPrint");
+        QCOMPARE(Count(*P1, "Print"), 31);
+        QCOMPARE(Count(*P1, "EndDoc"), 1);
+        QCOMPARE(Count(*P1, "KillDoc"), 0);
+    }
+
+    void withoutPrintersTheReportIsSavedAsPdf()
+    {
+        platform.printers.clear();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("rapporto.pdf"));
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+
+        // Cancelled: nothing saved, the window stays for another try or the close box.
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        QVERIFY(printer);
+        QCOMPARE(printer->Combo1->count(), 0);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("Nessuna stampante installata"));
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
+        QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(QString::fromStdString(runtime->saveDialogs[0].suggestedPath),
+                 QDir(documents).filePath(QStringLiteral("Tarvel.pdf")));
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(!w->isEnabled());
+        QVERIFY(QDir(dir.path()).isEmpty());
+        printer->close();
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(!w->PrintEngine());
+
+        // A file that cannot be written: one warning, nothing written, the window stays.
+        runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
+        printer = OpenPrinterWindow(*w);
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(QString::fromStdString(
+                                      "Impossibile scrivere il file \"" + *runtime->saveAnswer
+                                      + "\": File o directory non esistente"))});
+        QCOMPARE(w->PrinterWindow(), printer);
+        QVERIFY(QDir(dir.path()).isEmpty());
+        printer->close();
+        Settle();
+        runtime->messages.clear();
+
+        // A file chosen: the one-page report is written there.
+        runtime->saveAnswer = pdf.toStdString();
+        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        Settle();
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(runtime->messages.empty());
+        const QString fault = ReportPdfFault(pdf.toStdString());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // "File PDF…", after the printers: the same save dialog, and the report
+    // written whole or not at all.
+    void aPdfFileFromTheList_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason"); // empty when the file is written
+        QTest::addColumn<bool>("needsFullFileSystem");
+        QTest::newRow("written") << "rapporto.pdf" << "" << false;
+        QTest::newRow("over an existing file") << "esistente.pdf" << "" << false;
+        QTest::newRow("missing folder") << "manca/rapporto.pdf" << "File o directory non esistente" << false;
+        QTest::newRow("a device that is full") << "/dev/full" << "Spazio esaurito sul device" << false;
+        QTest::newRow("full file system, existing file") << "" << "Spazio esaurito sul device" << true;
+    }
+
+    void aPdfFileFromTheList()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QFETCH(bool, needsFullFileSystem);
+        FullFileSystem full;
+        if (needsFullFileSystem && !full.Mounted())
+            QSKIP("mounting a full file system needs root");
+        QTemporaryDir dir;
+        QFile existing(dir.filePath(QStringLiteral("esistente.pdf")));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("vecchio") == 7);
+        existing.close();
+        const std::string path = needsFullFileSystem ? full.Existing().string()
+                                 : target.startsWith('/')   ? target.toStdString()
+                                                            : dir.filePath(target).toStdString();
+        const bool regular = std::filesystem::is_regular_file(path);
+        const std::string before = regular ? FileBytes(path) : std::string();
+        runtime->saveAnswer = path;
+
+        auto w = OpenMainWindow();
+        Calculate(*w, "10000", "01012000", "01012015");
+        frmPrinter* printer = OpenPrinterWindow(*w);
+        PickFromList(printer->Combo1, 3);
+        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
+        QCOMPARE(&CurrentPrinter(), P1.get());
+        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        Settle();
+        QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
+        QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
+        QCOMPARE(Count(*P1, "Print") + Count(*P2, "Print") + Count(*P3, "Print"), 0);
+
+        if (!reason.isEmpty()) {
+            QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(
+                                          QString::fromStdString("Impossibile scrivere il file \"" + path + "\": ")
+                                          + reason)});
+            QCOMPARE(w->PrinterWindow(), printer);
+            QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
+            // Nothing half-written: what was there keeps its bytes, nothing new appears.
+            if (regular) {
+                QCOMPARE(FileBytes(path), before);
+                const auto folder = QString::fromStdString(std::filesystem::path(path).parent_path().string());
+                QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"prospetto.pdf"});
+            }
+            printer->close();
+            Settle();
+            return;
+        }
+        QVERIFY(IsGivenBack(*w));
+        QVERIFY(runtime->messages.empty());
+        const QString fault = ReportPdfFault(path);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), target == "rapporto.pdf" ? 2 : 1);
+    }
+};
+
+QTEST_MAIN(PrinterWindowTest)
+#include "printer_window_test.moc"

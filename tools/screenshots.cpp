@@ -1,0 +1,142 @@
+// Saves pictures of the windows: the main window at start and after a
+// calculation, the Info window, the printer window over the disabled main
+// window (with the page it prints, as report-page.pdf), the printer window
+// without printers, the warning of a failed calculation, and the main window
+// after the calculation under a dark palette. Usage: tarvel-screenshots <directory>
+// Best run on a real X server (xvfb-run), where the printer window is pictured
+// as the screen shows it.
+#include "print/printer.h"
+#include "print/qt_printer.h"
+#include "runtime/qt_form_runtime.h"
+#include "tests/ui/dark_palette.h"
+#include "ui/application.h"
+#include "ui/frm_printer.h"
+#include "ui/frm_tarvel.h"
+#include "ui/frm_velmora.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A few printers to list; none of them is printed on.
+class NamedPrinters final : public tarvel::PrinterPlatform {
+public:
+    std::vector<std::shared_ptr<tarvel::Printer>> Printers() override
+    {
+        return {tarvel::QtPrinter::ForDevice("Ufficio"), tarvel::QtPrinter::ForDevice("Ufficio_colori"),
+                tarvel::QtPrinter::ForDevice("Magazzino")};
+    }
+    std::shared_ptr<tarvel::Printer> DefaultPrinter() override { return nullptr; }
+};
+
+// The two windows as the screen shows them; where the screen cannot be read,
+// each window's own picture in its place.
+QPixmap PictureOf(QWidget& below, QWidget& above)
+{
+    const QRect area = below.frameGeometry().united(above.frameGeometry());
+    QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (!shot.isNull() && QGuiApplication::platformName() == QStringLiteral("xcb"))
+        return shot;
+    QPixmap composed(area.size());
+    composed.fill(Qt::white);
+    QPainter painter(&composed);
+    painter.drawPixmap(below.geometry().topLeft() - area.topLeft(), below.grab());
+    painter.drawPixmap(above.geometry().topLeft() - area.topLeft(), above.grab());
+    return composed;
+}
+
+// The worked example of the README, typed in and calculated.
+void Calculate(tarvel::frmTarvel& window)
+{
+    QTest::keyClicks(window.importo, QStringLiteral("10000"));
+    window.mdataini->setCursorPosition(0);
+    QTest::keyClicks(window.mdataini, QStringLiteral("01012000"));
+    window.mdatafin->setCursorPosition(0);
+    QTest::keyClicks(window.mdatafin, QStringLiteral("01012015"));
+    window.Command1_Click();
+    QTest::qWait(100);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    tarvel::SetUpApplication(app);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    tarvel::QtFormRuntime runtime;
+    tarvel::SetRuntime(&runtime);
+
+    tarvel::frmTarvel window;
+    window.Form_Load();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    QTest::qWait(200);
+    bool saved = window.grab().save(out.filePath(QStringLiteral("main-window-start.png")));
+
+    Calculate(window);
+    saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) && saved;
+
+    window.Command2_Click();
+    tarvel::frmVelmora* info = window.InfoWindow();
+    if (!QTest::qWaitForWindowExposed(info))
+        return 1;
+    QTest::qWait(200);
+    saved = info->grab().save(out.filePath(QStringLiteral("info-window.png"))) && saved;
+    info->close();
+
+    NamedPrinters printers;
+    tarvel::SetPrinterPlatform(&printers);
+    window.Command3_Click();
+    tarvel::frmPrinter* printer = window.PrinterWindow();
+    if (!printer || !QTest::qWaitForWindowExposed(printer))
+        return 1;
+    QTest::qWait(300);
+    saved = PictureOf(window, *printer).save(out.filePath(QStringLiteral("printer-window.png"))) && saved;
+    // The page that its "Stampa" prints, on a PDF file instead of the printer.
+    tarvel::SetCurrentPrinter(tarvel::QtPrinter::ForPdf(out.filePath(QStringLiteral("report-page.pdf")).toStdString()));
+    printer->Command1_Click();
+    QTest::qWait(100);
+    tarvel::SetCurrentPrinter(nullptr);
+    tarvel::SetPrinterPlatform(nullptr);
+
+    // And as it opens on a machine without printers.
+    window.Command3_Click();
+    printer = window.PrinterWindow();
+    if (!printer || !QTest::qWaitForWindowExposed(printer))
+        return 1;
+    QTest::qWait(300);
+    saved = printer->grab().save(out.filePath(QStringLiteral("printer-window-none.png"))) && saved;
+    printer->close();
+    QTest::qWait(100);
+
+    // The warning of a failed calculation, closed as soon as it is pictured.
+    window.importo->clear();
+    QTimer::singleShot(300, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            saved = box->grab().save(out.filePath(QStringLiteral("calculation-warning.png"))) && saved;
+            box->close();
+        }
+    });
+    window.Command1_Click();
+
+    // The example again on a desktop with a dark colour scheme.
+    QApplication::setPalette(tarvel::testing::DarkPalette());
+    tarvel::frmTarvel dark;
+    dark.Form_Load();
+    dark.show();
+    if (!QTest::qWaitForWindowExposed(&dark))
+        return 1;
+    Calculate(dark);
+    saved = dark.grab().save(out.filePath(QStringLiteral("main-window-dark.png"))) && saved;
+    tarvel::SetRuntime(nullptr);
+    return saved ? 0 : 1;
+}
