@@ -33,34 +33,30 @@ void ForEachResultControl(Visit&& visit, Controls&... controls)
     visit(std::string_view("Label23"), controls.Label23...);
 }
 
-// The texts of those controls. A text left empty (nullopt) was not written and
-// keeps whatever the control held.
-struct ControlTexts {
-    std::optional<std::string> importo;
-    std::array<std::optional<std::string>, kPeriodCount> txtAnno;
-    std::optional<std::string> importobis;
-    std::optional<std::string> Text1;
-    std::optional<std::string> SeeInteressi;
-    std::optional<std::string> Label6;
-    std::optional<std::string> Label8;
-    std::optional<std::string> Label23;
+// One member for each of those controls: the capital's of type Capital, every
+// other control's of type Text.
+template <class Capital, class Text>
+struct ResultControls {
+    Capital importo;
+    std::array<Text, kPeriodCount> txtAnno;
+    Text importobis;
+    Text Text1;
+    Text SeeInteressi;
+    Text Label6;
+    Text Label8;
+    Text Label23;
 };
 
-// The texts one calculation wrote, as compact as they can be held. Whoever
-// shows them takes them as ControlTexts; the conversion is implicit so that a
-// result's texts go wherever control texts go.
-struct WrittenTexts {
-    // The capital as reformatted; a text that is no number stays as typed, so
-    // it may be of any length.
-    std::optional<std::string> importo;
-    std::array<ShortText, kPeriodCount> txtAnno;
-    ShortText importobis;
-    ShortText Text1;
-    ShortText SeeInteressi;
-    ShortText Label6;
-    ShortText Label8;
-    ShortText Label23;
+// The texts of those controls. A text left empty (nullopt) was not written and
+// keeps whatever the control held.
+using ControlTexts = ResultControls<std::optional<std::string>, std::optional<std::string>>;
 
+// The texts one calculation wrote, as compact as they can be held: the capital
+// as reformatted (a text that is no number stays as typed, so it may be of any
+// length), the others in place. Whoever shows them takes them as
+// ControlTexts; the conversion is implicit so that a result's texts go
+// wherever control texts go.
+struct WrittenTexts : ResultControls<std::optional<std::string>, ShortText> {
     operator ControlTexts() const;
 };
 

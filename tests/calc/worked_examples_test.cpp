@@ -128,11 +128,9 @@ TEST_P(WorkedExample, LeavesTheTextsOfEveryControl)
 TEST_P(FailedExample, ErrorPathResetsTheResults)
 {
     const Example& example = GetParam();
-    ControlTexts window = FreshWindowTexts(example.input.capitalText);
     const CalculationResult result = CalculateInterest(example.input);
     const ControlTexts written = result.written;
-    Overlay(window, written);
-    ApplyErrorPath(window);
+    const ControlTexts window = WindowTextsAfter(example.input, result);
 
     EXPECT_EQ(window.importo, " ");
     for (const auto& line : window.txtAnno)

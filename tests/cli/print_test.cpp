@@ -1,6 +1,5 @@
 // tarvel-calc's report end to end: to a PDF file, and to a queue of a private
 // print server through the system's printing service.
-#include "calc/calculate_interest.h"
 #include "print/print_error.h"
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"
@@ -52,14 +51,7 @@ CommandRun RunCommand(const std::string& command, const fs::path& scratch)
 std::string Calc(const std::string& arguments) { return std::string(TARVEL_CALC) + " " + arguments; }
 
 // The report's texts for the example span, as the window would hold them.
-ReportTexts ExampleTexts()
-{
-    const std::string from = "01 / 01 / 2000", to = "01 / 01 / 2015";
-    const CalculationResult result = CalculateInterest({"10000", from, to});
-    ControlTexts window = FreshWindowTexts("10000");
-    Overlay(window, result.written);
-    return MakeReportTexts(window, from, to);
-}
+ReportTexts ExampleTexts() { return ReportTextsAfter("10000", "01 / 01 / 2000", "01 / 01 / 2015"); }
 
 int LineCount(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
 

@@ -1,6 +1,6 @@
 #include "tests/print/pdf_layout.h"
 
-#include "calc/number_texts.h"
+#include "tests/print/expected_report.h"
 
 #include <gtest/gtest.h>
 
@@ -75,20 +75,10 @@ std::vector<PdfPage> ReadPdfWords(const std::string& file)
 
 std::vector<LaidOutText> ReportLayout(const ReportTexts& texts)
 {
-    std::vector<LaidOutText> layout{
-        Left(" Tarvel ver. 6.3.0        - Calcolo interesse legale -", 50, 22, 12),
-        Left("Capitale  " + texts.capital, 30, 40, 10),
-        Left("Totale Interessi      " + texts.totalInterest, 100, 40, 10),
-        Left("dal  " + texts.startDate, 30, 50, 8),
-        Left(texts.yearsText, 100, 50, 8),
-        Left("al    " + texts.endDate, 30, 55, 8),
-        Left(texts.daysText, 99, 55, 8),
-        Left("Capitale + Interessi  " + texts.capitalPlusInterest, 30, 60, 8),
-    };
-    for (int i = 0; i < 12; ++i)
-        layout.push_back({texts.captions[i], 80, 75.0 + 5 * i, true});
-    for (int i = 0; i < 12; ++i)
-        layout.push_back({FormatAmount(texts.amounts[i]), 120, 75.0 + 5 * i, true});
+    std::vector<LaidOutText> layout;
+    for (const ExpectedText& expected : ExpectedReport(texts))
+        layout.push_back(expected.rightAligned ? LaidOutText{expected.text, expected.x, expected.y, true}
+                                               : Left(expected.text, expected.x, expected.y, expected.points));
     return layout;
 }
 

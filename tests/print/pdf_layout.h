@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/report.h"
+#include "tests/print/expected_report.h"
 
 #include <string>
 #include <vector>

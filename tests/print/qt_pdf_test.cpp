@@ -1,4 +1,3 @@
-#include "calc/calculate_interest.h"
 #include "print/print_error.h"
 #include "print/qt_printer.h"
 #include "print/report.h"
@@ -40,12 +39,7 @@ protected:
 
 TEST_F(QtPdfTest, TheReportStandsWhereTheLayoutSaysOnAnA4PortraitPage)
 {
-    const std::string from = "01 / 01 / 2000", to = "01 / 01 / 2015";
-    const CalculationResult result = CalculateInterest({"10000", from, to});
-    ASSERT_TRUE(result.ok);
-    ControlTexts window = FreshWindowTexts("10000");
-    Overlay(window, result.written);
-    const ReportTexts texts = MakeReportTexts(window, from, to);
+    const ReportTexts texts = ReportTextsAfter("10000", "01 / 01 / 2000", "01 / 01 / 2015");
     {
         EasyPrint objPrint;
         Default_Value(objPrint);

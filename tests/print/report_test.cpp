@@ -1,8 +1,7 @@
 #include "print/report.h"
 
-#include "calc/calculate_interest.h"
-#include "calc/number_texts.h"
 #include "tests/print/engine_fixture.h"
+#include "tests/print/expected_report.h"
 
 #include <cmath>
 #include <map>
@@ -45,22 +44,10 @@ protected:
     // What the report must print for `texts`: text, left edge, top, font.
     static std::vector<Line> Expected(const ReportTexts& texts)
     {
-        std::vector<Line> lines{
-            {" Tarvel ver. 6.3.0        - Calcolo interesse legale -", 50, 22, Arial(12, true)},
-            {"Capitale  " + texts.capital, 30, 40, Arial(10)},
-            {"Totale Interessi      " + texts.totalInterest, 100, 40, Arial(10)},
-            {"dal  " + texts.startDate, 30, 50, Arial(8)},
-            {texts.yearsText, 100, 50, Arial(8)},
-            {"al    " + texts.endDate, 30, 55, Arial(8)},
-            {texts.daysText, 99, 55, Arial(8)},
-            {"Capitale + Interessi  " + texts.capitalPlusInterest, 30, 60, Arial(8)},
-        };
-        for (int i = 0; i < 12; ++i)
-            lines.push_back({texts.captions[i], 80 - Width(texts.captions[i], 10), 75.0 + 5 * i, Arial(10)});
-        for (int i = 0; i < 12; ++i) {
-            const std::string amount = FormatAmount(texts.amounts[i]);
-            lines.push_back({amount, 120 - Width(amount, 10), 75.0 + 5 * i, Arial(10)});
-        }
+        std::vector<Line> lines;
+        for (const ExpectedText& e : ExpectedReport(texts))
+            lines.push_back({e.text, e.rightAligned ? e.x - Width(e.text, e.points) : e.x, e.y,
+                             Arial(e.points, e.italic)});
         return lines;
     }
 
@@ -93,15 +80,6 @@ protected:
     }
 };
 
-ReportTexts CalculatedTexts(const std::string& capital, const std::string& from, const std::string& to)
-{
-    const CalculationResult result = CalculateInterest({capital, from, to});
-    EXPECT_TRUE(result.ok);
-    ControlTexts window = FreshWindowTexts(capital);
-    Overlay(window, result.written);
-    return MakeReportTexts(window, from, to);
-}
-
 TEST_F(ReportTest, PageDefaultsAreHighQualityMonochromeA4Portrait)
 {
     Default_Value(*engine);
@@ -114,7 +92,7 @@ TEST_F(ReportTest, PageDefaultsAreHighQualityMonochromeA4Portrait)
 
 TEST_F(ReportTest, ACalculationPrintsEveryLineInPlaceAndFont)
 {
-    const ReportTexts texts = CalculatedTexts("10000", "01 / 01 / 2011", "31 / 12 / 2015");
+    const ReportTexts texts = ReportTextsAfter("10000", "01 / 01 / 2011", "31 / 12 / 2015");
     PrintReport(*engine, texts);
     ExpectReport(texts);
 
@@ -135,7 +113,7 @@ TEST_F(ReportTest, ACalculationPrintsEveryLineInPlaceAndFont)
 
 TEST_F(ReportTest, BeforeAnyCalculationTheWindowsFirstTextsArePrinted)
 {
-    const ReportTexts texts = MakeReportTexts(FreshWindowTexts(""), "__ / __ / ____", "__ / __ / ____");
+    const ReportTexts texts = ReportTextsOfFreshWindow();
     PrintReport(*engine, texts);
     ExpectReport(texts);
     const auto printed = Printed();
@@ -184,8 +162,8 @@ TEST_F(ReportTest, ThePlainTextLinesAreThePrintedRows)
         const char* name;
         ReportTexts texts;
     } cases[] = {
-        {"calculation over the last three periods", CalculatedTexts("10000", "01 / 01 / 2011", "31 / 12 / 2015")},
-        {"before any calculation", MakeReportTexts(FreshWindowTexts(""), "__ / __ / ____", "__ / __ / ____")},
+        {"calculation over the last three periods", ReportTextsAfter("10000", "01 / 01 / 2011", "31 / 12 / 2015")},
+        {"before any calculation", ReportTextsOfFreshWindow()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -204,7 +182,7 @@ TEST_F(ReportTest, ThePlainTextLinesAreThePrintedRows)
         }
         EXPECT_EQ(ReportLines(c.texts), read);
     }
-    const std::string text = ReportPlainText(CalculatedTexts("10000", "01 / 01 / 2000", "01 / 01 / 2015"));
+    const std::string text = ReportPlainText(ReportTextsAfter("10000", "01 / 01 / 2000", "01 / 01 / 2015"));
     EXPECT_NE(text.find("\nCapitale + Interessi  13.652,47\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n5,0% fino al 15/12/1990\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n1%  dal  01/01/2014\t100,27\n"), std::string::npos) << text;

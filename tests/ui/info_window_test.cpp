@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include <memory>
+
 using tarvel::testing::RecordingRuntime;
 
 using tarvel::frmVelmora;
@@ -26,75 +28,85 @@ QColor Info() { return kInfoYellow; }
 class InfoWindowTest : public QObject {
     Q_OBJECT
 
+    // Every case starts with a new Info window, not shown yet.
+    std::unique_ptr<RecordingRuntime> runtime;
+    std::unique_ptr<frmVelmora> w;
+
 private slots:
+    void init()
+    {
+        runtime = std::make_unique<RecordingRuntime>();
+        w = std::make_unique<frmVelmora>();
+    }
+
+    void cleanup()
+    {
+        w.reset();
+        runtime.reset();
+    }
+
     void designLook()
     {
-        RecordingRuntime runtime;
-        frmVelmora w;
-        QCOMPARE(w.windowTitle(), QString());
-        QCOMPARE(w.windowType(), Qt::Tool);
-        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(w.size(), QSize(450, 184));
-        QCOMPARE(w.Label1->text(), QStringLiteral("info@tarvel.example"));
-        QVERIFY(w.Label2->text().size() > 150 && w.Label2->text().size() < 260);
+        QCOMPARE(w->windowTitle(), QString());
+        QCOMPARE(w->windowType(), Qt::Tool);
+        QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(w->size(), QSize(450, 184));
+        QCOMPARE(w->Label1->text(), QStringLiteral("info@tarvel.example"));
+        QVERIFY(w->Label2->text().size() > 150 && w->Label2->text().size() < 260);
         // The notice wraps within its label; the address fits its box.
-        QVERIFY(w.Label2->heightForWidth(w.Label2->width()) <= w.Label2->height());
-        QVERIFY(w.Label1->fontMetrics().horizontalAdvance(w.Label1->text()) < w.Label1->width());
-        QCOMPARE(w.bntpay->size(), QSize(60, 23));
-        QCOMPARE(Text(w.Label1), kBlue);
-        QCOMPARE(Text(w.Label2), kBlue);
-        QCOMPARE(Back(w.bntpay), Info());
-        QCOMPARE(Back(w.Label1), Info());
+        QVERIFY(w->Label2->heightForWidth(w->Label2->width()) <= w->Label2->height());
+        QVERIFY(w->Label1->fontMetrics().horizontalAdvance(w->Label1->text()) < w->Label1->width());
+        QCOMPARE(w->bntpay->size(), QSize(60, 23));
+        QCOMPARE(Text(w->Label1), kBlue);
+        QCOMPARE(Text(w->Label2), kBlue);
+        QCOMPARE(Back(w->bntpay), Info());
+        QCOMPARE(Back(w->Label1), Info());
     }
 
     // The pointer over the real controls, through the platform's mouse events.
     void hoverColours()
     {
-        RecordingRuntime runtime;
-        frmVelmora w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QPoint overLabel1(w.Label1->width() / 2, 8);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QPoint overLabel1(w->Label1->width() / 2, 8);
 
-        QTest::mouseMove(w.Label2, w.Label2->rect().center());
-        QTRY_COMPARE(Text(w.Label2), kRed);
-        QCOMPARE(Text(w.Label1), kBlue);
+        QTest::mouseMove(w->Label2, w->Label2->rect().center());
+        QTRY_COMPARE(Text(w->Label2), kRed);
+        QCOMPARE(Text(w->Label1), kBlue);
 
-        QTest::mouseMove(w.Label1, overLabel1);
-        QTRY_COMPARE(Text(w.Label1), kRed);
-        QCOMPARE(Text(w.Label2), kBlue);
+        QTest::mouseMove(w->Label1, overLabel1);
+        QTRY_COMPARE(Text(w->Label1), kRed);
+        QCOMPARE(Text(w->Label2), kBlue);
 
-        QTest::mouseMove(w.Label2, QPoint(5, 5));
-        QTRY_COMPARE(Text(w.Label2), kRed);
-        QCOMPARE(Text(w.Label1), kBlue);
+        QTest::mouseMove(w->Label2, QPoint(5, 5));
+        QTRY_COMPARE(Text(w->Label2), kRed);
+        QCOMPARE(Text(w->Label1), kBlue);
 
         // bntpay shows blue while hovered and keeps it over Label2...
-        QTest::mouseMove(w.bntpay, QPoint(30, 11));
-        QTRY_COMPARE(Back(w.bntpay), kBlue);
-        QCOMPARE(Text(w.Label2), kRed);
-        QTest::mouseMove(w.Label2, QPoint(10, 10));
+        QTest::mouseMove(w->bntpay, QPoint(30, 11));
+        QTRY_COMPARE(Back(w->bntpay), kBlue);
+        QCOMPARE(Text(w->Label2), kRed);
+        QTest::mouseMove(w->Label2, QPoint(10, 10));
         QTest::qWait(20);
-        QCOMPARE(Back(w.bntpay), kBlue);
+        QCOMPARE(Back(w->bntpay), kBlue);
         // ...until the pointer passes over Label1.
-        QTest::mouseMove(w.Label1, overLabel1);
-        QTRY_COMPARE(Back(w.bntpay), Info());
-        QCOMPARE(Text(w.Label1), kRed);
+        QTest::mouseMove(w->Label1, overLabel1);
+        QTRY_COMPARE(Back(w->bntpay), Info());
+        QCOMPARE(Text(w->Label1), kRed);
 
         // Out through the margin: the colours stay as last set.
-        QTest::mouseMove(&w, QPoint(2, 2));
+        QTest::mouseMove(w.get(), QPoint(2, 2));
         QTest::qWait(20);
-        QCOMPARE(Text(w.Label1), kRed);
-        QCOMPARE(Text(w.Label2), kBlue);
+        QCOMPARE(Text(w->Label1), kRed);
+        QCOMPARE(Text(w->Label2), kBlue);
     }
 
     void bntpayHandlerEndsBlue()
     {
-        RecordingRuntime runtime;
-        frmVelmora w;
-        w.bntpay_MouseMove();
-        QCOMPARE(Back(w.bntpay), kBlue);
-        w.Label1_MouseMove();
-        QCOMPARE(Back(w.bntpay), Info());
+        w->bntpay_MouseMove();
+        QCOMPARE(Back(w->bntpay), kBlue);
+        w->Label1_MouseMove();
+        QCOMPARE(Back(w->bntpay), Info());
     }
 
     void keyboardReachesTheLinks_data()
@@ -116,60 +128,54 @@ private slots:
         QFETCH(int, tabs);
         QFETCH(int, key);
         QFETCH(QString, opened);
-        RecordingRuntime runtime;
-        frmVelmora w;
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         // The window opens with the focus on the first link, in the design colours.
-        QCOMPARE(QApplication::focusWidget(), w.Label1);
-        QCOMPARE(Text(w.Label2), kBlue);
+        QCOMPARE(QApplication::focusWidget(), w->Label1);
+        QCOMPARE(Text(w->Label2), kBlue);
         for (int i = 0; i < tabs; ++i)
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.get(), Qt::Key_Tab);
         QWidget* reached = QApplication::focusWidget();
-        const QWidget* links[] = {w.Label1, w.Label2, w.bntpay};
+        const QWidget* links[] = {w->Label1, w->Label2, w->bntpay};
         QVERIFY(std::find(std::begin(links), std::end(links), reached) != std::end(links));
         if (tabs == 0)
-            QCOMPARE(Text(w.Label1), kBlue);
-        else if (reached == w.Label1)
-            QCOMPARE(Text(w.Label1), kRed);
-        else if (reached == w.Label2)
-            QCOMPARE(Text(w.Label2), kRed);
+            QCOMPARE(Text(w->Label1), kBlue);
+        else if (reached == w->Label1)
+            QCOMPARE(Text(w->Label1), kRed);
+        else if (reached == w->Label2)
+            QCOMPARE(Text(w->Label2), kRed);
         else
-            QCOMPARE(Back(w.bntpay), kBlue);
+            QCOMPARE(Back(w->bntpay), kBlue);
         QTest::keyClick(reached, Qt::Key(key));
-        QCOMPARE(runtime.opened, std::vector<std::string>{opened.toStdString()});
+        QCOMPARE(runtime->opened, std::vector<std::string>{opened.toStdString()});
     }
 
     // Hovered, the e-mail address turns red and its border keeps its colour.
     void onlyTheTextTurnsRed()
     {
-        RecordingRuntime runtime;
-        frmVelmora w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QPoint border = w.Label1->geometry().topLeft() + QPoint(w.Label1->width() / 2, 0);
-        const QColor before = w.grab().toImage().pixelColor(border);
-        QTest::mouseMove(w.Label1, QPoint(w.Label1->width() / 2, 8));
-        QTRY_COMPARE(Text(w.Label1), kRed);
-        QCOMPARE(w.grab().toImage().pixelColor(border), before);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QPoint border = w->Label1->geometry().topLeft() + QPoint(w->Label1->width() / 2, 0);
+        const QColor before = w->grab().toImage().pixelColor(border);
+        QTest::mouseMove(w->Label1, QPoint(w->Label1->width() / 2, 8));
+        QTRY_COMPARE(Text(w->Label1), kRed);
+        QCOMPARE(w->grab().toImage().pixelColor(border), before);
         QVERIFY(before != kRed && before != Info());
     }
 
     void links()
     {
-        RecordingRuntime runtime;
-        frmVelmora w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(w.Label1, Qt::LeftButton, {}, QPoint(w.Label1->width() / 2, 8));
-        QTest::mouseClick(w.Label2, Qt::LeftButton);
-        QTest::mouseClick(w.bntpay, Qt::LeftButton);
-        QCOMPARE(runtime.opened,
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::mouseClick(w->Label1, Qt::LeftButton, {}, QPoint(w->Label1->width() / 2, 8));
+        QTest::mouseClick(w->Label2, Qt::LeftButton);
+        QTest::mouseClick(w->bntpay, Qt::LeftButton);
+        QCOMPARE(runtime->opened,
                  (std::vector<std::string>{
                      "mailto:info@tarvel.example?subject=Informazioni su Tarvel " TARVEL_VERSION " - www.tarvel.example",
                      "http://www.tarvel.example", "http://www.tarvel.example"}));
-        QVERIFY(runtime.messages.empty());
+        QVERIFY(runtime->messages.empty());
     }
 };
 

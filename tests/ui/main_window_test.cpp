@@ -43,11 +43,25 @@ const QStringList kEmptyPeriods(12, QString());
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    // Every case starts with the main window as the program opens it.
+    std::unique_ptr<RecordingRuntime> runtime;
+    std::unique_ptr<frmTarvel> w;
+
 private slots:
+    void init()
+    {
+        runtime = std::make_unique<RecordingRuntime>();
+        w = OpenMainWindow();
+    }
+
+    void cleanup()
+    {
+        w.reset();
+        runtime.reset();
+    }
+
     void opensAsDesigned()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale"));
         QCOMPARE(w->size(), QSize(712, 307));
         QCOMPARE(w->minimumSize(), w->maximumSize());
@@ -73,8 +87,6 @@ private slots:
 
     void importoTurnsFullStopIntoComma()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         QTest::keyClicks(w->importo, QStringLiteral("1234.56"));
         QCOMPARE(w->importo->text(), QStringLiteral("1234,56"));
         QTest::keyClick(w->importo, Qt::Key_Period, Qt::KeypadModifier);
@@ -88,14 +100,12 @@ private slots:
 
     void calcolaWritesEveryResult()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
         w->importo->setFocus();
         w->Command1_Click();
 
-        QVERIFY(runtime.messages.empty());
+        QVERIFY(runtime->messages.empty());
         QCOMPARE(w->importo->text(), QStringLiteral("10.000,00"));
         QCOMPARE(PeriodTexts(*w), (QStringList{"", "", "", "250", "350", "600", "1000,6849", "600,8219",
                                                 "100", "150", "500,6849", "100,274"}));
@@ -112,7 +122,7 @@ private slots:
         // Enter on the focused button runs it too; the focus stays on the button.
         w->Command1->setFocus();
         QTest::keyClick(w->Command1, Qt::Key_Return);
-        QVERIFY(runtime.messages.empty());
+        QVERIFY(runtime->messages.empty());
         QCOMPARE(w->importo->text(), QStringLiteral("10.000,00"));
         QCOMPARE(QApplication::focusWidget(), w->Command1);
     }
@@ -135,8 +145,6 @@ private slots:
         QFETCH(QString, end);
         QFETCH(QString, importoWhileOpen);
         QFETCH(bool, yearsWrittenBeforeFailure);
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         // A first, good run leaves results that the failing run must clear.
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
@@ -150,19 +158,19 @@ private slots:
 
         QStringList periodsWhileOpen;
         QString importoSeen, label8Seen;
-        runtime.whileOpen = [&] {
+        runtime->whileOpen = [&] {
             periodsWhileOpen = PeriodTexts(*w);
             importoSeen = w->importo->text();
             label8Seen = w->Label8->text();
         };
         w->Command1_Click();
 
-        QCOMPARE(runtime.messages.size(), std::size_t(1));
-        QCOMPARE(runtime.messages[0].text, std::string(tarvel::kCalculationErrorMessage));
-        QCOMPARE(runtime.messages[0].text,
+        QCOMPARE(runtime->messages.size(), std::size_t(1));
+        QCOMPARE(runtime->messages[0].text, std::string(tarvel::kCalculationErrorMessage));
+        QCOMPARE(runtime->messages[0].text,
                  std::string("Si è verificato un errore; dati incongruenti o formato non valido riprova!!."));
-        QCOMPARE(runtime.messages[0].title, std::string("Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale"));
-        QVERIFY(runtime.messages[0].icon == tarvel::MsgBoxIcon::Warning);
+        QCOMPARE(runtime->messages[0].title, std::string("Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale"));
+        QVERIFY(runtime->messages[0].icon == tarvel::MsgBoxIcon::Warning);
 
         QCOMPARE(importoSeen, importoWhileOpen);
         if (yearsWrittenBeforeFailure) {
@@ -183,13 +191,11 @@ private slots:
 
         // The capital now holds one space: the next run fails again.
         w->Command1_Click();
-        QCOMPARE(runtime.messages.size(), std::size_t(2));
+        QCOMPARE(runtime->messages.size(), std::size_t(2));
     }
 
     void everyTextFitsItsControl()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
         for (const QLabel* label : w->findChildren<QLabel*>()) {
@@ -211,8 +217,6 @@ private slots:
 
     void cancellaClearsAfterCalculation()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
         w->Command3->setFocus();
@@ -239,8 +243,6 @@ private slots:
 
     void cancellaRightAfterStart()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         w->Pulisci_Click();
         QCOMPARE(w->mdataini->Text(), QStringLiteral("__ / __ / ____"));
         QCOMPARE(w->importo->text(), QString());
@@ -253,8 +255,6 @@ private slots:
 
     void tabOrder()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         const QList<QWidget*> expected{w->mdatafin, w->importo, w->Command1, w->Pulisci,
                                        w->Command2, w->Command3, w->mdataini};
         QList<QWidget*> forward;
@@ -274,8 +274,6 @@ private slots:
     // What a screen reader says of each control: its caption on the window.
     void accessibleNames()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         const auto said = [](QWidget* control, QAccessible::Text what) {
@@ -315,8 +313,6 @@ private slots:
     {
         QFETCH(QString, focus);
         QFETCH(bool, selection);
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         Enter(*w, "10000", "01012000", "01012015");
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         QApplication::clipboard()->clear();
@@ -343,8 +339,6 @@ private slots:
 
     void infoTwiceGivesOneWindow()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         const auto infos = [] {
@@ -370,8 +364,6 @@ private slots:
 
     void label16UnderlineFollowsThePointer()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         QVERIFY(!w->Label16->font().underline());
         QTest::mouseMove(w->Label16, w->Label16->rect().center());
         QTRY_VERIFY(w->Label16->font().underline());
@@ -386,13 +378,14 @@ private slots:
 
     void linksOpenTheMakersSite()
     {
-        RecordingRuntime runtime;
-        auto w = OpenMainWindow();
         QTest::mouseClick(w->Label16, Qt::LeftButton);
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(runtime.opened, (std::vector<std::string>{"http://www.tarvel.example", "http://www.tarvel.example"}));
-        QTest::mouseClick(w->Command3, Qt::LeftButton); // printing is not wired yet; nothing happens
-        QVERIFY(runtime.messages.empty());
+        QCOMPARE(runtime->opened, (std::vector<std::string>{"http://www.tarvel.example", "http://www.tarvel.example"}));
+        // "Stampa" opens the printer window: no link, no message.
+        QTest::mouseClick(w->Command3, Qt::LeftButton);
+        QVERIFY(w->PrinterWindow());
+        QCOMPARE(runtime->opened.size(), std::size_t(2));
+        QVERIFY(runtime->messages.empty());
     }
 };
 

@@ -3,8 +3,8 @@
 // What a user does around printing: a calculation in the main window, the
 // printer window opened with "Stampa", a printer picked from its list.
 
-#include "calc/calculate_interest.h"
 #include "print/report.h"
+#include "tests/print/expected_report.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/frm_printer.h"
@@ -78,14 +78,10 @@ inline QString PrinterWindowWarning(const QString& text) { return "Seleziona sta
 // the window as it opens when `start` is null.
 inline ReportTexts ExpectedTexts(const char* capital, const char* start = nullptr, const char* end = nullptr)
 {
-    const std::string empty = "__ / __ / ____";
     if (!start)
-        return MakeReportTexts(FreshWindowTexts(capital), empty, empty);
+        return ReportTextsOfFreshWindow(capital);
     auto field = [](std::string d) { return d.substr(0, 2) + " / " + d.substr(2, 2) + " / " + d.substr(4); };
-    const CalculationResult result = CalculateInterest({capital, field(start), field(end)});
-    ControlTexts window = FreshWindowTexts(capital);
-    Overlay(window, result.written);
-    return MakeReportTexts(window, field(start), field(end));
+    return ReportTextsAfter(capital, field(start), field(end));
 }
 
 } // namespace tarvel::testing

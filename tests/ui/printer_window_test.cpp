@@ -6,7 +6,6 @@
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/printer_window_steps.h"
 
-#include "calc/number_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,17 +64,9 @@ std::vector<std::string> Texts(const std::vector<Drawn>& drawn)
 // The texts of the report in the order it prints them.
 std::vector<std::string> ReportOrder(const ReportTexts& t)
 {
-    std::vector<std::string> texts{" Tarvel ver. 6.3.0        - Calcolo interesse legale -",
-                                   "Capitale  " + t.capital,
-                                   "Totale Interessi      " + t.totalInterest,
-                                   "dal  " + t.startDate,
-                                   t.yearsText,
-                                   "al    " + t.endDate,
-                                   t.daysText,
-                                   "Capitale + Interessi  " + t.capitalPlusInterest};
-    texts.insert(texts.end(), t.captions.begin(), t.captions.end());
-    for (const std::string& amount : t.amounts)
-        texts.push_back(FormatAmount(amount));
+    std::vector<std::string> texts;
+    for (const ExpectedText& expected : ExpectedReport(t))
+        texts.push_back(expected.text);
     return texts;
 }
 
@@ -105,9 +96,12 @@ QString ReportPdfFault(const std::string& path)
 class PrinterWindowTest : public QObject {
     Q_OBJECT
 
+    // Every case starts with three recording printers and the main window
+    // as the program opens it.
     std::unique_ptr<RecordingRuntime> runtime;
     FakePlatform platform;
     std::shared_ptr<FakePrinter> P1, P2, P3;
+    std::unique_ptr<frmTarvel> w;
 
     // A new first printer, with a clean log and no failures armed.
     void ReplaceP1()
@@ -126,10 +120,12 @@ private slots:
         P3 = std::make_shared<FakePrinter>("P3");
         platform.printers = {P1, P2, P3};
         SetPrinterPlatform(&platform);
+        w = OpenMainWindow();
     }
 
     void cleanup()
     {
+        w.reset();
         SetCurrentPrinter(nullptr);
         SetPrinterPlatform(nullptr);
         runtime.reset();
@@ -137,7 +133,6 @@ private slots:
 
     void opensOverTheDisabledMainWindow()
     {
-        auto w = OpenMainWindow();
         Calculate(*w, "1000", "01012011", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
@@ -192,7 +187,6 @@ private slots:
 
     void printsOnThePrinterPicked()
     {
-        auto w = OpenMainWindow();
         Calculate(*w, "1000", "01012011", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
@@ -237,7 +231,6 @@ private slots:
 
     void printsTheWindowAsItOpens()
     {
-        auto w = OpenMainWindow();
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
         // The focus is on "Stampa": Enter prints on the first printer.
@@ -260,7 +253,6 @@ private slots:
         P2->marginXPixels = 450;
         P2->marginYPixels = 900;
         P2->resolutionX = P2->resolutionY = 1200;
-        auto w = OpenMainWindow();
         Calculate(*w, "1000", "01012011", "01012015");
         QVERIFY(!w->PrintEngine());
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
@@ -318,7 +310,6 @@ private slots:
         QFETCH(int, occurrence);
         QFETCH(int, printed);
         QFETCH(QString, reason);
-        auto w = OpenMainWindow();
         Calculate(*w, "10000", "01012000", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
         PickFromList(printer->Combo1, 1);
@@ -347,7 +338,6 @@ private slots:
     {
         // A line that cannot be drawn is the engine's to report: one message
         // of its own, and the rest of the page is printed and ended.
-        auto w = OpenMainWindow();
         Calculate(*w, "10000", "01012000", "01012015");
         P1->FailOn("Print", 5);
         QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
@@ -365,7 +355,6 @@ private slots:
         platform.printers.clear();
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("rapporto.pdf"));
-        auto w = OpenMainWindow();
         Calculate(*w, "10000", "01012000", "01012015");
 
         // Cancelled: nothing saved, the window stays for another try or the close box.
@@ -443,7 +432,6 @@ private slots:
         const std::string before = regular ? FileBytes(path) : std::string();
         runtime->saveAnswer = path;
 
-        auto w = OpenMainWindow();
         Calculate(*w, "10000", "01012000", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
         PickFromList(printer->Combo1, 3);

@@ -81,9 +81,7 @@ void checkCalculation(const CalculationInput& input)
         }
 
     if (!result.ok) {
-        ControlTexts window = FreshWindowTexts(input.capitalText);
-        Overlay(window, written);
-        ApplyErrorPath(window);
+        const ControlTexts window = WindowTextsAfter(input, result);
         REQUIRE(window.importo == " " && window.SeeInteressi == " " && window.Label6 == " ");
         REQUIRE(window.Label8 == "Anni ?" && window.Label23 == "Giorni ?");
         for (const auto& text : window.txtAnno)
