@@ -7,6 +7,15 @@
 
 namespace tarvel {
 
+// How a rate period decides whether a span takes part in it. The first period
+// has no period before it, so a span that starts by its last day belongs to it
+// whatever its end (a span that ends before the first charged day gets a
+// negative count there, as the design has it); the last has none after it, so
+// a span that ends after its first day belongs to it whatever its start, and
+// its rate is charged on every later day. A period in between takes part only
+// when the span has days inside it: the comparisons are strict, because
+// fromDate is the previous period's last day and a span's first day is not
+// counted.
 enum class Participation { StartOnly, Overlap, EndOnly };
 
 // One span of days over which the legal rate stayed the same: the days after
@@ -16,6 +25,11 @@ struct RatePeriod {
     Date fromDate;
     Date toDate;
     double ratePercent;
+    // A whole rate is charged with the exact product of the capital and the
+    // rate in ten-thousandths, then divided in floating point; any other rate
+    // multiplies the capital as a double. The two give different last bits,
+    // and the design's results, to the ten-thousandth, come from exactly this
+    // split.
     int wholeRatePercent; // the rate when wholeRate, else 0
     bool wholeRate;
     Participation participation;

@@ -1,6 +1,6 @@
 # Runs tarvel-calc under the dynamic loader's trace and fails if any Qt
 # library is loaded, for a calculation and for a batch.
-# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DCSV=/path/to/tests/calc/csv -P check_no_qt.cmake
+# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DCSV=/path/to/tests/cli/csv -P check_no_qt.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(failures 0)

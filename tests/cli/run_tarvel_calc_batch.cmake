@@ -1,6 +1,6 @@
 # Runs tarvel-calc --csv on files with good and broken rows and checks what
 # it writes and its exit codes.
-# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DCSV=/path/to/tests/calc/csv -P run_tarvel_calc_batch.cmake
+# Usage: cmake -DTARVEL_CALC=/path/to/tarvel-calc -DCSV=/path/to/tests/cli/csv -P run_tarvel_calc_batch.cmake
 cmake_minimum_required(VERSION 3.25)
 
 include(${CMAKE_CURRENT_LIST_DIR}/check_run.cmake)
