@@ -1,8 +1,6 @@
 #include "cli/batch/fd_writer.h"
 
-#include <cerrno>
-
-#include <unistd.h>
+#include "runtime/descriptor_io.h"
 
 namespace tarvel {
 namespace {
@@ -23,14 +21,8 @@ void FdWriter::flushIfFull()
 
 bool FdWriter::flush()
 {
-    std::size_t done = 0;
-    while (error_ == 0 && done < buffer_.size()) {
-        const ssize_t wrote = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-        if (wrote >= 0)
-            done += static_cast<std::size_t>(wrote);
-        else if (errno != EINTR)
-            error_ = errno;
-    }
+    if (error_ == 0)
+        error_ = WriteFully(fd_, buffer_);
     buffer_.clear();
     return error_ == 0;
 }
