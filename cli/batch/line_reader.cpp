@@ -1,14 +1,21 @@
 #include "cli/batch/line_reader.h"
 
-#include <cerrno>
-#include <cstring>
+#include "runtime/descriptor_io.h"
 
-#include <unistd.h>
+#include <cstring>
 
 namespace tarvel {
 namespace {
 
 constexpr std::size_t kReadSize = 64 * 1024;
+
+// The first LF or CR in [from, to), or `to`.
+const char* LineEnd(const char* from, const char* to)
+{
+    while (from < to && *from != '\n' && *from != '\r')
+        ++from;
+    return from;
+}
 
 } // namespace
 
@@ -28,22 +35,17 @@ bool LineReader::fill()
     end_ = kept;
     if (beforeRead_)
         beforeRead_();
-    while (true) {
-        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-        if (got > 0) {
-            end_ += static_cast<std::size_t>(got);
-            bytesRead_ += static_cast<std::uint64_t>(got);
-            return true;
-        }
-        if (got == 0) {
-            atEnd_ = true;
-            return false;
-        }
-        if (errno != EINTR) {
-            failed_ = true;
-            return false;
-        }
+    const ssize_t got = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    if (got > 0) {
+        end_ += static_cast<std::size_t>(got);
+        bytesRead_ += static_cast<std::uint64_t>(got);
+        return true;
     }
+    if (got == 0)
+        atEnd_ = true;
+    else
+        failed_ = true;
+    return false;
 }
 
 LineReader::Status LineReader::next(std::string_view& line)
@@ -51,26 +53,34 @@ LineReader::Status LineReader::next(std::string_view& line)
     bool skipping = false; // inside a line that has grown past the limit
     while (true) {
         const char* const from = buffer_.data() + begin_;
-        const auto* newline = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
-        if (newline) {
-            std::size_t length = static_cast<std::size_t>(newline - from);
-            begin_ += length + 1;
-            if (skipping || length > maxLine_ + 1)
-                return Status::TooLong;
-            if (length > 0 && from[length - 1] == '\r')
-                --length;
-            if (length > maxLine_)
+        const char* const to = buffer_.data() + end_;
+        const char* const lineEnd = LineEnd(from, to);
+        // A CR at the end of what has been read may be the first half of a
+        // CRLF: the next byte decides.
+        const bool endKnown = lineEnd < to && (*lineEnd == '\n' || lineEnd + 1 < to || atEnd_);
+        if (endKnown) {
+            const std::size_t length = static_cast<std::size_t>(lineEnd - from);
+            const bool crlf = *lineEnd == '\r' && lineEnd + 1 < to && lineEnd[1] == '\n';
+            begin_ += length + (crlf ? 2 : 1);
+            if (skipping || length > maxLine_)
                 return Status::TooLong;
             line = std::string_view(from, length);
             return Status::Line;
         }
         if (end_ - begin_ > maxLine_ + 1) {
             skipping = true;
-            begin_ = end_ = 0;
+            // Keep a final CR: it may pair with the LF still to come.
+            const bool lastIsCr = end_ > begin_ && buffer_[end_ - 1] == '\r';
+            begin_ = 0;
+            end_ = 0;
+            if (lastIsCr)
+                buffer_[end_++] = '\r';
         }
         if (!fill()) {
             if (failed_)
                 return Status::Failed;
+            if (begin_ < end_ && buffer_[end_ - 1] == '\r')
+                continue; // the end is known now
             if (skipping) {
                 begin_ = end_ = 0;
                 return Status::TooLong;
@@ -78,11 +88,8 @@ LineReader::Status LineReader::next(std::string_view& line)
             if (begin_ == end_)
                 return Status::End;
             // The last line has no line end.
-            std::size_t length = end_ - begin_;
-            line = std::string_view(buffer_.data() + begin_, length);
+            line = std::string_view(buffer_.data() + begin_, end_ - begin_);
             begin_ = end_;
-            if (length > 0 && line.back() == '\r')
-                line.remove_suffix(1);
             return line.size() > maxLine_ ? Status::TooLong : Status::Line;
         }
     }

@@ -9,8 +9,9 @@
 namespace tarvel {
 
 // Reads a file descriptor line by line through one fixed buffer, so memory
-// stays the same however long the input. A line ends at LF; a CR before it is
-// dropped. A line longer than the limit is skipped whole and reported as such.
+// stays the same however long the input. A line ends at LF, at CRLF or at a
+// lone CR (as old spreadsheets save it). A line longer than the limit is
+// skipped whole and reported as such. A non-blocking descriptor is waited for.
 class LineReader {
 public:
     enum class Status { Line, TooLong, End, Failed };
