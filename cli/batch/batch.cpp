@@ -1,6 +1,7 @@
 #include "cli/batch/batch.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/number_texts.h"
 #include "calc/trim_spaces.h"
 #include "cli/batch/csv_row.h"
 #include "cli/batch/fd_writer.h"
@@ -8,6 +9,8 @@
 #include "cli/batch/progress.h"
 #include "cli/date_field_text.h"
 #include "cli/failure_reason.h"
+#include "cli/quoted.h"
+#include "runtime/descriptor_io.h"
 #include "runtime/system_error_text.h"
 
 #include <algorithm>
@@ -51,19 +54,28 @@ public:
     void put(char c) { *end_++ = c; }
     void put(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
 
-    // Quoted when CSV needs it; the input fields of a row are never longer
-    // than its line, so twice that leaves room for every quote doubled.
-    void putField(std::string_view field)
+    // An input field as given, quoted when CSV needs it; the input fields of
+    // a row are never longer than its line, so twice that leaves room for
+    // every quote doubled. A spreadsheet would take a field that begins with
+    // one of =+-@, a tab or a CR for a formula: unless it is a number, it
+    // gets the leading ' that marks text there.
+    void putField(std::string_view field, bool mayBeNumber = false)
     {
-        if (field.find_first_of(";\"\r\n") == std::string_view::npos)
-            return put(field);
-        put('"');
+        const bool formulaStart
+            = !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+        const bool markAsText = formulaStart && !(mayBeNumber && ParseCurrency(FormatAmount(field)));
+        const bool quoted = field.find_first_of(";\"\r\n") != std::string_view::npos;
+        if (quoted)
+            put('"');
+        if (markAsText)
+            put('\'');
         for (const char c : field) {
-            if (c == '"')
+            if (c == '"' && quoted)
                 put('"');
             put(c);
         }
-        put('"');
+        if (quoted)
+            put('"');
     }
 
     // A window amount ("3.652,47", ",35") as a spreadsheet set to Italian
@@ -149,6 +161,8 @@ private:
             return brokenRow("testo non in UTF-8");
         if (status == CsvRow::Status::BadQuotes)
             return brokenRow("virgolette non bilanciate");
+        if (status == CsvRow::Status::ControlCharacters)
+            return brokenRow("caratteri di controllo nel testo");
         if (first && isHeader(row_))
             return;
         ++rows_;
@@ -181,7 +195,7 @@ private:
             if (i > 0)
                 text_.put(';');
             if (i < row_.size())
-                text_.putField(row_[i]);
+                text_.putField(row_[i], i == 0);
         }
     }
 
@@ -246,7 +260,7 @@ private:
         flushAll();
         progress_.clear();
         const std::string line = "tarvel-calc: " + reason + "\n";
-        [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+        WriteFully(STDERR_FILENO, line);
         return 2;
     }
 
@@ -277,8 +291,8 @@ int RunBatch(const std::string& file)
                           : S_ISDIR(status.st_mode)                         ? EISDIR
                                                                             : 0;
         if (error != 0) {
-            const std::string line = "tarvel-calc: impossibile aprire \"" + file + "\": " + SystemErrorText(error) + "\n";
-            [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
+            const std::string line = "tarvel-calc: impossibile aprire " + Quoted(file) + ": " + SystemErrorText(error) + "\n";
+            WriteFully(STDERR_FILENO, line);
             return 2;
         }
     }

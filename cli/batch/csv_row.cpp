@@ -1,5 +1,7 @@
 #include "cli/batch/csv_row.h"
 
+#include "cli/quoted.h"
+
 namespace tarvel {
 
 bool IsUtf8(std::string_view text)
@@ -52,6 +54,9 @@ CsvRow::Status CsvRow::read(std::string_view line)
     size_ = 0;
     if (!IsUtf8(line))
         return Status::NotUtf8;
+    for (std::size_t at = 0; at < line.size(); ++at)
+        if (line[at] != '\t' && ControlCharacterAt(line, at) != 0)
+            return Status::ControlCharacters;
     std::size_t at = 0;
     while (true) {
         std::string& field = nextField();

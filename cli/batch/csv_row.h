@@ -9,10 +9,12 @@ namespace tarvel {
 
 // One row of an Italian CSV: fields separated by ';', each optionally in
 // double quotes with "" for a quote inside. A row is one line: a quote left
-// open at the end of the line is a broken row, not a field that goes on.
+// open at the end of the line is a broken row, not a field that goes on; so is
+// a row with a control character other than a tab, which no field may carry
+// into a spreadsheet or a terminal.
 class CsvRow {
 public:
-    enum class Status { Ok, BadQuotes, NotUtf8 };
+    enum class Status { Ok, BadQuotes, NotUtf8, ControlCharacters };
 
     // Reads `line`, without its line end; the fields are kept until the next read.
     Status read(std::string_view line);

@@ -64,6 +64,11 @@ foreach(date "01/01/20000" "011/1/2000" "1/011/2000" "01/02/2001 junk 99" "31/02
         "${message}tarvel-calc: AL: data non valida: \"${date}\"\n")
 endforeach()
 
+# A control byte in an argument reaches the terminal escaped, never raw.
+string(ASCII 27 escape)
+check("escape in the capital" "1000${escape}c;01/01/2000;01/01/2015" 1 "${capital_failed}"
+      "${message}tarvel-calc: CAPITALE: importo non valido: \"1000\\x1bc\"\n")
+
 set(usage "Uso: tarvel-calc CAPITALE DAL AL\n")
 check("missing argument" "10000;01/01/2000" 2 "" "^tarvel-calc: manca AL\n${usage}")
 check("unknown option" "--anni;10000;01/01/2000;01/01/2015" 2 "" "^tarvel-calc: opzione sconosciuta: \"--anni\"\n${usage}")

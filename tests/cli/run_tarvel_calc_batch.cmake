@@ -11,12 +11,18 @@ file(MAKE_DIRECTORY "${work}")
 file(READ "${CSV}/fatture.expected.csv" fatture)
 file(READ "${CSV}/righe_errate.expected.csv" righe_errate)
 file(READ "${CSV}/righe_errate.expected.err" righe_errate_err)
+file(READ "${CSV}/da_foglio.expected.csv" da_foglio)
+file(READ "${CSV}/da_foglio.expected.err" da_foglio_err)
 string(REGEX MATCH "^[^\n]*\n" header "${fatture}")
 
 check("BOM, CRLF, header, quotes" "--csv;${CSV}/fatture.csv" 0 "${fatture}" "")
 check("standard input" "--csv" 0 "${fatture}" "" INPUT "${CSV}/fatture.csv")
 check("standard input as -" "--csv;-" 0 "${fatture}" "" INPUT "${CSV}/fatture.csv")
 check("every kind of bad row" "--csv;${CSV}/righe_errate.csv" 1 "${righe_errate}" "${righe_errate_err}")
+# Saved by an old spreadsheet (lone CR line ends) or made to harm: formulas
+# come back as text, rows with control bytes as broken rows, and the messages
+# show no control byte raw.
+check("formulas, control bytes, CR line ends" "--csv;${CSV}/da_foglio.csv" 1 "${da_foglio}" "${da_foglio_err}")
 file(WRITE "${work}/empty.csv" "")
 check("nothing to read" "--csv" 0 "${header}" "" INPUT "${work}/empty.csv")
 
