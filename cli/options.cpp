@@ -16,6 +16,7 @@ const char* const kCalcUsage =
     "            ggmmaaaa (01012000) oppure aaaa-mm-gg (2000-01-01)\n"
     "Stampa i testi dei campi della finestra, uno per riga.\n"
     "  --pdf FILE           scrive anche il prospetto del calcolo, una pagina A4, nel file PDF FILE\n"
+    "                       (con -, sullo standard output, al posto dei campi)\n"
     "  --printer STAMPANTE  stampa il prospetto sulla stampante installata STAMPANTE\n"
     "  --csv [FILE]         calcola una riga per ogni riga capitale;dal;al del file CSV FILE\n"
     "                       (senza FILE o con -, dallo standard input) e scrive i risultati\n"

@@ -1,15 +1,18 @@
 #include "cli/qt_report_printer.h"
 
 #include "cli/options.h"
+#include "cli/quoted.h"
 #include "print/easy_print.h"
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"
 #include "print/report.h"
+#include "print/whole_file.h"
 #include "runtime/console_runtime.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace tarvel {
 namespace {
@@ -57,6 +60,7 @@ bool QtReportPrinter::Open(const CalcOptions& options, std::ostream& errors)
     qt_ = std::make_unique<Qt>();
     SetPrinterPlatform(&qt_->platform);
     if (options.pdfFile) {
+        takesStandardOutput_ = DescriptorNamedBy(*options.pdfFile) == STDOUT_FILENO;
         SetCurrentPrinter(QtPrinter::ForPdf(*options.pdfFile));
         return true;
     }
@@ -66,7 +70,7 @@ bool QtReportPrinter::Open(const CalcOptions& options, std::ostream& errors)
             return true;
         }
     }
-    errors << "La stampante \"" << *options.printerName << "\" non è installata.\n";
+    errors << "La stampante " << Quoted(*options.printerName) << " non è installata.\n";
     return false;
 }
 
@@ -85,7 +89,7 @@ bool QtReportPrinter::Print(const ControlTexts& window, const std::string& start
         printed = true;
     } catch (const std::exception& error) {
         // One line naming the queue or the file and the reason.
-        errors << PrintFailureMessage(error) << '\n';
+        errors << Printable(PrintFailureMessage(error)) << '\n';
     }
     SetRuntime(nullptr);
     return printed && !runtime.Failed();

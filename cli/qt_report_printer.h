@@ -15,12 +15,14 @@ public:
     ~QtReportPrinter() override;
 
     bool Open(const CalcOptions& options, std::ostream& errors) override;
+    bool TakesStandardOutput() const override { return takesStandardOutput_; }
     bool Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
                std::ostream& errors) override;
 
 private:
     struct Qt;
     std::unique_ptr<Qt> qt_;
+    bool takesStandardOutput_ = false;
 };
 
 } // namespace tarvel

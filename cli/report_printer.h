@@ -17,6 +17,8 @@ public:
     // Before anything is calculated, so that a wrong printer prints nothing at
     // all; false, with a message on `errors`, when the printer is not there.
     virtual bool Open(const CalcOptions& options, std::ostream& errors) = 0;
+    // Whether the report goes to standard output, which then carries nothing else.
+    virtual bool TakesStandardOutput() const = 0;
     // The report of the window's texts and the two date fields as one
     // document, delivered whole or not at all; false when it did not print,
     // with one line on `errors` naming the printer or the file and the reason.

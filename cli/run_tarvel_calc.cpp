@@ -8,8 +8,12 @@
 #include "cli/options.h"
 #include "cli/print_program.h"
 #include "cli/report_printer.h"
+#include "runtime/descriptor_io.h"
+#include "runtime/system_error_text.h"
 
 #include <iostream>
+#include <sstream>
+#include <unistd.h>
 
 namespace tarvel {
 namespace {
@@ -31,10 +35,14 @@ int calculate(const CalcOptions& options, ReportPrinter* printer)
         for (const std::string& reason : FailureReasons(options.capital, options.startDate, options.endDate))
             std::cerr << "tarvel-calc: " << reason << '\n';
     }
-    WriteControlLines(std::cout, window);
-    if (!std::cout.flush()) {
-        std::cerr << "tarvel-calc: impossibile scrivere sullo standard output\n";
-        return 2;
+    // A report on standard output has it to itself: the lines would corrupt it.
+    if (!printer || !printer->TakesStandardOutput()) {
+        std::ostringstream lines;
+        WriteControlLines(lines, window);
+        if (const int error = WriteFully(STDOUT_FILENO, lines.str())) {
+            std::cerr << "tarvel-calc: impossibile scrivere sullo standard output: " << SystemErrorText(error) << '\n';
+            return 2;
+        }
     }
     if (!result.ok)
         return 1;

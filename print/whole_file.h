@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,13 +9,32 @@ namespace tarvel {
 // Writes `bytes` as the whole content of the file at `path` (bytes as given,
 // no recoding of the name), or raises PrintError with the system's reason.
 //
-// A regular file, or a name not yet taken, is written to a new file in the
-// same folder and renamed into place once every write, the flush to disk and
-// the close have succeeded: on any failure that file is removed and what stood
-// at `path` keeps its bytes. A symbolic link is followed, so the link stays
-// and its target gets the new bytes (a link to nothing is replaced). Anything
-// else that exists at `path` (a terminal, /dev/stdout, a pipe, a device) is
-// written in place.
+// "-" is standard output, and so is a path that leads to one of this
+// process's descriptors (/dev/stdout, /dev/fd/1, /proc/self/fd/1): the bytes
+// are written to that descriptor. Anything else that exists and is not a
+// regular file (a pipe, a terminal, /dev/null, a device) is written in place;
+// nothing is created or renamed. Every write is checked, and a non-blocking
+// descriptor is waited for.
+//
+// A regular file the user may not write is refused ("Permesso negato") and
+// left as it was. A regular file, or a name not yet taken, gets a new file in
+// the same folder that has no name until every write and the flush to disk
+// have succeeded, and is then renamed into place: a failure, or a signal at
+// any moment, leaves what stood at `path` as it was or the whole new file,
+// and never a temporary file. A replaced file keeps its permission bits
+// (without setuid, setgid or sticky) and, where the system allows it, its
+// owner and group.
+//
+// A symbolic link is resolved to its target, never written over: a link to
+// nothing, or one whose target cannot be reached, is refused. As the kernel's
+// protected_symlinks would have it on any system, a link in a world-writable
+// sticky folder (/tmp) is followed only when it belongs to the user or to the
+// folder's owner.
 void WriteWholeFile(const std::string& path, std::string_view bytes);
+
+// The descriptor of this process that WriteWholeFile would write `path` to,
+// if any: 1 for "-" and /dev/stdout. Nothing when the path names a file, or
+// cannot be resolved (WriteWholeFile then says why).
+std::optional<int> DescriptorNamedBy(const std::string& path);
 
 } // namespace tarvel

@@ -24,6 +24,8 @@ std::string SystemErrorText(int errnum)
     case ENXIO: return "Dispositivo o indirizzo non esistente";
     case EBUSY: return "Dispositivo o risorsa occupata";
     case ETXTBSY: return "File di testo occupato";
+    case EBADF: return "Descrittore di file non valido";
+    case EINVAL: return "Argomento non valido";
     default: return std::strerror(errnum);
     }
 }

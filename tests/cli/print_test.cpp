@@ -4,6 +4,7 @@
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"
 #include "print/report.h"
+#include "tests/cli/calc_run.h"
 #include "tests/print/pdf_layout.h"
 #include "tests/support/full_file_system.h"
 
@@ -26,42 +27,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CommandRun RunCommand(const std::string& command, const fs::path& scratch)
-{
-    const fs::path errFile = scratch / "stderr.txt";
-    CommandRun run;
-    FILE* pipe = popen((command + " 2>'" + errFile.string() + "'").c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = FileBytes(errFile);
-    return run;
-}
-
-std::string Calc(const std::string& arguments) { return std::string(TARVEL_CALC) + " " + arguments; }
-
 // The report's texts for the example span, as the window would hold them.
 ReportTexts ExampleTexts() { return ReportTextsAfter("10000", "01 / 01 / 2000", "01 / 01 / 2015"); }
 
 int LineCount(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
-
-class ScratchTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_FALSE(scratch.empty()); }
-
-    ScratchFolder folder{"tarvel-print"};
-    const fs::path scratch = folder.Path();
-};
 
 // What tarvel-calc prints without a report, for the same data.
 std::string PlainLines(const std::string& data, const fs::path& scratch)

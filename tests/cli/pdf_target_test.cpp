@@ -1,0 +1,219 @@
+// Where tarvel-calc --pdf writes, as a hostile or careless user points it:
+// standard output, descriptors, pipes, read-only and setuid files, links, and
+// a run stopped by a signal at any moment.
+#include "tests/cli/calc_run.h"
+#include "tests/print/pdf_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace tarvel::testing {
+namespace {
+
+constexpr char kData[] = "10000 01/01/2000 01/01/2015";
+constexpr char kOld[] = "vecchio";
+constexpr uid_t kNobody = 65534;
+
+bool IsOnePagePdf(const fs::path& file) { return ReadPdfWords(file.string()).size() == 1; }
+
+bool StdoutIsStillALink()
+{
+    struct stat status {};
+    return lstat("/dev/stdout", &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// One target: how the test sets it up in the scratch folder (the path to
+// give --pdf, and the shell words around the run), and what it must hold after.
+struct Target {
+    const char* name;
+    std::function<std::string(const fs::path& scratch)> prepare; // the --pdf argument
+    const char* around; // the shell words around the run, which stands at "%s"
+    int status;
+    // What holds the PDF: the run's standard output, the file out.bin, or the target itself.
+    enum class ReadFrom { Pipe, OutFile, Target } readFrom;
+    enum class Holds { PdfOnly, Old, Nothing } holds;
+    const char* reason; // the message's reason, for a refusal
+    bool needsRoot = false;
+};
+
+void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
+
+fs::path WriteOld(const fs::path& file, fs::perms perms)
+{
+    std::ofstream(file) << kOld;
+    fs::permissions(file, perms);
+    return file;
+}
+
+// A link of the test's own to standard output: /dev/stdout as the system has
+// it, which a fault could otherwise replace.
+std::string OwnStdout(const fs::path& scratch)
+{
+    fs::create_symlink("/proc/self/fd/1", scratch / "stdout");
+    return (scratch / "stdout").string();
+}
+
+const Target kTargets[] = {
+    {"Dash", [](const fs::path&) { return std::string("-"); }, "%s", 0, Target::ReadFrom::Pipe,
+     Target::Holds::PdfOnly, ""},
+    {"StdoutIntoAPipe", OwnStdout, "%s | cat", 0, Target::ReadFrom::Pipe, Target::Holds::PdfOnly, ""},
+    {"StdoutIntoAFile", OwnStdout, "%s > out.bin", 0, Target::ReadFrom::OutFile, Target::Holds::PdfOnly, ""},
+    {"DevFd1", [](const fs::path&) { return std::string("/dev/fd/1"); }, "%s | cat", 0, Target::ReadFrom::Pipe,
+     Target::Holds::PdfOnly, ""},
+    {"ProcSelfFd1", [](const fs::path&) { return std::string("/proc/self/fd/1"); }, "%s > out.bin", 0,
+     Target::ReadFrom::OutFile, Target::Holds::PdfOnly, ""},
+    {"FifoWithAReader",
+     [](const fs::path& s) {
+         mkfifo((s / "tubo").c_str(), 0600);
+         return (s / "tubo").string();
+     },
+     "cat tubo > out.bin & %s > /dev/null; wait", 0, Target::ReadFrom::OutFile, Target::Holds::PdfOnly, ""},
+    {"ReadOnlyFile", [](const fs::path& s) { return WriteOld(s / "x.pdf", fs::perms::owner_read).string(); },
+     "%s", 3, Target::ReadFrom::Target, Target::Holds::Old, "Permesso negato"},
+    {"DanglingLink",
+     [](const fs::path& s) {
+         fs::create_symlink(s / "nessuno.pdf", s / "x.pdf");
+         return (s / "x.pdf").string();
+     },
+     "%s", 3, Target::ReadFrom::Target, Target::Holds::Nothing, "File o directory non esistente"},
+    // In a world-writable sticky folder another user's link to a file of
+    // root's is not followed, whatever the system's own setting.
+    {"OtherUsersLinkInAStickyFolder",
+     [](const fs::path& s) {
+         fs::create_directory(s / "tmp");
+         fs::permissions(s / "tmp", fs::perms::all | fs::perms::sticky_bit);
+         WriteOld(s / "di-root.pdf", fs::perms::owner_read | fs::perms::owner_write);
+         fs::create_symlink(s / "di-root.pdf", s / "tmp" / "x.pdf");
+         lchown((s / "tmp" / "x.pdf").c_str(), kNobody, kNobody);
+         return (s / "tmp" / "x.pdf").string();
+     },
+     "%s", 3, Target::ReadFrom::Target, Target::Holds::Old, "Permesso negato", true},
+    {"SetuidFile",
+     [](const fs::path& s) {
+         const fs::path file = WriteOld(s / "x.pdf", fs::perms::owner_all | fs::perms::group_read
+                                                        | fs::perms::others_read | fs::perms::set_uid);
+         chown(file.c_str(), kNobody, kNobody);
+         return file.string();
+     },
+     "%s", 0, Target::ReadFrom::Target, Target::Holds::PdfOnly, "", true},
+};
+
+class CalcPdfTarget : public ScratchTest, public ::testing::WithParamInterface<Target> {};
+
+TEST_P(CalcPdfTarget, WritesWhereItShouldOrRefusesAndSaysWhy)
+{
+    const Target& target = GetParam();
+    if (target.needsRoot && geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const std::string path = target.prepare(scratch);
+    // Root may write a read-only file, as the shell's > does: an ordinary user is asked.
+    const bool asNobody = target.name == std::string("ReadOnlyFile") && geteuid() == 0;
+    if (asNobody) {
+        fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
+        chown(path.c_str(), kNobody, kNobody);
+    }
+    std::string run = (asNobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
+                      + Calc(std::string(kData) + " --pdf '" + path + "'");
+    std::string command = target.around;
+    command.replace(command.find("%s"), 2, run);
+    const CommandRun result = RunCommand("cd '" + scratch.string() + "' && " + command, scratch);
+
+    EXPECT_EQ(result.status, target.status) << result.err;
+    fs::path written = path;
+    if (target.readFrom == Target::ReadFrom::OutFile)
+        written = scratch / "out.bin";
+    if (target.readFrom == Target::ReadFrom::Pipe) {
+        written = scratch / "stdout.bin";
+        std::ofstream(written, std::ios::binary) << result.out;
+    }
+    switch (target.holds) {
+    case Target::Holds::PdfOnly:
+        EXPECT_EQ(FileBytes(written).substr(0, 5), "%PDF-"); // nothing before it, no line after
+        EXPECT_TRUE(FileBytes(written).ends_with("%%EOF\n"));
+        EXPECT_TRUE(IsOnePagePdf(written));
+        EXPECT_EQ(result.err, "");
+        break;
+    case Target::Holds::Old:
+        EXPECT_EQ(FileBytes(target.name == std::string("ReadOnlyFile") ? path : (scratch / "di-root.pdf").string()),
+                  kOld);
+        EXPECT_EQ(result.err, "Impossibile scrivere il file \"" + path + "\": " + target.reason + "\n");
+        break;
+    case Target::Holds::Nothing:
+        EXPECT_TRUE(fs::is_symlink(path));
+        EXPECT_FALSE(fs::exists(path));
+        EXPECT_EQ(result.err, "Impossibile scrivere il file \"" + path + "\": " + target.reason + "\n");
+        break;
+    }
+    if (target.name == std::string("SetuidFile")) {
+        struct stat status {};
+        ASSERT_EQ(stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, 0744u); // no setuid bit carried over
+        EXPECT_EQ(status.st_uid, kNobody);
+        EXPECT_EQ(status.st_gid, kNobody);
+    }
+    // No temporary file left anywhere.
+    for (const auto& entry : fs::recursive_directory_iterator(scratch))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".tarvel-")) << entry.path();
+    EXPECT_TRUE(StdoutIsStillALink());
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, CalcPdfTarget, ::testing::ValuesIn(kTargets),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using CalcPdfStopped = ScratchTest;
+
+// Stopped at spread moments of its run, by the signals a terminal or the
+// system sends: never a temporary file, and the target the old file or the
+// whole new one.
+TEST_F(CalcPdfStopped, AStoppedRunLeavesTheOldFileOrTheWholeNewOne)
+{
+    const fs::path pdf = WriteOld(scratch / "prospetto.pdf", fs::perms::owner_read | fs::perms::owner_write);
+    const std::string target = pdf.string();
+    char* const argv[] = {const_cast<char*>(TARVEL_CALC), const_cast<char*>("10000"),
+                          const_cast<char*>("01/01/2000"), const_cast<char*>("01/01/2015"),
+                          const_cast<char*>("--pdf"), const_cast<char*>(target.c_str()), nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::mt19937 random(20261209);
+    const int signals[] = {SIGTERM, SIGINT, SIGHUP};
+    int replaced = 0;
+    for (int run = 0; run < 100; ++run) {
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, TARVEL_CALC, &quiet, nullptr, argv, environ), 0);
+        // A whole run takes about a tenth of a second; some end before the signal.
+        usleep(std::uniform_int_distribution<useconds_t>(0, 150000)(random));
+        kill(pid, signals[run % 3]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(scratch))
+            if (entry.path().filename() != "stderr.txt")
+                names.push_back(entry.path().filename().string());
+        ASSERT_EQ(names, std::vector<std::string>{"prospetto.pdf"}) << "run " << run;
+        const std::string bytes = FileBytes(pdf);
+        if (bytes != kOld) {
+            ASSERT_TRUE(bytes.starts_with("%PDF-") && bytes.ends_with("%%EOF\n")) << "run " << run;
+            ++replaced;
+        }
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+    EXPECT_GT(replaced, 0); // the signals did not all come before the end
+    EXPECT_TRUE(IsOnePagePdf(pdf));
+}
+
+} // namespace
+} // namespace tarvel::testing
