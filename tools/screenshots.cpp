@@ -1,5 +1,5 @@
-// Saves pictures of the windows: the main window at start and after a
-// calculation, the Info window, the printer window over the disabled main
+// Saves pictures of the windows: the main window at start, after a
+// calculation and with a billion-euro capital, the Info window, the printer window over the disabled main
 // window (with the page it prints, as report-page.pdf), the printer window
 // without printers, the warning of a failed calculation, and the main window
 // after the calculation under a dark palette. Usage: tarvel-screenshots <directory>
@@ -51,10 +51,11 @@ QPixmap PictureOf(QWidget& below, QWidget& above)
     return composed;
 }
 
-// The worked example of the README, typed in and calculated.
-void Calculate(tarvel::frmTarvel& window)
+// The worked example of the README, typed in and calculated, or another capital.
+void Calculate(tarvel::frmTarvel& window, const QString& capital = QStringLiteral("10000"))
 {
-    QTest::keyClicks(window.importo, QStringLiteral("10000"));
+    window.importo->clear();
+    QTest::keyClicks(window.importo, capital);
     window.mdataini->setCursorPosition(0);
     QTest::keyClicks(window.mdataini, QStringLiteral("01012000"));
     window.mdatafin->setCursorPosition(0);
@@ -84,6 +85,10 @@ int main(int argc, char* argv[])
 
     Calculate(window);
     saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) && saved;
+    // A billion euro, every amount shown whole.
+    Calculate(window, QStringLiteral("1234567890"));
+    saved = window.grab().save(out.filePath(QStringLiteral("main-window-billion.png"))) && saved;
+    Calculate(window);
 
     window.Command2_Click();
     tarvel::frmVelmora* info = window.InfoWindow();

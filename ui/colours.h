@@ -27,6 +27,15 @@ void SetForeColor(QWidget* widget, const QColor& colour);
 void SetBackColor(QWidget* widget, const QColor& colour);
 
 QColor ForeColor(const QWidget* widget);
+
+// The contrast of two colours as the ratio of their relative luminances,
+// 1 to 21 (the measure of the usual accessibility guidelines).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// `colour` with its hue and saturation, made darker on a light background or
+// lighter on a dark one until its text is readable there: a contrast of at
+// least 4.5:1. A colour already readable comes back unchanged.
+QColor ReadableOn(const QColor& colour, const QColor& background);
 QColor BackColor(const QWidget* widget);
 
 } // namespace tarvel

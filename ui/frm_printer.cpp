@@ -4,6 +4,7 @@
 #include "print/qt_printer.h"
 #include "runtime/form_runtime.h"
 #include "ui/desktop_window.h"
+#include "ui/enter_key.h"
 #include "ui/modulo1.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -14,23 +15,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QToolButton>
 
 #include <exception>
 
 namespace tarvel {
-namespace {
-
-bool IsEnter(QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 frmPrinter::frmPrinter(PrinterWindowHost& host) : QWidget(nullptr, Qt::Tool), host_(host)
 {
@@ -91,10 +82,12 @@ void frmPrinter::FillPrinterList()
         Combo1->addItem(QString::fromStdString(printer->DeviceName()));
     noPrinter_ = Combo1->count() == 0;
     if (noPrinter_) {
-        Combo1->setEditText(QString::fromUtf8(kNoPrinterText));
+        // A notice above "File PDF…", not an entry to pick.
+        Combo1->addItem(QString::fromUtf8(kNoPrinterText));
+        if (auto* entries = qobject_cast<QStandardItemModel*>(Combo1->model()))
+            entries->item(0)->setEnabled(false);
         Combo1->lineEdit()->setReadOnly(true);
         Command1->setToolTip(QStringLiteral("Salva il rapporto in un file PDF"));
-        return;
     }
     Combo1->addItem(QString::fromUtf8(kPdfEntry));
     SetListIndex(0);
@@ -107,21 +100,37 @@ void frmPrinter::SetListIndex(int index)
     Combo1_Click();
 }
 
-void frmPrinter::Combo1_Click()
+void frmPrinter::Combo1_Click() { ChooseNamed(Combo1->currentText().toStdString()); }
+
+bool frmPrinter::ChooseNamed(const std::string& name)
 {
-    const std::string name = Combo1->currentText().toStdString();
-    pdfChosen_ = false;
     for (const auto& printer : Printers()) {
         if (printer->DeviceName() == name) {
             SetCurrentPrinter(printer);
-            return;
+            pdfChosen_ = false;
+            return true;
         }
     }
-    pdfChosen_ = name == kPdfEntry;
+    if (name != kPdfEntry)
+        return false;
+    pdfChosen_ = true;
+    return true;
 }
 
 void frmPrinter::Command1_Click()
 {
+    // What the edit field shows is what prints: an entry picked from the list
+    // is chosen already; a name typed there chooses its printer, never the
+    // one chosen before it.
+    const QString shown = Combo1->currentText().trimmed();
+    const bool picked = Combo1->currentIndex() >= 0 && shown == Combo1->itemText(Combo1->currentIndex());
+    if (!noPrinter_ && !picked && !ChooseNamed(shown.toStdString())) {
+        Runtime().MsgBox("La stampante \"" + shown.toStdString() + "\" non è installata", kCaption,
+                         MsgBoxIcon::Warning);
+        Combo1->setFocus();
+        Combo1->lineEdit()->selectAll();
+        return;
+    }
     if ((noPrinter_ || pdfChosen_) && !ChoosePdfFile()) {
         // Back from the save dialog to this window, not to the disabled one.
         activateWindow();

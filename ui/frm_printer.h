@@ -19,7 +19,10 @@ namespace tarvel {
 //
 // The list ends with "File PDF…": "Stampa" on it saves the report as a PDF
 // file chosen with the form runtime's save dialog. With no printer installed
-// the window says so, and "Stampa" does the same.
+// the window says so above "File PDF…", and "Stampa" does the same.
+//
+// A printer's name typed into the edit field chooses that printer; "Stampa"
+// on any other text warns that no such printer is installed.
 //
 // A print that fails shows one warning naming the printer (or the file) and
 // the reason, and leaves the window open with that printer chosen.
@@ -60,6 +63,9 @@ private:
     // Selects an entry as the runtime does: the edit field takes its text and
     // Combo1_Click runs.
     void SetListIndex(int index);
+    // Makes the printer of that name current, or chooses the PDF file for
+    // "File PDF…"; false, with nothing changed, for any other name.
+    bool ChooseNamed(const std::string& name);
     // Makes a PDF file chosen by the user the current printer; false when the
     // user cancels.
     bool ChoosePdfFile();

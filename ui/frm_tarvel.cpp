@@ -3,14 +3,17 @@
 #include "calc/calculate_interest.h"
 #include "calc/rate_schedule.h"
 #include "runtime/form_runtime.h"
+#include "ui/calculation_text.h"
 #include "ui/colours.h"
 #include "ui/desktop_window.h"
+#include "ui/enter_key.h"
 #include "ui/frm_velmora.h"
 #include "ui/maker.h"
 #include "ui/modulo1.h"
 #include "ui/modulo2.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "ui/whole_text.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -56,8 +59,18 @@ QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString&
     return button;
 }
 
-void SetText(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
-void SetText(QLabel* label, const std::string& text) { label->setText(QString::fromStdString(text)); }
+// Every text the window shows is shown whole.
+void SetText(QLineEdit* box, const std::string& text)
+{
+    box->setText(QString::fromStdString(text));
+    FitFontToText(box);
+}
+
+void SetText(QLabel* label, const std::string& text)
+{
+    label->setText(QString::fromStdString(text));
+    FitFontToText(label);
+}
 
 std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
@@ -91,12 +104,10 @@ frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
 
     BuildCommands();
 
-    Text1 = new QLineEdit(this);
-    Text1->setGeometry(TwipsRect(0, 0, 615, 525));
-    Text1->hide();
-    importobis = new QLineEdit(this);
-    importobis->setGeometry(TwipsRect(3120, 0, 615, 285));
-    importobis->hide();
+    // The working fields are never shown, and kept off the window: as its
+    // children, hidden, they would still be read out by screen readers.
+    Text1 = new QLineEdit();
+    importobis = new QLineEdit();
 
     WriteTexts(FreshWindowTexts(""));
     SetTabOrder();
@@ -108,8 +119,12 @@ frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
 
 frmTarvel::~frmTarvel()
 {
-    // The printer window holds on to this window: it does not outlive it.
+    // The printer window holds on to this window, and the Info window belongs
+    // to the program that this window is: neither outlives it.
     delete printer_.data();
+    delete velmora_.data();
+    delete Text1;
+    delete importobis;
 }
 
 void frmTarvel::BuildFrame1()
@@ -117,7 +132,8 @@ void frmTarvel::BuildFrame1()
     Frame1 = new QGroupBox(QStringLiteral("Inserire in formato gg/mm/aaaa"), this);
     Frame1->setGeometry(TwipsRect(480, 240, 3972, 4215));
     Frame1->setFont(WindowFont(9.75));
-    SetForeColor(Frame1, SystemColour(QPalette::Highlight));
+    // The highlight colour's hue, readable on the window's background.
+    SetForeColor(Frame1, ReadableOn(SystemColour(QPalette::Highlight), SystemColour(QPalette::Window)));
 
     mdataini = new MaskedEdit(Frame1);
     mdataini->setGeometry(TwipsRect(240, 600, 1215, 255));
@@ -133,6 +149,7 @@ void frmTarvel::BuildFrame1()
     Label4 = MakeLabel(Frame1, QStringLiteral("Capitale"), TwipsRect(240, 1800, 972, 372), Qt::AlignLeft);
     importo = MakeTextBox(Frame1, TwipsRect(1800, 1680, 1215, 372));
     importo->installEventFilter(this);
+    connect(importo, &QLineEdit::textEdited, importo, [this] { FitFontToText(importo); });
     Label5 = MakeLabel(Frame1, QStringLiteral("Interessi legali"), TwipsRect(240, 2280, 1092, 372), Qt::AlignLeft);
     SeeInteressi = MakeTextBox(Frame1, TwipsRect(1800, 2280, 1215, 372));
     SeeInteressi->setReadOnly(true);
@@ -185,6 +202,9 @@ void frmTarvel::BuildRateGrid()
         // Results stay legible although the field is disabled.
         SetForeColor(txtAnno[i], SystemColour(QPalette::ToolTipText));
         txtAnno[i]->setEnabled(false);
+        // Disabled keeps it from the keyboard; read-only tells screen readers
+        // that it is not to be edited.
+        txtAnno[i]->setReadOnly(true);
     }
 }
 
@@ -268,20 +288,24 @@ void frmTarvel::Command1_Click()
     // What the run wrote stands in the window, also while the warning is open.
     ControlTexts written = result.written;
     WriteTexts(written);
-    if (result.ok)
+    if (result.ok) {
+        calculated_ = ShownCalculation{ReportTextsInWindow(), result.years, result.remainingDays};
         return;
+    }
+    calculated_.reset();
     Runtime().MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
     ApplyErrorPath(written);
     WriteTexts(written);
-    mdataini->setFocus();
+    mdataini->FocusForTyping();
 }
 
 void frmTarvel::Pulisci_Click()
 {
+    calculated_.reset();
     for (MaskedEdit* date : {mdataini, mdatafin})
         date->SetMask(QString());
     WriteTexts(ClearedTexts());
-    mdataini->setFocus();
+    mdataini->FocusForTyping();
     for (MaskedEdit* date : {mdataini, mdatafin}) {
         date->SetText(QString::fromUtf8(kEmptyDateText));
         date->SetMask(QString::fromUtf8(kDateMask));
@@ -361,17 +385,19 @@ bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
         CopyCalculation();
         return true;
     }
-    if (watched == importo && event->type() == QEvent::KeyPress)
-        return FilterImportoKey(static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::KeyPress) {
-        // A command button with the focus answers Enter as well as Space.
-        const int key = static_cast<QKeyEvent*>(event)->key();
+    if (IsEnter(event)) {
+        // Enter in an input runs "Calcola"; a command button with the focus
+        // answers Enter as well as Space.
         auto* command = qobject_cast<QToolButton*>(watched);
-        if (command && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (watched == mdataini || watched == mdatafin || watched == importo)
+            command = Command1;
+        if (command) {
             command->click();
             return true;
         }
     }
+    if (watched == importo && event->type() == QEvent::KeyPress)
+        return FilterImportoKey(static_cast<QKeyEvent*>(event));
     if (watched == Label16) {
         if (event->type() == QEvent::MouseMove)
             Label16_MouseMove();
@@ -385,7 +411,9 @@ bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
 
 void frmTarvel::CopyCalculation()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(ReportPlainText(ReportTextsInWindow())));
+    if (calculated_)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(
+            CalculationText(calculated_->report, calculated_->years, calculated_->days)));
 }
 
 void frmTarvel::keyPressEvent(QKeyEvent* event)
@@ -406,6 +434,9 @@ void frmTarvel::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The program ends with its main window, the Info window with it.
+    if (velmora_)
+        velmora_->close();
     QWidget::closeEvent(event);
 }
 

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -58,11 +59,17 @@ public:
     void SetWindowEnabled(bool enabled) override;
     void FocusStartDate() override;
 
-    // The texts standing in the result controls, and the report's texts.
+    // The texts standing in the result controls.
     ControlTexts TextsInWindow() const;
+    // The report's texts as they stand in the window.
     ReportTexts ReportTextsInWindow() const;
-    // Puts the lines of the report of the texts standing in the window on the
-    // clipboard (Ctrl+C when no field has a selection).
+    // The report's texts: after a "Calcola" that succeeded, its capital, dates
+    // and results, whatever has been typed since; else, as before any
+    // calculation, after "Cancella" or a failed one, the texts standing in
+    // the window.
+    ReportTexts ReportTextsToPrint() const;
+    // Puts the text of the last "Calcola" that succeeded on the clipboard
+    // (Ctrl+C when no field has a selection); without one, nothing.
     void CopyCalculation();
 
     // The Info window while it is open, else null.
@@ -117,6 +124,15 @@ private:
 
     // objPrint, made on first use.
     EasyPrint& Engine();
+
+    // A "Calcola" that succeeded, as it stood when it ended; none before the
+    // first, after "Cancella" and after a failed one.
+    struct ShownCalculation {
+        ReportTexts report;
+        int years = 0;
+        int days = 0;
+    };
+    std::optional<ShownCalculation> calculated_;
 
     QPointer<frmVelmora> velmora_;
     QPointer<frmPrinter> printer_;

@@ -38,11 +38,16 @@ ReportTexts frmTarvel::ReportTextsInWindow() const
     return MakeReportTexts(TextsInWindow(), mdataini->Text().toStdString(), mdatafin->Text().toStdString());
 }
 
+ReportTexts frmTarvel::ReportTextsToPrint() const
+{
+    return calculated_ ? calculated_->report : ReportTextsInWindow();
+}
+
 void frmTarvel::PrintEsempio1()
 {
     EasyPrint& engine = Engine();
     try {
-        PrintReport(engine, ReportTextsInWindow());
+        PrintReport(engine, ReportTextsToPrint());
     } catch (...) {
         // A report stopped half-way is dropped, so that the next one does not
         // go on from its page. A failure to drop it changes nothing for the
@@ -60,7 +65,7 @@ void frmTarvel::SetWindowEnabled(bool enabled) { setEnabled(enabled); }
 void frmTarvel::FocusStartDate()
 {
     activateWindow();
-    mdataini->setFocus();
+    mdataini->FocusForTyping();
 }
 
 } // namespace tarvel

@@ -4,6 +4,7 @@
 
 #include "ui/colours.h"
 #include "ui/desktop_window.h"
+#include "ui/enter_key.h"
 #include "ui/maker.h"
 #include "ui/modulo2.h"
 #include "ui/pictures.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace tarvel {
@@ -29,16 +31,34 @@ QString Notice()
         .arg(QString::fromUtf8(kMakerSite));
 }
 
+// The classic dotted focus frame, drawn over the links without taking the
+// pointer. Dark, as the links' fixed light backgrounds need.
+class DottedFrame final : public QWidget {
+public:
+    explicit DottedFrame(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(kDarkText, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 } // namespace
 
 frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A tool window does not keep the program alive: the main window closes
+    // it when it goes, and the program ends.
     setAttribute(Qt::WA_DeleteOnClose);
-    // A tool window does not keep the program alive by default; this one does,
-    // since it stays open after the main window has gone.
-    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QString());
     setWindowIcon(NoIcon());
     setFont(WindowFont());
@@ -81,6 +101,7 @@ frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
         link->setFocusPolicy(Qt::TabFocus);
         link->installEventFilter(this);
     }
+    FocusFrame = new DottedFrame(this);
     setTabOrder(Label1, Label2);
     setTabOrder(Label2, bntpay);
     Label1->setAccessibleDescription(QStringLiteral("Scrivi un messaggio di posta"));
@@ -163,13 +184,36 @@ void frmVelmora::ShowHover(QObject* link)
         bntpay_MouseMove();
 }
 
+void frmVelmora::FrameFocus(QWidget* link)
+{
+    if (!link) {
+        FocusFrame->hide();
+        return;
+    }
+    // Round the notice and the picture, on the box of the e-mail address; in
+    // that box, which fills the window, round the address, clear of its text.
+    QRect around = link->geometry().adjusted(-2, -2, 2, 2);
+    if (link == Label1) {
+        const QFontMetrics metrics(Label1->font());
+        around = QRect(0, 0, metrics.horizontalAdvance(Label1->text()) + 8, metrics.height() + 1);
+        around.moveCenter(Label1->geometry().center());
+        around.moveTop(Label1->y() + 2);
+    }
+    FocusFrame->setGeometry(around);
+    FocusFrame->raise();
+    FocusFrame->show();
+}
+
 bool frmVelmora::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && OpenLink(watched))
+        const bool space = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+        if ((IsEnter(event) || space) && OpenLink(watched))
             return true;
+    } else if (event->type() == QEvent::FocusOut) {
+        FrameFocus(nullptr);
     } else if (event->type() == QEvent::FocusIn) {
+        FrameFocus(static_cast<QWidget*>(watched));
         // The link reached with the keyboard shows the colours of the pointer
         // over it; the focus the window starts with does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -30,6 +30,9 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* bntpay = nullptr;
     QFrame* Label1Border = nullptr;
+    // The dotted frame round the link with the keyboard focus, hidden while
+    // no link has it.
+    QWidget* FocusFrame = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +44,8 @@ private:
     bool OpenLink(QObject* link);
     // Runs the mouse-move handler of a link.
     void ShowHover(QObject* link);
+    // Puts the focus frame round `link`, or hides it for null.
+    void FrameFocus(QWidget* link);
 };
 
 } // namespace tarvel

@@ -8,6 +8,7 @@
 #include "ui/frm_velmora.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,13 +40,15 @@ double Ratio(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The control as drawn: its most frequent colour inside its border is the
-// background; the text is the pixel that stands out most from it.
-double DrawnContrast(QWidget* control)
+// The control as drawn: its most frequent colour inside its border (or in
+// `area`) is the background; the text is the pixel that stands out most from it.
+double DrawnContrast(QWidget* control, QRect area = {})
 {
-    const QImage image = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = control->grab(area.isNull() ? QRect(QPoint(), control->size()) : area)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> counts;
-    const QRect inside = image.rect().adjusted(3, 3, -3, -3);
+    const QRect inside = area.isNull() ? image.rect().adjusted(3, 3, -3, -3) : image.rect();
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
             ++counts[image.pixel(x, y) & 0xffffff];
@@ -61,6 +64,22 @@ double DrawnContrast(QWidget* control)
 }
 
 QPalette Light() { return QApplication::style()->standardPalette(); }
+
+// The least contrast of what `overlay` draws with what lies under it; 21
+// when it draws nothing.
+double OverlayContrast(QWidget* window, QWidget* overlay)
+{
+    const QImage drawn = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    overlay->hide();
+    const QImage under = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    overlay->show();
+    double least = 21;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) != under.pixel(x, y))
+                least = std::min(least, Ratio(drawn.pixel(x, y), under.pixel(x, y)));
+    return least;
+}
 
 } // namespace
 
@@ -97,10 +116,28 @@ private slots:
             {"Info Label2", info.Label2}};
         for (int i = 0; i < 12; ++i)
             texts.emplace_back(QStringLiteral("txtAnno(%1)").arg(i), w->txtAnno[i]);
-        for (const auto& [name, control] : texts) {
-            const double ratio = DrawnContrast(control);
+        std::vector<std::pair<QString, double>> ratios;
+        for (const auto& [name, control] : texts)
+            ratios.emplace_back(name, DrawnContrast(control));
+        // The caption, on the strip of the frame that holds it.
+        ratios.emplace_back("Frame1 caption", DrawnContrast(w->Frame1, {0, 0, w->Frame1->width(),
+                                                                        w->Frame1->fontMetrics().height()}));
+        for (const auto& [name, ratio] : ratios) {
             qInfo("%s %.2f:1", qPrintable(name), ratio);
             QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(ratio, 0, 'f', 2)));
+        }
+
+        // A link with the keyboard focus is framed, not only coloured: the
+        // frame stands out from what it is drawn on as controls must (3:1).
+        const std::pair<const char*, QWidget*> links[] = {
+            {"e-mail address", info.Label1}, {"notice", info.Label2}, {"picture", info.bntpay}};
+        for (auto [name, link] : links) {
+            link->setFocus(Qt::TabFocusReason);
+            QVERIFY(info.FocusFrame->isVisible());
+            QVERIFY(info.FocusFrame->geometry().intersects(link->geometry()));
+            const double ratio = OverlayContrast(&info, info.FocusFrame);
+            qInfo("focus frame round the %s %.2f:1", name, ratio);
+            QVERIFY2(ratio >= 3, qPrintable(QString::number(ratio)));
         }
     }
 };

@@ -4,16 +4,24 @@
 // stacking, the active window and the frames.
 #include "runtime/qt_form_runtime.h"
 #include "tests/print/fake_printer.h"
+#include "tests/print/pdf_layout.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/application.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
+#include "ui/twips.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -27,6 +35,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -47,6 +56,7 @@ xcb_connection_t* Connection() { return qGuiApp->nativeInterface<QNativeInterfac
 xcb_window_t Root() { return xcb_setup_roots_iterator(xcb_get_setup(Connection())).data->root; }
 
 xcb_window_t Id(QWidget* window) { return xcb_window_t(window->winId()); }
+xcb_window_t Id(xcb_window_t window) { return window; }
 
 xcb_atom_t Atom(const char* name)
 {
@@ -94,7 +104,8 @@ bool Managed(QWidget* window)
     return Cardinals(Id(window), "_NET_FRAME_EXTENTS").size() == 4 && !state.empty() && state[0] == 1;
 }
 
-bool Hidden(QWidget* window) { return Contains(Cardinals(Id(window), "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN"); }
+template <class Window>
+bool Hidden(Window window) { return Contains(Cardinals(Id(window), "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN"); }
 
 bool Active(QWidget* window)
 {
@@ -125,8 +136,10 @@ QRect FrameOnScreen(QWidget* window)
         .adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
 }
 
-// A request to the window manager, as a pager or a task bar sends it.
-void AskWindowManager(QWidget* window, const char* type, std::array<std::uint32_t, 5> data)
+// A request to the window manager, as a pager or a task bar sends it, about
+// a window of this program or another's.
+template <class Window>
+void AskWindowManager(Window window, const char* type, std::array<std::uint32_t, 5> data)
 {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -140,18 +153,34 @@ void AskWindowManager(QWidget* window, const char* type, std::array<std::uint32_
     xcb_flush(Connection());
 }
 
-void Minimise(QWidget* window) { AskWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */}); }
+template <class Window>
+void Minimise(Window window) { AskWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */}); }
 
 // The close box: the window manager asks the window to close.
-void PressCloseBox(QWidget* window) { AskWindowManager(window, "_NET_CLOSE_WINDOW", {0, 2}); }
+template <class Window>
+void PressCloseBox(Window window) { AskWindowManager(window, "_NET_CLOSE_WINDOW", {0, 2}); }
+
+bool XDoTool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
 
 // A real click of the pointer, through the X server.
 bool ClickAt(QPoint global)
 {
-    return QProcess::execute(QStringLiteral("xdotool"),
-                             {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-                              QStringLiteral("click"), QStringLiteral("1")})
-        == 0;
+    return XDoTool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+}
+
+// Keys typed through the X server into the window it gives them to, as a
+// user types: text, or keys by name ("Return", "ctrl+c").
+bool Type(const QString& text) { return XDoTool({"type", "--delay", "20", text}); }
+bool Keys(const QString& keys) { return XDoTool({"key", keys}); }
+
+// The windows the window manager shows for the process `pid`.
+std::vector<xcb_window_t> WindowsOf(qint64 pid)
+{
+    std::vector<xcb_window_t> windows;
+    for (xcb_window_t window : Cardinals(Root(), "_NET_CLIENT_LIST"))
+        if (Cardinals(window, "_NET_WM_PID") == std::vector<std::uint32_t>{std::uint32_t(pid)})
+            windows.push_back(window);
+    return windows;
 }
 
 } // namespace x
@@ -162,11 +191,12 @@ public:
     std::shared_ptr<Printer> DefaultPrinter() override { return nullptr; }
 };
 
-class OnePrinter final : public PrinterPlatform {
+class TwoPrinters final : public PrinterPlatform {
 public:
-    std::vector<std::shared_ptr<Printer>> Printers() override { return {printer}; }
+    std::vector<std::shared_ptr<Printer>> Printers() override { return {printer, second}; }
     std::shared_ptr<Printer> DefaultPrinter() override { return printer; }
     std::shared_ptr<FakePrinter> printer = std::make_shared<FakePrinter>("P1");
+    std::shared_ptr<FakePrinter> second = std::make_shared<FakePrinter>("P2");
 };
 
 // Sees the window manager's request to close a window (WM_DELETE_WINDOW).
@@ -208,16 +238,39 @@ bool AskUntil(const std::function<void()>& ask, const std::function<bool()>& don
     return false;
 }
 
-// Once the modal box or dialog that the caller opens next is shown and
-// framed, does `act` with it, from within the box's own event loop.
+// Once the modal box or dialog that the caller opens next, at once or by a
+// click to come, is shown and framed, does `act` with it, from within the
+// box's own event loop.
 void WhenModalShown(std::function<void(QWidget*)> act)
 {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = nullptr;
-        if (QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()) && x::Managed(modal); },
-                            kTimeoutMs))
+    auto* poll = new QTimer(qApp);
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QPointer<QWidget> before = QApplication::activeModalWidget(); // the printer window, say
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, before, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool shown = modal && modal != before && x::Managed(modal);
+        if (!shown && waited->elapsed() < kTimeoutMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (shown)
             act(modal);
     });
+    poll->start(20);
+}
+
+// The text of the message box that the caller opens next, closed at once.
+std::shared_ptr<QString> TextOfNextBox()
+{
+    auto text = std::make_shared<QString>();
+    WhenModalShown([text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            *text = box->text();
+        modal->close();
+    });
+    return text;
 }
 
 // Runs `open`, which shows a modal box or dialog, and reads the title the
@@ -273,6 +326,38 @@ class DesktopTest : public QObject {
         return printer;
     }
 
+    // Clicks into `field`, at `at` or at its left end, and types `text` there.
+    static void TypeInto(QWidget* field, const QString& text, std::optional<QPoint> at = std::nullopt)
+    {
+        x::ClickAt(field->mapToGlobal(at.value_or(QPoint(3, field->height() / 2))));
+        if (!QTest::qWaitFor([&] { return field->hasFocus(); }, kTimeoutMs))
+            qWarning("the field did not take the focus");
+        x::Type(text);
+    }
+
+    // Types over the whole text of `field`.
+    static void Retype(QWidget* field, const QString& text)
+    {
+        TypeInto(field, QString());
+        x::Keys(QStringLiteral("ctrl+a"));
+        x::Type(text);
+    }
+
+    // The two dates and the capital as a user types them, then Enter in
+    // `enter` (in "Capitale" when null).
+    static void CalculateAsTyped(frmTarvel& w, const QString& capital, const QString& start, const QString& end,
+                                 QWidget* enter = nullptr)
+    {
+        TypeInto(w.mdataini, start);
+        TypeInto(w.mdatafin, end);
+        TypeInto(w.importo, capital);
+        if (enter)
+            TypeInto(enter, QString());
+        x::Keys(QStringLiteral("Return"));
+    }
+
+    static void ClickButton(QWidget* button) { x::ClickAt(button->mapToGlobal(button->rect().center())); }
+
     // The main window, or the "info" or "printer" window opened from it.
     QWidget* Open(frmTarvel& w, const QString& window)
     {
@@ -288,7 +373,7 @@ private slots:
     {
         runtime = std::make_unique<QtFormRuntime>();
         SetRuntime(runtime.get());
-        printers = std::make_unique<OnePrinter>();
+        printers = std::make_unique<TwoPrinters>();
         SetPrinterPlatform(printers.get());
     }
 
@@ -379,7 +464,7 @@ private slots:
         QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!window, kTimeoutMs);
         QVERIFY(w->isEnabled());
-        QCOMPARE(static_cast<OnePrinter&>(*printers).printer->calls.size(), std::size_t(0));
+        QCOMPARE(static_cast<TwoPrinters&>(*printers).printer->calls.size(), std::size_t(0));
         if (which == "printer") {
             // The main window takes input again, from the start date.
             QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()), kTimeoutMs);
@@ -468,6 +553,216 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), printer->Command1, kTimeoutMs);
         QVERIFY(!w->isEnabled());
         printer->close();
+    }
+
+    void aDateAsTyped_data()
+    {
+        QTest::addColumn<QString>("focus"); // how the field gets it
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("slashes") << "click" << "01/01/2000" << "01 / 01 / 2000";
+        QTest::newRow("one-digit day and month") << "click" << "1/1/2000" << "01 / 01 / 2000";
+        QTest::newRow("full stops") << "click" << "1.1.2000" << "01 / 01 / 2000";
+        QTest::newRow("dashes") << "click" << "9-12-2015" << "09 / 12 / 2015";
+        QTest::newRow("spaces") << "click" << "1 1 2000" << "01 / 01 / 2000";
+        QTest::newRow("digits only") << "click" << "01012000" << "01 / 01 / 2000";
+        QTest::newRow("separators at a section's start do nothing") << "click" << "/31//1/-2000" << "31 / 01 / 2000";
+        QTest::newRow("a click in the right half of the empty field") << "right" << "01012015" << "01 / 01 / 2015";
+        QTest::newRow("Tab into the half-typed field") << "tab" << "2015" << "01 / 01 / 2015";
+        QTest::newRow("after the warning, over the full start date") << "warning" << "02012000" << "02 / 01 / 2000";
+    }
+
+    // As a user types it, a date goes in whole, wherever the focus came from.
+    void aDateAsTyped()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        auto w = StartMainWindow();
+        MaskedEdit* field = w->mdatafin;
+        if (focus == "tab") {
+            TypeInto(field, "0101");
+            x::Keys("shift+Tab");
+            QTRY_VERIFY_WITH_TIMEOUT(w->mdataini->hasFocus(), kTimeoutMs);
+            x::Keys("Tab");
+        } else if (focus == "warning") {
+            field = w->mdataini;
+            const auto said = TextOfNextBox();
+            CalculateAsTyped(*w, "1000", "01012000", "01011999"); // an end before the start
+            QTRY_VERIFY_WITH_TIMEOUT(!said->isEmpty() && x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
+        }
+        if (focus == "click" || focus == "right")
+            TypeInto(field, typed, QPoint(focus == "right" ? field->width() - 4 : 3, field->height() / 2));
+        else
+            x::Type(typed);
+        QTRY_COMPARE_WITH_TIMEOUT(field->Text(), shown, kTimeoutMs);
+    }
+
+    void enterRunsCalcola_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("capital");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("in the start date") << 0 << "10000" << "10.000,00";
+        QTest::newRow("in the end date") << 1 << "10000" << "10.000,00";
+        // Cut off at the left, it would read as 234.567.890,00.
+        QTest::newRow("in Capitale, a billion shown whole") << 2 << "1234567890" << "1.234.567.890,00";
+    }
+
+    void enterRunsCalcola()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, capital);
+        QFETCH(QString, shown);
+        auto w = StartMainWindow();
+        QWidget* const fields[] = {w->mdataini, w->mdatafin, w->importo};
+        CalculateAsTyped(*w, capital, "01012000", "01012015", fields[field]);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Label8->text(), QStringLiteral("anni  15"), kTimeoutMs);
+        QCOMPARE(w->importo->text(), shown);
+        QCOMPARE(QApplication::focusWidget(), fields[field]);
+        const QString cut = TextNotShownWhole(*w);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
+    }
+
+    void copiesTheLastCalculation_data()
+    {
+        QTest::addColumn<QString>("capital"); // null: no calculation
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("retyped"); // typed over the capital after "Calcola"
+        QTest::addColumn<QString>("copied");  // null: the clipboard keeps its text
+        QTest::newRow("the worked example") << "10000" << "01/01/2000" << "1/1/2015" << "" << kWorkedExampleCopied;
+        QTest::newRow("with the capital edited since") << "10000" << "01/01/2000" << "1/1/2015" << "5000"
+                                                       << kWorkedExampleCopied;
+        QTest::newRow("one year and one day") << "1000" << "1/1/2013" << "2/1/2014" << ""
+                                              << "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\n"
+                                                 "Interessi legali: 24,99\nSomma: 1.024,99\n"
+                                                 "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 0,0548\n";
+        QTest::newRow("before any calculation") << QString() << "" << "" << "" << QString();
+        QTest::newRow("after a failed one") << "abc" << "01/01/2000" << "1/1/2015" << "" << QString();
+    }
+
+    // Ctrl+C with nothing selected copies the last "Calcola" that succeeded.
+    void copiesTheLastCalculation()
+    {
+        QFETCH(QString, capital);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, retyped);
+        QFETCH(QString, copied);
+        auto w = StartMainWindow();
+        QApplication::clipboard()->setText(QStringLiteral("appunti"));
+        if (!capital.isNull()) {
+            const auto said = capital == "abc" ? TextOfNextBox() : nullptr;
+            CalculateAsTyped(*w, capital, start, end);
+            QTRY_VERIFY_WITH_TIMEOUT(w->importo->text() != capital && x::Active(w.get()), kTimeoutMs);
+        }
+        if (!retyped.isEmpty()) {
+            Retype(w->importo, retyped);
+            QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), retyped, kTimeoutMs);
+        }
+        QWidget* focus = QApplication::focusWidget();
+        x::Keys("ctrl+c");
+        x::Keys("Tab"); // seen once the copy has been done
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget() != focus, kTimeoutMs);
+        QCOMPARE(QApplication::clipboard()->text(), copied.isNull() ? QStringLiteral("appunti") : copied);
+    }
+
+    // The report describes the last "Calcola", whatever has been typed since.
+    void theReportIsTheLastCalculation()
+    {
+        printers = std::make_unique<NoPrinters>();
+        SetPrinterPlatform(printers.get());
+        ScratchFolder scratch("tarvel-desktop");
+        const std::string pdf = (scratch.Path() / frmPrinter::kPdfFileName).string();
+        auto w = StartMainWindow();
+        CalculateAsTyped(*w, "10000", "01/01/2000", "1/1/2015");
+        QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), QStringLiteral("10.000,00"), kTimeoutMs);
+        Retype(w->importo, "5000");
+        QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), QStringLiteral("5000"), kTimeoutMs);
+        frmPrinter* printer = OpenPrinter(*w);
+        QVERIFY(printer);
+        WhenModalShown([&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            files->setDirectory(QString::fromStdString(scratch.Path().string())); // the name proposed
+            static_cast<QDialog*>(files)->accept(); // as its "Salva" button does
+        });
+        ClickButton(printer->Command1);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->PrinterWindow(), kTimeoutMs);
+        const auto pages = ReadPdfWords(pdf);
+        QCOMPARE(pages.size(), std::size_t(1));
+        const auto mismatches = LayoutMismatches(
+            pages[0], ReportLayout(ReportTextsAfter("10000", "01 / 01 / 2000", "01 / 01 / 2015")), 0.5);
+        QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
+    }
+
+    void aTypedPrinterName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("warning"); // empty: printed on P2
+        QTest::newRow("an installed printer") << "P2" << "";
+        QTest::newRow("a name not installed") << "Largoxyz" << QStringLiteral("La stampante \"Largoxyz\" non è installata");
+    }
+
+    // The name in the edit field is the printer that prints.
+    void aTypedPrinterName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, warning);
+        const auto& fakes = static_cast<TwoPrinters&>(*printers);
+        auto w = StartMainWindow();
+        QPointer<frmPrinter> printer = OpenPrinter(*w);
+        QVERIFY(printer);
+        Retype(printer->Combo1->lineEdit(), typed);
+        QTRY_COMPARE_WITH_TIMEOUT(printer->Combo1->currentText(), typed, kTimeoutMs);
+        const auto said = warning.isEmpty() ? nullptr : TextOfNextBox();
+        ClickButton(printer->Command1);
+        if (!said) {
+            QTRY_VERIFY_WITH_TIMEOUT(!printer, kTimeoutMs);
+            QCOMPARE(fakes.second->CallsOf("EndDoc").size(), std::size_t(1));
+            QCOMPARE(fakes.printer->CallsOf("Print").size(), std::size_t(0));
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(*said, warning, kTimeoutMs);
+        QVERIFY(printer && printer->isVisible());
+        QCOMPARE(fakes.printer->CallsOf("Print").size() + fakes.second->CallsOf("Print").size(), std::size_t(0));
+        printer->close();
+    }
+
+    void closingTheMainWindowEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("with Info open") << false;
+        QTest::newRow("with Info minimised") << true;
+    }
+
+    // The program itself: its main window closed, it ends, Info and all.
+    void closingTheMainWindowEndsTheProgram()
+    {
+        QFETCH(bool, minimised);
+        QProcess program;
+        program.start(QStringLiteral(TARVEL_PROGRAM));
+        QVERIFY(program.waitForStarted(kTimeoutMs));
+        std::vector<xcb_window_t> windows;
+        const auto shown = [&](std::size_t count) {
+            return (windows = x::WindowsOf(program.processId())).size() == count;
+        };
+        QVERIFY(QTest::qWaitFor([&] { return shown(1); }, kTimeoutMs));
+        const xcb_window_t main = windows[0];
+        const QPoint info = TwipsRect(4800, 3480, 1092, 855).center();
+        QVERIFY(AskUntil(
+            [&] {
+                x::XDoTool({"mousemove", "--window", QString::number(main), QString::number(info.x()),
+                            QString::number(info.y()), "click", "1"});
+            },
+            [&] { return shown(2); }));
+        const xcb_window_t infoWindow = windows[0] == main ? windows[1] : windows[0];
+        if (minimised)
+            QVERIFY(AskUntil([&] { x::Minimise(infoWindow); }, [&] { return x::Hidden(infoWindow); }));
+        x::PressCloseBox(main);
+        QVERIFY(program.waitForFinished(kTimeoutMs));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
     }
 };
 

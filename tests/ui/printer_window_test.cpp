@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
 
         // Opened again, the first printer is current again; a name typed into
-        // the edit field picks nothing.
+        // the edit field is the printer "Stampa" prints on.
         printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
@@ -220,13 +220,13 @@ private slots:
         QTest::keyClicks(printer->Combo1->lineEdit(), QStringLiteral("P3"));
         QTest::keyClick(printer->Combo1->lineEdit(), Qt::Key_Return);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P3"));
-        QCOMPARE(&CurrentPrinter(), P1.get());
         QVERIFY(w->PrinterWindow());
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QCOMPARE(Count(*P1, "EndDoc"), 1);
-        QCOMPARE(Count(*P3, "Print"), 0);
+        QCOMPARE(&CurrentPrinter(), P3.get());
+        QCOMPARE(Count(*P3, "EndDoc"), 1);
+        QCOMPARE(Count(*P1, "Print"), 0);
     }
 
     void printsTheWindowAsItOpens()
@@ -360,8 +360,9 @@ private slots:
         // Cancelled: nothing saved, the window stays for another try or the close box.
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        QCOMPARE(printer->Combo1->count(), 0);
+        QCOMPARE(printer->Combo1->count(), 2);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("Nessuna stampante installata"));
+        QCOMPARE(printer->Combo1->itemText(1), QStringLiteral("File PDF…"));
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
         QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "print/report.h"
+
+#include <string>
+
+namespace tarvel {
+
+// A calculation as text to paste into an e-mail, what Ctrl+C copies: one line
+// each for the capital, the span with its years and days, "Interessi legali"
+// and "Somma", then one for each rate period the span touches, its caption and
+// its amount as the window shows them. No tabs and no runs of spaces; every
+// line ends in a newline.
+//
+//   Capitale: 10.000,00
+//   dal 01/01/2000 al 01/01/2015: 15 anni e 4 giorni
+//   Interessi legali: 3.652,47
+//   Somma: 13.652,47
+//   2,5% fino al 31/12/2000: 250
+//   ...
+std::string CalculationText(const ReportTexts& texts, int years, int days);
+
+} // namespace tarvel

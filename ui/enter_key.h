@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QEvent>
+#include <QKeyEvent>
+
+namespace tarvel {
+
+// A press of Enter, on the main keyboard or the keypad.
+inline bool IsEnter(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace tarvel
