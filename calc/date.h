@@ -17,6 +17,17 @@ public:
 
     constexpr std::int32_t serial() const { return serial_; }
 
+    // The day `days` later (earlier when negative); it may lie outside the
+    // years fromCivil accepts, as the day before a rate period's first does.
+    constexpr Date plusDays(std::int32_t days) const { return Date(serial_ + days); }
+
+    struct Civil {
+        int year;
+        int month;
+        int day;
+    };
+    Civil civil() const;
+
     // The days after `from` up to and including `to`: to - from.
     friend constexpr std::int32_t operator-(Date to, Date from) { return to.serial_ - from.serial_; }
     friend constexpr auto operator<=>(Date, Date) = default;
