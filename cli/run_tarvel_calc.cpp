@@ -1,12 +1,15 @@
 #include "cli/run_tarvel_calc.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/date_text.h"
 #include "cli/batch/batch.h"
+#include "cli/chosen_rates.h"
 #include "cli/control_lines.h"
 #include "cli/date_field_text.h"
 #include "cli/failure_reason.h"
 #include "cli/options.h"
 #include "cli/print_program.h"
+#include "cli/rate_table_file.h"
 #include "cli/report_printer.h"
 
 #include <iostream>
@@ -18,28 +21,45 @@ namespace {
 // rejects it as it rejects any date it cannot read.
 constexpr const char* kUnfilledDateField = "__ / __ / ____";
 
-int calculate(const CalcOptions& options, ReportPrinter* printer)
+int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
     const auto startField = DateFieldText(options.startDate);
     const auto endField = DateFieldText(options.endDate);
     const CalculationInput input{options.capital, startField.value_or(kUnfilledDateField),
                                  endField.value_or(kUnfilledDateField)};
-    const CalculationResult result = CalculateInterest(input);
+    const CalculationResult result = CalculateInterest(input, rates.periods());
     const ControlTexts window = WindowTextsAfter(input, result);
     if (!result.ok) {
         std::cerr << kCalculationErrorMessage << '\n';
         for (const std::string& reason : FailureReasons(options.capital, options.startDate, options.endDate))
             std::cerr << "tarvel-calc: " << reason << '\n';
     }
-    WriteControlLines(std::cout, window);
+    if (rates.table())
+        WriteTableLines(std::cout, window, result, rates.periods());
+    else
+        WriteControlLines(std::cout, window);
     if (!std::cout.flush()) {
         std::cerr << "tarvel-calc: impossibile scrivere sullo standard output\n";
         return 2;
     }
     if (!result.ok)
         return 1;
+    if (const auto note = rates.LaterDaysNote(*ParseDate(input.endText)))
+        std::cerr << *note << '\n';
+    if (printer && rates.table())
+        return printer->PrintWithTable(window, input, result, *rates.table(), std::cerr) ? 0 : 3;
     if (printer && !printer->Print(window, input.startText, input.endText, std::cerr))
         return 3;
+    return 0;
+}
+
+int listRates(const ChosenRates& rates)
+{
+    WriteRateTableFile(std::cout, rates.periods());
+    if (!std::cout.flush()) {
+        std::cerr << "tarvel-calc: impossibile scrivere sullo standard output\n";
+        return 2;
+    }
     return 0;
 }
 
@@ -59,18 +79,24 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
     case CalcOptions::Mode::Version:
         std::cout << kCalcVersion << '\n';
         return 0;
-    case CalcOptions::Mode::Batch:
-        return RunBatch(options.csvFile);
-    case CalcOptions::Mode::Calculate:
+    default:
         break;
     }
+    // A table that cannot be used stops the run before anything is computed.
+    const auto rates = ChosenRates::Choose(options.rates, std::cerr);
+    if (!rates)
+        return 2;
+    if (options.mode == CalcOptions::Mode::ListRates)
+        return listRates(*rates);
+    if (options.mode == CalcOptions::Mode::Batch)
+        return RunBatch(options.csvFile, *rates);
     if (!options.wantsReport())
-        return calculate(options, nullptr);
+        return calculate(options, *rates, nullptr);
     if (!printer)
         return ExecPrintProgram(argv);
     if (!printer->Open(options, std::cerr))
         return 2;
-    return calculate(options, printer);
+    return calculate(options, *rates, printer);
 }
 
 } // namespace tarvel

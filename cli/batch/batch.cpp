@@ -1,11 +1,14 @@
 #include "cli/batch/batch.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/date_text.h"
+#include "calc/number_texts.h"
 #include "calc/trim_spaces.h"
 #include "cli/batch/csv_row.h"
 #include "cli/batch/fd_writer.h"
 #include "cli/batch/line_reader.h"
 #include "cli/batch/progress.h"
+#include "cli/chosen_rates.h"
 #include "cli/date_field_text.h"
 #include "cli/failure_reason.h"
 #include "runtime/system_error_text.h"
@@ -24,8 +27,8 @@ namespace {
 // Far more than any row of three fields; a longer line is a broken row.
 constexpr std::size_t kMaxLine = 4096;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// The sixteen result fields of a row that has none.
-constexpr std::string_view kNoResults = ";;;;;;;;;;;;;;;;";
+// The results before the periods': esito's four neighbours interessi to giorni.
+constexpr std::size_t kTotalColumns = 4;
 
 bool sameLetters(std::string_view text, std::string_view lower)
 {
@@ -82,17 +85,20 @@ public:
     }
 
     void putCount(int count) { end_ = std::to_chars(end_, end_ + 8, count).ptr; }
+    void putCurrency(Currency value) { end_ = WriteCurrencyText(value, end_); }
 
 private:
-    char data_[2 * kMaxLine + 512];
+    char data_[2 * kMaxLine + 512 + kMaxRatePeriods * (kNumberTextRoom + 1)];
     char* end_ = data_;
 };
 
 class Batch {
 public:
-    Batch(int input, bool fromFile, std::uint64_t fileSize)
+    Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates)
         : reader_(input, kMaxLine, [this] { flushAll(); }),
-          progress_(fromFile && isatty(STDERR_FILENO), fileSize)
+          progress_(fromFile && isatty(STDERR_FILENO), fileSize),
+          rates_(rates),
+          noResults_(kTotalColumns + rates.periods().size(), ';')
     {
     }
 
@@ -128,7 +134,7 @@ private:
     {
         text_.clear();
         text_.put("capitale;dal;al;esito;interessi;somma;anni;giorni");
-        for (const RatePeriod& period : LegalRateSchedule()) {
+        for (const RatePeriod& period : rates_.periods()) {
             text_.put(';');
             text_.putField(period.caption);
         }
@@ -167,9 +173,11 @@ private:
             input_.capitalText.assign(row_[0]);
             input_.startText.assign(*startField);
             input_.endText.assign(*endField);
-            const CalculationResult result = CalculateInterest(input_);
-            if (result.ok)
+            const CalculationResult result = CalculateInterest(input_, rates_.periods());
+            if (result.ok) {
+                noteLaterDays(*endField);
                 return writeResult(result);
+            }
         }
         failedRow(FailureReasons(row_[0], row_[1], row_[2]));
     }
@@ -196,9 +204,10 @@ private:
         text_.putCount(result.years);
         text_.put(';');
         text_.putCount(result.remainingDays);
-        for (const ShortText& period : result.written.txtAnno) {
+        for (std::size_t i = 0; i < result.lineCount; ++i) {
             text_.put(';');
-            text_.put(period.view());
+            if (result.lines[i].applies)
+                text_.putCurrency(result.lines[i].interest);
         }
         text_.put('\n');
         out_.buffer().append(text_.view());
@@ -208,7 +217,7 @@ private:
     {
         writeInput();
         text_.put(";errore");
-        text_.put(kNoResults);
+        text_.put(noResults_);
         text_.put('\n');
         out_.buffer().append(text_.view());
         for (const std::string& reason : reasons)
@@ -220,8 +229,19 @@ private:
     {
         ++rows_;
         rowSeen_ = true;
-        out_.buffer().append(";;;errore").append(kNoResults) += '\n';
+        out_.buffer().append(";;;errore").append(noResults_) += '\n';
         message(reason);
+    }
+
+    // Once a batch, at the first row whose span reaches past what the table knows.
+    void noteLaterDays(const std::string& endField)
+    {
+        if (laterDaysNoted_ || !rates_.table())
+            return;
+        if (const auto note = rates_.LaterDaysNote(*ParseDate(endField))) {
+            laterDaysNoted_ = true;
+            errors_.buffer().append(*note) += '\n';
+        }
     }
 
     void message(const std::string& reason)
@@ -254,6 +274,8 @@ private:
     FdWriter errors_{STDERR_FILENO};
     LineReader reader_;
     BatchProgress progress_;
+    const ChosenRates& rates_;
+    const std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
     CalculationInput input_;
@@ -261,11 +283,12 @@ private:
     std::uint64_t rows_ = 0;
     bool rowSeen_ = false;
     bool anyError_ = false;
+    bool laterDaysNoted_ = false;
 };
 
 } // namespace
 
-int RunBatch(const std::string& file)
+int RunBatch(const std::string& file, const ChosenRates& rates)
 {
     const bool fromFile = !file.empty() && file != "-";
     int input = STDIN_FILENO;
@@ -283,7 +306,7 @@ int RunBatch(const std::string& file)
         }
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
-    const int code = Batch(input, fromFile, size).run();
+    const int code = Batch(input, fromFile, size, rates).run();
     if (fromFile)
         ::close(input);
     return code;
