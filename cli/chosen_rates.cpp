@@ -33,7 +33,7 @@ std::optional<std::string> ChosenRates::LaterDaysNote(Date end) const
 {
     if (!table_ || end <= table_->knownUntil())
         return std::nullopt;
-    const std::string how = owned_ ? "aggiungere a " + file_ + " una riga con il nuovo tasso"
+    const std::string how = owned_ ? "aggiungere una riga con il nuovo tasso al file " + file_
                                    : "salvare la tabella con \"tarvel-calc --tassi vigenti --elenco-tassi > "
                                      "tassi.csv\", aggiungervi una riga con il nuovo tasso e calcolare con "
                                      "--tassi tassi.csv";

@@ -1,3 +1,4 @@
+#include "print/rates_report.h"
 #include "print/report.h"
 
 #include "tests/print/engine_fixture.h"
@@ -42,19 +43,21 @@ protected:
     }
 
     // What the report must print for `texts`: text, left edge, top, font.
-    static std::vector<Line> Expected(const ReportTexts& texts)
+    static std::vector<Line> Expected(const std::vector<ExpectedText>& report)
     {
         std::vector<Line> lines;
-        for (const ExpectedText& e : ExpectedReport(texts))
+        for (const ExpectedText& e : report)
             lines.push_back({e.text, e.rightAligned ? e.x - Width(e.text, e.points) : e.x, e.y,
                              Arial(e.points, e.italic)});
         return lines;
     }
 
-    void ExpectReport(const ReportTexts& texts)
+    void ExpectReport(const ReportTexts& texts) { ExpectPrinted(ExpectedReport(texts)); }
+
+    void ExpectPrinted(const std::vector<ExpectedText>& report)
     {
         const auto printed = Printed();
-        const auto expected = Expected(texts);
+        const auto expected = Expected(report);
         ASSERT_EQ(printed.size(), expected.size());
         for (std::size_t i = 0; i < printed.size(); ++i) {
             SCOPED_TRACE("line " + std::to_string(i) + ": " + expected[i].text);
@@ -186,6 +189,50 @@ TEST_F(ReportTest, ThePlainTextLinesAreThePrintedRows)
     EXPECT_NE(text.find("\nCapitale + Interessi  13.652,47\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n5,0% fino al 15/12/1990\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n1%  dal  01/01/2014\t100,27\n"), std::string::npos) << text;
+}
+
+TEST_F(ReportTest, WithARateTableEveryPeriodTheSpanTouchesHasARow)
+{
+    const RatesReportTexts texts = RatesInForceReportAfter("1000", "15 / 06 / 2019", "31 / 12 / 2021");
+    PrintRatesReport(*engine, texts);
+    ExpectPrinted(ExpectedRatesReport(texts));
+    std::vector<std::string> rows;
+    for (const RatesReportRow& row : texts.rows)
+        rows.push_back(row.firstDay + " " + row.lastDay + " " + row.days + " " + row.rate + " " + row.interest);
+    EXPECT_THAT(rows, ElementsAre("16/06/2019 31/12/2019 199 0,8% 4,3616", "01/01/2020 31/12/2020 366 0,05% 0,5014",
+                                  "01/01/2021 31/12/2021 365 0,01% 0,1"));
+    EXPECT_EQ(printer->CallsOf("EndDoc").size(), 1u);
+}
+
+// However many periods a span touches, they stay on the page, above the
+// table's note, each line clear of the next.
+TEST_F(ReportTest, WithARateTableEveryRowStaysOnThePage)
+{
+    std::vector<RateChange> changes;
+    for (int year = 1990; year < 1990 + int(kMaxRatePeriods); ++year)
+        changes.push_back({*Date::fromCivil(year, 1, 1), 100 + year % 7, ""});
+    const RateTable table("Tassi dal file annuale.csv", std::move(changes));
+    const CalculationInput input{"1000", "01 / 01 / 1990", "01 / 01 / 2060"};
+    const CalculationResult result = CalculateInterest(input, table.periods());
+    ASSERT_TRUE(result.ok);
+    const RatesReportTexts texts = MakeRatesReportTexts(WindowTextsAfter(input, result), input, result, table);
+    ASSERT_EQ(texts.rows.size(), 64u);
+    EXPECT_EQ(texts.rows.front().firstDay, "02/01/1990");
+    EXPECT_EQ(texts.tableNote, "Tassi dal file annuale.csv");
+
+    PrintRatesReportBody(*engine, texts);
+    const auto printed = Printed();
+    const std::vector<Line> rowDays(printed.begin() + 13, printed.end() - 1);
+    double y = 0;
+    for (std::size_t i = 0; i < rowDays.size(); i += 5) {
+        const Line& line = rowDays[i];
+        EXPECT_GE(line.y - y, line.font.size * 25.4 / 72 * 1.15) << line.text;
+        EXPECT_GE(line.font.size, 6) << line.text;
+        y = line.y;
+    }
+    EXPECT_EQ(printed.back().text, "Tassi dal file annuale.csv");
+    EXPECT_GT(printed.back().y, y + 3);
+    EXPECT_LT(printed.back().y, 285);
 }
 
 TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)
