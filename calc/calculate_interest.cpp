@@ -75,8 +75,8 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
     result.runningTotal = result.capital;
     writeCurrency(written.importobis, result.runningTotal);
 
-    const Date start = need(ParseDate(input.startText));
-    const Date end = need(ParseDate(input.endText));
+    const Date start = result.start = need(ParseDate(input.startText));
+    const Date end = result.end = need(ParseDate(input.endText));
 
     for (std::size_t i = 0; i < result.lineCount; ++i) {
         const RatePeriod& period = table[i];

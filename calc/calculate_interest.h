@@ -39,6 +39,9 @@ struct CalculationResult {
     WrittenTexts written;
 
     Currency capital;
+    // The span as read from the date texts, once both were read.
+    Date start;
+    Date end;
     // One line per row of the table, in its order: the first lineCount.
     std::array<PeriodLine, kMaxRatePeriods> lines{};
     std::size_t lineCount = 0;

@@ -12,6 +12,9 @@ public:
     static constexpr int kMinYear = 100;
     static constexpr int kMaxYear = 9999;
 
+    // 01/03/0000, before any day fromCivil gives: a place holder until a day is known.
+    constexpr Date() = default;
+
     // Nothing for a day that does not exist or a year outside 0100..9999.
     static std::optional<Date> fromCivil(int year, int month, int day);
 

@@ -59,8 +59,7 @@ RateTable::RateTable(std::string name, std::vector<RateChange> changes)
             .act = change.act,
         });
     }
+    knownUntil_ = *Date::fromCivil(changes_.back().firstDay.civil().year, 12, 31);
 }
-
-Date RateTable::knownUntil() const { return *Date::fromCivil(changes_.back().firstDay.civil().year, 12, 31); }
 
 } // namespace tarvel

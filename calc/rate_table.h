@@ -62,13 +62,14 @@ public:
     const std::string& name() const { return name_; }
     // The last day of the year of the last change. Later days are charged at
     // its rate, though a newer decree may have set another.
-    Date knownUntil() const;
+    Date knownUntil() const { return knownUntil_; }
 
 private:
     std::string name_;
     std::vector<RateChange> changes_;
     std::vector<std::string> captions_;
     std::vector<RatePeriod> periods_;
+    Date knownUntil_;
 };
 
 } // namespace tarvel

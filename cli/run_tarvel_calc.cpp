@@ -1,7 +1,6 @@
 #include "cli/run_tarvel_calc.h"
 
 #include "calc/calculate_interest.h"
-#include "calc/date_text.h"
 #include "cli/batch/batch.h"
 #include "cli/chosen_rates.h"
 #include "cli/control_lines.h"
@@ -44,7 +43,7 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
     }
     if (!result.ok)
         return 1;
-    if (const auto note = rates.LaterDaysNote(*ParseDate(input.endText)))
+    if (const auto note = rates.LaterDaysNote(result.end))
         std::cerr << *note << '\n';
     if (printer && rates.table())
         return printer->PrintWithTable(window, input, result, *rates.table(), std::cerr) ? 0 : 3;

@@ -31,16 +31,14 @@ RatesReportTexts MakeRatesReportTexts(const ControlTexts& window, const Calculat
 {
     RatesReportTexts texts;
     static_cast<ReportSummary&>(texts) = MakeReportSummary(window, input.startText, input.endText);
-    const auto start = ParseDate(input.startText);
-    const auto end = ParseDate(input.endText);
     const auto periods = table.periods();
-    for (std::size_t i = 0; i < result.lineCount && start && end; ++i) {
+    for (std::size_t i = 0; i < result.lineCount; ++i) {
         const PeriodLine& line = result.lines[i];
         if (!line.applies)
             continue;
         RatesReportRow row;
         if (line.days > 0) {
-            const ClippedSpan span = clipToPeriod(periods[i], *start, *end);
+            const ClippedSpan span = clipToPeriod(periods[i], result.start, result.end);
             row.firstDay = DateText(span.start.plusDays(1));
             row.lastDay = DateText(span.end);
         }

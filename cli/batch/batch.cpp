@@ -1,7 +1,6 @@
 #include "cli/batch/batch.h"
 
 #include "calc/calculate_interest.h"
-#include "calc/date_text.h"
 #include "calc/number_texts.h"
 #include "calc/trim_spaces.h"
 #include "cli/batch/csv_row.h"
@@ -175,7 +174,7 @@ private:
             input_.endText.assign(*endField);
             const CalculationResult result = CalculateInterest(input_, rates_.periods());
             if (result.ok) {
-                noteLaterDays(*endField);
+                noteLaterDays(result.end);
                 return writeResult(result);
             }
         }
@@ -234,11 +233,11 @@ private:
     }
 
     // Once a batch, at the first row whose span reaches past what the table knows.
-    void noteLaterDays(const std::string& endField)
+    void noteLaterDays(Date end)
     {
-        if (laterDaysNoted_ || !rates_.table())
+        if (laterDaysNoted_)
             return;
-        if (const auto note = rates_.LaterDaysNote(*ParseDate(endField))) {
+        if (const auto note = rates_.LaterDaysNote(end)) {
             laterDaysNoted_ = true;
             errors_.buffer().append(*note) += '\n';
         }
