@@ -113,7 +113,7 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         if (status == LineReader::Status::End)
             break;
         if (status == LineReader::Status::Failed) {
-            errors << "tarvel-calc: " << file << ": impossibile leggere: " << SystemErrorText(errno) << '\n';
+            errors << "tarvel-calc: impossibile leggere " << Quoted(file) << ": " << SystemErrorText(errno) << '\n';
             return std::nullopt;
         }
         ++lineNumber;

@@ -20,6 +20,15 @@ namespace {
 // rejects it as it rejects any date it cannot read.
 constexpr const char* kUnfilledDateField = "__ / __ / ____";
 
+// Whether standard output took every line; a message when it did not.
+bool outputWritten()
+{
+    if (std::cout.flush())
+        return true;
+    std::cerr << "tarvel-calc: impossibile scrivere sullo standard output\n";
+    return false;
+}
+
 int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
     const auto startField = DateFieldText(options.startDate);
@@ -37,10 +46,8 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
         WriteTableLines(std::cout, window, result, rates.periods());
     else
         WriteControlLines(std::cout, window);
-    if (!std::cout.flush()) {
-        std::cerr << "tarvel-calc: impossibile scrivere sullo standard output\n";
+    if (!outputWritten())
         return 2;
-    }
     if (!result.ok)
         return 1;
     if (const auto note = rates.LaterDaysNote(result.end))
@@ -55,11 +62,7 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
 int listRates(const ChosenRates& rates)
 {
     WriteRateTableFile(std::cout, rates.periods());
-    if (!std::cout.flush()) {
-        std::cerr << "tarvel-calc: impossibile scrivere sullo standard output\n";
-        return 2;
-    }
-    return 0;
+    return outputWritten() ? 0 : 2;
 }
 
 } // namespace

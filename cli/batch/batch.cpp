@@ -26,7 +26,7 @@ namespace {
 // Far more than any row of three fields; a longer line is a broken row.
 constexpr std::size_t kMaxLine = 4096;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// The results before the periods': esito's four neighbours interessi to giorni.
+// The result columns before the periods': interessi, somma, anni and giorni.
 constexpr std::size_t kTotalColumns = 4;
 
 bool sameLetters(std::string_view text, std::string_view lower)

@@ -197,7 +197,8 @@ TEST(ReadRateTableFile, RefusesAFileWithTheLineAndWhatIsWrong)
     for (const auto& [bytes, message] : cases)
         EXPECT_EQ(readTable(file, bytes), "tarvel-calc: " + file.string() + ": " + message + "\n") << bytes.substr(0, 80);
 
-    EXPECT_EQ(readTable(folder.Path(), ""), "tarvel-calc: " + folder.Path().string() + ": impossibile leggere: È una directory\n");
+    EXPECT_EQ(readTable(folder.Path(), ""),
+              "tarvel-calc: impossibile leggere \"" + folder.Path().string() + "\": È una directory\n");
     const auto missing = folder.Path() / "nessuna.csv";
     std::ostringstream errors;
     EXPECT_FALSE(ReadRateTableFile(missing.string(), errors));
