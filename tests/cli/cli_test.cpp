@@ -212,17 +212,11 @@ TEST(ReadRateTableFile, ReadsWhatItWritesAndTheFormsPeopleType)
     EXPECT_EQ(readTable(file, "\xEF\xBB\xBF Dal ;TASSO;Atto\r\n\r\n2014-01-01; 1 ;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\r\n"
                               "1/1/2015;0,5;\r\n01012016;0,2; D.M. 11/12/2015 \r\n"),
               "");
-    std::ostringstream errors;
-    const auto table = ReadRateTableFile(file.string(), errors);
-    ASSERT_TRUE(table);
-    EXPECT_EQ(table->name(), "Tassi dal file " + file.string());
-    std::ostringstream written;
-    WriteRateTableFile(written, table->periods());
-    const std::string expected = "dal;tasso;atto\n01/01/2014;1;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\n01/01/2015;0,5;\n"
-                                 "01/01/2016;0,2;D.M. 11/12/2015\n";
-    EXPECT_EQ(written.str(), expected);
+    std::ostringstream errors, written;
+    WriteRateTableFile(written, ReadRateTableFile(file.string(), errors)->periods());
+    EXPECT_EQ(written.str(), "dal;tasso;atto\n01/01/2014;1;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\n01/01/2015;0,5;\n"
+                             "01/01/2016;0,2;D.M. 11/12/2015\n");
     EXPECT_EQ(readTable(file, written.str()), "");
-    EXPECT_EQ(ReadRateTableFile(file.string(), errors)->changes().front().act, "D.M. 12/12/2013; \"art. 1284\"");
 }
 
 } // namespace
