@@ -9,7 +9,6 @@
 #include <map>
 #include <random>
 #include <string>
-#include <tuple>
 
 using namespace tarvel;
 
@@ -77,38 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                         {"3% dal 01/01/2002", "600"}, {"2,5% dal 01/01/2004", "1000,6849"},
                         {"3% dal 01/01/2008", "600,8219"}, {"1% dal 01/01/2010", "100"},
                         {"1,5% dal 01/01/2011", "150"}, {"2,5% dal 01/01/2012", "500,6849"},
-                        {"1% dal 01/01/2014", "100"}, {"0,5% dal 01/01/2015", "0,137"}}},
-        InForceExample{"PastTheLastDecree", {"25000", "15/06/2018", "08/12/2026"}, "3.319,93", "28.319,93",
-                       "anni  8", " giorni  178",
-                       {{"0,3% dal 01/01/2018", "40,8904"}, {"0,8% dal 01/01/2019", "200"},
-                        {"0,05% dal 01/01/2020", "12,5342"}, {"0,01% dal 01/01/2021", "2,5"},
-                        {"1,25% dal 01/01/2022", "312,5"}, {"5% dal 01/01/2023", "1250"},
-                        {"2,5% dal 01/01/2024", "626,7123"}, {"2% dal 01/01/2025", "500"},
-                        {"1,6% dal 01/01/2026", "374,7945"}}}),
+                        {"1% dal 01/01/2014", "100"}, {"0,5% dal 01/01/2015", "0,137"}}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RatesInForce, AreTheProgramsRowsUpTo2013AndADecreeAYearSince)
-{
-    const auto periods = RatesInForce().periods();
-    ASSERT_EQ(periods.size(), 24u);
-    EXPECT_EQ(periods[3].caption, "2,5% dal 01/01/1999");
-    EXPECT_EQ(periods[17].caption, "0,05% dal 01/01/2020");
-    EXPECT_EQ(periods.back().caption, "1,6% dal 01/01/2026");
-    EXPECT_EQ(periods.back().toDate, day("31/12/2199"));
-    EXPECT_EQ(RatesInForce().knownUntil(), day("31/12/2026"));
-    const auto& own = LegalRateSchedule();
-    for (std::size_t i = 0; i < periods.size(); ++i) {
-        const RatePeriod& row = periods[i];
-        EXPECT_EQ(row.fromDate, i == 0 ? own[0].fromDate : periods[i - 1].toDate) << i;
-        if (i + 1 < own.size()) {
-            EXPECT_EQ(std::tie(row.toDate, row.ratePercent, row.wholeRate, row.wholeRatePercent, row.participation),
-                      std::tie(own[i].toDate, own[i].ratePercent, own[i].wholeRate, own[i].wholeRatePercent,
-                               own[i].participation)) << i;
-        }
-    }
-    EXPECT_EQ(periods[11].participation, Participation::Overlap);
-    EXPECT_EQ(periods.back().participation, Participation::EndOnly);
-}
 
 // Up to 2014 the two tables differ only in how far the row of 2014 runs, and
 // in the captions: any span that ends by then costs the same with both.

@@ -298,16 +298,6 @@ TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
     EXPECT_EQ(attributes.at("job-state"), "completed");
 }
 
-TEST_F(CalcPrinter, WithTheRatesInForceTheQueueGetsTheReportWithTheirRows)
-{
-    const CommandRun run = RunCommand(Calc("--tassi vigenti 10000 01/01/2015 01/01/2026 --printer P1"), scratch);
-    EXPECT_EQ(run.status, 0) << run.err;
-    WaitForJobs();
-    const auto pages = ReadPdfWords(Output("P1").string());
-    ASSERT_EQ(pages.size(), 1u) << FileBytes(server / "log" / "error_log");
-    ExpectLayout(pages[0], RatesReportLayout(RatesInForceReportAfter("10000", "01 / 01 / 2015", "01 / 01 / 2026")), 0.5);
-}
-
 TEST_F(CalcPrinter, AQueueThatRefusesJobsIsAnErrorAndNothingIsPrinted)
 {
     const CommandRun run = RunCommand(Calc("10000 01/01/2000 01/01/2015 --printer P5"), scratch);
