@@ -203,9 +203,14 @@ private:
         text_.putCount(result.years);
         text_.put(';');
         text_.putCount(result.remainingDays);
+        // The run has written the texts of the rows the window has fields
+        // for; a longer table's later rows are written here.
+        const auto& written = result.written.txtAnno;
         for (std::size_t i = 0; i < result.lineCount; ++i) {
             text_.put(';');
-            if (result.lines[i].applies)
+            if (i < written.size())
+                text_.put(written[i].view());
+            else if (result.lines[i].applies)
                 text_.putCurrency(result.lines[i].interest);
         }
         text_.put('\n');
