@@ -28,6 +28,7 @@ deb:
 
 bench: test
 	$(TEST_BUILD)/bench/tarvel-bench
+	bench/batch-tables $(TEST_BUILD)/app/tarvel-calc
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

@@ -4,6 +4,7 @@
 #include "calc/number_texts.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <limits>
 
@@ -63,7 +64,7 @@ void writeCount(ShortText& text, std::string_view label, std::int16_t count)
     text.finish(std::to_chars(out, out + 6, count).ptr);
 }
 
-void run(const CalculationInput& input, CalculationResult& result)
+void run(const CalculationInput& input, std::span<const RatePeriod> table, CalculationResult& result)
 {
     WrittenTexts& written = result.written;
     for (auto& period : written.txtAnno)
@@ -74,13 +75,14 @@ void run(const CalculationInput& input, CalculationResult& result)
     result.runningTotal = result.capital;
     writeCurrency(written.importobis, result.runningTotal);
 
-    const Date start = need(ParseDate(input.startText));
-    const Date end = need(ParseDate(input.endText));
+    const Date start = result.start = need(ParseDate(input.startText));
+    const Date end = result.end = need(ParseDate(input.endText));
 
-    for (const RatePeriod& period : LegalRateSchedule()) {
+    for (std::size_t i = 0; i < result.lineCount; ++i) {
+        const RatePeriod& period = table[i];
         if (!periodApplies(period, start, end))
             continue;
-        PeriodLine& line = result.lines[static_cast<std::size_t>(period.index)];
+        PeriodLine& line = result.lines[i];
         const ClippedSpan span = clipToPeriod(period, start, end);
         line.days = need16(span.end - span.start);
         const YearsAndDays split = splitYears(line.days);
@@ -93,7 +95,8 @@ void run(const CalculationInput& input, CalculationResult& result)
         line.applies = true;
 
         result.runningTotal = need(result.runningTotal.plus(line.interest));
-        writeCurrency(written.txtAnno[static_cast<std::size_t>(period.index)], line.interest);
+        if (i < written.txtAnno.size())
+            writeCurrency(written.txtAnno[i], line.interest);
     }
 
     writeCurrency(written.importobis, result.runningTotal);
@@ -130,11 +133,15 @@ ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationRe
     return window;
 }
 
-CalculationResult CalculateInterest(const CalculationInput& input)
+CalculationResult CalculateInterest(const CalculationInput& input) { return CalculateInterest(input, LegalRateSchedule()); }
+
+CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table)
 {
+    assert(table.size() <= kMaxRatePeriods);
     CalculationResult result;
+    result.lineCount = std::min(table.size(), kMaxRatePeriods);
     try {
-        run(input, result);
+        run(input, table, result);
     } catch (...) {
         result.ok = false;
         // The running total is kept in memory between the rate periods; the

@@ -3,9 +3,12 @@
 #include "calc/control_texts.h"
 #include "calc/currency.h"
 #include "calc/rate_schedule.h"
+#include "calc/rate_table.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,17 +35,26 @@ struct CalculationResult {
     bool ok = false;
     // What the run wrote into the main window's controls, as they stood when it
     // ended; on failure, as they stood when it failed (before the error path).
+    // The window has fields for the first twelve rows of a table.
     WrittenTexts written;
 
     Currency capital;
-    std::array<PeriodLine, kPeriodCount> lines{};
+    // The span as read from the date texts, once both were read.
+    Date start;
+    Date end;
+    // One line per row of the table, in its order: the first lineCount.
+    std::array<PeriodLine, kMaxRatePeriods> lines{};
+    std::size_t lineCount = 0;
     Currency runningTotal;
     std::int16_t totalDays = 0;
     std::int16_t years = 0;
     std::int16_t remainingDays = 0;
 };
 
+// With the program's own table, LegalRateSchedule.
 CalculationResult CalculateInterest(const CalculationInput& input);
+// With any table of at most kMaxRatePeriods rows, by the same rules.
+CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table);
 
 // The texts of a window that opened with the capital of `input` typed in,
 // after this run of it: what the run wrote, and after a failure what its

@@ -14,6 +14,22 @@ namespace tarvel {
 // The design name of the result field of rate period `index`: "txtAnno(3)".
 std::string_view PeriodControlName(std::size_t index);
 
+// The capital's control, the first a calculation writes.
+inline constexpr std::string_view kCapitalControl = "importo";
+
+// The controls after the rate periods, in the same order: the totals, the
+// years and the days.
+template <class Visit, class... Controls>
+void ForEachTotalControl(Visit&& visit, Controls&... controls)
+{
+    visit(std::string_view("importobis"), controls.importobis...);
+    visit(std::string_view("Text1"), controls.Text1...);
+    visit(std::string_view("SeeInteressi"), controls.SeeInteressi...);
+    visit(std::string_view("Label6"), controls.Label6...);
+    visit(std::string_view("Label8"), controls.Label8...);
+    visit(std::string_view("Label23"), controls.Label23...);
+}
+
 // The main window's controls that a calculation writes, each with its design
 // name, in the order the window-free calculator lists them. `visit` is called
 // once per control with its name and the member of that control in each of
@@ -22,15 +38,10 @@ std::string_view PeriodControlName(std::size_t index);
 template <class Visit, class... Controls>
 void ForEachResultControl(Visit&& visit, Controls&... controls)
 {
-    visit(std::string_view("importo"), controls.importo...);
+    visit(kCapitalControl, controls.importo...);
     for (std::size_t i = 0; i < kPeriodCount; ++i)
         visit(PeriodControlName(i), controls.txtAnno[i]...);
-    visit(std::string_view("importobis"), controls.importobis...);
-    visit(std::string_view("Text1"), controls.Text1...);
-    visit(std::string_view("SeeInteressi"), controls.SeeInteressi...);
-    visit(std::string_view("Label6"), controls.Label6...);
-    visit(std::string_view("Label8"), controls.Label8...);
-    visit(std::string_view("Label23"), controls.Label23...);
+    ForEachTotalControl(visit, controls...);
 }
 
 // One member for each of those controls: the capital's of type Capital, every

@@ -32,4 +32,17 @@ std::optional<Date> Date::fromCivil(int year, int month, int day)
     return Date(daySerial(year, month, day));
 }
 
+Date::Civil Date::civil() const
+{
+    // The inverse of daySerial: the era, the year of the era, then the day of
+    // the March-based year.
+    const int era = serial_ / 146097;
+    const int dayOfEra = serial_ - era * 146097;
+    const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int monthFromMarch = (5 * dayOfYear + 2) / 153;
+    const int month = monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
+    return {era * 400 + yearOfEra + (month <= 2 ? 1 : 0), month, dayOfYear - (153 * monthFromMarch + 2) / 5 + 1};
+}
+
 } // namespace tarvel

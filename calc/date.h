@@ -12,10 +12,24 @@ public:
     static constexpr int kMinYear = 100;
     static constexpr int kMaxYear = 9999;
 
+    // 01/03/0000, before any day fromCivil gives: a place holder until a day is known.
+    constexpr Date() = default;
+
     // Nothing for a day that does not exist or a year outside 0100..9999.
     static std::optional<Date> fromCivil(int year, int month, int day);
 
     constexpr std::int32_t serial() const { return serial_; }
+
+    // The day `days` later (earlier when negative); it may lie outside the
+    // years fromCivil accepts, as the day before a rate period's first does.
+    constexpr Date plusDays(std::int32_t days) const { return Date(serial_ + days); }
+
+    struct Civil {
+        int year;
+        int month;
+        int day;
+    };
+    Civil civil() const;
 
     // The days after `from` up to and including `to`: to - from.
     friend constexpr std::int32_t operator-(Date to, Date from) { return to.serial_ - from.serial_; }

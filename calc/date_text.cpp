@@ -67,4 +67,18 @@ std::optional<Date> ParseDate(std::string_view text)
     return Date::fromCivil(*year, *month, *day);
 }
 
+std::string DateText(Date date)
+{
+    const Date::Civil day = date.civil();
+    std::string text = "dd/mm/yyyy";
+    const auto put = [&text](std::size_t at, int value, std::size_t digits) {
+        for (std::size_t k = digits; k-- > 0; value /= 10)
+            text[at + k] = static_cast<char>('0' + value % 10);
+    };
+    put(0, day.day, 2);
+    put(3, day.month, 2);
+    put(6, day.year, 4);
+    return text;
+}
+
 } // namespace tarvel

@@ -51,6 +51,8 @@ bool periodApplies(const RatePeriod& period, Date start, Date end)
         return end > period.fromDate && start < period.toDate;
     case Participation::EndOnly:
         return end > period.fromDate;
+    case Participation::Always:
+        return true;
     }
     return false;
 }

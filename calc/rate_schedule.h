@@ -15,11 +15,13 @@ namespace tarvel {
 // its rate is charged on every later day. A period in between takes part only
 // when the span has days inside it: the comparisons are strict, because
 // fromDate is the previous period's last day and a span's first day is not
-// counted.
-enum class Participation { StartOnly, Overlap, EndOnly };
+// counted. A table of one row has that row first and last: it takes part in
+// every span.
+enum class Participation { StartOnly, Overlap, EndOnly, Always };
 
 // One span of days over which the legal rate stayed the same: the days after
-// fromDate up to and including toDate.
+// fromDate up to and including toDate. The index is the row's place in its
+// table.
 struct RatePeriod {
     int index;
     Date fromDate;
@@ -34,6 +36,7 @@ struct RatePeriod {
     bool wholeRate;
     Participation participation;
     std::string_view caption;
+    std::string_view act = {}; // the law or decree that set the rate, where known
 };
 
 inline constexpr int kPeriodCount = 12;

@@ -10,6 +10,7 @@ const char* const kCalcUsage =
     "     tarvel-calc CAPITALE DAL AL --pdf FILE\n"
     "     tarvel-calc CAPITALE DAL AL --printer STAMPANTE\n"
     "     tarvel-calc --csv [FILE]\n"
+    "     tarvel-calc --elenco-tassi\n"
     "Calcola l'interesse legale su CAPITALE dal giorno DAL al giorno AL.\n"
     "  CAPITALE  importo in euro, per esempio 10000 oppure 10.000,50\n"
     "  DAL, AL   date nel formato gg/mm/aaaa (01/01/2000 oppure 1/1/2000),\n"
@@ -21,12 +22,18 @@ const char* const kCalcUsage =
     "  --csv [FILE]         calcola una riga per ogni riga capitale;dal;al del file CSV FILE\n"
     "                       (senza FILE o con -, dallo standard input) e scrive i risultati\n"
     "                       in CSV sullo standard output\n"
+    "  --tassi vigenti      calcola con i tassi legali in vigore, ogni cambiamento dal 1942\n"
+    "                       al decreto per il 2026, invece che con la tabella della finestra\n"
+    "                       (che applica l'1% a ogni giorno dal 2014 in poi)\n"
+    "  --tassi FILE         calcola con la tabella dei tassi del file CSV FILE\n"
+    "                       (intestazione dal;tasso;atto, una riga per ogni cambiamento)\n"
+    "  --elenco-tassi       scrive la tabella dei tassi in uso nella forma di quel file\n"
     "  --version            stampa il nome e la versione del programma\n"
     "  --help               stampa questo testo\n"
-    "Esce con 0 se il calcolo riesce, 1 se i dati non sono validi, 2 se l'uso è errato\n"
-    "o la stampante non esiste, 3 se la stampa non riesce. Con --csv esce con 0 se ogni\n"
-    "riga è riuscita, 1 se almeno una ha esito errore, 2 se l'uso è errato o FILE non si\n"
-    "può leggere.\n";
+    "Esce con 0 se il calcolo riesce, 1 se i dati non sono validi, 2 se l'uso è errato,\n"
+    "la stampante non esiste o la tabella dei tassi non va, 3 se la stampa non riesce.\n"
+    "Con --csv esce con 0 se ogni riga è riuscita, 1 se almeno una ha esito errore, 2 se\n"
+    "l'uso è errato o FILE non si può leggere.\n";
 
 const char* const kCalcVersion = "tarvel-calc " TARVEL_VERSION;
 
@@ -47,6 +54,7 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
     std::vector<std::string> positional;
     bool optionsEnded = false;
     bool batch = false;
+    bool listRates = false;
     bool help = false;
     bool version = false;
     const auto fail = [&options](std::string what) {
@@ -69,10 +77,15 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
             version = true;
         } else if (argument == "--csv") {
             batch = true;
-        } else if (argument == "--pdf" || argument == "--printer") {
+        } else if (argument == "--elenco-tassi") {
+            listRates = true;
+        } else if (argument == "--pdf" || argument == "--printer" || argument == "--tassi") {
             if (i + 1 == arguments.size())
                 return fail("manca il valore di " + argument);
-            (argument == "--pdf" ? options.pdfFile : options.printerName) = arguments[++i];
+            (argument == "--pdf" ? options.pdfFile : argument == "--printer" ? options.printerName : options.rates) =
+                arguments[++i];
+        } else if (argument.rfind("--tassi=", 0) == 0) {
+            options.rates = argument.substr(8);
         } else if (argument.rfind("--pdf=", 0) == 0) {
             options.pdfFile = argument.substr(6);
         } else if (argument.rfind("--printer=", 0) == 0) {
@@ -94,6 +107,16 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         return fail("--pdf e --printer non vanno insieme");
     if (options.pdfFile && options.pdfFile->empty())
         return fail("manca il nome del file di --pdf");
+    if (options.rates && options.rates->empty())
+        return fail("manca il valore di --tassi");
+    if (listRates) {
+        if (batch || options.wantsReport())
+            return fail("--elenco-tassi non va con --csv, --pdf né --printer");
+        if (!positional.empty())
+            return fail("argomento in più: " + Quoted(positional[0]));
+        options.mode = CalcOptions::Mode::ListRates;
+        return options;
+    }
     if (batch) {
         if (options.wantsReport())
             return fail("--csv non va con --pdf né con --printer");

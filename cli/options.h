@@ -7,7 +7,7 @@
 namespace tarvel {
 
 struct CalcOptions {
-    enum class Mode { Calculate, Help, Version, Batch };
+    enum class Mode { Calculate, Help, Version, Batch, ListRates };
     Mode mode = Mode::Calculate;
     // What was wrong with the arguments, said above the usage; empty when the
     // arguments make a valid call.
@@ -21,6 +21,8 @@ struct CalcOptions {
     std::optional<std::string> printerName;
     // The batch's input; empty or "-" for standard input.
     std::string csvFile;
+    // --tassi: "vigenti" or a table file; absent for the program's own table.
+    std::optional<std::string> rates;
 
     bool wantsReport() const { return pdfFile || printerName; }
 };

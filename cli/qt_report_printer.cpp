@@ -5,6 +5,7 @@
 #include "print/easy_print.h"
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"
+#include "print/rates_report.h"
 #include "print/report.h"
 #include "print/whole_file.h"
 #include "runtime/console_runtime.h"
@@ -77,6 +78,22 @@ bool QtReportPrinter::Open(const CalcOptions& options, std::ostream& errors)
 bool QtReportPrinter::Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
                             std::ostream& errors)
 {
+    return PrintDocument(
+        [&](EasyPrint& objPrint) { PrintReport(objPrint, MakeReportTexts(window, startField, endField)); }, errors);
+}
+
+bool QtReportPrinter::PrintWithTable(const ControlTexts& window, const CalculationInput& input,
+                                     const CalculationResult& result, const RateTable& table, std::ostream& errors)
+{
+    return PrintDocument(
+        [&](EasyPrint& objPrint) {
+            PrintRatesReport(objPrint, MakeRatesReportTexts(window, input, result, table));
+        },
+        errors);
+}
+
+bool QtReportPrinter::PrintDocument(const std::function<void(EasyPrint&)>& print, std::ostream& errors)
+{
     // The engine shows its output errors in a message box; here the first goes
     // to standard error and makes the run fail.
     ConsoleRuntime runtime(errors);
@@ -85,7 +102,7 @@ bool QtReportPrinter::Print(const ControlTexts& window, const std::string& start
     try {
         EasyPrint objPrint;
         Default_Value(objPrint);
-        PrintReport(objPrint, MakeReportTexts(window, startField, endField));
+        print(objPrint);
         printed = true;
     } catch (const std::exception& error) {
         // One line naming the queue or the file and the reason.

@@ -2,9 +2,12 @@
 
 #include "cli/report_printer.h"
 
+#include <functional>
 #include <memory>
 
 namespace tarvel {
+
+class EasyPrint;
 
 // The report of tarvel-calc on Qt's printing: a PDF file or an installed
 // printer. Open brings up what printing needs (a window-less Qt) and makes that
@@ -18,8 +21,13 @@ public:
     bool TakesStandardOutput() const override { return takesStandardOutput_; }
     bool Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
                std::ostream& errors) override;
+    bool PrintWithTable(const ControlTexts& window, const CalculationInput& input, const CalculationResult& result,
+                        const RateTable& table, std::ostream& errors) override;
 
 private:
+    // Lays out one document with `print` on a fresh engine and reports it.
+    bool PrintDocument(const std::function<void(EasyPrint&)>& print, std::ostream& errors);
+
     struct Qt;
     std::unique_ptr<Qt> qt_;
     bool takesStandardOutput_ = false;

@@ -2,11 +2,13 @@
 
 #include "calc/calculate_interest.h"
 #include "cli/batch/batch.h"
+#include "cli/chosen_rates.h"
 #include "cli/control_lines.h"
 #include "cli/date_field_text.h"
 #include "cli/failure_reason.h"
 #include "cli/options.h"
 #include "cli/print_program.h"
+#include "cli/rate_table_file.h"
 #include "cli/report_printer.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/system_error_text.h"
@@ -22,13 +24,24 @@ namespace {
 // rejects it as it rejects any date it cannot read.
 constexpr const char* kUnfilledDateField = "__ / __ / ____";
 
-int calculate(const CalcOptions& options, ReportPrinter* printer)
+// Whether standard output took the whole text (waiting for it when it is
+// non-blocking); a message when it did not.
+bool writtenOut(const std::string& text)
+{
+    const int error = WriteFully(STDOUT_FILENO, text);
+    if (error == 0)
+        return true;
+    std::cerr << "tarvel-calc: impossibile scrivere sullo standard output: " << SystemErrorText(error) << '\n';
+    return false;
+}
+
+int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
     const auto startField = DateFieldText(options.startDate);
     const auto endField = DateFieldText(options.endDate);
     const CalculationInput input{options.capital, startField.value_or(kUnfilledDateField),
                                  endField.value_or(kUnfilledDateField)};
-    const CalculationResult result = CalculateInterest(input);
+    const CalculationResult result = CalculateInterest(input, rates.periods());
     const ControlTexts window = WindowTextsAfter(input, result);
     if (!result.ok) {
         std::cerr << kCalculationErrorMessage << '\n';
@@ -38,17 +51,29 @@ int calculate(const CalcOptions& options, ReportPrinter* printer)
     // A report on standard output has it to itself: the lines would corrupt it.
     if (!printer || !printer->TakesStandardOutput()) {
         std::ostringstream lines;
-        WriteControlLines(lines, window);
-        if (const int error = WriteFully(STDOUT_FILENO, lines.str())) {
-            std::cerr << "tarvel-calc: impossibile scrivere sullo standard output: " << SystemErrorText(error) << '\n';
+        if (rates.table())
+            WriteTableLines(lines, window, result, rates.periods());
+        else
+            WriteControlLines(lines, window);
+        if (!writtenOut(lines.str()))
             return 2;
-        }
     }
     if (!result.ok)
         return 1;
+    if (const auto note = rates.LaterDaysNote(result.end))
+        std::cerr << *note << '\n';
+    if (printer && rates.table())
+        return printer->PrintWithTable(window, input, result, *rates.table(), std::cerr) ? 0 : 3;
     if (printer && !printer->Print(window, input.startText, input.endText, std::cerr))
         return 3;
     return 0;
+}
+
+int listRates(const ChosenRates& rates)
+{
+    std::ostringstream file;
+    WriteRateTableFile(file, rates.periods());
+    return writtenOut(file.str()) ? 0 : 2;
 }
 
 } // namespace
@@ -67,18 +92,24 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
     case CalcOptions::Mode::Version:
         std::cout << kCalcVersion << '\n';
         return 0;
-    case CalcOptions::Mode::Batch:
-        return RunBatch(options.csvFile);
-    case CalcOptions::Mode::Calculate:
+    default:
         break;
     }
+    // A table that cannot be used stops the run before anything is computed.
+    const auto rates = ChosenRates::Choose(options.rates, std::cerr);
+    if (!rates)
+        return 2;
+    if (options.mode == CalcOptions::Mode::ListRates)
+        return listRates(*rates);
+    if (options.mode == CalcOptions::Mode::Batch)
+        return RunBatch(options.csvFile, *rates);
     if (!options.wantsReport())
-        return calculate(options, nullptr);
+        return calculate(options, *rates, nullptr);
     if (!printer)
         return ExecPrintProgram(argv);
     if (!printer->Open(options, std::cerr))
         return 2;
-    return calculate(options, printer);
+    return calculate(options, *rates, printer);
 }
 
 } // namespace tarvel

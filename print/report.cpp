@@ -19,16 +19,23 @@ constexpr char kCapitalPlusInterest[] = "Capitale + Interessi  ";
 
 } // namespace
 
+ReportSummary MakeReportSummary(const ControlTexts& window, std::string startDate, std::string endDate)
+{
+    ReportSummary summary;
+    summary.capital = window.importo.value_or("");
+    summary.totalInterest = window.SeeInteressi.value_or("");
+    summary.startDate = std::move(startDate);
+    summary.endDate = std::move(endDate);
+    summary.yearsText = window.Label8.value_or("");
+    summary.daysText = window.Label23.value_or("");
+    summary.capitalPlusInterest = window.Label6.value_or("");
+    return summary;
+}
+
 ReportTexts MakeReportTexts(const ControlTexts& window, std::string startDate, std::string endDate)
 {
     ReportTexts texts;
-    texts.capital = window.importo.value_or("");
-    texts.totalInterest = window.SeeInteressi.value_or("");
-    texts.startDate = std::move(startDate);
-    texts.endDate = std::move(endDate);
-    texts.yearsText = window.Label8.value_or("");
-    texts.daysText = window.Label23.value_or("");
-    texts.capitalPlusInterest = window.Label6.value_or("");
+    static_cast<ReportSummary&>(texts) = MakeReportSummary(window, std::move(startDate), std::move(endDate));
     const auto& schedule = LegalRateSchedule();
     for (std::size_t i = 0; i < texts.captions.size(); ++i) {
         texts.captions[i] = std::string(schedule[i].caption);
@@ -45,7 +52,7 @@ void Default_Value(EasyPrint& objPrint)
     objPrint.Orientation(1);   // portrait
 }
 
-void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
+void PrintReportSummary(EasyPrint& objPrint, const ReportSummary& texts)
 {
     objPrint.FontItalic(false);
     objPrint.FontName("Arial");
@@ -67,7 +74,11 @@ void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
     objPrint.PrintLeft(30, 55, kTo + texts.endDate, 0, 0);
     objPrint.PrintLeft(99, 55, texts.daysText, 0, 0);
     objPrint.PrintLeft(30, 60, kCapitalPlusInterest + texts.capitalPlusInterest, 0, 0);
+}
 
+void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
+{
+    PrintReportSummary(objPrint, texts);
     objPrint.FontSize(10);
     objPrint.SpaziaturaLinea(2);
     for (std::size_t i = 0; i < texts.captions.size(); ++i)

@@ -9,8 +9,9 @@
 
 namespace tarvel {
 
-// The texts the report shows, as they stand in the main window's controls.
-struct ReportTexts {
+// The texts at the top of every report, as they stand in the main window's
+// controls.
+struct ReportSummary {
     std::string capital;             // importo
     std::string totalInterest;       // SeeInteressi
     std::string startDate;           // mdataini, "dd / mm / yyyy"
@@ -18,16 +19,27 @@ struct ReportTexts {
     std::string yearsText;           // Label8
     std::string daysText;            // Label23
     std::string capitalPlusInterest; // Label6
+};
+
+// The texts the report shows.
+struct ReportTexts : ReportSummary {
     std::array<std::string, 12> captions; // lblData
     std::array<std::string, 12> amounts;  // txtAnno, unformatted
 };
 
-// The report's texts from the window's control texts (a text not written reads
-// empty), the two date fields as they stand and the rate periods' captions.
+// The summary from the window's control texts (a text not written reads
+// empty) and the two date fields as they stand.
+ReportSummary MakeReportSummary(const ControlTexts& window, std::string startDate, std::string endDate);
+
+// The report's texts: the summary and the rate periods' captions and amounts.
 ReportTexts MakeReportTexts(const ControlTexts& window, std::string startDate, std::string endDate);
 
 // The page settings of every report: high quality, monochrome, A4, portrait.
 void Default_Value(EasyPrint& objPrint);
+
+// The title and the summary, at the top of the page. Errors of the settings
+// go to the caller.
+void PrintReportSummary(EasyPrint& objPrint, const ReportSummary& summary);
 
 // Lays out the one page of the report; the period amounts go through
 // FormatAmount. Errors of the settings go to the caller.

@@ -7,6 +7,7 @@
 #include "cli/batch/fd_writer.h"
 #include "cli/batch/line_reader.h"
 #include "cli/batch/progress.h"
+#include "cli/chosen_rates.h"
 #include "cli/date_field_text.h"
 #include "cli/failure_reason.h"
 #include "cli/quoted.h"
@@ -27,8 +28,8 @@ namespace {
 // Far more than any row of three fields; a longer line is a broken row.
 constexpr std::size_t kMaxLine = 4096;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// The sixteen result fields of a row that has none.
-constexpr std::string_view kNoResults = ";;;;;;;;;;;;;;;;";
+// The result columns before the periods': interessi, somma, anni and giorni.
+constexpr std::size_t kTotalColumns = 4;
 
 bool sameLetters(std::string_view text, std::string_view lower)
 {
@@ -94,17 +95,20 @@ public:
     }
 
     void putCount(int count) { end_ = std::to_chars(end_, end_ + 8, count).ptr; }
+    void putCurrency(Currency value) { end_ = WriteCurrencyText(value, end_); }
 
 private:
-    char data_[2 * kMaxLine + 512];
+    char data_[2 * kMaxLine + 512 + kMaxRatePeriods * (kNumberTextRoom + 1)];
     char* end_ = data_;
 };
 
 class Batch {
 public:
-    Batch(int input, bool fromFile, std::uint64_t fileSize)
+    Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates)
         : reader_(input, kMaxLine, [this] { flushAll(); }),
-          progress_(fromFile && isatty(STDERR_FILENO), fileSize)
+          progress_(fromFile && isatty(STDERR_FILENO), fileSize),
+          rates_(rates),
+          noResults_(kTotalColumns + rates.periods().size(), ';')
     {
     }
 
@@ -140,7 +144,7 @@ private:
     {
         text_.clear();
         text_.put("capitale;dal;al;esito;interessi;somma;anni;giorni");
-        for (const RatePeriod& period : LegalRateSchedule()) {
+        for (const RatePeriod& period : rates_.periods()) {
             text_.put(';');
             text_.putField(period.caption);
         }
@@ -181,9 +185,11 @@ private:
             input_.capitalText.assign(row_[0]);
             input_.startText.assign(*startField);
             input_.endText.assign(*endField);
-            const CalculationResult result = CalculateInterest(input_);
-            if (result.ok)
+            const CalculationResult result = CalculateInterest(input_, rates_.periods());
+            if (result.ok) {
+                noteLaterDays(result.end);
                 return writeResult(result);
+            }
         }
         failedRow(FailureReasons(row_[0], row_[1], row_[2]));
     }
@@ -210,9 +216,15 @@ private:
         text_.putCount(result.years);
         text_.put(';');
         text_.putCount(result.remainingDays);
-        for (const ShortText& period : result.written.txtAnno) {
+        // The run has written the texts of the rows the window has fields
+        // for; a longer table's later rows are written here.
+        const auto& written = result.written.txtAnno;
+        for (std::size_t i = 0; i < result.lineCount; ++i) {
             text_.put(';');
-            text_.put(period.view());
+            if (i < written.size())
+                text_.put(written[i].view());
+            else if (result.lines[i].applies)
+                text_.putCurrency(result.lines[i].interest);
         }
         text_.put('\n');
         out_.buffer().append(text_.view());
@@ -222,7 +234,7 @@ private:
     {
         writeInput();
         text_.put(";errore");
-        text_.put(kNoResults);
+        text_.put(noResults_);
         text_.put('\n');
         out_.buffer().append(text_.view());
         for (const std::string& reason : reasons)
@@ -234,8 +246,19 @@ private:
     {
         ++rows_;
         rowSeen_ = true;
-        out_.buffer().append(";;;errore").append(kNoResults) += '\n';
+        out_.buffer().append(";;;errore").append(noResults_) += '\n';
         message(reason);
+    }
+
+    // Once a batch, at the first row whose span reaches past what the table knows.
+    void noteLaterDays(Date end)
+    {
+        if (laterDaysNoted_)
+            return;
+        if (const auto note = rates_.LaterDaysNote(end)) {
+            laterDaysNoted_ = true;
+            errors_.buffer().append(*note) += '\n';
+        }
     }
 
     void message(const std::string& reason)
@@ -268,6 +291,8 @@ private:
     FdWriter errors_{STDERR_FILENO};
     LineReader reader_;
     BatchProgress progress_;
+    const ChosenRates& rates_;
+    const std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
     CalculationInput input_;
@@ -275,11 +300,12 @@ private:
     std::uint64_t rows_ = 0;
     bool rowSeen_ = false;
     bool anyError_ = false;
+    bool laterDaysNoted_ = false;
 };
 
 } // namespace
 
-int RunBatch(const std::string& file)
+int RunBatch(const std::string& file, const ChosenRates& rates)
 {
     const bool fromFile = !file.empty() && file != "-";
     int input = STDIN_FILENO;
@@ -297,7 +323,7 @@ int RunBatch(const std::string& file)
         }
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
-    const int code = Batch(input, fromFile, size).run();
+    const int code = Batch(input, fromFile, size, rates).run();
     if (fromFile)
         ::close(input);
     return code;

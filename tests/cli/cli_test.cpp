@@ -2,10 +2,14 @@
 #include "cli/batch/csv_row.h"
 #include "cli/date_field_text.h"
 #include "cli/options.h"
+#include "cli/rate_table_file.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,6 +48,14 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"1000", "01/01/2000", "01/01/2001", "--pdf", "a", "--printer", "b"}, "--pdf e --printer non vanno insieme"},
         {{"--csv", "a.csv", "b.csv"}, "argomento in più: \"b.csv\""},
         {{"--csv", "--pdf", "a.pdf"}, "--csv non va con --pdf né con --printer"},
+        {{"--tassi", "vigenti", "1000", "01/01/2000", "01/01/2001"}, ""},
+        {{"--csv", "--tassi=tassi.csv"}, "", Batch},
+        {{"--elenco-tassi"}, "", ListRates},
+        {{"--tassi", "tassi.csv", "--elenco-tassi"}, "", ListRates},
+        {{"1000", "01/01/2000", "01/01/2001", "--tassi"}, "manca il valore di --tassi"},
+        {{"--tassi=", "1000", "01/01/2000", "01/01/2001"}, "manca il valore di --tassi"},
+        {{"--elenco-tassi", "1000"}, "argomento in più: \"1000\""},
+        {{"--elenco-tassi", "--csv"}, "--elenco-tassi non va con --csv, --pdf né --printer"},
     };
     for (const auto& [arguments, usageError, mode] : cases) {
         std::string call;
@@ -65,6 +77,8 @@ TEST(ParseCalcOptions, KeepsTheArgumentsOfAValidCall)
     EXPECT_EQ(calculation.endDate, "2001-01-01");
     EXPECT_EQ(calculation.pdfFile, "r.pdf");
     EXPECT_EQ(ParseCalcOptions({"--csv", "fatture.csv"}).csvFile, "fatture.csv");
+    EXPECT_EQ(ParseCalcOptions({"--tassi", "vigenti", "--elenco-tassi"}).rates, "vigenti");
+    EXPECT_FALSE(ParseCalcOptions({"1", "1/1/2000", "2/1/2000"}).rates);
 }
 
 struct RowCase {
@@ -128,6 +142,81 @@ TEST(DateFieldText, FillsTheMaskWithAnExistingDateOnly)
         else
             EXPECT_FALSE(text) << '"' << typed << "\" read as " << *text;
     }
+}
+
+TEST(ReadRate, TakesPercentsWithADecimalCommaAndAtMostTwoDecimals)
+{
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"5", 500}, {"2,5", 250}, {"0,05", 5}, {" 1,25 ", 125}, {"100", 10000}, {"0", 0}, {"150", 15000},
+        {"2.5", std::nullopt}, {"0,125", std::nullopt}, {"-1", std::nullopt}, {"+1", std::nullopt},
+        {",5", std::nullopt}, {"5,", std::nullopt}, {"1000", std::nullopt}, {"", std::nullopt}, {"5%", std::nullopt},
+    };
+    for (const auto& [text, rate] : cases)
+        EXPECT_EQ(ReadRate(text), rate) << '"' << text << '"';
+}
+
+// A table file as its reader takes it: the message for a file it refuses,
+// nothing for one it reads.
+std::string readTable(const std::filesystem::path& file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+    std::ostringstream errors;
+    const auto table = ReadRateTableFile(file.string(), errors);
+    EXPECT_EQ(table.has_value(), errors.str().empty()) << errors.str();
+    return errors.str();
+}
+
+TEST(ReadRateTableFile, RefusesAFileWithTheLineAndWhatIsWrong)
+{
+    const tarvel::testing::ScratchFolder folder("tarvel-tassi");
+    const std::filesystem::path file = folder.Path() / "tassi.csv";
+    const std::string header = "dal;tasso;atto\n";
+    std::string tooMany = header;
+    for (int year = 2000; year <= 2064; ++year)
+        tooMany += "01/01/" + std::to_string(year) + ";1;\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "riga 1: manca l'intestazione dal;tasso;atto"},
+        {"01/01/2020;5;x\n", "riga 1: la prima riga deve essere l'intestazione dal;tasso;atto"},
+        {header, "riga 2: manca almeno una riga di tassi dopo l'intestazione"},
+        {header + "01/01/2020;5\n", "riga 2: la riga ha 2 campi invece di 3 (dal;tasso;atto)"},
+        {header + "31/02/2020;5;\n", "riga 2: data non valida: \"31/02/2020\""},
+        {header + "01/01/2020;2.5;\n",
+         "riga 2: tasso non valido: \"2.5\" (un numero da 0 a 100, con la virgola e al più due decimali)"},
+        {header + "01/01/2020;100,5;\n", "riga 2: il tasso 100,5 non è tra 0 e 100"},
+        {header + "01/01/2014;1;\n01/01/2015;0,5;\n01/01/2016;0,2;\n01/01/2018;0,3;\n01/01/2020;0,05;\n"
+                  "01/01/2019;0,8;\n",
+         "riga 7: la data 01/01/2019 non viene dopo 01/01/2020"},
+        // An empty line is skipped, and counted.
+        {header + "\n01/01/2020;0,05;\n2020-01-01;0,8;\n", "riga 4: la data 01/01/2020 non viene dopo 01/01/2020"},
+        {header + "01/01/2200;1;\n", "riga 2: la data 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola"},
+        {header + "01/01/2020;1;\"D.M.\n", "riga 2: virgolette non bilanciate"},
+        {header + "01/01/2020;1;decreto \xE8\n", "riga 2: testo non in UTF-8"},
+        {header + std::string(5000, 'x') + "\n", "riga 2: riga più lunga di 4096 byte"},
+        {tooMany, "riga 66: la tabella ha più di 64 righe di tassi"},
+    };
+    for (const auto& [bytes, message] : cases)
+        EXPECT_EQ(readTable(file, bytes), "tarvel-calc: " + file.string() + ": " + message + "\n") << bytes.substr(0, 80);
+
+    EXPECT_EQ(readTable(folder.Path(), ""),
+              "tarvel-calc: impossibile leggere \"" + folder.Path().string() + "\": È una directory\n");
+    const auto missing = folder.Path() / "nessuna.csv";
+    std::ostringstream errors;
+    EXPECT_FALSE(ReadRateTableFile(missing.string(), errors));
+    EXPECT_EQ(errors.str(), "tarvel-calc: impossibile aprire \"" + missing.string() + "\": File o directory non esistente\n");
+}
+
+TEST(ReadRateTableFile, ReadsWhatItWritesAndTheFormsPeopleType)
+{
+    const tarvel::testing::ScratchFolder folder("tarvel-tassi");
+    const std::filesystem::path file = folder.Path() / "tassi.csv";
+    EXPECT_EQ(readTable(file, "\xEF\xBB\xBF Dal ;TASSO;Atto\r\n\r\n2014-01-01; 1 ;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\r\n"
+                              "1/1/2015;0,5;\r\n01012016;0,2; D.M. 11/12/2015 \r\n"),
+              "");
+    std::ostringstream errors, written;
+    WriteRateTableFile(written, ReadRateTableFile(file.string(), errors)->periods());
+    EXPECT_EQ(written.str(), "dal;tasso;atto\n01/01/2014;1;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\n01/01/2015;0,5;\n"
+                             "01/01/2016;0,2;D.M. 11/12/2015\n");
+    EXPECT_EQ(readTable(file, written.str()), "");
 }
 
 } // namespace

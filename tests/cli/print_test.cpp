@@ -55,6 +55,26 @@ TEST_F(CalcPdf, WritesTheReportBesideTheUsualLines)
     ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);
 }
 
+// Every row of the table in force, on the one page, as laid out.
+TEST_F(CalcPdf, WithTheRatesInForceWritesARowForEveryPeriodTheSpanTouches)
+{
+    const fs::path pdf = scratch / "prospetto.pdf";
+    const std::string data = "--tassi vigenti 10000 21/04/1942 01/01/2026";
+    const CommandRun run = RunCommand(Calc(data + " --pdf '" + pdf.string() + "'"), scratch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, PlainLines(data, scratch));
+    const auto pages = ReadPdfWords(pdf.string());
+    ASSERT_EQ(pages.size(), 1u);
+    const RatesReportTexts texts = RatesInForceReportAfter("10000", "21 / 04 / 1942", "01 / 01 / 2026");
+    ASSERT_EQ(texts.rows.size(), 24u);
+    const RatesReportRow& last = texts.rows.back();
+    EXPECT_EQ(last.firstDay + " " + last.lastDay + " " + last.days + " " + last.rate + " " + last.interest,
+              "01/01/2026 01/01/2026 1 1,6% 0,4384");
+    EXPECT_EQ(texts.rows.front().firstDay + " " + texts.rows.front().lastDay, "22/04/1942 15/12/1990");
+    EXPECT_EQ(texts.tableNote, "Tassi legali in vigore, ultimo atto: D.M. 10/12/2025");
+    ExpectLayout(pages[0], RatesReportLayout(texts), 0.5);
+}
+
 TEST_F(CalcPdf, AFailedCalculationWritesNoFile)
 {
     const fs::path pdf = scratch / "prospetto.pdf";

@@ -69,6 +69,44 @@ string(ASCII 27 escape)
 check("escape in the capital" "1000${escape}c;01/01/2000;01/01/2015" 1 "${capital_failed}"
       "${message}tarvel-calc: CAPITALE: importo non valido: \"1000\\x1bc\"\n")
 
+# The rates in force: "caption: amount" for each row of the table in place of
+# the twelve period fields, the other lines as without --tassi.
+set(year_2023 "importo: 10.000,00\n")
+foreach(caption
+    "5% dal 22/04/1942" "10% dal 16/12/1990" "5% dal 01/01/1997" "2,5% dal 01/01/1999" "3,5% dal 01/01/2001"
+    "3% dal 01/01/2002" "2,5% dal 01/01/2004" "3% dal 01/01/2008" "1% dal 01/01/2010" "1,5% dal 01/01/2011"
+    "2,5% dal 01/01/2012" "1% dal 01/01/2014" "0,5% dal 01/01/2015" "0,2% dal 01/01/2016" "0,1% dal 01/01/2017"
+    "0,3% dal 01/01/2018" "0,8% dal 01/01/2019" "0,05% dal 01/01/2020" "0,01% dal 01/01/2021"
+    "1,25% dal 01/01/2022" "5% dal 01/01/2023" "2,5% dal 01/01/2024" "2% dal 01/01/2025" "1,6% dal 01/01/2026")
+  string(APPEND year_2023 "${caption}: \n")
+endforeach()
+string(REPLACE "5% dal 01/01/2023: \n" "5% dal 01/01/2023: 498,6301\n" year_2023 "${year_2023}")
+string(APPEND year_2023 "importobis: 10498,6301\nText1: 498,6301\nSeeInteressi: 498,63\nLabel6: 10.498,63\n"
+  "Label8: anni  0\nLabel23:  giorni  364\n")
+check("rates in force" "--tassi;vigenti;10000;01/01/2023;31/12/2023" 0 "${year_2023}" "")
+# Past the year of the last decree, a note; after a failed run no amounts.
+check("past the last decree" "1000;01/01/2026;01/01/2028;--tassi=vigenti" 0 "^.*\n1,6% dal 01/01/2026: 32\nimportobis: 1032\n"
+      "tarvel-calc: nota: i giorni dopo il 31/12/2026 sono calcolati all'ultimo tasso noto (1,6% dal 01/01/2026); se è uscito un decreto più recente, salvare la tabella con \"tarvel-calc --tassi vigenti --elenco-tassi > tassi.csv\", aggiungervi una riga con il nuovo tasso e calcolare con --tassi tassi.csv\n")
+check("rates in force, end before start" "--tassi;vigenti;1;01/01/2028;01/01/2026" 1
+      "^importo:  \n([^\n]*[0-9]: \n)+importobis: 0\nText1: \nSeeInteressi:  \nLabel6:  \nLabel8: Anni \\?\nLabel23: Giorni \\?\n$"
+      "${message}tarvel-calc: AL: la data \"01/01/2026\" viene prima di DAL \"01/01/2028\"\n")
+
+# The program's own table in the file form, and the rates in force saved,
+# added to and used again.
+string(CONCAT own_table "dal;tasso;atto\n22/04/1942;5;\n16/12/1990;10;\n01/01/1997;5;\n01/01/1999;2,5;\n01/01/2001;3,5;\n"
+    "01/01/2002;3;\n01/01/2004;2,5;\n01/01/2008;3;\n01/01/2010;1;\n01/01/2011;1,5;\n01/01/2012;2,5;\n01/01/2014;1;\n")
+check("the program's own table" "--elenco-tassi" 0 "${own_table}" "")
+set(tassi "${CMAKE_CURRENT_BINARY_DIR}/tassi.csv")
+execute_process(COMMAND "${TARVEL_CALC}" --tassi vigenti --elenco-tassi OUTPUT_FILE "${tassi}")
+check("the rates in force from their own list" "--tassi;${tassi};10000;01/01/2023;31/12/2023" 0 "${year_2023}" "")
+file(APPEND "${tassi}" "01/01/2027;1,8;D.M. 11/12/2026\n")
+check("next year's decree added" "--tassi;${tassi};1000;01/01/2027;31/12/2027" 0
+      "^.*\n1,6% dal 01/01/2026: \n1,8% dal 01/01/2027: 17,9507\nimportobis: 1017,9507\n" "")
+file(APPEND "${tassi}" "01/01/2019;0,8;\n")
+check("a table out of order" "--tassi;${tassi};1000;01/01/2020;01/01/2021" 2 ""
+      "tarvel-calc: ${tassi}: riga 27: la data 01/01/2019 non viene dopo 01/01/2027\n")
+file(REMOVE "${tassi}")
+
 set(usage "Uso: tarvel-calc CAPITALE DAL AL\n")
 check("missing argument" "10000;01/01/2000" 2 "" "^tarvel-calc: manca AL\n${usage}")
 check("unknown option" "--anni;10000;01/01/2000;01/01/2015" 2 "" "^tarvel-calc: opzione sconosciuta: \"--anni\"\n${usage}")

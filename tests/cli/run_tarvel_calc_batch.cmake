@@ -13,6 +13,7 @@ file(READ "${CSV}/righe_errate.expected.csv" righe_errate)
 file(READ "${CSV}/righe_errate.expected.err" righe_errate_err)
 file(READ "${CSV}/da_foglio.expected.csv" da_foglio)
 file(READ "${CSV}/da_foglio.expected.err" da_foglio_err)
+file(READ "${CSV}/fatture.vigenti.expected.csv" fatture_vigenti)
 string(REGEX MATCH "^[^\n]*\n" header "${fatture}")
 
 check("BOM, CRLF, header, quotes" "--csv;${CSV}/fatture.csv" 0 "${fatture}" "")
@@ -32,6 +33,16 @@ file(WRITE "${work}/long.csv" "1000;01/01/1990;01/01/1991\n${long};01/01/2000;01
 set(good "1000;01/01/1990;01/01/1991;ok;52,33;1052,33;1;0;47,6712;4,6575;;;;;;;;;;\n")
 check("a line of a megabyte" "--csv;${work}/long.csv" 1 "${header}${good};;;errore;;;;;;;;;;;;;;;;\n${good}"
       "tarvel-calc: riga 2: riga più lunga di 4096 byte\n")
+
+# The rates in force: a column per row of their table; a row that fails has
+# all of them empty; the note on the days past the last decree comes once.
+check("rates in force" "--csv;${CSV}/fatture.csv;--tassi;vigenti" 0 "${fatture_vigenti}" "")
+string(REGEX MATCH "^[^\n]*\n" header_vigenti "${fatture_vigenti}")
+file(WRITE "${work}/oltre.csv" "1000;01/01/2026;01/01/2028\nx;01/01/2026;01/01/2028\n1000;01/01/2027;01/01/2028\n")
+set(past ";;;;;;;;;;;;;;;;;;;;;;;;") # giorni to the last row
+check("rates in force, past the last decree" "--csv;--tassi=vigenti;${work}/oltre.csv" 1
+      "${header_vigenti}1000;01/01/2026;01/01/2028;ok;32,00;1032,00;2;0${past}32\nx;01/01/2026;01/01/2028;errore;;;${past};\n1000;01/01/2027;01/01/2028;ok;16,00;1016,00;1;0${past}16\n"
+      "^tarvel-calc: nota: i giorni dopo il 31/12/2026 [^\n]*\ntarvel-calc: riga 2: CAPITALE: importo non valido: \"x\"\n$")
 
 check("missing file" "--csv;${work}/nessuno.csv" 2 ""
       "tarvel-calc: impossibile aprire \"${work}/nessuno.csv\": File o directory non esistente\n")

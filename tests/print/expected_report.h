@@ -6,6 +6,8 @@
 #include "calc/calculate_interest.h"
 #include "calc/number_texts.h"
 #include "calc/version.h"
+#include "calc/rates_in_force.h"
+#include "print/rates_report.h"
 #include "print/report.h"
 
 #include <string>
@@ -25,9 +27,10 @@ struct ExpectedText {
     bool italic;
 };
 
-inline std::vector<ExpectedText> ExpectedReport(const ReportTexts& texts)
+// The title and the summary, at the top of every report.
+inline std::vector<ExpectedText> ExpectedSummary(const ReportSummary& texts)
 {
-    std::vector<ExpectedText> report{
+    return {
         {" Tarvel ver. " TARVEL_VERSION "        - Calcolo interesse legale -", 50, 22, false, 12, true},
         {"Capitale  " + texts.capital, 30, 40, false, 10, false},
         {"Totale Interessi      " + texts.totalInterest, 100, 40, false, 10, false},
@@ -37,11 +40,48 @@ inline std::vector<ExpectedText> ExpectedReport(const ReportTexts& texts)
         {texts.daysText, 99, 55, false, 8, false},
         {"Capitale + Interessi  " + texts.capitalPlusInterest, 30, 60, false, 8, false},
     };
+}
+
+inline std::vector<ExpectedText> ExpectedReport(const ReportTexts& texts)
+{
+    std::vector<ExpectedText> report = ExpectedSummary(texts);
     for (std::size_t i = 0; i < texts.captions.size(); ++i)
         report.push_back({texts.captions[i], 80, 75.0 + 5 * double(i), true, 10, false});
     for (std::size_t i = 0; i < texts.amounts.size(); ++i)
         report.push_back({FormatAmount(texts.amounts[i]), 120, 75.0 + 5 * double(i), true, 10, false});
     return report;
+}
+
+// The report with a table of rates, for up to 39 rows: the column heads in
+// italics, a row every 5 mm, the table used 3 mm below the last.
+inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& texts)
+{
+    std::vector<ExpectedText> report = ExpectedSummary(texts);
+    report.insert(report.end(), {{"dal", 30, 70, false, 10, true},
+                                 {"al", 55, 70, false, 10, true},
+                                 {"giorni", 100, 70, true, 10, true},
+                                 {"tasso", 120, 70, true, 10, true},
+                                 {"interessi", 155, 70, true, 10, true}});
+    double y = 76;
+    for (const RatesReportRow& row : texts.rows) {
+        report.insert(report.end(), {{row.firstDay, 30, y, false, 10, false},
+                                     {row.lastDay, 55, y, false, 10, false},
+                                     {row.days, 100, y, true, 10, false},
+                                     {row.rate, 120, y, true, 10, false},
+                                     {FormatAmount(row.interest), 155, y, true, 10, false}});
+        y += 5;
+    }
+    report.push_back({texts.tableNote, 30, y + 3, false, 8, false});
+    return report;
+}
+
+// The report with the rates in force after a calculation of these texts.
+inline RatesReportTexts RatesInForceReportAfter(const std::string& capital, const std::string& start,
+                                                const std::string& end)
+{
+    const CalculationInput input{capital, start, end};
+    const auto result = CalculateInterest(input, RatesInForce().periods());
+    return MakeRatesReportTexts(WindowTextsAfter(input, result), input, result, RatesInForce());
 }
 
 // The report's texts after "Calcola" with these texts in the capital and the

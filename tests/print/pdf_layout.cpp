@@ -73,13 +73,24 @@ std::vector<PdfPage> ReadPdfWords(const std::string& file)
     return pages;
 }
 
-std::vector<LaidOutText> ReportLayout(const ReportTexts& texts)
+namespace {
+
+std::vector<LaidOutText> LayoutOf(const std::vector<ExpectedText>& report)
 {
     std::vector<LaidOutText> layout;
-    for (const ExpectedText& expected : ExpectedReport(texts))
+    for (const ExpectedText& expected : report)
         layout.push_back(expected.rightAligned ? LaidOutText{expected.text, expected.x, expected.y, true}
                                                : Left(expected.text, expected.x, expected.y, expected.points));
     return layout;
+}
+
+} // namespace
+
+std::vector<LaidOutText> ReportLayout(const ReportTexts& texts) { return LayoutOf(ExpectedReport(texts)); }
+
+std::vector<LaidOutText> RatesReportLayout(const RatesReportTexts& texts)
+{
+    return LayoutOf(ExpectedRatesReport(texts));
 }
 
 std::vector<std::string> LayoutMismatches(const PdfPage& page, const std::vector<LaidOutText>& layout,

@@ -32,6 +32,7 @@ struct LaidOutText {
 };
 
 std::vector<LaidOutText> ReportLayout(const ReportTexts& texts);
+std::vector<LaidOutText> RatesReportLayout(const RatesReportTexts& texts);
 
 // One line for each non-blank text of `layout` that does not stand on `page`
 // within `toleranceMm` of its place; none when the page is as laid out.

@@ -1,3 +1,4 @@
+#include "print/rates_report.h"
 #include "print/report.h"
 
 #include "tests/print/engine_fixture.h"
@@ -186,6 +187,37 @@ TEST_F(ReportTest, ThePlainTextLinesAreThePrintedRows)
     EXPECT_NE(text.find("\nCapitale + Interessi  13.652,47\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n5,0% fino al 15/12/1990\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n1%  dal  01/01/2014\t100,27\n"), std::string::npos) << text;
+}
+
+// However many periods a span touches, they stay on the page, above the
+// table's note, each line clear of the next.
+TEST_F(ReportTest, WithARateTableEveryRowStaysOnThePage)
+{
+    std::vector<RateChange> changes;
+    for (int year = 1990; year < 1990 + int(kMaxRatePeriods); ++year)
+        changes.push_back({*Date::fromCivil(year, 1, 1), 100 + year % 7, ""});
+    const RateTable table("Tassi dal file annuale.csv", std::move(changes));
+    const CalculationInput input{"1000", "01 / 01 / 1990", "01 / 01 / 2060"};
+    const CalculationResult result = CalculateInterest(input, table.periods());
+    ASSERT_TRUE(result.ok);
+    const RatesReportTexts texts = MakeRatesReportTexts(WindowTextsAfter(input, result), input, result, table);
+    ASSERT_EQ(texts.rows.size(), 64u);
+    EXPECT_EQ(texts.rows.front().firstDay, "02/01/1990");
+    EXPECT_EQ(texts.tableNote, "Tassi dal file annuale.csv");
+
+    PrintRatesReportBody(*engine, texts);
+    const auto printed = Printed();
+    const std::vector<Line> rowDays(printed.begin() + 13, printed.end() - 1);
+    double y = 0;
+    for (std::size_t i = 0; i < rowDays.size(); i += 5) {
+        const Line& line = rowDays[i];
+        EXPECT_GE(line.y - y, line.font.size * 25.4 / 72 * 1.15) << line.text;
+        EXPECT_GE(line.font.size, 6) << line.text;
+        y = line.y;
+    }
+    EXPECT_EQ(printed.back().text, "Tassi dal file annuale.csv");
+    EXPECT_GT(printed.back().y, y + 3);
+    EXPECT_LT(printed.back().y, 285);
 }
 
 TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)

@@ -1,0 +1,173 @@
+#include "cli/rate_table_file.h"
+
+#include "calc/date_text.h"
+#include "calc/trim_spaces.h"
+#include "cli/batch/csv_row.h"
+#include "cli/batch/line_reader.h"
+#include "cli/date_field_text.h"
+#include "cli/quoted.h"
+#include "runtime/system_error_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tarvel {
+namespace {
+
+constexpr std::size_t kMaxLine = 4096;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kHeader = "dal;tasso;atto";
+
+bool isDigits(std::string_view text, std::size_t least, std::size_t most)
+{
+    return text.size() >= least && text.size() <= most &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int number(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+bool sameLetters(std::string_view text, std::string_view lower)
+{
+    return std::ranges::equal(TrimSpaces(text), lower, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+bool isHeader(const CsvRow& row)
+{
+    return row.size() == 3 && sameLetters(row[0], "dal") && sameLetters(row[1], "tasso") && sameLetters(row[2], "atto");
+}
+
+// A field as CSV needs it: in quotes, with quotes doubled, when it holds a
+// separator or a quote.
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(";\"") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted.append(c == '"' ? 2 : 1, c);
+    return quoted + '"';
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+std::optional<int> ReadRate(std::string_view text)
+{
+    text = TrimSpaces(text);
+    const std::size_t comma = text.find(',');
+    const std::string_view whole = text.substr(0, comma);
+    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    if (!isDigits(whole, 1, 3) || (comma != std::string_view::npos && !isDigits(fraction, 1, 2)))
+        return std::nullopt;
+    return number(whole) * 100 + number(fraction) * (fraction.size() == 1 ? 10 : 1);
+}
+
+std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream& errors)
+{
+    const Descriptor input(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (input.get() < 0) {
+        errors << "tarvel-calc: impossibile aprire " << Quoted(file) << ": " << SystemErrorText(errno) << '\n';
+        return std::nullopt;
+    }
+    std::size_t lineNumber = 0;
+    const auto refuse = [&](const std::string& what) {
+        errors << "tarvel-calc: " << Printable(file) << ": riga " << lineNumber << ": " << what << '\n';
+        return std::nullopt;
+    };
+
+    LineReader reader(input.get(), kMaxLine, nullptr);
+    CsvRow row;
+    bool headerSeen = false;
+    std::vector<RateChange> changes;
+    std::string_view line;
+    while (true) {
+        const LineReader::Status status = reader.next(line);
+        if (status == LineReader::Status::End)
+            break;
+        if (status == LineReader::Status::Failed) {
+            errors << "tarvel-calc: impossibile leggere " << Quoted(file) << ": " << SystemErrorText(errno) << '\n';
+            return std::nullopt;
+        }
+        ++lineNumber;
+        if (status == LineReader::Status::TooLong)
+            return refuse("riga più lunga di " + std::to_string(kMaxLine) + " byte");
+        if (lineNumber == 1 && line.starts_with(kByteOrderMark))
+            line.remove_prefix(kByteOrderMark.size());
+        if (TrimSpaces(line).empty())
+            continue;
+        const CsvRow::Status split = row.read(line);
+        if (split == CsvRow::Status::NotUtf8)
+            return refuse("testo non in UTF-8");
+        if (split == CsvRow::Status::BadQuotes)
+            return refuse("virgolette non bilanciate");
+        if (split == CsvRow::Status::ControlCharacters)
+            return refuse("caratteri di controllo nel testo");
+        if (!headerSeen) {
+            if (!isHeader(row))
+                return refuse("la prima riga deve essere l'intestazione " + std::string(kHeader));
+            headerSeen = true;
+            continue;
+        }
+        if (row.size() != 3)
+            return refuse("la riga ha " + std::to_string(row.size()) + " campi invece di 3 (" + std::string(kHeader) +
+                          ")");
+        const auto field = DateFieldText(row[0]);
+        if (!field)
+            return refuse("data non valida: " + Quoted(row[0]));
+        const auto rate = ReadRate(row[1]);
+        if (!rate)
+            return refuse("tasso non valido: " + Quoted(row[1]) +
+                          " (un numero da 0 a 100, con la virgola e al più due decimali)");
+        if (changes.size() == kMaxRatePeriods)
+            return refuse("la tabella ha più di " + std::to_string(kMaxRatePeriods) + " righe di tassi");
+        const RateChange change{*ParseDate(*field), *rate, std::string(TrimSpaces(row[2]))};
+        if (const auto problem = RateChangeProblem(changes.empty() ? nullptr : &changes.back(), change))
+            return refuse(*problem);
+        changes.push_back(change);
+    }
+    ++lineNumber;
+    if (!headerSeen)
+        return refuse("manca l'intestazione " + std::string(kHeader));
+    if (changes.empty())
+        return refuse("manca almeno una riga di tassi dopo l'intestazione");
+    return RateTable("Tassi dal file " + file, std::move(changes));
+}
+
+void WriteRateTableFile(std::ostream& out, std::span<const RatePeriod> periods)
+{
+    out << kHeader << '\n';
+    for (const RatePeriod& period : periods)
+        out << DateText(period.fromDate.plusDays(1)) << ';'
+            << RateText(RateHundredths(period)) << ';' << csvField(period.act)
+            << '\n';
+}
+
+} // namespace tarvel
