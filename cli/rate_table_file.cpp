@@ -124,12 +124,8 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         if (TrimSpaces(line).empty())
             continue;
         const CsvRow::Status split = row.read(line);
-        if (split == CsvRow::Status::NotUtf8)
-            return refuse("testo non in UTF-8");
-        if (split == CsvRow::Status::BadQuotes)
-            return refuse("virgolette non bilanciate");
-        if (split == CsvRow::Status::ControlCharacters)
-            return refuse("caratteri di controllo nel testo");
+        if (const char* problem = ProblemOf(split))
+            return refuse(problem);
         if (!headerSeen) {
             if (!isHeader(row))
                 return refuse("la prima riga deve essere l'intestazione " + std::string(kHeader));

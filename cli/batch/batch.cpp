@@ -161,12 +161,8 @@ private:
         const CsvRow::Status status = row_.read(line);
         const bool first = !rowSeen_;
         rowSeen_ = true;
-        if (status == CsvRow::Status::NotUtf8)
-            return brokenRow("testo non in UTF-8");
-        if (status == CsvRow::Status::BadQuotes)
-            return brokenRow("virgolette non bilanciate");
-        if (status == CsvRow::Status::ControlCharacters)
-            return brokenRow("caratteri di controllo nel testo");
+        if (const char* problem = ProblemOf(status))
+            return brokenRow(problem);
         if (first && isHeader(row_))
             return;
         ++rows_;

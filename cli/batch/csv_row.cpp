@@ -4,6 +4,17 @@
 
 namespace tarvel {
 
+const char* ProblemOf(CsvRow::Status status)
+{
+    switch (status) {
+    case CsvRow::Status::Ok: return nullptr;
+    case CsvRow::Status::BadQuotes: return "virgolette non bilanciate";
+    case CsvRow::Status::NotUtf8: return "testo non in UTF-8";
+    case CsvRow::Status::ControlCharacters: return "caratteri di controllo nel testo";
+    }
+    return nullptr;
+}
+
 bool IsUtf8(std::string_view text)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());

@@ -27,6 +27,10 @@ private:
     std::size_t size_ = 0;
 };
 
+// Why a row that read with `status` cannot be split into fields, in the words
+// of the messages; null for Ok.
+const char* ProblemOf(CsvRow::Status status);
+
 bool IsUtf8(std::string_view text);
 
 } // namespace tarvel
