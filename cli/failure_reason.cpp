@@ -3,7 +3,7 @@
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
 #include "cli/date_field_text.h"
-#include "cli/quoted.h"
+#include "cli/printable.h"
 
 namespace tarvel {
 

@@ -1,7 +1,7 @@
 #include "cli/options.h"
 
 #include "calc/version.h"
-#include "cli/quoted.h"
+#include "cli/printable.h"
 
 namespace tarvel {
 

@@ -5,11 +5,10 @@
 #include "cli/batch/csv_row.h"
 #include "cli/batch/line_reader.h"
 #include "cli/date_field_text.h"
-#include "cli/quoted.h"
+#include "cli/printable.h"
 #include "runtime/system_error_text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <vector>
 
@@ -19,8 +18,6 @@
 namespace tarvel {
 namespace {
 
-constexpr std::size_t kMaxLine = 4096;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kHeader = "dal;tasso;atto";
 
 bool isDigits(std::string_view text, std::size_t least, std::size_t most)
@@ -35,18 +32,6 @@ int number(std::string_view digits)
     for (const char c : digits)
         value = value * 10 + (c - '0');
     return value;
-}
-
-bool sameLetters(std::string_view text, std::string_view lower)
-{
-    return std::ranges::equal(TrimSpaces(text), lower, [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
-}
-
-bool isHeader(const CsvRow& row)
-{
-    return row.size() == 3 && sameLetters(row[0], "dal") && sameLetters(row[1], "tasso") && sameLetters(row[2], "atto");
 }
 
 // A field as CSV needs it: in quotes, with quotes doubled, when it holds a
@@ -103,7 +88,7 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         return std::nullopt;
     };
 
-    LineReader reader(input.get(), kMaxLine, nullptr);
+    LineReader reader(input.get(), kMaxCsvLine, nullptr);
     CsvRow row;
     bool headerSeen = false;
     std::vector<RateChange> changes;
@@ -118,7 +103,7 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         }
         ++lineNumber;
         if (status == LineReader::Status::TooLong)
-            return refuse("riga più lunga di " + std::to_string(kMaxLine) + " byte");
+            return refuse("riga più lunga di " + std::to_string(kMaxCsvLine) + " byte");
         if (lineNumber == 1 && line.starts_with(kByteOrderMark))
             line.remove_prefix(kByteOrderMark.size());
         if (TrimSpaces(line).empty())
@@ -127,7 +112,7 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         if (const char* problem = ProblemOf(split))
             return refuse(problem);
         if (!headerSeen) {
-            if (!isHeader(row))
+            if (!IsHeader(row, {"dal", "tasso", "atto"}))
                 return refuse("la prima riga deve essere l'intestazione " + std::string(kHeader));
             headerSeen = true;
             continue;

@@ -2,7 +2,6 @@
 
 #include "calc/calculate_interest.h"
 #include "calc/number_texts.h"
-#include "calc/trim_spaces.h"
 #include "cli/batch/csv_row.h"
 #include "cli/batch/fd_writer.h"
 #include "cli/batch/line_reader.h"
@@ -10,7 +9,7 @@
 #include "cli/chosen_rates.h"
 #include "cli/date_field_text.h"
 #include "cli/failure_reason.h"
-#include "cli/quoted.h"
+#include "cli/printable.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/system_error_text.h"
 
@@ -25,27 +24,8 @@
 namespace tarvel {
 namespace {
 
-// Far more than any row of three fields; a longer line is a broken row.
-constexpr std::size_t kMaxLine = 4096;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // The result columns before the periods': interessi, somma, anni and giorni.
 constexpr std::size_t kTotalColumns = 4;
-
-bool sameLetters(std::string_view text, std::string_view lower)
-{
-    if (text.size() != lower.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if ((text[i] >= 'A' && text[i] <= 'Z' ? text[i] - 'A' + 'a' : text[i]) != lower[i])
-            return false;
-    return true;
-}
-
-bool isHeader(const CsvRow& row)
-{
-    return row.size() == 3 && sameLetters(TrimSpaces(row[0]), "capitale") && sameLetters(TrimSpaces(row[1]), "dal") &&
-           sameLetters(TrimSpaces(row[2]), "al");
-}
 
 // One output row, built in place and appended to the output at once.
 class RowText {
@@ -98,14 +78,14 @@ public:
     void putCurrency(Currency value) { end_ = WriteCurrencyText(value, end_); }
 
 private:
-    char data_[2 * kMaxLine + 512 + kMaxRatePeriods * (kNumberTextRoom + 1)];
+    char data_[2 * kMaxCsvLine + 512 + kMaxRatePeriods * (kNumberTextRoom + 1)];
     char* end_ = data_;
 };
 
 class Batch {
 public:
     Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates)
-        : reader_(input, kMaxLine, [this] { flushAll(); }),
+        : reader_(input, kMaxCsvLine, [this] { flushAll(); }),
           progress_(fromFile && isatty(STDERR_FILENO), fileSize),
           rates_(rates),
           noResults_(kTotalColumns + rates.periods().size(), ';')
@@ -124,7 +104,7 @@ public:
                 return stop("impossibile leggere l'input: " + SystemErrorText(errno));
             ++lineNumber_;
             if (status == LineReader::Status::TooLong)
-                brokenRow("riga più lunga di " + std::to_string(kMaxLine) + " byte");
+                brokenRow("riga più lunga di " + std::to_string(kMaxCsvLine) + " byte");
             else
                 row(line);
             if (out_.failed())
@@ -163,7 +143,7 @@ private:
         rowSeen_ = true;
         if (const char* problem = ProblemOf(status))
             return brokenRow(problem);
-        if (first && isHeader(row_))
+        if (first && IsHeader(row_, {"capitale", "dal", "al"}))
             return;
         ++rows_;
         if (row_.size() != 3) {

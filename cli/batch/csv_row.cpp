@@ -1,8 +1,24 @@
 #include "cli/batch/csv_row.h"
 
-#include "cli/quoted.h"
+#include "calc/trim_spaces.h"
+#include "cli/printable.h"
+
+#include <algorithm>
 
 namespace tarvel {
+
+bool IsHeader(const CsvRow& row, std::initializer_list<std::string_view> names)
+{
+    if (row.size() != names.size())
+        return false;
+    std::size_t i = 0;
+    for (const std::string_view name : names) {
+        const std::string_view field = TrimSpaces(row[i++]);
+        if (!std::ranges::equal(field, name, [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; }))
+            return false;
+    }
+    return true;
+}
 
 const char* ProblemOf(CsvRow::Status status)
 {

@@ -1,11 +1,17 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarvel {
+
+// Far more than any row of a few fields; a longer line is a broken row.
+inline constexpr std::size_t kMaxCsvLine = 4096;
+// Spreadsheets may put it at the start of a UTF-8 file; it is skipped.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // One row of an Italian CSV: fields separated by ';', each optionally in
 // double quotes with "" for a quote inside. A row is one line: a quote left
@@ -26,6 +32,10 @@ private:
     std::vector<std::string> fields_; // kept between rows, so reading allocates nothing
     std::size_t size_ = 0;
 };
+
+// Whether the row holds exactly `names` (lower case): any case, spaces
+// around them allowed.
+bool IsHeader(const CsvRow& row, std::initializer_list<std::string_view> names);
 
 // Why a row that read with `status` cannot be split into fields, in the words
 // of the messages; null for Ok.

@@ -1,4 +1,4 @@
-#include "cli/quoted.h"
+#include "cli/printable.h"
 
 namespace tarvel {
 
