@@ -34,22 +34,6 @@ bool StdoutIsStillALink()
     return lstat("/dev/stdout", &status) == 0 && S_ISLNK(status.st_mode);
 }
 
-// One target: how the test sets it up in the scratch folder (the path to
-// give --pdf, and the shell words around the run), and what it must hold after.
-struct Target {
-    const char* name;
-    std::function<std::string(const fs::path& scratch)> prepare; // the --pdf argument
-    const char* around; // the shell words around the run, which stands at "%s"
-    int status;
-    // What holds the PDF: the run's standard output, the file out.bin, or the target itself.
-    enum class ReadFrom { Pipe, OutFile, Target } readFrom;
-    enum class Holds { PdfOnly, Old, Nothing } holds;
-    const char* reason; // the message's reason, for a refusal
-    bool needsRoot = false;
-};
-
-void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
-
 fs::path WriteOld(const fs::path& file, fs::perms perms)
 {
     std::ofstream(file) << kOld;
@@ -65,29 +49,47 @@ std::string OwnStdout(const fs::path& scratch)
     return (scratch / "stdout").string();
 }
 
+std::string Fixed(const fs::path&, const char* path) { return path; }
+
+// One target: how the test makes it in the scratch folder (the --pdf argument),
+// the shell words around the run ("%s"), and what must hold after.
+struct Target {
+    const char* name;
+    std::function<std::string(const fs::path& scratch)> prepare;
+    const char* around;
+    int status;
+    // Where the whole PDF must be, and nothing else: "-" the run's standard
+    // output, "" the target, else a file of the scratch folder.
+    const char* pdfIn;
+    // For a refusal: the file that must still hold the old bytes ("" none), and the reason.
+    const char* untouched = "";
+    const char* reason = "";
+    bool asNobody = false; // root may write a read-only file, as the shell's > does
+    bool needsRoot = false;
+};
+
+void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
+
 const Target kTargets[] = {
-    {"Dash", [](const fs::path&) { return std::string("-"); }, "%s", 0, Target::ReadFrom::Pipe,
-     Target::Holds::PdfOnly, ""},
-    {"StdoutIntoAPipe", OwnStdout, "%s | cat", 0, Target::ReadFrom::Pipe, Target::Holds::PdfOnly, ""},
-    {"StdoutIntoAFile", OwnStdout, "%s > out.bin", 0, Target::ReadFrom::OutFile, Target::Holds::PdfOnly, ""},
-    {"DevFd1", [](const fs::path&) { return std::string("/dev/fd/1"); }, "%s | cat", 0, Target::ReadFrom::Pipe,
-     Target::Holds::PdfOnly, ""},
-    {"ProcSelfFd1", [](const fs::path&) { return std::string("/proc/self/fd/1"); }, "%s > out.bin", 0,
-     Target::ReadFrom::OutFile, Target::Holds::PdfOnly, ""},
+    {"Dash", [](const fs::path& s) { return Fixed(s, "-"); }, "%s", 0, "-"},
+    {"StdoutIntoAPipe", OwnStdout, "%s | cat", 0, "-"},
+    {"StdoutIntoAFile", OwnStdout, "%s > out.bin", 0, "out.bin"},
+    {"DevFd1", [](const fs::path& s) { return Fixed(s, "/dev/fd/1"); }, "%s | cat", 0, "-"},
+    {"ProcSelfFd1", [](const fs::path& s) { return Fixed(s, "/proc/self/fd/1"); }, "%s > out.bin", 0, "out.bin"},
     {"FifoWithAReader",
      [](const fs::path& s) {
          mkfifo((s / "tubo").c_str(), 0600);
          return (s / "tubo").string();
      },
-     "cat tubo > out.bin & %s > /dev/null; wait", 0, Target::ReadFrom::OutFile, Target::Holds::PdfOnly, ""},
-    {"ReadOnlyFile", [](const fs::path& s) { return WriteOld(s / "x.pdf", fs::perms::owner_read).string(); },
-     "%s", 3, Target::ReadFrom::Target, Target::Holds::Old, "Permesso negato"},
+     "cat tubo > out.bin & %s > /dev/null; wait", 0, "out.bin"},
+    {"ReadOnlyFile", [](const fs::path& s) { return WriteOld(s / "x.pdf", fs::perms::owner_read).string(); }, "%s",
+     3, nullptr, "x.pdf", "Permesso negato", true},
     {"DanglingLink",
      [](const fs::path& s) {
          fs::create_symlink(s / "nessuno.pdf", s / "x.pdf");
          return (s / "x.pdf").string();
      },
-     "%s", 3, Target::ReadFrom::Target, Target::Holds::Nothing, "File o directory non esistente"},
+     "%s", 3, nullptr, "", "File o directory non esistente"},
     // In a world-writable sticky folder another user's link to a file of
     // root's is not followed, whatever the system's own setting.
     {"OtherUsersLinkInAStickyFolder",
@@ -99,7 +101,8 @@ const Target kTargets[] = {
          lchown((s / "tmp" / "x.pdf").c_str(), kNobody, kNobody);
          return (s / "tmp" / "x.pdf").string();
      },
-     "%s", 3, Target::ReadFrom::Target, Target::Holds::Old, "Permesso negato", true},
+     "%s", 3, nullptr, "di-root.pdf", "Permesso negato", false, true},
+    // Replaced without its setuid bit, and still nobody's.
     {"SetuidFile",
      [](const fs::path& s) {
          const fs::path file = WriteOld(s / "x.pdf", fs::perms::owner_all | fs::perms::group_read
@@ -107,7 +110,7 @@ const Target kTargets[] = {
          chown(file.c_str(), kNobody, kNobody);
          return file.string();
      },
-     "%s", 0, Target::ReadFrom::Target, Target::Holds::PdfOnly, "", true},
+     "%s", 0, "", "", "", false, true},
 };
 
 class CalcPdfTarget : public ScratchTest, public ::testing::WithParamInterface<Target> {};
@@ -118,52 +121,41 @@ TEST_P(CalcPdfTarget, WritesWhereItShouldOrRefusesAndSaysWhy)
     if (target.needsRoot && geteuid() != 0)
         GTEST_SKIP() << "needs root";
     const std::string path = target.prepare(scratch);
-    // Root may write a read-only file, as the shell's > does: an ordinary user is asked.
-    const bool asNobody = target.name == std::string("ReadOnlyFile") && geteuid() == 0;
+    const bool asNobody = target.asNobody && geteuid() == 0;
     if (asNobody) {
         fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
         chown(path.c_str(), kNobody, kNobody);
     }
-    std::string run = (asNobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
-                      + Calc(std::string(kData) + " --pdf '" + path + "'");
     std::string command = target.around;
-    command.replace(command.find("%s"), 2, run);
+    command.replace(command.find("%s"), 2,
+                    (asNobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
+                        + Calc(std::string(kData) + " --pdf '" + path + "'"));
     const CommandRun result = RunCommand("cd '" + scratch.string() + "' && " + command, scratch);
 
     EXPECT_EQ(result.status, target.status) << result.err;
-    fs::path written = path;
-    if (target.readFrom == Target::ReadFrom::OutFile)
-        written = scratch / "out.bin";
-    if (target.readFrom == Target::ReadFrom::Pipe) {
-        written = scratch / "stdout.bin";
-        std::ofstream(written, std::ios::binary) << result.out;
-    }
-    switch (target.holds) {
-    case Target::Holds::PdfOnly:
-        EXPECT_EQ(FileBytes(written).substr(0, 5), "%PDF-"); // nothing before it, no line after
-        EXPECT_TRUE(FileBytes(written).ends_with("%%EOF\n"));
-        EXPECT_TRUE(IsOnePagePdf(written));
+    if (target.pdfIn) {
+        const fs::path pdf = *target.pdfIn == '-' ? scratch / "stdout.bin"
+                             : *target.pdfIn      ? scratch / target.pdfIn
+                                                  : fs::path(path);
+        if (*target.pdfIn == '-')
+            std::ofstream(pdf, std::ios::binary) << result.out;
+        const std::string bytes = FileBytes(pdf);
+        EXPECT_TRUE(bytes.starts_with("%PDF-") && bytes.ends_with("%%EOF\n")); // no line before or after it
+        EXPECT_TRUE(IsOnePagePdf(pdf));
         EXPECT_EQ(result.err, "");
-        break;
-    case Target::Holds::Old:
-        EXPECT_EQ(FileBytes(target.name == std::string("ReadOnlyFile") ? path : (scratch / "di-root.pdf").string()),
-                  kOld);
+    } else {
         EXPECT_EQ(result.err, "Impossibile scrivere il file \"" + path + "\": " + target.reason + "\n");
-        break;
-    case Target::Holds::Nothing:
-        EXPECT_TRUE(fs::is_symlink(path));
-        EXPECT_FALSE(fs::exists(path));
-        EXPECT_EQ(result.err, "Impossibile scrivere il file \"" + path + "\": " + target.reason + "\n");
-        break;
+        if (*target.untouched)
+            EXPECT_EQ(FileBytes(scratch / target.untouched), kOld);
+        else
+            EXPECT_TRUE(fs::is_symlink(path) && !fs::exists(path));
     }
-    if (target.name == std::string("SetuidFile")) {
-        struct stat status {};
-        ASSERT_EQ(stat(path.c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, 0744u); // no setuid bit carried over
+    struct stat status {};
+    if (target.name == std::string("SetuidFile") && stat(path.c_str(), &status) == 0) {
+        EXPECT_EQ(status.st_mode & 07777, 0744u);
         EXPECT_EQ(status.st_uid, kNobody);
         EXPECT_EQ(status.st_gid, kNobody);
     }
-    // No temporary file left anywhere.
     for (const auto& entry : fs::recursive_directory_iterator(scratch))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".tarvel-")) << entry.path();
     EXPECT_TRUE(StdoutIsStillALink());
