@@ -133,7 +133,10 @@ ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationRe
     return window;
 }
 
-CalculationResult CalculateInterest(const CalculationInput& input) { return CalculateInterest(input, LegalRateSchedule()); }
+CalculationResult CalculateInterest(const CalculationInput& input)
+{
+    return CalculateInterest(input, LegalRateSchedule());
+}
 
 CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table)
 {

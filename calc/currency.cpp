@@ -61,7 +61,8 @@ double Currency::toDouble() const
     // Beyond 2^53 the count itself would be rounded before the division; read
     // the exact decimal instead.
     char text[32];
-    const std::uint64_t magnitude = ticks_ < 0 ? 0 - static_cast<std::uint64_t>(ticks_) : static_cast<std::uint64_t>(ticks_);
+    const std::uint64_t magnitude =
+        ticks_ < 0 ? 0 - static_cast<std::uint64_t>(ticks_) : static_cast<std::uint64_t>(ticks_);
     char* p = text;
     if (ticks_ < 0)
         *p++ = '-';

@@ -54,7 +54,8 @@ char* WriteAmount(Currency value, char* out)
         *out++ = '-';
     char digits[20];
     const std::uint64_t whole = hundredths / 100;
-    const std::size_t count = whole == 0 ? 0 : static_cast<std::size_t>(std::to_chars(digits, digits + 20, whole).ptr - digits);
+    const std::size_t count =
+        whole == 0 ? 0 : static_cast<std::size_t>(std::to_chars(digits, digits + 20, whole).ptr - digits);
     for (std::size_t k = 0; k < count; ++k) {
         if (k > 0 && (count - k) % 3 == 0)
             *out++ = '.';

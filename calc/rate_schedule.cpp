@@ -45,14 +45,10 @@ const std::array<RatePeriod, kPeriodCount>& LegalRateSchedule()
 bool periodApplies(const RatePeriod& period, Date start, Date end)
 {
     switch (period.participation) {
-    case Participation::StartOnly:
-        return start <= period.toDate;
-    case Participation::Overlap:
-        return end > period.fromDate && start < period.toDate;
-    case Participation::EndOnly:
-        return end > period.fromDate;
-    case Participation::Always:
-        return true;
+    case Participation::StartOnly: return start <= period.toDate;
+    case Participation::Overlap: return end > period.fromDate && start < period.toDate;
+    case Participation::EndOnly: return end > period.fromDate;
+    case Participation::Always: return true;
     }
     return false;
 }

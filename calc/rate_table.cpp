@@ -16,8 +16,8 @@ std::optional<std::string> RateChangeProblem(const RateChange* previous, const R
     if (previous && change.firstDay <= previous->firstDay)
         return "la data " + DateText(change.firstDay) + " non viene dopo " + DateText(previous->firstDay);
     if (change.firstDay > LastChargedDay())
-        return "la data " + DateText(change.firstDay) + " viene dopo il " + DateText(LastChargedDay()) +
-               ", l'ultimo giorno che si calcola";
+        return "la data " + DateText(change.firstDay) + " viene dopo il " + DateText(LastChargedDay())
+               + ", l'ultimo giorno che si calcola";
     if (change.rateHundredths < 0 || change.rateHundredths > kMaxRateHundredths)
         return "il tasso " + RateText(change.rateHundredths) + " non è tra 0 e 100";
     return std::nullopt;

@@ -12,6 +12,8 @@ RateChange change(int d, int m, int y, int rateHundredths, const char* act)
 
 const RateTable& RatesInForce()
 {
+    // One change a line, as the acts are listed.
+    // clang-format off
     static const RateTable table("Tassi legali in vigore", {
         change(22, 4, 1942, 500, "codice civile"),
         change(16, 12, 1990, 1000, "L. 353/1990"),
@@ -38,6 +40,7 @@ const RateTable& RatesInForce()
         change(1, 1, 2025, 200, "D.M. 10/12/2024"),
         change(1, 1, 2026, 160, "D.M. 10/12/2025"),
     });
+    // clang-format on
     return table;
 }
 

@@ -37,9 +37,9 @@ std::optional<std::string> ChosenRates::LaterDaysNote(Date end) const
                                    : "salvare la tabella con \"tarvel-calc --tassi vigenti --elenco-tassi > "
                                      "tassi.csv\", aggiungervi una riga con il nuovo tasso e calcolare con "
                                      "--tassi tassi.csv";
-    return "tarvel-calc: nota: i giorni dopo il " + DateText(table_->knownUntil()) +
-           " sono calcolati all'ultimo tasso noto (" + std::string(table_->periods().back().caption) +
-           "); se è uscito un decreto più recente, " + how;
+    return "tarvel-calc: nota: i giorni dopo il " + DateText(table_->knownUntil())
+           + " sono calcolati all'ultimo tasso noto (" + std::string(table_->periods().back().caption)
+           + "); se è uscito un decreto più recente, " + how;
 }
 
 } // namespace tarvel

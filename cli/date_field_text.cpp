@@ -34,8 +34,8 @@ std::optional<DayMonthYear> readCompact(std::string_view text)
 {
     if (text.size() == 8 && allDigits(text))
         return DayMonthYear{number(text.substr(0, 2)), number(text.substr(2, 2)), number(text.substr(4))};
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-' && allDigits(text.substr(0, 4)) &&
-        allDigits(text.substr(5, 2)) && allDigits(text.substr(8)))
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-' && allDigits(text.substr(0, 4))
+        && allDigits(text.substr(5, 2)) && allDigits(text.substr(8)))
         return DayMonthYear{number(text.substr(8)), number(text.substr(5, 2)), number(text.substr(0, 4))};
     return std::nullopt;
 }

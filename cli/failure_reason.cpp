@@ -27,7 +27,8 @@ std::vector<std::string> FailureReasons(std::string_view capital, std::string_vi
     else if (days > 32767)
         reasons.push_back("da DAL a AL ci sono più di 32767 giorni");
     else
-        reasons.push_back("i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)");
+        reasons.push_back(
+            "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)");
     return reasons;
 }
 

@@ -82,8 +82,9 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         } else if (argument == "--pdf" || argument == "--printer" || argument == "--tassi") {
             if (i + 1 == arguments.size())
                 return fail("manca il valore di " + argument);
-            (argument == "--pdf" ? options.pdfFile : argument == "--printer" ? options.printerName : options.rates) =
-                arguments[++i];
+            (argument == "--pdf"       ? options.pdfFile
+             : argument == "--printer" ? options.printerName
+                                       : options.rates) = arguments[++i];
         } else if (argument.rfind("--tassi=", 0) == 0) {
             options.rates = argument.substr(8);
         } else if (argument.rfind("--pdf=", 0) == 0) {

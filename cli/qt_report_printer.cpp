@@ -86,9 +86,7 @@ bool QtReportPrinter::PrintWithTable(const ControlTexts& window, const Calculati
                                      const CalculationResult& result, const RateTable& table, std::ostream& errors)
 {
     return PrintDocument(
-        [&](EasyPrint& objPrint) {
-            PrintRatesReport(objPrint, MakeRatesReportTexts(window, input, result, table));
-        },
+        [&](EasyPrint& objPrint) { PrintRatesReport(objPrint, MakeRatesReportTexts(window, input, result, table)); },
         errors);
 }
 

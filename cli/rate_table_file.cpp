@@ -22,8 +22,8 @@ constexpr std::string_view kHeader = "dal;tasso;atto";
 
 bool isDigits(std::string_view text, std::size_t least, std::size_t most)
 {
-    return text.size() >= least && text.size() <= most &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() >= least && text.size() <= most
+           && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 int number(std::string_view digits)
@@ -118,15 +118,15 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
             continue;
         }
         if (row.size() != 3)
-            return refuse("la riga ha " + std::to_string(row.size()) + " campi invece di 3 (" + std::string(kHeader) +
-                          ")");
+            return refuse("la riga ha " + std::to_string(row.size()) + " campi invece di 3 (" + std::string(kHeader)
+                          + ")");
         const auto field = DateFieldText(row[0]);
         if (!field)
             return refuse("data non valida: " + Quoted(row[0]));
         const auto rate = ReadRate(row[1]);
         if (!rate)
-            return refuse("tasso non valido: " + Quoted(row[1]) +
-                          " (un numero da 0 a 100, con la virgola e al più due decimali)");
+            return refuse("tasso non valido: " + Quoted(row[1])
+                          + " (un numero da 0 a 100, con la virgola e al più due decimali)");
         if (changes.size() == kMaxRatePeriods)
             return refuse("la tabella ha più di " + std::to_string(kMaxRatePeriods) + " righe di tassi");
         const RateChange change{*ParseDate(*field), *rate, std::string(TrimSpaces(row[2]))};
@@ -146,9 +146,8 @@ void WriteRateTableFile(std::ostream& out, std::span<const RatePeriod> periods)
 {
     out << kHeader << '\n';
     for (const RatePeriod& period : periods)
-        out << DateText(period.fromDate.plusDays(1)) << ';'
-            << RateText(RateHundredths(period)) << ';' << csvField(period.act)
-            << '\n';
+        out << DateText(period.fromDate.plusDays(1)) << ';' << RateText(RateHundredths(period)) << ';'
+            << csvField(period.act) << '\n';
 }
 
 } // namespace tarvel

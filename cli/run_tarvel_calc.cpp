@@ -86,14 +86,9 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
         return 2;
     }
     switch (options.mode) {
-    case CalcOptions::Mode::Help:
-        std::cout << kCalcUsage;
-        return 0;
-    case CalcOptions::Mode::Version:
-        std::cout << kCalcVersion << '\n';
-        return 0;
-    default:
-        break;
+    case CalcOptions::Mode::Help: std::cout << kCalcUsage; return 0;
+    case CalcOptions::Mode::Version: std::cout << kCalcVersion << '\n'; return 0;
+    default: break;
     }
     // A table that cannot be used stops the run before anything is computed.
     const auto rates = ChosenRates::Choose(options.rates, std::cerr);

@@ -13,8 +13,8 @@ constexpr int kConnectMilliseconds = 5000;
 
 bool ServerAnswers()
 {
-    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                kConnectMilliseconds, nullptr);
+    http_t* http =
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMilliseconds, nullptr);
     if (!http)
         return false;
     httpClose(http);

@@ -10,7 +10,7 @@ namespace tarvel {
 
 // The page set-up of a document, as the printing system is told it.
 struct JobSettings {
-    std::string media;       // a paper name the printing system knows ("A4")
+    std::string media; // a paper name the printing system knows ("A4")
     bool portrait = true;
     bool monochrome = false;
     std::int16_t quality = 0; // the engine's PrintQuality code

@@ -66,11 +66,9 @@ public:
     // const overloads print a copy. A negative XPos or YPos leaves that axis
     // where the last output left it.
     void PrintLeft(float XPos, float YPos, std::string& Testo, float Rientro = 0, std::int16_t WidthMax = 0);
-    void PrintLeft(float XPos, float YPos, const std::string& Testo, float Rientro = 0,
-                   std::int16_t WidthMax = 0);
+    void PrintLeft(float XPos, float YPos, const std::string& Testo, float Rientro = 0, std::int16_t WidthMax = 0);
     void PrintRight(float XPos, float YPos, std::string& Testo, float Rientro = 0, std::int16_t WidthMax = 0);
-    void PrintRight(float XPos, float YPos, const std::string& Testo, float Rientro = 0,
-                    std::int16_t WidthMax = 0);
+    void PrintRight(float XPos, float YPos, const std::string& Testo, float Rientro = 0, std::int16_t WidthMax = 0);
     void PrintCentre(float XPos, float YPos, std::string& Testo, std::int16_t WidthMax = 0);
     void PrintCentre(float XPos, float YPos, const std::string& Testo, std::int16_t WidthMax = 0);
 
@@ -79,8 +77,7 @@ public:
     void PrintShape(float StartX, float StartY, float ObjWidth, float ObjHeight, float& Rounded);
     void PrintShape(float StartX, float StartY, float ObjWidth, float ObjHeight, const float& Rounded = 0);
     // Height comes before Width.
-    void PrintPicture(float StartX, float StartY, const PictureHolder& objPicture, float Height = 0,
-                      float Width = 0);
+    void PrintPicture(float StartX, float StartY, const PictureHolder& objPicture, float Height = 0, float Width = 0);
 
     float TextWidth(const std::string& sText) const;
     float TextHeight(const std::string& sText) const;
@@ -97,10 +94,8 @@ private:
     static void ShowPrintError(std::int16_t number);
 
     enum class Align { Left, Right, Centre };
-    void PrintAligned(Align align, float XPos, float YPos, std::string& Testo, float Rientro,
-                      std::int16_t WidthMax);
-    void PrintOneLine(Align align, float XPos, float YPos, std::string& Testo, float Rientro,
-                      std::int16_t WidthMax);
+    void PrintAligned(Align align, float XPos, float YPos, std::string& Testo, float Rientro, std::int16_t WidthMax);
+    void PrintOneLine(Align align, float XPos, float YPos, std::string& Testo, float Rientro, std::int16_t WidthMax);
     void PrintLines(Align align, float XPos, float YPos, const std::string& Testo, float Rientro,
                     std::int16_t WidthMax);
     void PlaceHorizontally(Align align, float refX, const std::string& text);

@@ -36,8 +36,8 @@ void EasyPrint::ReportErrors(const std::function<void()>& body)
 
 void EasyPrint::ShowPrintError(std::int16_t number)
 {
-    const std::string text = "Errore nella routine di stampa\r\nErrore numero: " + std::to_string(number) + "\r\n" +
-                             PrintErrorDescription(number);
+    const std::string text = "Errore nella routine di stampa\r\nErrore numero: " + std::to_string(number) + "\r\n"
+                             + PrintErrorDescription(number);
     Runtime().MsgBox(text, "EasyPrint", MsgBoxIcon::Critical);
 }
 

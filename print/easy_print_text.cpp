@@ -149,9 +149,21 @@ void EasyPrint::PrintOneLine(Align align, float XPos, float YPos, std::string& T
             FitToWidth(Testo, WidthMax, align == Align::Right ? kKeepEnd : kKeepStart);
     };
     switch (align) {
-    case Align::Left: horizontal(); vertical(); cut(); break;
-    case Align::Right: vertical(); cut(); horizontal(); break;
-    case Align::Centre: cut(); horizontal(); vertical(); break;
+    case Align::Left:
+        horizontal();
+        vertical();
+        cut();
+        break;
+    case Align::Right:
+        vertical();
+        cut();
+        horizontal();
+        break;
+    case Align::Centre:
+        cut();
+        horizontal();
+        vertical();
+        break;
     }
     printer.Print(Testo);
 }

@@ -9,16 +9,21 @@ namespace {
 // Codes that share a size (small, rotated or note variants) map to the same
 // Qt size; the reverse lookup gives the first code of the table.
 constexpr std::array<std::pair<std::int16_t, QPageSize::PageSizeId>, 31> kPaperCodes{{
-    {1, QPageSize::Letter},      {2, QPageSize::Letter},      {3, QPageSize::Tabloid},
-    {4, QPageSize::Ledger},      {5, QPageSize::Legal},       {6, QPageSize::Statement},
-    {7, QPageSize::Executive},   {8, QPageSize::A3},          {9, QPageSize::A4},
-    {10, QPageSize::A4},         {11, QPageSize::A5},         {12, QPageSize::JisB4},
-    {13, QPageSize::JisB5},      {14, QPageSize::Folio},      {15, QPageSize::Quarto},
-    {16, QPageSize::Imperial10x14}, {17, QPageSize::AnsiB},   {18, QPageSize::Note},
-    {19, QPageSize::Envelope9},  {20, QPageSize::Envelope10}, {21, QPageSize::Envelope11},
-    {22, QPageSize::Envelope12}, {23, QPageSize::Envelope14}, {24, QPageSize::AnsiC},
-    {25, QPageSize::AnsiD},      {26, QPageSize::AnsiE},      {27, QPageSize::EnvelopeDL},
-    {28, QPageSize::EnvelopeC5}, {30, QPageSize::EnvelopeC4}, {31, QPageSize::EnvelopeC6},
+    {1, QPageSize::Letter},      {2, QPageSize::Letter},
+    {3, QPageSize::Tabloid},     {4, QPageSize::Ledger},
+    {5, QPageSize::Legal},       {6, QPageSize::Statement},
+    {7, QPageSize::Executive},   {8, QPageSize::A3},
+    {9, QPageSize::A4},          {10, QPageSize::A4},
+    {11, QPageSize::A5},         {12, QPageSize::JisB4},
+    {13, QPageSize::JisB5},      {14, QPageSize::Folio},
+    {15, QPageSize::Quarto},     {16, QPageSize::Imperial10x14},
+    {17, QPageSize::AnsiB},      {18, QPageSize::Note},
+    {19, QPageSize::Envelope9},  {20, QPageSize::Envelope10},
+    {21, QPageSize::Envelope11}, {22, QPageSize::Envelope12},
+    {23, QPageSize::Envelope14}, {24, QPageSize::AnsiC},
+    {25, QPageSize::AnsiD},      {26, QPageSize::AnsiE},
+    {27, QPageSize::EnvelopeDL}, {28, QPageSize::EnvelopeC5},
+    {30, QPageSize::EnvelopeC4}, {31, QPageSize::EnvelopeC6},
     {70, QPageSize::A6},
 }};
 

@@ -23,10 +23,7 @@ std::string PrintErrorDescription(int number)
 
 PrintError::PrintError(int number) : PrintError(number, PrintErrorDescription(number)) {}
 
-PrintError::PrintError(int number, const std::string& description)
-    : std::runtime_error(description), number_(number)
-{
-}
+PrintError::PrintError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
 
 std::int16_t NarrowToInteger(std::int64_t value)
 {

@@ -9,15 +9,15 @@ namespace tarvel {
 // The error numbers that printing raises. Each has a description of its own
 // (PrintErrorDescription), shown on the third line of the engine's message.
 enum PrintErrorNumber : int {
-    kErrInvalidCall = 5,        // an operation the printer cannot do
-    kErrOverflow = 6,           // a value outside the range of its type
-    kErrDivisionByZero = 11,    // a printer that reports a resolution of 0
-    kErrInvalidProperty = 380,  // a value the printer does not accept
-    kErrNoPicture = 438,        // an object without a picture
-    kErrPicture = 481,          // a picture that cannot be read
-    kErrPrinter = 482,          // the printing system failed
-    kErrNoPrinter = 484,        // no printer installed or chosen
-    kErrInternal = 51,          // anything else
+    kErrInvalidCall = 5,       // an operation the printer cannot do
+    kErrOverflow = 6,          // a value outside the range of its type
+    kErrDivisionByZero = 11,   // a printer that reports a resolution of 0
+    kErrInvalidProperty = 380, // a value the printer does not accept
+    kErrNoPicture = 438,       // an object without a picture
+    kErrPicture = 481,         // a picture that cannot be read
+    kErrPrinter = 482,         // the printing system failed
+    kErrNoPrinter = 484,       // no printer installed or chosen
+    kErrInternal = 51,         // anything else
 };
 
 // Italian description of an error number; unknown numbers get a generic text.

@@ -110,8 +110,7 @@ public:
     // An arc counter-clockwise as seen on the page from `start` to `end`
     // (radians, 0 to the right, pi/2 up); a whole circle without angles. The
     // position ends at the centre.
-    virtual void Circle(LinePoint centre, double radius, std::optional<double> start,
-                        std::optional<double> end) = 0;
+    virtual void Circle(LinePoint centre, double radius, std::optional<double> start, std::optional<double> end) = 0;
     // A missing width or height keeps the picture's own size in that dimension.
     virtual void PaintPicture(const Picture& picture, double x, double y, std::optional<double> width,
                               std::optional<double> height) = 0;

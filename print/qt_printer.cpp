@@ -27,10 +27,7 @@ constexpr double kDegreesPerRadian = 180 / M_PI;
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 // 0x00BBGGRR
-QColor ColorFromCode(std::int32_t code)
-{
-    return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
-}
+QColor ColorFromCode(std::int32_t code) { return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF); }
 
 } // namespace
 

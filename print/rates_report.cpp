@@ -57,7 +57,8 @@ RatesRowLayout LayOutRatesRows(std::size_t rows)
     const float firstY = kHeadsY + kPitch + 1;
     const float pitch = rows < 2 ? kPitch : std::min(kPitch, (kRowsEndY - firstY) / float(rows - 1));
     // A 10 pt line is about 3.5 mm high: the type shrinks with the pitch.
-    const auto points = static_cast<std::int16_t>(std::clamp(std::floor(pitch * 2), float(kSmallestPoints), float(kPoints)));
+    const auto points =
+        static_cast<std::int16_t>(std::clamp(std::floor(pitch * 2), float(kSmallestPoints), float(kPoints)));
     return {firstY, pitch, points};
 }
 

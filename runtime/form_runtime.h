@@ -31,8 +31,7 @@ public:
     virtual void ShellOpen(const std::string& target) = 0;
     // A modal save dialog that proposes `suggestedPath`; the chosen path, or
     // nothing when the user cancels.
-    virtual std::optional<std::string> AskSaveFileName(const std::string& title,
-                                                       const std::string& suggestedPath) = 0;
+    virtual std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggestedPath) = 0;
 };
 
 // The runtime in use; the program installs the Qt one at start.

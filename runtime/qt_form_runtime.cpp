@@ -27,8 +27,7 @@ ScreenSize QtFormRuntime::Screen() const
     if (!screen)
         return {};
     const QSize size = screen->geometry().size();
-    return {static_cast<double>(size.width()) * kTwipsPerPixel,
-            static_cast<double>(size.height()) * kTwipsPerPixel};
+    return {static_cast<double>(size.width()) * kTwipsPerPixel, static_cast<double>(size.height()) * kTwipsPerPixel};
 }
 
 void QtFormRuntime::ShellOpen(const std::string& target)

@@ -18,8 +18,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,8 +211,10 @@ void frmTarvel::BuildRateGrid()
 void frmTarvel::BuildCommands()
 {
     Command2 = MakeCommand(this, QStringLiteral("Info"), QStringLiteral("info"), TwipsRect(4800, 3480, 1092, 855));
-    Command1 = MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), TwipsRect(6120, 3480, 1092, 855));
-    Pulisci = MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), TwipsRect(7440, 3480, 1092, 855));
+    Command1 =
+        MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), TwipsRect(6120, 3480, 1092, 855));
+    Pulisci =
+        MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), TwipsRect(7440, 3480, 1092, 855));
     Command3 = MakeCommand(this, QStringLiteral("Stampa"), QStringLiteral("stampa"), TwipsRect(8760, 3480, 1095, 855));
     for (QToolButton* command : {Command1, Pulisci, Command2, Command3})
         command->installEventFilter(this);
@@ -274,9 +276,9 @@ void frmTarvel::WriteTexts(const ControlTexts& texts)
 ControlTexts frmTarvel::TextsInWindow() const
 {
     ControlTexts texts;
-    ForEachResultControl([](std::string_view, const auto* control, std::optional<std::string>& text) {
-        text = TextOf(control);
-    }, *this, texts);
+    ForEachResultControl(
+        [](std::string_view, const auto* control, std::optional<std::string>& text) { text = TextOf(control); }, *this,
+        texts);
     return texts;
 }
 
@@ -361,8 +363,8 @@ bool frmTarvel::FilterImportoKey(QKeyEvent* key)
     if (keyAscii == original)
         return false;
     if (keyAscii != 0) {
-        QKeyEvent replaced(QEvent::KeyPress, keyAscii < 128 ? keyAscii : 0, key->modifiers(),
-                           QString(QChar(keyAscii)), key->isAutoRepeat(), key->count());
+        QKeyEvent replaced(QEvent::KeyPress, keyAscii < 128 ? keyAscii : 0, key->modifiers(), QString(QChar(keyAscii)),
+                           key->isAutoRepeat(), key->count());
         QCoreApplication::sendEvent(importo, &replaced);
     }
     return true;
@@ -412,8 +414,8 @@ bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
 void frmTarvel::CopyCalculation()
 {
     if (calculated_)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(
-            CalculationText(calculated_->report, calculated_->years, calculated_->days)));
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(CalculationText(calculated_->report, calculated_->years, calculated_->days)));
 }
 
 void frmTarvel::keyPressEvent(QKeyEvent* event)

@@ -19,10 +19,7 @@ void frmTarvel::Command3_Click()
     printer_->activateWindow();
 }
 
-frmPrinter* frmTarvel::PrinterWindow() const
-{
-    return printer_ && printer_->isVisible() ? printer_.data() : nullptr;
-}
+frmPrinter* frmTarvel::PrinterWindow() const { return printer_ && printer_->isVisible() ? printer_.data() : nullptr; }
 
 EasyPrint& frmTarvel::Engine()
 {
@@ -38,10 +35,7 @@ ReportTexts frmTarvel::ReportTextsInWindow() const
     return MakeReportTexts(TextsInWindow(), mdataini->Text().toStdString(), mdatafin->Text().toStdString());
 }
 
-ReportTexts frmTarvel::ReportTextsToPrint() const
-{
-    return calculated_ ? calculated_->report : ReportTextsInWindow();
-}
+ReportTexts frmTarvel::ReportTextsToPrint() const { return calculated_ ? calculated_->report : ReportTextsInWindow(); }
 
 void frmTarvel::PrintEsempio1()
 {

@@ -83,8 +83,7 @@ bool MaskedEdit::EndSection()
             break;
         }
         start = i;
-        for (width = 0; isDigit(i + width); ++width) {
-        }
+        for (width = 0; isDigit(i + width); ++width) {}
     }
     if (start < 0 || next < 0)
         return false;
@@ -114,14 +113,10 @@ void MaskedEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     switch (event->reason()) {
-    case Qt::MouseFocusReason:
-        focusedByClick_ = true;
-        break;
+    case Qt::MouseFocusReason: focusedByClick_ = true; break;
     case Qt::ActiveWindowFocusReason: // back from another window: the caret stays
-    case Qt::PopupFocusReason:
-        break;
-    default:
-        PlaceCaretForTyping();
+    case Qt::PopupFocusReason: break;
+    default: PlaceCaretForTyping();
     }
 }
 

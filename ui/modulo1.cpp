@@ -34,8 +34,8 @@ WindowState StateOf(const QWidget& window)
 
 } // namespace
 
-std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen,
-                                          double windowWidth, double windowHeight)
+std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen, double windowWidth,
+                                          double windowHeight)
 {
     if (state != WindowState::Normal)
         return std::nullopt;
@@ -54,9 +54,9 @@ void CentraForm(QWidget& window)
     // the window manager is asked how wide its frame will be.
     const QMargins frame = tarvel::FrameMargins(window);
     const QSize outer = window.size().grownBy(frame);
-    const auto placement = CentredPlacement(StateOf(window), tarvel::Runtime().Screen(),
-                                            double(outer.width()) * tarvel::kTwipsPerPixel,
-                                            double(outer.height()) * tarvel::kTwipsPerPixel);
+    const auto placement =
+        CentredPlacement(StateOf(window), tarvel::Runtime().Screen(), double(outer.width()) * tarvel::kTwipsPerPixel,
+                         double(outer.height()) * tarvel::kTwipsPerPixel);
     if (placement)
         tarvel::MoveFrameTo(window, {tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top)},
                             frame);

@@ -21,8 +21,8 @@ struct Placement {
 // screen: each offset is the rounded difference halved toward zero. Nothing
 // when the window stays where it is: not in its normal state, an offset that
 // is 0 or cannot be computed, or a screen whose size is unknown.
-std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen,
-                                          double windowWidth, double windowHeight);
+std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen, double windowWidth,
+                                          double windowHeight);
 
 // Centres the window on the runtime's screen; never reports a failure.
 void CentraForm(QWidget& window);

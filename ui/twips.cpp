@@ -13,9 +13,6 @@ QFont DesignFont(const QString& family, double points, bool bold)
     return font;
 }
 
-QFont WindowFont(double points, bool bold)
-{
-    return DesignFont(QStringLiteral("Liberation Sans"), points, bold);
-}
+QFont WindowFont(double points, bool bold) { return DesignFont(QStringLiteral("Liberation Sans"), points, bold); }
 
 } // namespace tarvel

@@ -38,16 +38,13 @@ void FitFontToText(QLineEdit* field)
 {
     QStyleOptionFrame option;
     option.initFrom(field);
-    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    option.lineWidth =
+        field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
     const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
     const QMargins margins = field->textMargins();
-    Fit(field, field->displayText(),
-        contents.width() - margins.left() - margins.right() - kLineEditTextMargins);
+    Fit(field, field->displayText(), contents.width() - margins.left() - margins.right() - kLineEditTextMargins);
 }
 
-void FitFontToText(QLabel* label)
-{
-    Fit(label, label->text(), label->contentsRect().width() - 2 * label->margin());
-}
+void FitFontToText(QLabel* label) { Fit(label, label->text(), label->contentsRect().width() - 2 * label->margin()); }
 
 } // namespace tarvel

@@ -42,8 +42,8 @@ public:
     // gets the leading ' that marks text there.
     void putField(std::string_view field, bool mayBeNumber = false)
     {
-        const bool formulaStart
-            = !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+        const bool formulaStart =
+            !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
         const bool markAsText = formulaStart && !(mayBeNumber && ParseCurrency(FormatAmount(field)));
         const bool quoted = field.find_first_of(";\"\r\n") != std::string_view::npos;
         if (quoted)
@@ -85,10 +85,8 @@ private:
 class Batch {
 public:
     Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates)
-        : reader_(input, kMaxCsvLine, [this] { flushAll(); }),
-          progress_(fromFile && isatty(STDERR_FILENO), fileSize),
-          rates_(rates),
-          noResults_(kTotalColumns + rates.periods().size(), ';')
+        : reader_(input, kMaxCsvLine, [this] { flushAll(); }), progress_(fromFile && isatty(STDERR_FILENO), fileSize),
+          rates_(rates), noResults_(kTotalColumns + rates.periods().size(), ';')
     {
     }
 
@@ -288,12 +286,10 @@ int RunBatch(const std::string& file, const ChosenRates& rates)
     struct stat status {};
     if (fromFile) {
         input = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        const int error = input < 0                                         ? errno
-                          : fstat(input, &status) != 0                      ? errno
-                          : S_ISDIR(status.st_mode)                         ? EISDIR
-                                                                            : 0;
+        const int error = input < 0 ? errno : fstat(input, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : 0;
         if (error != 0) {
-            const std::string line = "tarvel-calc: impossibile aprire " + Quoted(file) + ": " + SystemErrorText(error) + "\n";
+            const std::string line =
+                "tarvel-calc: impossibile aprire " + Quoted(file) + ": " + SystemErrorText(error) + "\n";
             WriteFully(STDERR_FILENO, line);
             return 2;
         }

@@ -14,7 +14,8 @@ bool IsHeader(const CsvRow& row, std::initializer_list<std::string_view> names)
     std::size_t i = 0;
     for (const std::string_view name : names) {
         const std::string_view field = TrimSpaces(row[i++]);
-        if (!std::ranges::equal(field, name, [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; }))
+        if (!std::ranges::equal(field, name,
+                                [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; }))
             return false;
     }
     return true;

@@ -31,11 +31,13 @@ void BatchProgress::update(std::uint64_t rows, std::uint64_t bytesRead)
     char line[96];
     int size = 0;
     if (fileSize_ > 0)
-        size = std::snprintf(line, sizeof line, "\rtarvel-calc: %llu righe, %llu%% del file\033[K",
-                             static_cast<unsigned long long>(rows),
-                             static_cast<unsigned long long>(bytesRead >= fileSize_ ? 100 : bytesRead * 100 / fileSize_));
+        size =
+            std::snprintf(line, sizeof line, "\rtarvel-calc: %llu righe, %llu%% del file\033[K",
+                          static_cast<unsigned long long>(rows),
+                          static_cast<unsigned long long>(bytesRead >= fileSize_ ? 100 : bytesRead * 100 / fileSize_));
     else
-        size = std::snprintf(line, sizeof line, "\rtarvel-calc: %llu righe\033[K", static_cast<unsigned long long>(rows));
+        size =
+            std::snprintf(line, sizeof line, "\rtarvel-calc: %llu righe\033[K", static_cast<unsigned long long>(rows));
     writeError(line, static_cast<std::size_t>(size));
     onScreen_ = true;
 }

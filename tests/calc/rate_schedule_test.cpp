@@ -43,31 +43,27 @@ TEST_P(RatePeriods, TakePartWithTheirDays)
     EXPECT_EQ(periodDays(day(span.start), day(span.end)), span.days) << span.start << " - " << span.end;
 }
 
-INSTANTIATE_TEST_SUITE_P(Boundaries, RatePeriods,
-    testing::Values(
-        Span{"15/12/1990", "01/01/1991", {{0, 0}, {1, 17}}}, // the first row keeps a zero line
-        Span{"31/12/1996", "01/01/1998", {{2, 366}}},        // a later boundary: its row is out
-        Span{"01/01/1996", "31/12/1996", {{1, 365}}},        // ending on a boundary
-        Span{"31/12/1996", "31/12/1996", {}},
-        Span{"15/12/1990", "15/12/1990", {{0, 0}}},
-        Span{"01/06/2005", "01/06/2005", {{6, 0}}},
-        Span{"31/12/2013", "01/01/2014", {{11, 1}}}));
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, RatePeriods,
+    testing::Values(Span{"15/12/1990", "01/01/1991", {{0, 0}, {1, 17}}}, // the first row keeps a zero line
+                    Span{"31/12/1996", "01/01/1998", {{2, 366}}},        // a later boundary: its row is out
+                    Span{"01/01/1996", "31/12/1996", {{1, 365}}},        // ending on a boundary
+                    Span{"31/12/1996", "31/12/1996", {}}, Span{"15/12/1990", "15/12/1990", {{0, 0}}},
+                    Span{"01/06/2005", "01/06/2005", {{6, 0}}}, Span{"31/12/2013", "01/01/2014", {{11, 1}}}));
 
 INSTANTIATE_TEST_SUITE_P(OutsideTheSchedule, RatePeriods,
-    testing::Values(
-        Span{"01/01/1942", "01/01/1943", {{0, 255}}},
-        Span{"01/01/1930", "01/01/1940", {{0, -841}}},
-        Span{"01/01/1930", "21/04/1942", {{0, 0}}},
-        Span{"01/01/2199", "01/01/2201", {{11, 364}}},
-        Span{"01/01/2200", "01/01/2201", {{11, -1}}}));
+                         testing::Values(Span{"01/01/1942", "01/01/1943", {{0, 255}}},
+                                         Span{"01/01/1930", "01/01/1940", {{0, -841}}},
+                                         Span{"01/01/1930", "21/04/1942", {{0, 0}}},
+                                         Span{"01/01/2199", "01/01/2201", {{11, 364}}},
+                                         Span{"01/01/2200", "01/01/2201", {{11, -1}}}));
 
 INSTANTIATE_TEST_SUITE_P(EndBeforeStart, RatePeriods,
-    testing::Values(
-        Span{"01/01/1980", "01/01/1970", {{0, -3652}}},
-        Span{"01/01/2020", "01/01/2016", {{11, -1461}}},
-        Span{"01/01/2005", "01/06/2004", {{6, -214}}},
-        Span{"01/01/2005", "01/01/2000", {}},
-        Span{"15/12/1990", "14/12/1990", {{0, -1}}}));
+                         testing::Values(Span{"01/01/1980", "01/01/1970", {{0, -3652}}},
+                                         Span{"01/01/2020", "01/01/2016", {{11, -1461}}},
+                                         Span{"01/01/2005", "01/06/2004", {{6, -214}}},
+                                         Span{"01/01/2005", "01/01/2000", {}},
+                                         Span{"15/12/1990", "14/12/1990", {{0, -1}}}));
 
 TEST(RateSchedule, RowsFollowEachOtherWithoutGaps)
 {

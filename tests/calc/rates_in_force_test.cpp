@@ -54,30 +54,58 @@ TEST_P(WithTheRatesInForce, ChargesEachYearItsRate)
     EXPECT_EQ(periodAmounts(result, table), example.periods);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, WithTheRatesInForce,
-    testing::Values(
-        InForceExample{"OneYearAtFivePercent", {"10000", "01/01/2023", "31/12/2023"}, "498,63", "10.498,63",
-                       "anni  0", " giorni  364", {{"5% dal 01/01/2023", "498,6301"}}},
-        InForceExample{"ElevenYearsOfDecrees", {"10000", "01/01/2015", "01/01/2026"}, "1.272,05", "11.272,05",
-                       "anni  11", " giorni  3",
-                       {{"0,5% dal 01/01/2015", "49,863"}, {"0,2% dal 01/01/2016", "20,0548"},
-                        {"0,1% dal 01/01/2017", "10"}, {"0,3% dal 01/01/2018", "30"},
-                        {"0,8% dal 01/01/2019", "80"}, {"0,05% dal 01/01/2020", "5,0137"},
-                        {"0,01% dal 01/01/2021", "1"}, {"1,25% dal 01/01/2022", "125"},
-                        {"5% dal 01/01/2023", "500"}, {"2,5% dal 01/01/2024", "250,6849"},
-                        {"2% dal 01/01/2025", "200"}, {"1,6% dal 01/01/2026", "0,4384"}}},
-        InForceExample{"HundredthsOfAPercent", {"1000", "31/12/2019", "31/12/2021"}, ",60", "1.000,60", "anni  2",
-                       " giorni  1", {{"0,05% dal 01/01/2020", "0,5014"}, {"0,01% dal 01/01/2021", "0,1"}}},
-        // The program's own table charges the last day at 1 % and gives 3.652,47.
-        InForceExample{"LastDayAtTheRateOf2015", {"10000", "01/01/2000", "01/01/2015"}, "3.652,33", "13.652,33",
-                       "anni  15", " giorni  4",
-                       {{"2,5% dal 01/01/1999", "250"}, {"3,5% dal 01/01/2001", "350"},
-                        {"3% dal 01/01/2002", "600"}, {"2,5% dal 01/01/2004", "1000,6849"},
-                        {"3% dal 01/01/2008", "600,8219"}, {"1% dal 01/01/2010", "100"},
-                        {"1,5% dal 01/01/2011", "150"}, {"2,5% dal 01/01/2012", "500,6849"},
-                        {"1% dal 01/01/2014", "100"}, {"0,5% dal 01/01/2015", "0,137"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, WithTheRatesInForce,
+                         testing::Values(InForceExample{"OneYearAtFivePercent",
+                                                        {"10000", "01/01/2023", "31/12/2023"},
+                                                        "498,63",
+                                                        "10.498,63",
+                                                        "anni  0",
+                                                        " giorni  364",
+                                                        {{"5% dal 01/01/2023", "498,6301"}}},
+                                         InForceExample{"ElevenYearsOfDecrees",
+                                                        {"10000", "01/01/2015", "01/01/2026"},
+                                                        "1.272,05",
+                                                        "11.272,05",
+                                                        "anni  11",
+                                                        " giorni  3",
+                                                        {{"0,5% dal 01/01/2015", "49,863"},
+                                                         {"0,2% dal 01/01/2016", "20,0548"},
+                                                         {"0,1% dal 01/01/2017", "10"},
+                                                         {"0,3% dal 01/01/2018", "30"},
+                                                         {"0,8% dal 01/01/2019", "80"},
+                                                         {"0,05% dal 01/01/2020", "5,0137"},
+                                                         {"0,01% dal 01/01/2021", "1"},
+                                                         {"1,25% dal 01/01/2022", "125"},
+                                                         {"5% dal 01/01/2023", "500"},
+                                                         {"2,5% dal 01/01/2024", "250,6849"},
+                                                         {"2% dal 01/01/2025", "200"},
+                                                         {"1,6% dal 01/01/2026", "0,4384"}}},
+                                         InForceExample{
+                                             "HundredthsOfAPercent",
+                                             {"1000", "31/12/2019", "31/12/2021"},
+                                             ",60",
+                                             "1.000,60",
+                                             "anni  2",
+                                             " giorni  1",
+                                             {{"0,05% dal 01/01/2020", "0,5014"}, {"0,01% dal 01/01/2021", "0,1"}}},
+                                         // The program's own table charges the last day at 1 % and gives 3.652,47.
+                                         InForceExample{"LastDayAtTheRateOf2015",
+                                                        {"10000", "01/01/2000", "01/01/2015"},
+                                                        "3.652,33",
+                                                        "13.652,33",
+                                                        "anni  15",
+                                                        " giorni  4",
+                                                        {{"2,5% dal 01/01/1999", "250"},
+                                                         {"3,5% dal 01/01/2001", "350"},
+                                                         {"3% dal 01/01/2002", "600"},
+                                                         {"2,5% dal 01/01/2004", "1000,6849"},
+                                                         {"3% dal 01/01/2008", "600,8219"},
+                                                         {"1% dal 01/01/2010", "100"},
+                                                         {"1,5% dal 01/01/2011", "150"},
+                                                         {"2,5% dal 01/01/2012", "500,6849"},
+                                                         {"1% dal 01/01/2014", "100"},
+                                                         {"0,5% dal 01/01/2015", "0,137"}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Up to 2014 the two tables differ only in how far the row of 2014 runs, and
 // in the captions: any span that ends by then costs the same with both.
@@ -106,7 +134,8 @@ TEST(RatesInForce, GiveTheProgramsTotalsForEverySpanThatEndsBy2014)
         const CalculationResult own = CalculateInterest(input);
         const CalculationResult inForce = CalculateInterest(input, RatesInForce().periods());
         ASSERT_EQ(inForce.ok, own.ok) << capital << " " << input.startText << " - " << input.endText;
-        ASSERT_EQ(inForce.runningTotal, own.runningTotal) << capital << " " << input.startText << " - " << input.endText;
+        ASSERT_EQ(inForce.runningTotal, own.runningTotal)
+            << capital << " " << input.startText << " - " << input.endText;
         ASSERT_EQ(inForce.written.Text1.view(), own.written.Text1.view()) << input.startText << " - " << input.endText;
         ASSERT_EQ(inForce.totalDays, own.totalDays);
     }

@@ -21,13 +21,27 @@ constexpr std::int64_t kMinTicks = std::numeric_limits<std::int64_t>::min();
 TEST(FormatAmount, WritesTheAmountPattern)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"0", ",00"}, {"0,5", ",50"}, {"1234,5", "1.234,50"}, {"13652,4657", "13.652,47"},
-        {"1000", "1.000,00"}, {"1.000", "1.000,00"}, {"12.345.678,9", "12.345.678,90"},
-        {"1234567890,5", "1.234.567.890,50"}, {",5", ",50"}, {"5,", "5,00"}, {"  +7,1  ", "7,10"},
-        {"-1000", "-1.000,00"}, {"007", "7,00"},
+        {"0", ",00"},
+        {"0,5", ",50"},
+        {"1234,5", "1.234,50"},
+        {"13652,4657", "13.652,47"},
+        {"1000", "1.000,00"},
+        {"1.000", "1.000,00"},
+        {"12.345.678,9", "12.345.678,90"},
+        {"1234567890,5", "1.234.567.890,50"},
+        {",5", ",50"},
+        {"5,", "5,00"},
+        {"  +7,1  ", "7,10"},
+        {"-1000", "-1.000,00"},
+        {"007", "7,00"},
         // Exact decimal rounding, ties away from zero.
-        {"52,325", "52,33"}, {"0,005", ",01"}, {"0,00499999", ",00"}, {"-0,005", "-,01"},
-        {"-0,001", ",00"}, {"9,995", "10,00"}, {"999.999,999", "1.000.000,00"},
+        {"52,325", "52,33"},
+        {"0,005", ",01"},
+        {"0,00499999", ",00"},
+        {"-0,005", "-,01"},
+        {"-0,001", ",00"},
+        {"9,995", "10,00"},
+        {"999.999,999", "1.000.000,00"},
         // Far beyond the currency range the digits still come out exact.
         {"123456789012345678901234,565", "123.456.789.012.345.678.901.234,57"},
     };
@@ -37,26 +51,45 @@ TEST(FormatAmount, WritesTheAmountPattern)
 
 TEST(FormatAmount, LeavesATextThatIsNotANumberUnchanged)
 {
-    for (const char* text : {"", " ", "abc", ",", "-", "1234.56", "1.00", "1.0000", ".100", "1..000",
-                             "1.000.", "1,2,3", "1 000", "--1", "+-1", "- 1", "1-", "1e3", "\t1", "1,000.5"})
+    for (const char* text : {"",       " ",     "abc",   ",",   "-",   "1234.56", "1.00", "1.0000", ".100", "1..000",
+                             "1.000.", "1,2,3", "1 000", "--1", "+-1", "- 1",     "1-",   "1e3",    "\t1",  "1,000.5"})
         EXPECT_EQ(FormatAmount(text), text) << '"' << text << '"';
 }
 
 TEST(ParseCurrency, ReadsBothFormsUpToTheRangeLimits)
 {
     const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
-        {"1.000,00", 10000000}, {"1000", 10000000}, {"-115,2055", -1152055}, {",5", 5000}, {"5,", 50000},
-        {"-,50", -5000}, {"+1", 10000}, {" 0 ", 0}, {"0000000000000000000000000001", 10000},
-        {"922337203685477,5807", kMaxTicks}, {"922.337.203.685.477,5807", kMaxTicks},
+        {"1.000,00", 10000000},
+        {"1000", 10000000},
+        {"-115,2055", -1152055},
+        {",5", 5000},
+        {"5,", 50000},
+        {"-,50", -5000},
+        {"+1", 10000},
+        {" 0 ", 0},
+        {"0000000000000000000000000001", 10000},
+        {"922337203685477,5807", kMaxTicks},
+        {"922.337.203.685.477,5807", kMaxTicks},
         {"-922337203685477,5808", kMinTicks},
-        {"922337203685477,5808", std::nullopt}, {"-922337203685477,5809", std::nullopt},
-        {"18446744073709551616", std::nullopt}, {"99999999999999999999999999999999", std::nullopt},
+        {"922337203685477,5808", std::nullopt},
+        {"-922337203685477,5809", std::nullopt},
+        {"18446744073709551616", std::nullopt},
+        {"99999999999999999999999999999999", std::nullopt},
         // More than four decimals: exactly to the nearest ten-thousandth, ties away from zero.
-        {"1,00005", 10001}, {"1,000049999", 10000}, {"-1,00005", -10001}, {"-0,00004", 0},
-        {"922337203685477,58069", kMaxTicks}, {"922337203685477,58075", std::nullopt},
-        {"-922337203685477,58075", kMinTicks}, {"-922337203685477,58085", std::nullopt},
-        {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt}, {",", std::nullopt},
-        {"1234.56", std::nullopt}, {"1.00", std::nullopt},
+        {"1,00005", 10001},
+        {"1,000049999", 10000},
+        {"-1,00005", -10001},
+        {"-0,00004", 0},
+        {"922337203685477,58069", kMaxTicks},
+        {"922337203685477,58075", std::nullopt},
+        {"-922337203685477,58075", kMinTicks},
+        {"-922337203685477,58085", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"abc", std::nullopt},
+        {",", std::nullopt},
+        {"1234.56", std::nullopt},
+        {"1.00", std::nullopt},
     };
     for (const auto& [text, ticks] : cases) {
         const auto value = ParseCurrency(text);
@@ -70,8 +103,14 @@ TEST(ParseCurrency, ReadsBothFormsUpToTheRangeLimits)
 TEST(CurrencyText, WritesThePlainForm)
 {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {12345000, "1234,5"}, {1002740, "100,274"}, {0, "0"}, {500, "0,05"}, {-1152055, "-115,2055"},
-        {-1, "-0,0001"}, {kMaxTicks, "922337203685477,5807"}, {kMinTicks, "-922337203685477,5808"},
+        {12345000, "1234,5"},
+        {1002740, "100,274"},
+        {0, "0"},
+        {500, "0,05"},
+        {-1152055, "-115,2055"},
+        {-1, "-0,0001"},
+        {kMaxTicks, "922337203685477,5807"},
+        {kMinTicks, "-922337203685477,5808"},
     };
     for (const auto& [ticks, text] : cases)
         EXPECT_EQ(CurrencyText(Currency::fromTicks(ticks)), text);
@@ -79,8 +118,20 @@ TEST(CurrencyText, WritesThePlainForm)
 
 std::vector<std::int64_t> sampleTicks()
 {
-    std::vector<std::int64_t> ticks{0, 1, -1, 49, 50, -50, 99, 9950, -9950, kMaxTicks, kMinTicks,
-                                    kMaxTicks - 49, kMinTicks + 50, std::int64_t{1} << 53};
+    std::vector<std::int64_t> ticks{0,
+                                    1,
+                                    -1,
+                                    49,
+                                    50,
+                                    -50,
+                                    99,
+                                    9950,
+                                    -9950,
+                                    kMaxTicks,
+                                    kMinTicks,
+                                    kMaxTicks - 49,
+                                    kMinTicks + 50,
+                                    std::int64_t{1} << 53};
     std::mt19937_64 random(7);
     for (int k = 0; k < 20000; ++k) {
         const auto bits = static_cast<std::int64_t>(random());
@@ -113,11 +164,23 @@ TEST(CurrencyFromDouble, RoundsToTheNearestTenThousandthAwayFromZero)
 {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, std::optional<std::int64_t>> cases[] = {
-        {0.03125, 313}, {-0.03125, -313}, {0.09375, 938}, {0.015625, 156}, {-0.015625, -156},
-        {2.5, 25000}, {-0.0, 0}, {4.9e-324, 0}, {100.274, 1002740},
-        {922337203685477.5, 9223372036854775000}, {-922337203685477.5, -9223372036854775000},
-        {922337203685477.625, std::nullopt}, {-922337203685477.625, std::nullopt},
-        {1e300, std::nullopt}, {inf, std::nullopt}, {-inf, std::nullopt}, {std::nan(""), std::nullopt},
+        {0.03125, 313},
+        {-0.03125, -313},
+        {0.09375, 938},
+        {0.015625, 156},
+        {-0.015625, -156},
+        {2.5, 25000},
+        {-0.0, 0},
+        {4.9e-324, 0},
+        {100.274, 1002740},
+        {922337203685477.5, 9223372036854775000},
+        {-922337203685477.5, -9223372036854775000},
+        {922337203685477.625, std::nullopt},
+        {-922337203685477.625, std::nullopt},
+        {1e300, std::nullopt},
+        {inf, std::nullopt},
+        {-inf, std::nullopt},
+        {std::nan(""), std::nullopt},
     };
     for (const auto& [value, ticks] : cases) {
         const auto currency = Currency::fromDouble(value);
@@ -170,16 +233,30 @@ TEST(Currency, ArithmeticFailsInsteadOfWrapping)
 TEST(ParseDate, ReadsDayMonthAndFourDigitYear)
 {
     const std::pair<const char*, std::optional<std::array<int, 3>>> cases[] = {
-        {"01 / 02 / 2000", std::array{2000, 2, 1}}, {"1/2/2000", std::array{2000, 2, 1}},
-        {"  02/01/2000  ", std::array{2000, 1, 2}}, {"29/02/2000", std::array{2000, 2, 29}},
-        {"29/02/2004", std::array{2004, 2, 29}}, {"01/01/0100", std::array{100, 1, 1}},
+        {"01 / 02 / 2000", std::array{2000, 2, 1}},
+        {"1/2/2000", std::array{2000, 2, 1}},
+        {"  02/01/2000  ", std::array{2000, 1, 2}},
+        {"29/02/2000", std::array{2000, 2, 29}},
+        {"29/02/2004", std::array{2004, 2, 29}},
+        {"01/01/0100", std::array{100, 1, 1}},
         {"31/12/9999", std::array{9999, 12, 31}},
-        {"29/02/1900", std::nullopt}, {"29/02/2001", std::nullopt}, {"31/02/2000", std::nullopt},
-        {"31/04/2000", std::nullopt}, {"00/01/2000", std::nullopt}, {"01/13/2000", std::nullopt},
-        {"01/01/0099", std::nullopt}, {"01/01/10000", std::nullopt}, {"01/01/99", std::nullopt},
-        {"001/01/2000", std::nullopt}, {"01-01-2000", std::nullopt}, {"01/01/2000/", std::nullopt},
-        {"01/01/2000x", std::nullopt}, {"__ / __ / ____", std::nullopt}, {"01 / 01 / ____", std::nullopt},
-        {"", std::nullopt}, {"+1/01/2000", std::nullopt},
+        {"29/02/1900", std::nullopt},
+        {"29/02/2001", std::nullopt},
+        {"31/02/2000", std::nullopt},
+        {"31/04/2000", std::nullopt},
+        {"00/01/2000", std::nullopt},
+        {"01/13/2000", std::nullopt},
+        {"01/01/0099", std::nullopt},
+        {"01/01/10000", std::nullopt},
+        {"01/01/99", std::nullopt},
+        {"001/01/2000", std::nullopt},
+        {"01-01-2000", std::nullopt},
+        {"01/01/2000/", std::nullopt},
+        {"01/01/2000x", std::nullopt},
+        {"__ / __ / ____", std::nullopt},
+        {"01 / 01 / ____", std::nullopt},
+        {"", std::nullopt},
+        {"+1/01/2000", std::nullopt},
     };
     for (const auto& [text, ymd] : cases) {
         const auto date = ParseDate(text);

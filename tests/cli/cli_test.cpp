@@ -123,17 +123,37 @@ TEST(DateFieldText, FillsTheMaskWithAnExistingDateOnly)
 {
     const std::pair<const char*, const char*> cases[] = {
         // The field's own form, eight digits as typed into the field, ISO.
-        {"01/01/2000", "01 / 01 / 2000"}, {"1/2/2000", "01 / 02 / 2000"}, {" 1 / 2 / 2000 ", "01 / 02 / 2000"},
-        {"01 / 01 / 2000", "01 / 01 / 2000"}, {"01012000", "01 / 01 / 2000"}, {"2000-02-29", "29 / 02 / 2000"},
-        {" 31122014 ", "31 / 12 / 2014"}, {"9999-12-31", "31 / 12 / 9999"},
+        {"01/01/2000", "01 / 01 / 2000"},
+        {"1/2/2000", "01 / 02 / 2000"},
+        {" 1 / 2 / 2000 ", "01 / 02 / 2000"},
+        {"01 / 01 / 2000", "01 / 01 / 2000"},
+        {"01012000", "01 / 01 / 2000"},
+        {"2000-02-29", "29 / 02 / 2000"},
+        {" 31122014 ", "31 / 12 / 2014"},
+        {"9999-12-31", "31 / 12 / 9999"},
         // Mistyped: never reread as some other date.
-        {"01/01/20000", nullptr}, {"011/1/2000", nullptr}, {"1/011/2000", nullptr},
-        {"01/02/2001 junk 99", nullptr}, {"1/2/20001", nullptr}, {"123456789", nullptr}, {"0101", nullptr},
-        {"", nullptr}, {"abc", nullptr}, {"__ / __ / ____", nullptr}, {"2000-2-1", nullptr},
-        {"2000/02/01", nullptr}, {"01-02-2000", nullptr}, {"0102 2000", nullptr}, {"+1/2/2000", nullptr},
+        {"01/01/20000", nullptr},
+        {"011/1/2000", nullptr},
+        {"1/011/2000", nullptr},
+        {"01/02/2001 junk 99", nullptr},
+        {"1/2/20001", nullptr},
+        {"123456789", nullptr},
+        {"0101", nullptr},
+        {"", nullptr},
+        {"abc", nullptr},
+        {"__ / __ / ____", nullptr},
+        {"2000-2-1", nullptr},
+        {"2000/02/01", nullptr},
+        {"01-02-2000", nullptr},
+        {"0102 2000", nullptr},
+        {"+1/2/2000", nullptr},
         // Days that do not exist, in every form.
-        {"31/02/2000", nullptr}, {"29022001", nullptr}, {"2001-02-29", nullptr}, {"00/01/2000", nullptr},
-        {"2000-13-01", nullptr}, {"01/01/0099", nullptr},
+        {"31/02/2000", nullptr},
+        {"29022001", nullptr},
+        {"2001-02-29", nullptr},
+        {"00/01/2000", nullptr},
+        {"2000-13-01", nullptr},
+        {"01/01/0099", nullptr},
     };
     for (const auto& [typed, field] : cases) {
         const auto text = DateFieldText(typed);
@@ -147,9 +167,12 @@ TEST(DateFieldText, FillsTheMaskWithAnExistingDateOnly)
 TEST(ReadRate, TakesPercentsWithADecimalCommaAndAtMostTwoDecimals)
 {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"5", 500}, {"2,5", 250}, {"0,05", 5}, {" 1,25 ", 125}, {"100", 10000}, {"0", 0}, {"150", 15000},
-        {"2.5", std::nullopt}, {"0,125", std::nullopt}, {"-1", std::nullopt}, {"+1", std::nullopt},
-        {",5", std::nullopt}, {"5,", std::nullopt}, {"1000", std::nullopt}, {"", std::nullopt}, {"5%", std::nullopt},
+        {"5", 500},           {"2,5", 250},           {"0,05", 5},
+        {" 1,25 ", 125},      {"100", 10000},         {"0", 0},
+        {"150", 15000},       {"2.5", std::nullopt},  {"0,125", std::nullopt},
+        {"-1", std::nullopt}, {"+1", std::nullopt},   {",5", std::nullopt},
+        {"5,", std::nullopt}, {"1000", std::nullopt}, {"", std::nullopt},
+        {"5%", std::nullopt},
     };
     for (const auto& [text, rate] : cases)
         EXPECT_EQ(ReadRate(text), rate) << '"' << text << '"';
@@ -183,34 +206,39 @@ TEST(ReadRateTableFile, RefusesAFileWithTheLineAndWhatIsWrong)
         {header + "01/01/2020;2.5;\n",
          "riga 2: tasso non valido: \"2.5\" (un numero da 0 a 100, con la virgola e al più due decimali)"},
         {header + "01/01/2020;100,5;\n", "riga 2: il tasso 100,5 non è tra 0 e 100"},
-        {header + "01/01/2014;1;\n01/01/2015;0,5;\n01/01/2016;0,2;\n01/01/2018;0,3;\n01/01/2020;0,05;\n"
-                  "01/01/2019;0,8;\n",
+        {header
+             + "01/01/2014;1;\n01/01/2015;0,5;\n01/01/2016;0,2;\n01/01/2018;0,3;\n01/01/2020;0,05;\n"
+               "01/01/2019;0,8;\n",
          "riga 7: la data 01/01/2019 non viene dopo 01/01/2020"},
         // An empty line is skipped, and counted.
         {header + "\n01/01/2020;0,05;\n2020-01-01;0,8;\n", "riga 4: la data 01/01/2020 non viene dopo 01/01/2020"},
-        {header + "01/01/2200;1;\n", "riga 2: la data 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola"},
+        {header + "01/01/2200;1;\n",
+         "riga 2: la data 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola"},
         {header + "01/01/2020;1;\"D.M.\n", "riga 2: virgolette non bilanciate"},
         {header + "01/01/2020;1;decreto \xE8\n", "riga 2: testo non in UTF-8"},
         {header + std::string(5000, 'x') + "\n", "riga 2: riga più lunga di 4096 byte"},
         {tooMany, "riga 66: la tabella ha più di 64 righe di tassi"},
     };
     for (const auto& [bytes, message] : cases)
-        EXPECT_EQ(readTable(file, bytes), "tarvel-calc: " + file.string() + ": " + message + "\n") << bytes.substr(0, 80);
+        EXPECT_EQ(readTable(file, bytes), "tarvel-calc: " + file.string() + ": " + message + "\n")
+            << bytes.substr(0, 80);
 
     EXPECT_EQ(readTable(folder.Path(), ""),
               "tarvel-calc: impossibile leggere \"" + folder.Path().string() + "\": È una directory\n");
     const auto missing = folder.Path() / "nessuna.csv";
     std::ostringstream errors;
     EXPECT_FALSE(ReadRateTableFile(missing.string(), errors));
-    EXPECT_EQ(errors.str(), "tarvel-calc: impossibile aprire \"" + missing.string() + "\": File o directory non esistente\n");
+    EXPECT_EQ(errors.str(),
+              "tarvel-calc: impossibile aprire \"" + missing.string() + "\": File o directory non esistente\n");
 }
 
 TEST(ReadRateTableFile, ReadsWhatItWritesAndTheFormsPeopleType)
 {
     const tarvel::testing::ScratchFolder folder("tarvel-tassi");
     const std::filesystem::path file = folder.Path() / "tassi.csv";
-    EXPECT_EQ(readTable(file, "\xEF\xBB\xBF Dal ;TASSO;Atto\r\n\r\n2014-01-01; 1 ;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\r\n"
-                              "1/1/2015;0,5;\r\n01012016;0,2; D.M. 11/12/2015 \r\n"),
+    EXPECT_EQ(readTable(file,
+                        "\xEF\xBB\xBF Dal ;TASSO;Atto\r\n\r\n2014-01-01; 1 ;\"D.M. 12/12/2013; \"\"art. 1284\"\"\"\r\n"
+                        "1/1/2015;0,5;\r\n01012016;0,2; D.M. 11/12/2015 \r\n"),
               "");
     std::ostringstream errors, written;
     WriteRateTableFile(written, ReadRateTableFile(file.string(), errors)->periods());

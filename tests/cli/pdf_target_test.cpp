@@ -82,8 +82,8 @@ const Target kTargets[] = {
          return (s / "tubo").string();
      },
      "cat tubo > out.bin & %s > /dev/null; wait", 0, "out.bin"},
-    {"ReadOnlyFile", [](const fs::path& s) { return WriteOld(s / "x.pdf", fs::perms::owner_read).string(); }, "%s",
-     3, nullptr, "x.pdf", "Permesso negato", true},
+    {"ReadOnlyFile", [](const fs::path& s) { return WriteOld(s / "x.pdf", fs::perms::owner_read).string(); }, "%s", 3,
+     nullptr, "x.pdf", "Permesso negato", true},
     {"DanglingLink",
      [](const fs::path& s) {
          fs::create_symlink(s / "nessuno.pdf", s / "x.pdf");
@@ -106,7 +106,7 @@ const Target kTargets[] = {
     {"SetuidFile",
      [](const fs::path& s) {
          const fs::path file = WriteOld(s / "x.pdf", fs::perms::owner_all | fs::perms::group_read
-                                                        | fs::perms::others_read | fs::perms::set_uid);
+                                                         | fs::perms::others_read | fs::perms::set_uid);
          chown(file.c_str(), kNobody, kNobody);
          return file.string();
      },
@@ -173,9 +173,13 @@ TEST_F(CalcPdfStopped, AStoppedRunLeavesTheOldFileOrTheWholeNewOne)
 {
     const fs::path pdf = WriteOld(scratch / "prospetto.pdf", fs::perms::owner_read | fs::perms::owner_write);
     const std::string target = pdf.string();
-    char* const argv[] = {const_cast<char*>(TARVEL_CALC), const_cast<char*>("10000"),
-                          const_cast<char*>("01/01/2000"), const_cast<char*>("01/01/2015"),
-                          const_cast<char*>("--pdf"), const_cast<char*>(target.c_str()), nullptr};
+    char* const argv[] = {const_cast<char*>(TARVEL_CALC),
+                          const_cast<char*>("10000"),
+                          const_cast<char*>("01/01/2000"),
+                          const_cast<char*>("01/01/2015"),
+                          const_cast<char*>("--pdf"),
+                          const_cast<char*>(target.c_str()),
+                          nullptr};
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);

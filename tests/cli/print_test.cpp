@@ -33,10 +33,7 @@ ReportTexts ExampleTexts() { return ReportTextsAfter("10000", "01 / 01 / 2000", 
 int LineCount(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
 
 // What tarvel-calc prints without a report, for the same data.
-std::string PlainLines(const std::string& data, const fs::path& scratch)
-{
-    return RunCommand(Calc(data), scratch).out;
-}
+std::string PlainLines(const std::string& data, const fs::path& scratch) { return RunCommand(Calc(data), scratch).out; }
 
 using CalcPdf = ScratchTest;
 
@@ -88,9 +85,9 @@ TEST_F(CalcPdf, AFailedCalculationWritesNoFile)
 // the system's reason, and nothing half-written left behind.
 struct Unwritable {
     const char* name;
-    const char* target;  // in the scratch folder unless absolute; "" for the full file system
+    const char* target; // in the scratch folder unless absolute; "" for the full file system
     const char* reason;
-    const char* runAs;   // a command that runs tarvel-calc as an ordinary user when root, or ""
+    const char* runAs; // a command that runs tarvel-calc as an ordinary user when root, or ""
 };
 
 void PrintTo(const Unwritable& row, std::ostream* out) { *out << row.name; }
@@ -122,8 +119,7 @@ TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
     const bool regular = fs::is_regular_file(path);
     const std::string before = regular ? FileBytes(path) : "";
 
-    const CommandRun run
-        = RunCommand(runAs + " " + Calc("10000 01/01/2000 01/01/2015 --pdf '" + path + "'"), scratch);
+    const CommandRun run = RunCommand(runAs + " " + Calc("10000 01/01/2000 01/01/2015 --pdf '" + path + "'"), scratch);
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
     EXPECT_EQ(run.err, "Impossibile scrivere il file \"" + path + "\": " + row.reason + "\n");
@@ -156,10 +152,10 @@ TEST_F(CalcPdf, ReplacesAnExistingFileWholeWritesToAPipeInPlaceAndKeepsTheNameAs
 
     const fs::path fifo = scratch / "tubo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const CommandRun run = RunCommand("cat '" + fifo.string() + "' > '" + (scratch / "letto.pdf").string() + "' & "
-                                          + Calc("10000 01/01/2000 01/01/2015 --pdf '" + fifo.string() + "'")
-                                          + "; wait",
-                                      scratch);
+    const CommandRun run =
+        RunCommand("cat '" + fifo.string() + "' > '" + (scratch / "letto.pdf").string() + "' & "
+                       + Calc("10000 01/01/2000 01/01/2015 --pdf '" + fifo.string() + "'") + "; wait",
+                   scratch);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(ReadPdfWords((scratch / "letto.pdf").string()).size(), 1u);

@@ -14,8 +14,8 @@ std::vector<std::array<double, 4>> PageLines(const FakePrinter& printer)
 {
     std::vector<std::array<double, 4>> lines;
     for (const auto& call : printer.CallsOf("Line"))
-        lines.push_back({call.args[0] - kOffset, call.args[1] - kOffset, call.args[2] - kOffset,
-                         call.args[3] - kOffset});
+        lines.push_back(
+            {call.args[0] - kOffset, call.args[1] - kOffset, call.args[2] - kOffset, call.args[3] - kOffset});
     return lines;
 }
 
@@ -53,10 +53,10 @@ TEST_F(EngineTest, ARoundedBoxIsFourEdgesAndFourQuarterArcs)
                                             "Circle", "Line", "Circle", "SetCurrentX", "SetCurrentY"));
     const auto lines = PageLines(*printer);
     const std::array<std::array<double, 4>, 4> edges{{
-        {25, 30, 115, 30}, // top, 90 mm
+        {25, 30, 115, 30},  // top, 90 mm
         {120, 35, 120, 65}, // right, 30 mm
-        {115, 70, 25, 70}, // bottom
-        {20, 65, 20, 35}, // left
+        {115, 70, 25, 70},  // bottom
+        {20, 65, 20, 35},   // left
     }};
     for (std::size_t i = 0; i < 4; ++i)
         for (std::size_t k = 0; k < 4; ++k)

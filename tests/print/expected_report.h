@@ -5,8 +5,8 @@
 
 #include "calc/calculate_interest.h"
 #include "calc/number_texts.h"
-#include "calc/version.h"
 #include "calc/rates_in_force.h"
+#include "calc/version.h"
 #include "print/rates_report.h"
 #include "print/report.h"
 

@@ -129,12 +129,12 @@ std::string FakePrinter::Fonts(std::int16_t index)
     return fonts[std::size_t(index)];
 }
 
-#define FAKE_CODE_PROPERTY(Name, member)                                                                       \
-    std::int16_t FakePrinter::Name() { return Log(#Name), member; }                                            \
-    void FakePrinter::Set##Name(std::int16_t value)                                                            \
-    {                                                                                                          \
-        Log("Set" #Name, {double(value)});                                                                     \
-        member = value;                                                                                        \
+#define FAKE_CODE_PROPERTY(Name, member)                                                                               \
+    std::int16_t FakePrinter::Name() { return Log(#Name), member; }                                                    \
+    void FakePrinter::Set##Name(std::int16_t value)                                                                    \
+    {                                                                                                                  \
+        Log("Set" #Name, {double(value)});                                                                             \
+        member = value;                                                                                                \
     }
 FAKE_CODE_PROPERTY(PaperSize, paperSize)
 FAKE_CODE_PROPERTY(Copies, copies)

@@ -57,17 +57,17 @@ std::vector<PdfPage> ReadPdfWords(const std::string& file)
             output.append(buffer.data(), n);
     }
     std::vector<PdfPage> pages;
-    const std::regex pageOrWord(R"re(<page width="([0-9.]+)" height="([0-9.]+)">|)re"
-                                R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    const std::regex pageOrWord(
+        R"re(<page width="([0-9.]+)" height="([0-9.]+)">|)re"
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     for (std::sregex_iterator it(output.begin(), output.end(), pageOrWord), end; it != end; ++it) {
         const std::smatch& m = *it;
         if (m[1].matched) {
             pages.push_back({std::stod(m[1]) * kMillimetresPerPoint, std::stod(m[2]) * kMillimetresPerPoint, {}});
         } else if (!pages.empty()) {
-            pages.back().words.push_back({Unescape(m[7]), std::stod(m[3]) * kMillimetresPerPoint,
-                                          std::stod(m[4]) * kMillimetresPerPoint,
-                                          std::stod(m[5]) * kMillimetresPerPoint,
-                                          std::stod(m[6]) * kMillimetresPerPoint});
+            pages.back().words.push_back(
+                {Unescape(m[7]), std::stod(m[3]) * kMillimetresPerPoint, std::stod(m[4]) * kMillimetresPerPoint,
+                 std::stod(m[5]) * kMillimetresPerPoint, std::stod(m[6]) * kMillimetresPerPoint});
         }
     }
     return pages;
@@ -124,7 +124,8 @@ std::vector<std::string> LayoutMismatches(const PdfPage& page, const std::vector
             found << ' ' << edge;
         std::ostringstream mismatch;
         mismatch << '"' << expected.text << "\" expected at (" << expected.x << ", " << expected.y << ") mm, "
-                 << (expected.rightAligned ? "right" : "left") << " edges found:" << (edges.empty() ? " none" : found.str());
+                 << (expected.rightAligned ? "right" : "left")
+                 << " edges found:" << (edges.empty() ? " none" : found.str());
         mismatches.push_back(mismatch.str());
     }
     return mismatches;

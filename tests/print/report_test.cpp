@@ -47,8 +47,8 @@ protected:
     {
         std::vector<Line> lines;
         for (const ExpectedText& e : ExpectedReport(texts))
-            lines.push_back({e.text, e.rightAligned ? e.x - Width(e.text, e.points) : e.x, e.y,
-                             Arial(e.points, e.italic)});
+            lines.push_back(
+                {e.text, e.rightAligned ? e.x - Width(e.text, e.points) : e.x, e.y, Arial(e.points, e.italic)});
         return lines;
     }
 
@@ -103,10 +103,9 @@ TEST_F(ReportTest, ACalculationPrintsEveryLineInPlaceAndFont)
         EXPECT_EQ(printed[20 + i].text.empty(), i < 9) << "row " << i;
     EXPECT_EQ(printed[8].text, "5,0% fino al 15/12/1990");
 
-    EXPECT_THAT(Settings(),
-                ElementsAre("FontItalic 0", "FontName Arial", "FontBold 0", "FontSize 12", "FontItalic 1", "Print",
-                            "FontBold 0", "FontItalic 0", "FontName Arial", "FontSize 10", "Print", "FontSize 8",
-                            "Print", "FontSize 10", "Print"));
+    EXPECT_THAT(Settings(), ElementsAre("FontItalic 0", "FontName Arial", "FontBold 0", "FontSize 12", "FontItalic 1",
+                                        "Print", "FontBold 0", "FontItalic 0", "FontName Arial", "FontSize 10", "Print",
+                                        "FontSize 8", "Print", "FontSize 10", "Print"));
     EXPECT_EQ(engine->SpaziaturaLinea(), 2);
     EXPECT_EQ(printer->Ops().back(), "EndDoc");
     EXPECT_EQ(printer->CallsOf("EndDoc").size(), 1u);

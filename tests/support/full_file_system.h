@@ -19,8 +19,7 @@ class FullFileSystem {
 public:
     FullFileSystem()
     {
-        if (geteuid() != 0 || Folder().empty()
-            || mount("tarvel-full", Folder().c_str(), "tmpfs", 0, "size=8k") != 0)
+        if (geteuid() != 0 || Folder().empty() || mount("tarvel-full", Folder().c_str(), "tmpfs", 0, "size=8k") != 0)
             return;
         mounted_ = true;
         std::ofstream(Existing(), std::ios::binary) << std::string(3000, 'x');

@@ -111,7 +111,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&info));
 
         std::vector<std::pair<QString, QWidget*>> texts{
-            {"SeeInteressi", w->SeeInteressi}, {"Label6 (Somma)", w->Label6}, {"Label8 (anni)", w->Label8},
+            {"SeeInteressi", w->SeeInteressi}, {"Label6 (Somma)", w->Label6},  {"Label8 (anni)", w->Label8},
             {"Label23 (giorni)", w->Label23},  {"Label16 (sito)", w->Label16}, {"Info Label1", info.Label1},
             {"Info Label2", info.Label2}};
         for (int i = 0; i < 12; ++i)
@@ -120,8 +120,8 @@ private slots:
         for (const auto& [name, control] : texts)
             ratios.emplace_back(name, DrawnContrast(control));
         // The caption, on the strip of the frame that holds it.
-        ratios.emplace_back("Frame1 caption", DrawnContrast(w->Frame1, {0, 0, w->Frame1->width(),
-                                                                        w->Frame1->fontMetrics().height()}));
+        ratios.emplace_back("Frame1 caption",
+                            DrawnContrast(w->Frame1, {0, 0, w->Frame1->width(), w->Frame1->fontMetrics().height()}));
         for (const auto& [name, ratio] : ratios) {
             qInfo("%s %.2f:1", qPrintable(name), ratio);
             QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(ratio, 0, 'f', 2)));

@@ -73,8 +73,7 @@ QByteArray Property(xcb_window_t window, const char* name)
     if (!reply || reply->type == XCB_ATOM_NONE)
         return {};
     const int length = xcb_get_property_value_length(reply.get());
-    return length ? QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), length)
-                  : QByteArray("");
+    return length ? QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), length) : QByteArray("");
 }
 
 std::vector<std::uint32_t> Cardinals(xcb_window_t window, const char* name)
@@ -105,7 +104,10 @@ bool Managed(QWidget* window)
 }
 
 template <class Window>
-bool Hidden(Window window) { return Contains(Cardinals(Id(window), "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN"); }
+bool Hidden(Window window)
+{
+    return Contains(Cardinals(Id(window), "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN");
+}
 
 bool Active(QWidget* window)
 {
@@ -147,18 +149,23 @@ void AskWindowManager(Window window, const char* type, std::array<std::uint32_t,
     message.window = Id(window);
     message.type = Atom(type);
     std::copy(data.begin(), data.end(), message.data.data32);
-    xcb_send_event(Connection(), 0, Root(),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+    xcb_send_event(Connection(), 0, Root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(Connection());
 }
 
 template <class Window>
-void Minimise(Window window) { AskWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */}); }
+void Minimise(Window window)
+{
+    AskWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */});
+}
 
 // The close box: the window manager asks the window to close.
 template <class Window>
-void PressCloseBox(Window window) { AskWindowManager(window, "_NET_CLOSE_WINDOW", {0, 2}); }
+void PressCloseBox(Window window)
+{
+    AskWindowManager(window, "_NET_CLOSE_WINDOW", {0, 2});
+}
 
 bool XDoTool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
 
@@ -432,8 +439,11 @@ private slots:
             QVERIFY(AskUntil([&] { x::Minimise(info); }, [&] { return x::Hidden(info); }));
         } else if (where == "desktop") {
             const std::vector<std::uint32_t> second{1};
-            QVERIFY(AskUntil([&] { x::AskWindowManager(info, "_NET_WM_DESKTOP", {1, 2}); },
-                             [&] { return x::Cardinals(x::Id(info), "_NET_WM_DESKTOP") == second; }));
+            QVERIFY(AskUntil(
+                [&] {
+                    x::AskWindowManager(info, "_NET_WM_DESKTOP", {1, 2});
+                },
+                [&] { return x::Cardinals(x::Id(info), "_NET_WM_DESKTOP") == second; }));
         } else {
             QVERIFY(AskUntil([&] { x::ClickAt(w->mapToGlobal(QPoint(5, 5))); },
                              [&] { return x::Active(w.get()) && x::StackIndex(w.get()) > x::StackIndex(info); }));
@@ -504,8 +514,11 @@ private slots:
         // Minimised, it takes the main window with it, and comes back with it
         // above it: it never leaves the disabled main window alone.
         QVERIFY(AskUntil([&] { x::Minimise(printer); }, [&] { return x::Hidden(printer) && x::Hidden(w.get()); }));
-        QVERIFY(AskUntil([&] { x::AskWindowManager(w.get(), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME}); },
-                         [&] { return !x::Hidden(printer) && !x::Hidden(w.get()); }));
+        QVERIFY(AskUntil(
+            [&] {
+                x::AskWindowManager(w.get(), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
+            },
+            [&] { return !x::Hidden(printer) && !x::Hidden(w.get()); }));
         QTRY_VERIFY_WITH_TIMEOUT(x::StackIndex(printer) > x::StackIndex(w.get()), kTimeoutMs);
         printer->close();
     }
@@ -527,8 +540,8 @@ private slots:
         QVERIFY(shown);
         const QRect frame = x::FrameOnScreen(shown);
         const QPoint offset = frame.center() - QGuiApplication::primaryScreen()->geometry().center();
-        qInfo("%s: frame %dx%d at %d,%d, centre off by %d,%d px", qPrintable(window), frame.width(),
-              frame.height(), frame.x(), frame.y(), offset.x(), offset.y());
+        qInfo("%s: frame %dx%d at %d,%d, centre off by %d,%d px", qPrintable(window), frame.width(), frame.height(),
+              frame.x(), frame.y(), offset.x(), offset.y());
         QVERIFY(frame.height() > shown->height()); // the title bar is counted
         QVERIFY2(std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1, "not centred");
         if (window == "printer")
@@ -560,16 +573,36 @@ private slots:
         QTest::addColumn<QString>("focus"); // how the field gets it
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("slashes") << "click" << "01/01/2000" << "01 / 01 / 2000";
-        QTest::newRow("one-digit day and month") << "click" << "1/1/2000" << "01 / 01 / 2000";
-        QTest::newRow("full stops") << "click" << "1.1.2000" << "01 / 01 / 2000";
-        QTest::newRow("dashes") << "click" << "9-12-2015" << "09 / 12 / 2015";
-        QTest::newRow("spaces") << "click" << "1 1 2000" << "01 / 01 / 2000";
-        QTest::newRow("digits only") << "click" << "01012000" << "01 / 01 / 2000";
-        QTest::newRow("separators at a section's start do nothing") << "click" << "/31//1/-2000" << "31 / 01 / 2000";
-        QTest::newRow("a click in the right half of the empty field") << "right" << "01012015" << "01 / 01 / 2015";
-        QTest::newRow("Tab into the half-typed field") << "tab" << "2015" << "01 / 01 / 2015";
-        QTest::newRow("after the warning, over the full start date") << "warning" << "02012000" << "02 / 01 / 2000";
+        QTest::newRow("slashes") << "click"
+                                 << "01/01/2000"
+                                 << "01 / 01 / 2000";
+        QTest::newRow("one-digit day and month") << "click"
+                                                 << "1/1/2000"
+                                                 << "01 / 01 / 2000";
+        QTest::newRow("full stops") << "click"
+                                    << "1.1.2000"
+                                    << "01 / 01 / 2000";
+        QTest::newRow("dashes") << "click"
+                                << "9-12-2015"
+                                << "09 / 12 / 2015";
+        QTest::newRow("spaces") << "click"
+                                << "1 1 2000"
+                                << "01 / 01 / 2000";
+        QTest::newRow("digits only") << "click"
+                                     << "01012000"
+                                     << "01 / 01 / 2000";
+        QTest::newRow("separators at a section's start do nothing") << "click"
+                                                                    << "/31//1/-2000"
+                                                                    << "31 / 01 / 2000";
+        QTest::newRow("a click in the right half of the empty field") << "right"
+                                                                      << "01012015"
+                                                                      << "01 / 01 / 2015";
+        QTest::newRow("Tab into the half-typed field") << "tab"
+                                                       << "2015"
+                                                       << "01 / 01 / 2015";
+        QTest::newRow("after the warning, over the full start date") << "warning"
+                                                                     << "02012000"
+                                                                     << "02 / 01 / 2000";
     }
 
     // As a user types it, a date goes in whole, wherever the focus came from.
@@ -603,10 +636,13 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("capital");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("in the start date") << 0 << "10000" << "10.000,00";
-        QTest::newRow("in the end date") << 1 << "10000" << "10.000,00";
+        QTest::newRow("in the start date") << 0 << "10000"
+                                           << "10.000,00";
+        QTest::newRow("in the end date") << 1 << "10000"
+                                         << "10.000,00";
         // Cut off at the left, it would read as 234.567.890,00.
-        QTest::newRow("in Capitale, a billion shown whole") << 2 << "1234567890" << "1.234.567.890,00";
+        QTest::newRow("in Capitale, a billion shown whole") << 2 << "1234567890"
+                                                            << "1.234.567.890,00";
     }
 
     void enterRunsCalcola()
@@ -631,15 +667,28 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("retyped"); // typed over the capital after "Calcola"
         QTest::addColumn<QString>("copied");  // null: the clipboard keeps its text
-        QTest::newRow("the worked example") << "10000" << "01/01/2000" << "1/1/2015" << "" << kWorkedExampleCopied;
-        QTest::newRow("with the capital edited since") << "10000" << "01/01/2000" << "1/1/2015" << "5000"
-                                                       << kWorkedExampleCopied;
-        QTest::newRow("one year and one day") << "1000" << "1/1/2013" << "2/1/2014" << ""
+        QTest::newRow("the worked example") << "10000"
+                                            << "01/01/2000"
+                                            << "1/1/2015"
+                                            << "" << kWorkedExampleCopied;
+        QTest::newRow("with the capital edited since") << "10000"
+                                                       << "01/01/2000"
+                                                       << "1/1/2015"
+                                                       << "5000" << kWorkedExampleCopied;
+        QTest::newRow("one year and one day") << "1000"
+                                              << "1/1/2013"
+                                              << "2/1/2014"
+                                              << ""
                                               << "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\n"
                                                  "Interessi legali: 24,99\nSomma: 1.024,99\n"
                                                  "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 0,0548\n";
-        QTest::newRow("before any calculation") << QString() << "" << "" << "" << QString();
-        QTest::newRow("after a failed one") << "abc" << "01/01/2000" << "1/1/2015" << "" << QString();
+        QTest::newRow("before any calculation") << QString() << ""
+                                                << ""
+                                                << "" << QString();
+        QTest::newRow("after a failed one") << "abc"
+                                            << "01/01/2000"
+                                            << "1/1/2015"
+                                            << "" << QString();
     }
 
     // Ctrl+C with nothing selected copies the last "Calcola" that succeeded.
@@ -685,7 +734,7 @@ private slots:
         WhenModalShown([&](QWidget* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
             files->setDirectory(QString::fromStdString(scratch.Path().string())); // the name proposed
-            static_cast<QDialog*>(files)->accept(); // as its "Salva" button does
+            static_cast<QDialog*>(files)->accept();                               // as its "Salva" button does
         });
         ClickButton(printer->Command1);
         QTRY_VERIFY_WITH_TIMEOUT(!w->PrinterWindow(), kTimeoutMs);
@@ -700,8 +749,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("warning"); // empty: printed on P2
-        QTest::newRow("an installed printer") << "P2" << "";
-        QTest::newRow("a name not installed") << "Largoxyz" << QStringLiteral("La stampante \"Largoxyz\" non è installata");
+        QTest::newRow("an installed printer") << "P2"
+                                              << "";
+        QTest::newRow("a name not installed")
+            << "Largoxyz" << QStringLiteral("La stampante \"Largoxyz\" non è installata");
     }
 
     // The name in the edit field is the printer that prints.

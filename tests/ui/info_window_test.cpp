@@ -172,9 +172,9 @@ private slots:
         QTest::mouseClick(w->Label2, Qt::LeftButton);
         QTest::mouseClick(w->bntpay, Qt::LeftButton);
         QCOMPARE(runtime->opened,
-                 (std::vector<std::string>{
-                     "mailto:info@tarvel.example?subject=Informazioni su Tarvel " TARVEL_VERSION " - www.tarvel.example",
-                     "http://www.tarvel.example", "http://www.tarvel.example"}));
+                 (std::vector<std::string>{"mailto:info@tarvel.example?subject=Informazioni su Tarvel " TARVEL_VERSION
+                                           " - www.tarvel.example",
+                                           "http://www.tarvel.example", "http://www.tarvel.example"}));
         QVERIFY(runtime->messages.empty());
     }
 };

@@ -57,10 +57,10 @@ private slots:
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
-        const int keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9, Qt::Key_Period,
-                            Qt::Key_Comma, Qt::Key_Minus, Qt::Key_A, Qt::Key_Space, Qt::Key_Tab,
-                            Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
-                            Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Return};
+        const int keys[] = {Qt::Key_0,      Qt::Key_1,       Qt::Key_2,         Qt::Key_5,      Qt::Key_9,
+                            Qt::Key_Period, Qt::Key_Comma,   Qt::Key_Minus,     Qt::Key_A,      Qt::Key_Space,
+                            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+                            Qt::Key_Right,  Qt::Key_Home,    Qt::Key_End,       Qt::Key_Return};
         QRandomGenerator random(20240613);
         int messagesSeen = 0;
         for (int step = 0; step < 4000; ++step) {

@@ -46,20 +46,19 @@ inline void Enter(frmTarvel& w, const char* capital, const char* start, const ch
 
 // What Ctrl+C copies after the worked example, 10000 from 01/01/2000 to
 // 01/01/2015.
-inline const QString kWorkedExampleCopied = QStringLiteral(
-    "Capitale: 10.000,00\n"
-    "dal 01/01/2000 al 01/01/2015: 15 anni e 4 giorni\n"
-    "Interessi legali: 3.652,47\n"
-    "Somma: 13.652,47\n"
-    "2,5% fino al 31/12/2000: 250\n"
-    "3,5% fino al 31/12/2001: 350\n"
-    "3,0% fino al 31/12/2003: 600\n"
-    "2,5% fino al 31/12/2007: 1000,6849\n"
-    "3,0% fino al 31/12/2009: 600,8219\n"
-    "1,0% fino al 31/12/2010: 100\n"
-    "1,5% fino al 31/12/2011: 150\n"
-    "2,5% fino al 31/12/2013: 500,6849\n"
-    "1% dal 01/01/2014: 100,274\n");
+inline const QString kWorkedExampleCopied = QStringLiteral("Capitale: 10.000,00\n"
+                                                           "dal 01/01/2000 al 01/01/2015: 15 anni e 4 giorni\n"
+                                                           "Interessi legali: 3.652,47\n"
+                                                           "Somma: 13.652,47\n"
+                                                           "2,5% fino al 31/12/2000: 250\n"
+                                                           "3,5% fino al 31/12/2001: 350\n"
+                                                           "3,0% fino al 31/12/2003: 600\n"
+                                                           "2,5% fino al 31/12/2007: 1000,6849\n"
+                                                           "3,0% fino al 31/12/2009: 600,8219\n"
+                                                           "1,0% fino al 31/12/2010: 100\n"
+                                                           "1,5% fino al 31/12/2011: 150\n"
+                                                           "2,5% fino al 31/12/2013: 500,6849\n"
+                                                           "1% dal 01/01/2014: 100,274\n");
 
 // The first text of the window that is not shown whole, in its font and its
 // control's width; empty when every one is.

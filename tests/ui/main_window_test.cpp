@@ -106,8 +106,8 @@ private slots:
 
         QVERIFY(runtime->messages.empty());
         QCOMPARE(w->importo->text(), QStringLiteral("10.000,00"));
-        QCOMPARE(PeriodTexts(*w), (QStringList{"", "", "", "250", "350", "600", "1000,6849", "600,8219",
-                                                "100", "150", "500,6849", "100,274"}));
+        QCOMPARE(PeriodTexts(*w), (QStringList{"", "", "", "250", "350", "600", "1000,6849", "600,8219", "100", "150",
+                                               "500,6849", "100,274"}));
         QCOMPARE(w->Text1->text(), QStringLiteral("3652,4657"));
         QCOMPARE(w->SeeInteressi->text(), QStringLiteral("3.652,47"));
         QCOMPARE(w->importobis->text(), QStringLiteral("13652,4657"));
@@ -132,10 +132,18 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("importoWhileOpen");
         QTest::addColumn<bool>("yearsWrittenBeforeFailure");
-        QTest::newRow("end before start") << "10000" << "01011999" << "10.000,00" << true;
-        QTest::newRow("empty capital") << "" << "01012015" << "" << false;
-        QTest::newRow("letters in capital") << "abc" << "01012015" << "abc" << false;
-        QTest::newRow("unfilled end date") << "10000" << "0101" << "10.000,00" << false;
+        QTest::newRow("end before start") << "10000"
+                                          << "01011999"
+                                          << "10.000,00" << true;
+        QTest::newRow("empty capital") << ""
+                                       << "01012015"
+                                       << "" << false;
+        QTest::newRow("letters in capital") << "abc"
+                                            << "01012015"
+                                            << "abc" << false;
+        QTest::newRow("unfilled end date") << "10000"
+                                           << "0101"
+                                           << "10.000,00" << false;
     }
 
     void calcolaFailure()
@@ -168,14 +176,15 @@ private slots:
         QCOMPARE(runtime->messages[0].text, std::string(tarvel::kCalculationErrorMessage));
         QCOMPARE(runtime->messages[0].text,
                  std::string("Si è verificato un errore; dati incongruenti o formato non valido riprova!!."));
-        QCOMPARE(runtime->messages[0].title, std::string("Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale"));
+        QCOMPARE(runtime->messages[0].title,
+                 std::string("Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale"));
         QVERIFY(runtime->messages[0].icon == tarvel::MsgBoxIcon::Warning);
 
         QCOMPARE(importoSeen, importoWhileOpen);
         if (yearsWrittenBeforeFailure) {
             QVERIFY2(label8Seen.startsWith(QStringLiteral("anni  -")), qPrintable(label8Seen));
         } else {
-            QCOMPARE(periodsWhileOpen, kEmptyPeriods); // the run's first step
+            QCOMPARE(periodsWhileOpen, kEmptyPeriods);        // the run's first step
             QCOMPARE(label8Seen, QStringLiteral("anni  15")); // not reached: the old text stood
         }
 
@@ -259,7 +268,7 @@ private slots:
 
     void tabOrder()
     {
-        const QList<QWidget*> expected{w->mdatafin, w->importo, w->Command1, w->Pulisci,
+        const QList<QWidget*> expected{w->mdatafin, w->importo,  w->Command1, w->Pulisci,
                                        w->Command2, w->Command3, w->mdataini};
         QList<QWidget*> forward;
         for (int i = 0; i < expected.size(); ++i) {
@@ -283,11 +292,19 @@ private slots:
         const auto said = [](QWidget* control, QAccessible::Text what) {
             return QAccessible::queryAccessibleInterface(control)->text(what);
         };
-        const std::pair<QWidget*, QString> named[] = {
-            {w->mdataini, "inizio periodo"}, {w->mdatafin, "fine periodo"}, {w->importo, "Capitale"},
-            {w->SeeInteressi, "Interessi legali"}, {w->Label6, "Somma"}, {w->Label8, "Anni"},
-            {w->Label23, "Giorni"}, {w->Command1, "Calcola"}, {w->Pulisci, "Cancella"}, {w->Command2, "Info"},
-            {w->Command3, "Stampa"}, {w->Label16, "www.tarvel.example"}, {w->Picture1, "www.tarvel.example"}};
+        const std::pair<QWidget*, QString> named[] = {{w->mdataini, "inizio periodo"},
+                                                      {w->mdatafin, "fine periodo"},
+                                                      {w->importo, "Capitale"},
+                                                      {w->SeeInteressi, "Interessi legali"},
+                                                      {w->Label6, "Somma"},
+                                                      {w->Label8, "Anni"},
+                                                      {w->Label23, "Giorni"},
+                                                      {w->Command1, "Calcola"},
+                                                      {w->Pulisci, "Cancella"},
+                                                      {w->Command2, "Info"},
+                                                      {w->Command3, "Stampa"},
+                                                      {w->Label16, "www.tarvel.example"},
+                                                      {w->Picture1, "www.tarvel.example"}};
         for (auto [control, name] : named)
             QCOMPARE(said(control, QAccessible::Name), name);
         for (int i = 0; i < 12; ++i)
@@ -333,13 +350,15 @@ private slots:
         Enter(*w, "10000", "01012000", "01012015");
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         QApplication::clipboard()->clear();
-        QWidget* control = focus == "mdatafin" ? w->mdatafin : focus == "Command1" ? static_cast<QWidget*>(w->Command1)
-                                                                            : w->importo;
+        QWidget* control = focus == "mdatafin"   ? w->mdatafin
+                           : focus == "Command1" ? static_cast<QWidget*>(w->Command1)
+                                                 : w->importo;
         control->setFocus();
         if (selection)
             w->importo->setSelection(0, 2);
         QTest::keySequence(control, QKeySequence::Copy);
-        QCOMPARE(QApplication::clipboard()->text(), selection ? QStringLiteral("10") : tarvel::testing::kWorkedExampleCopied);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 selection ? QStringLiteral("10") : tarvel::testing::kWorkedExampleCopied);
     }
 
     void infoTwiceGivesOneWindow()

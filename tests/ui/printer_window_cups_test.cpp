@@ -121,8 +121,8 @@ private slots:
         const auto pages = ReadPdfWords(server->Output("P2").string());
         QCOMPARE(pages.size(), std::size_t(1));
         QVERIFY(std::abs(pages[0].widthMm - 210) < 0.5 && std::abs(pages[0].heightMm - 297) < 0.5);
-        const auto mismatches
-            = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+        const auto mismatches =
+            LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
         QVERIFY2(mismatches.empty(), mismatches.empty() ? "" : mismatches[0].c_str());
         QVERIFY(!fs::exists(server->Output("P1")));
         QVERIFY(!fs::exists(server->Output("P3")));
@@ -141,7 +141,6 @@ private slots:
         QVERIFY(!fs::exists(server->Output("P1")));
         QVERIFY(!fs::exists(server->Output("P3")));
         QCOMPARE(fs::file_size(server->Output("P2")), printedSize);
-
     }
 
     // One engine for the run of the program: the report on a queue with
@@ -190,10 +189,16 @@ private slots:
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("afterListing"); // "remove" the queue, "stop" the server
         QTest::addColumn<QString>("reason");
-        QTest::newRow("refuses jobs") << 4 << "P5" << "" << "La stampante non accetta lavori";
+        QTest::newRow("refuses jobs") << 4 << "P5"
+                                      << ""
+                                      << "La stampante non accetta lavori";
         // Last: the queue stays removed, the server stopped.
-        QTest::newRow("removed after listing") << 2 << "P3" << "remove" << "La stampante non esiste";
-        QTest::newRow("server stopped") << 0 << "P1" << "stop" << "Il server di stampa non risponde";
+        QTest::newRow("removed after listing") << 2 << "P3"
+                                               << "remove"
+                                               << "La stampante non esiste";
+        QTest::newRow("server stopped") << 0 << "P1"
+                                        << "stop"
+                                        << "Il server di stampa non risponde";
     }
 
     void aPrintThatFailsIsSaid()

@@ -6,7 +6,6 @@
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/printer_window_steps.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -86,8 +85,8 @@ QString ReportPdfFault(const std::string& path)
     const auto pages = ReadPdfWords(path);
     if (pages.size() != 1)
         return QStringLiteral("%1 pages read").arg(pages.size());
-    const auto mismatches
-        = LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
+    const auto mismatches =
+        LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
     return mismatches.empty() ? QString() : QString::fromStdString(mismatches[0]);
 }
 
@@ -381,9 +380,9 @@ private slots:
         runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
         printer = OpenPrinterWindow(*w);
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
-        QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(QString::fromStdString(
-                                      "Impossibile scrivere il file \"" + *runtime->saveAnswer
-                                      + "\": File o directory non esistente"))});
+        QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(
+                                      QString::fromStdString("Impossibile scrivere il file \"" + *runtime->saveAnswer
+                                                             + "\": File o directory non esistente"))});
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(QDir(dir.path()).isEmpty());
         printer->close();
@@ -407,11 +406,16 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason"); // empty when the file is written
         QTest::addColumn<bool>("needsFullFileSystem");
-        QTest::newRow("written") << "rapporto.pdf" << "" << false;
-        QTest::newRow("over an existing file") << "esistente.pdf" << "" << false;
-        QTest::newRow("missing folder") << "manca/rapporto.pdf" << "File o directory non esistente" << false;
-        QTest::newRow("a device that is full") << "/dev/full" << "Spazio esaurito sul device" << false;
-        QTest::newRow("full file system, existing file") << "" << "Spazio esaurito sul device" << true;
+        QTest::newRow("written") << "rapporto.pdf"
+                                 << "" << false;
+        QTest::newRow("over an existing file") << "esistente.pdf"
+                                               << "" << false;
+        QTest::newRow("missing folder") << "manca/rapporto.pdf"
+                                        << "File o directory non esistente" << false;
+        QTest::newRow("a device that is full") << "/dev/full"
+                                               << "Spazio esaurito sul device" << false;
+        QTest::newRow("full file system, existing file") << ""
+                                                         << "Spazio esaurito sul device" << true;
     }
 
     void aPdfFileFromTheList()
@@ -426,9 +430,9 @@ private slots:
         QFile existing(dir.filePath(QStringLiteral("esistente.pdf")));
         QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("vecchio") == 7);
         existing.close();
-        const std::string path = needsFullFileSystem ? full.Existing().string()
-                                 : target.startsWith('/')   ? target.toStdString()
-                                                            : dir.filePath(target).toStdString();
+        const std::string path = needsFullFileSystem      ? full.Existing().string()
+                                 : target.startsWith('/') ? target.toStdString()
+                                                          : dir.filePath(target).toStdString();
         const bool regular = std::filesystem::is_regular_file(path);
         const std::string before = regular ? FileBytes(path) : std::string();
         runtime->saveAnswer = path;
@@ -445,9 +449,9 @@ private slots:
         QCOMPARE(Count(*P1, "Print") + Count(*P2, "Print") + Count(*P3, "Print"), 0);
 
         if (!reason.isEmpty()) {
-            QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(
-                                          QString::fromStdString("Impossibile scrivere il file \"" + path + "\": ")
-                                          + reason)});
+            QCOMPARE(Shown(*runtime),
+                     QStringList{PrinterWindowWarning(
+                         QString::fromStdString("Impossibile scrivere il file \"" + path + "\": ") + reason)});
             QCOMPARE(w->PrinterWindow(), printer);
             QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
             // Nothing half-written: what was there keeps its bytes, nothing new appears.

@@ -20,12 +20,12 @@ using namespace tarvel;
 
 namespace {
 
-#define REQUIRE(condition)                                                                   \
-    do {                                                                                     \
-        if (!(condition)) {                                                                  \
-            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition); \
-            std::abort();                                                                    \
-        }                                                                                    \
+#define REQUIRE(condition)                                                                                             \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition);                           \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
