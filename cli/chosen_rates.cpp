@@ -2,7 +2,7 @@
 
 #include "calc/date_text.h"
 #include "calc/rates_in_force.h"
-#include "cli/rate_table_file.h"
+#include "runtime/rate_table_file.h"
 
 namespace tarvel {
 

@@ -1,7 +1,7 @@
 #include "cli/options.h"
 
+#include "calc/printable.h"
 #include "calc/version.h"
-#include "cli/printable.h"
 
 namespace tarvel {
 

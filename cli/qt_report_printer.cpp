@@ -1,7 +1,7 @@
 #include "cli/qt_report_printer.h"
 
+#include "calc/printable.h"
 #include "cli/options.h"
-#include "cli/printable.h"
 #include "print/easy_print.h"
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"

@@ -1,16 +1,16 @@
 #include "cli/run_tarvel_calc.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/date_field_text.h"
+#include "calc/failure_reason.h"
 #include "cli/batch/batch.h"
 #include "cli/chosen_rates.h"
 #include "cli/control_lines.h"
-#include "cli/date_field_text.h"
-#include "cli/failure_reason.h"
 #include "cli/options.h"
 #include "cli/print_program.h"
-#include "cli/rate_table_file.h"
 #include "cli/report_printer.h"
 #include "runtime/descriptor_io.h"
+#include "runtime/rate_table_file.h"
 #include "runtime/system_error_text.h"
 
 #include <iostream>

@@ -22,6 +22,12 @@ bool NotReady(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
 } // namespace
 
+OwnedDescriptor::~OwnedDescriptor()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
 int WriteFully(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {

@@ -18,4 +18,17 @@ int WriteFully(int fd, std::string_view bytes);
 // -1 with errno set on a failure.
 ssize_t ReadSome(int fd, char* into, std::size_t size);
 
+// A descriptor this code opened, closed when it goes; a negative one is none.
+class OwnedDescriptor {
+public:
+    explicit OwnedDescriptor(int fd) : fd_(fd) {}
+    ~OwnedDescriptor();
+    OwnedDescriptor(const OwnedDescriptor&) = delete;
+    OwnedDescriptor& operator=(const OwnedDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 } // namespace tarvel

@@ -1,16 +1,16 @@
 #include "cli/batch/batch.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/csv_row.h"
+#include "calc/date_field_text.h"
+#include "calc/failure_reason.h"
 #include "calc/number_texts.h"
-#include "cli/batch/csv_row.h"
+#include "calc/printable.h"
 #include "cli/batch/fd_writer.h"
-#include "cli/batch/line_reader.h"
 #include "cli/batch/progress.h"
 #include "cli/chosen_rates.h"
-#include "cli/date_field_text.h"
-#include "cli/failure_reason.h"
-#include "cli/printable.h"
 #include "runtime/descriptor_io.h"
+#include "runtime/line_reader.h"
 #include "runtime/system_error_text.h"
 
 #include <algorithm>
@@ -282,10 +282,10 @@ private:
 int RunBatch(const std::string& file, const ChosenRates& rates)
 {
     const bool fromFile = !file.empty() && file != "-";
-    int input = STDIN_FILENO;
+    const OwnedDescriptor opened(fromFile ? ::open(file.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+    const int input = fromFile ? opened.get() : STDIN_FILENO;
     struct stat status {};
     if (fromFile) {
-        input = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
         const int error = input < 0 ? errno : fstat(input, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : 0;
         if (error != 0) {
             const std::string line =
@@ -295,10 +295,7 @@ int RunBatch(const std::string& file, const ChosenRates& rates)
         }
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
-    const int code = Batch(input, fromFile, size, rates).run();
-    if (fromFile)
-        ::close(input);
-    return code;
+    return Batch(input, fromFile, size, rates).run();
 }
 
 } // namespace tarvel

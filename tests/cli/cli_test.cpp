@@ -1,8 +1,8 @@
 // tarvel-calc's arguments, its dates and the rows of its CSV batch.
-#include "cli/batch/csv_row.h"
-#include "cli/date_field_text.h"
+#include "calc/csv_row.h"
+#include "calc/date_field_text.h"
 #include "cli/options.h"
-#include "cli/rate_table_file.h"
+#include "runtime/rate_table_file.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>

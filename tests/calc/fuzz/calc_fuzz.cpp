@@ -3,10 +3,10 @@
 // The input is the capital, the start and the end text, separated by '\n'.
 #include "calc/calculate_interest.h"
 #include "calc/control_texts.h"
+#include "calc/date_field_text.h"
 #include "calc/date_text.h"
 #include "calc/number_reader.h"
 #include "calc/number_texts.h"
-#include "cli/date_field_text.h"
 #include "tests/calc/amount_of_ticks.h"
 
 #include <cstdint>

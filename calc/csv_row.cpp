@@ -1,7 +1,7 @@
-#include "cli/batch/csv_row.h"
+#include "calc/csv_row.h"
 
+#include "calc/printable.h"
 #include "calc/trim_spaces.h"
-#include "cli/printable.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "cli/batch/line_reader.h"
+#include "runtime/line_reader.h"
 
 #include "runtime/descriptor_io.h"
 

@@ -1,7 +1,8 @@
-#include "cli/date_field_text.h"
+#include "calc/date_field_text.h"
 
 #include "calc/date.h"
 #include "calc/date_text.h"
+#include "calc/digits.h"
 #include "calc/trim_spaces.h"
 
 namespace tarvel {
@@ -13,30 +14,16 @@ struct DayMonthYear {
     int year = 0;
 };
 
-bool allDigits(std::string_view text)
-{
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
-}
-
-int number(std::string_view digits)
-{
-    int value = 0;
-    for (const char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 // "ddmmyyyy" and "yyyy-mm-dd"; the day is checked by the caller.
 std::optional<DayMonthYear> readCompact(std::string_view text)
 {
-    if (text.size() == 8 && allDigits(text))
-        return DayMonthYear{number(text.substr(0, 2)), number(text.substr(2, 2)), number(text.substr(4))};
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-' && allDigits(text.substr(0, 4))
-        && allDigits(text.substr(5, 2)) && allDigits(text.substr(8)))
-        return DayMonthYear{number(text.substr(8)), number(text.substr(5, 2)), number(text.substr(0, 4))};
+    if (text.size() == 8 && AllDigits(text))
+        return DayMonthYear{DigitsValue(text.substr(0, 2)), DigitsValue(text.substr(2, 2)),
+                            DigitsValue(text.substr(4))};
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-' && AllDigits(text.substr(0, 4))
+        && AllDigits(text.substr(5, 2)) && AllDigits(text.substr(8)))
+        return DayMonthYear{DigitsValue(text.substr(8)), DigitsValue(text.substr(5, 2)),
+                            DigitsValue(text.substr(0, 4))};
     return std::nullopt;
 }
 

@@ -1,11 +1,13 @@
-#include "cli/rate_table_file.h"
+#include "runtime/rate_table_file.h"
 
+#include "calc/csv_row.h"
+#include "calc/date_field_text.h"
 #include "calc/date_text.h"
+#include "calc/digits.h"
+#include "calc/printable.h"
 #include "calc/trim_spaces.h"
-#include "cli/batch/csv_row.h"
-#include "cli/batch/line_reader.h"
-#include "cli/date_field_text.h"
-#include "cli/printable.h"
+#include "runtime/descriptor_io.h"
+#include "runtime/line_reader.h"
 #include "runtime/system_error_text.h"
 
 #include <algorithm>
@@ -20,20 +22,6 @@ namespace {
 
 constexpr std::string_view kHeader = "dal;tasso;atto";
 
-bool isDigits(std::string_view text, std::size_t least, std::size_t most)
-{
-    return text.size() >= least && text.size() <= most
-           && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int number(std::string_view digits)
-{
-    int value = 0;
-    for (const char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 // A field as CSV needs it: in quotes, with quotes doubled, when it holds a
 // separator or a quote.
 std::string csvField(std::string_view text)
@@ -46,22 +34,6 @@ std::string csvField(std::string_view text)
     return quoted + '"';
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 std::optional<int> ReadRate(std::string_view text)
@@ -70,14 +42,14 @@ std::optional<int> ReadRate(std::string_view text)
     const std::size_t comma = text.find(',');
     const std::string_view whole = text.substr(0, comma);
     const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    if (!isDigits(whole, 1, 3) || (comma != std::string_view::npos && !isDigits(fraction, 1, 2)))
+    if (!IsDigits(whole, 1, 3) || (comma != std::string_view::npos && !IsDigits(fraction, 1, 2)))
         return std::nullopt;
-    return number(whole) * 100 + number(fraction) * (fraction.size() == 1 ? 10 : 1);
+    return DigitsValue(whole) * 100 + DigitsValue(fraction) * (fraction.size() == 1 ? 10 : 1);
 }
 
 std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream& errors)
 {
-    const Descriptor input(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    const OwnedDescriptor input(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (input.get() < 0) {
         errors << "tarvel-calc: impossibile aprire " << Quoted(file) << ": " << SystemErrorText(errno) << '\n';
         return std::nullopt;

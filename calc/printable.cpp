@@ -1,4 +1,4 @@
-#include "cli/printable.h"
+#include "calc/printable.h"
 
 namespace tarvel {
 

@@ -1,9 +1,9 @@
-#include "cli/failure_reason.h"
+#include "calc/failure_reason.h"
 
+#include "calc/date_field_text.h"
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
-#include "cli/date_field_text.h"
-#include "cli/printable.h"
+#include "calc/printable.h"
 
 namespace tarvel {
 
