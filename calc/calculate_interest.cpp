@@ -54,6 +54,9 @@ double annualInterest(const RatePeriod& period, Currency capital)
     return capital.toDouble() * period.ratePercent / 100.0;
 }
 
+// Every number text fits a field's text: the writers below need no bound of their own.
+static_assert(kNumberTextRoom <= ShortText::kCapacity);
+
 void writeCurrency(ShortText& text, Currency value) { text.finish(WriteCurrencyText(value, text.begin())); }
 void writeAmount(ShortText& text, Currency value) { text.finish(WriteAmount(value, text.begin())); }
 
@@ -66,14 +69,15 @@ void writeCount(ShortText& text, std::string_view label, std::int16_t count)
 
 void run(const CalculationInput& input, std::span<const RatePeriod> table, CalculationResult& result)
 {
+    using enum ResultControl;
     WrittenTexts& written = result.written;
-    for (auto& period : written.txtAnno)
-        period.finish(period.begin());
+    for (std::size_t i = 0; i < kPeriodCount; ++i)
+        written[PeriodControl(i)].assign("");
 
-    written.importo = FormatAmount(input.capitalText);
-    result.capital = need(ParseCurrency(*written.importo));
+    written.capital = FormatAmount(input.capitalText);
+    result.capital = need(ParseCurrency(*written.capital));
     result.runningTotal = result.capital;
-    writeCurrency(written.importobis, result.runningTotal);
+    writeCurrency(written[importobis], result.runningTotal);
 
     const Date start = result.start = need(ParseDate(input.startText));
     const Date end = result.end = need(ParseDate(input.endText));
@@ -95,29 +99,29 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
         line.applies = true;
 
         result.runningTotal = need(result.runningTotal.plus(line.interest));
-        if (i < written.txtAnno.size())
-            writeCurrency(written.txtAnno[i], line.interest);
+        if (i < kPeriodCount)
+            writeCurrency(written[PeriodControl(i)], line.interest);
     }
 
-    writeCurrency(written.importobis, result.runningTotal);
+    writeCurrency(written[importobis], result.runningTotal);
     const Currency totalInterest = need(result.runningTotal.minus(result.capital));
     if (totalInterest.isNegative()) {
-        written.Text1.assign("");
+        written[Text1].assign("");
         result.runningTotal = Currency();
-        written.importobis.assign("0");
-        written.SeeInteressi.assign("");
+        written[importobis].assign("0");
+        written[SeeInteressi].assign("");
     } else {
-        writeCurrency(written.Text1, totalInterest);
-        writeAmount(written.SeeInteressi, totalInterest);
+        writeCurrency(written[Text1], totalInterest);
+        writeAmount(written[SeeInteressi], totalInterest);
     }
 
     result.totalDays = need16(end - start);
     const YearsAndDays span = splitYears(result.totalDays);
     result.years = span.years;
     result.remainingDays = span.remainingDays;
-    writeCount(written.Label8, "anni  ", result.years);
-    writeCount(written.Label23, " giorni  ", result.remainingDays);
-    writeAmount(written.Label6, result.runningTotal);
+    writeCount(written[Label8], "anni  ", result.years);
+    writeCount(written[Label23], " giorni  ", result.remainingDays);
+    writeAmount(written[Label6], result.runningTotal);
 
     result.ok = result.years >= 0;
 }
@@ -127,7 +131,7 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
 ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result)
 {
     ControlTexts window = FreshWindowTexts(input.capitalText);
-    Overlay(window, result.written);
+    Overlay(window, result.written.ToControlTexts());
     if (!result.ok)
         ApplyErrorPath(window);
     return window;
@@ -149,8 +153,9 @@ CalculationResult CalculateInterest(const CalculationInput& input, std::span<con
         result.ok = false;
         // The running total is kept in memory between the rate periods; the
         // field shows it as far as the run got.
-        if (result.written.importobis.written())
-            writeCurrency(result.written.importobis, result.runningTotal);
+        ShortText& runningTotal = result.written[ResultControl::importobis];
+        if (runningTotal.written())
+            writeCurrency(runningTotal, result.runningTotal);
     }
     return result;
 }

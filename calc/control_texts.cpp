@@ -3,70 +3,70 @@
 #include <string>
 
 namespace tarvel {
-namespace {
 
-std::optional<std::string> ToControlText(const ShortText& text) { return text.toControlText(); }
-std::optional<std::string> ToControlText(const std::optional<std::string>& text) { return text; }
-
-} // namespace
-
-std::string_view PeriodControlName(std::size_t index)
+std::string_view ControlName(ResultControl control)
 {
     static const auto names = [] {
-        std::array<std::string, kPeriodCount> made;
-        for (std::size_t i = 0; i < made.size(); ++i)
-            made[i] = "txtAnno(" + std::to_string(i) + ")";
+        PerControl<std::string> made;
+        made[ResultControl::importo] = "importo";
+        for (std::size_t i = 0; i < kPeriodCount; ++i)
+            made[PeriodControl(i)] = "txtAnno(" + std::to_string(i) + ")";
+        made[ResultControl::importobis] = "importobis";
+        made[ResultControl::Text1] = "Text1";
+        made[ResultControl::SeeInteressi] = "SeeInteressi";
+        made[ResultControl::Label6] = "Label6";
+        made[ResultControl::Label8] = "Label8";
+        made[ResultControl::Label23] = "Label23";
         return made;
     }();
-    return names.at(index);
+    return names[control];
 }
 
-WrittenTexts::operator ControlTexts() const
+ControlTexts WrittenTexts::ToControlTexts() const
 {
     ControlTexts texts;
-    ForEachResultControl(
-        [](std::string_view, std::optional<std::string>& text, const auto& written) { text = ToControlText(written); },
-        texts, *this);
+    texts[ResultControl::importo] = capital;
+    for (const ResultControl control : kResultControls)
+        if (control != ResultControl::importo)
+            texts[control] = others_[control].toControlText();
     return texts;
 }
 
 ControlTexts ClearedTexts()
 {
     ControlTexts texts;
-    ForEachResultControl([](std::string_view, std::optional<std::string>& text) { text = std::string(); }, texts);
-    texts.Label8 = kYearsUnknown;
-    texts.Label23 = kDaysUnknown;
+    for (const ResultControl control : kResultControls)
+        texts[control] = std::string();
+    texts[ResultControl::Label8] = kYearsUnknown;
+    texts[ResultControl::Label23] = kDaysUnknown;
     return texts;
 }
 
 ControlTexts FreshWindowTexts(std::string capital)
 {
     ControlTexts texts = ClearedTexts();
-    texts.importo = std::move(capital);
-    texts.importobis = "importobis";
-    texts.Text1 = "Text1";
+    texts[ResultControl::importo] = std::move(capital);
+    texts[ResultControl::importobis] = "importobis";
+    texts[ResultControl::Text1] = "Text1";
     return texts;
 }
 
 void ApplyErrorPath(ControlTexts& texts)
 {
-    for (auto& period : texts.txtAnno)
-        period = std::string();
-    texts.Label8 = kYearsUnknown;
-    texts.Label23 = kDaysUnknown;
-    texts.importo = " ";
-    texts.SeeInteressi = " ";
-    texts.Label6 = " ";
+    for (std::size_t i = 0; i < kPeriodCount; ++i)
+        texts[PeriodControl(i)] = std::string();
+    texts[ResultControl::Label8] = kYearsUnknown;
+    texts[ResultControl::Label23] = kDaysUnknown;
+    texts[ResultControl::importo] = " ";
+    texts[ResultControl::SeeInteressi] = " ";
+    texts[ResultControl::Label6] = " ";
 }
 
 void Overlay(ControlTexts& base, const ControlTexts& update)
 {
-    ForEachResultControl(
-        [](std::string_view, std::optional<std::string>& to, const std::optional<std::string>& from) {
-            if (from)
-                to = *from;
-        },
-        base, update);
+    for (const ResultControl control : kResultControls)
+        if (update[control])
+            base[control] = update[control];
 }
 
 } // namespace tarvel

@@ -5,70 +5,83 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tarvel {
 
-// The design name of the result field of rate period `index`: "txtAnno(3)".
-std::string_view PeriodControlName(std::size_t index);
-
-// The capital's control, the first a calculation writes.
-inline constexpr std::string_view kCapitalControl = "importo";
-
-// The controls after the rate periods, in the same order: the totals, the
-// years and the days.
-template <class Visit, class... Controls>
-void ForEachTotalControl(Visit&& visit, Controls&... controls)
-{
-    visit(std::string_view("importobis"), controls.importobis...);
-    visit(std::string_view("Text1"), controls.Text1...);
-    visit(std::string_view("SeeInteressi"), controls.SeeInteressi...);
-    visit(std::string_view("Label6"), controls.Label6...);
-    visit(std::string_view("Label8"), controls.Label8...);
-    visit(std::string_view("Label23"), controls.Label23...);
-}
-
-// The main window's controls that a calculation writes, each with its design
-// name, in the order the window-free calculator lists them. `visit` is called
-// once per control with its name and the member of that control in each of
-// `controls`: any structs with these members (texts, widgets), so that one list
-// serves them all.
-template <class Visit, class... Controls>
-void ForEachResultControl(Visit&& visit, Controls&... controls)
-{
-    visit(kCapitalControl, controls.importo...);
-    for (std::size_t i = 0; i < kPeriodCount; ++i)
-        visit(PeriodControlName(i), controls.txtAnno[i]...);
-    ForEachTotalControl(visit, controls...);
-}
-
-// One member for each of those controls: the capital's of type Capital, every
-// other control's of type Text.
-template <class Capital, class Text>
-struct ResultControls {
-    Capital importo;
-    std::array<Text, kPeriodCount> txtAnno;
-    Text importobis;
-    Text Text1;
-    Text SeeInteressi;
-    Text Label6;
-    Text Label8;
-    Text Label23;
+// The main window's controls that a calculation writes, in the order the
+// window-free calculator lists them: the capital, the twelve rate periods'
+// fields, then the totals, the years and the days. An enum, so that a control
+// is one value a table can be indexed by, and its name is written once
+// (ControlName).
+enum class ResultControl : std::uint8_t {
+    importo,
+    txtAnno0, // txtAnno(0); the other periods follow it (PeriodControl)
+    importobis = txtAnno0 + kPeriodCount,
+    Text1,
+    SeeInteressi,
+    Label6,
+    Label8,
+    Label23,
 };
 
-// The texts of those controls. A text left empty (nullopt) was not written and
-// keeps whatever the control held.
-using ControlTexts = ResultControls<std::optional<std::string>, std::optional<std::string>>;
+inline constexpr std::size_t kResultControlCount = static_cast<std::size_t>(ResultControl::Label23) + 1;
+
+// The field of rate period `index`, 0 to kPeriodCount - 1.
+constexpr ResultControl PeriodControl(std::size_t index)
+{
+    return static_cast<ResultControl>(static_cast<std::size_t>(ResultControl::txtAnno0) + index);
+}
+
+// Every result control, in their order.
+inline constexpr auto kResultControls = [] {
+    std::array<ResultControl, kResultControlCount> all{};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<ResultControl>(i);
+    return all;
+}();
+
+// The controls after the rate periods: the totals, the years and the days.
+inline constexpr std::array<ResultControl, 6> kTotalControls = {ResultControl::importobis,   ResultControl::Text1,
+                                                                ResultControl::SeeInteressi, ResultControl::Label6,
+                                                                ResultControl::Label8,       ResultControl::Label23};
+
+// The design name of a control: "importo", "txtAnno(3)", "Label23".
+std::string_view ControlName(ResultControl control);
+
+// One T for each result control, indexed by it.
+template <class T>
+class PerControl {
+public:
+    T& operator[](ResultControl control) { return items_[static_cast<std::size_t>(control)]; }
+    const T& operator[](ResultControl control) const { return items_[static_cast<std::size_t>(control)]; }
+
+private:
+    std::array<T, kResultControlCount> items_{};
+};
+
+// The texts of the result controls. A text left empty (nullopt) was not
+// written and keeps whatever the control held.
+using ControlTexts = PerControl<std::optional<std::string>>;
 
 // The texts one calculation wrote, as compact as they can be held: the capital
 // as reformatted (a text that is no number stays as typed, so it may be of any
-// length), the others in place. Whoever shows them takes them as
-// ControlTexts; the conversion is implicit so that a result's texts go
-// wherever control texts go.
-struct WrittenTexts : ResultControls<std::optional<std::string>, ShortText> {
-    operator ControlTexts() const;
+// length), every other text in place.
+class WrittenTexts {
+public:
+    std::optional<std::string> capital; // importo
+
+    // Any control but importo.
+    ShortText& operator[](ResultControl control) { return others_[control]; }
+    const ShortText& operator[](ResultControl control) const { return others_[control]; }
+
+    ControlTexts ToControlTexts() const;
+
+private:
+    PerControl<ShortText> others_; // importo's place stays unwritten
 };
 
 // The captions of the years and days labels while they show no result.

@@ -1,7 +1,6 @@
 #include "calc/short_text.h"
 
 #include <algorithm>
-#include <cassert>
 
 namespace tarvel {
 
@@ -14,8 +13,8 @@ std::optional<std::string> ShortText::toControlText() const
 
 void ShortText::assign(std::string_view text)
 {
-    assert(text.size() <= kCapacity);
-    finish(std::copy_n(text.data(), std::min(text.size(), kCapacity), data_));
+    Check(text.size() <= kCapacity, "testo di un campo oltre la sua capacità");
+    finish(std::copy_n(text.data(), text.size(), data_));
 }
 
 } // namespace tarvel

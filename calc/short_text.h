@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/check.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,9 +22,14 @@ public:
     std::string_view view() const { return {data_, written() ? size_ : std::size_t{0}}; }
     std::optional<std::string> toControlText() const;
 
-    // Writing: at most kCapacity characters from begin(), then finish(end).
+    // Writing: at most kCapacity characters from begin(), then finish(end);
+    // an end past the capacity stops the program.
     char* begin() { return data_; }
-    void finish(const char* end) { size_ = static_cast<std::uint8_t>(end - data_); }
+    void finish(const char* end)
+    {
+        Check(end >= data_ && end <= data_ + kCapacity, "testo di un campo oltre la sua capacità");
+        size_ = static_cast<std::uint8_t>(end - data_);
+    }
     void assign(std::string_view text);
 
     friend bool operator==(const ShortText& text, std::string_view other)

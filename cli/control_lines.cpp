@@ -14,18 +14,20 @@ void writeLine(std::ostream& out, std::string_view name, const std::optional<std
 
 void WriteControlLines(std::ostream& out, const ControlTexts& texts)
 {
-    ForEachResultControl([&out](std::string_view name, const auto& text) { writeLine(out, name, text); }, texts);
+    for (const ResultControl control : kResultControls)
+        writeLine(out, ControlName(control), texts[control]);
 }
 
 void WriteTableLines(std::ostream& out, const ControlTexts& window, const CalculationResult& result,
                      std::span<const RatePeriod> table)
 {
-    writeLine(out, kCapitalControl, window.importo);
+    writeLine(out, ControlName(ResultControl::importo), window[ResultControl::importo]);
     for (std::size_t i = 0; i < table.size(); ++i) {
         const PeriodLine& line = result.lines[i];
         out << table[i].caption << ": " << (result.ok && line.applies ? CurrencyText(line.interest) : "") << '\n';
     }
-    ForEachTotalControl([&out](std::string_view name, const auto& text) { writeLine(out, name, text); }, window);
+    for (const ResultControl control : kTotalControls)
+        writeLine(out, ControlName(control), window[control]);
 }
 
 } // namespace tarvel

@@ -22,13 +22,14 @@ constexpr char kCapitalPlusInterest[] = "Capitale + Interessi  ";
 ReportSummary MakeReportSummary(const ControlTexts& window, std::string startDate, std::string endDate)
 {
     ReportSummary summary;
-    summary.capital = window.importo.value_or("");
-    summary.totalInterest = window.SeeInteressi.value_or("");
+    using enum ResultControl;
+    summary.capital = window[importo].value_or("");
+    summary.totalInterest = window[SeeInteressi].value_or("");
     summary.startDate = std::move(startDate);
     summary.endDate = std::move(endDate);
-    summary.yearsText = window.Label8.value_or("");
-    summary.daysText = window.Label23.value_or("");
-    summary.capitalPlusInterest = window.Label6.value_or("");
+    summary.yearsText = window[Label8].value_or("");
+    summary.daysText = window[Label23].value_or("");
+    summary.capitalPlusInterest = window[Label6].value_or("");
     return summary;
 }
 
@@ -39,7 +40,7 @@ ReportTexts MakeReportTexts(const ControlTexts& window, std::string startDate, s
     const auto& schedule = LegalRateSchedule();
     for (std::size_t i = 0; i < texts.captions.size(); ++i) {
         texts.captions[i] = std::string(schedule[i].caption);
-        texts.amounts[i] = window.txtAnno[i].value_or("");
+        texts.amounts[i] = window[PeriodControl(i)].value_or("");
     }
     return texts;
 }

@@ -264,22 +264,46 @@ void frmTarvel::Form_Load() { Modulo1::CentraForm(*this); }
 
 void frmTarvel::WriteTexts(const ControlTexts& texts)
 {
-    ForEachResultControl(
-        [](std::string_view, auto* control, const std::optional<std::string>& text) {
-            if (text)
-                SetText(control, *text);
-        },
-        *this, texts);
+    for (const ResultControl control : kResultControls) {
+        if (!texts[control])
+            continue;
+        if (QLabel* label = ResultLabel(control))
+            SetText(label, *texts[control]);
+        else
+            SetText(ResultBox(control), *texts[control]);
+    }
     DescribeResultLabels();
 }
 
 ControlTexts frmTarvel::TextsInWindow() const
 {
     ControlTexts texts;
-    ForEachResultControl(
-        [](std::string_view, const auto* control, std::optional<std::string>& text) { text = TextOf(control); }, *this,
-        texts);
+    for (const ResultControl control : kResultControls) {
+        const QLabel* label = ResultLabel(control);
+        texts[control] = label ? TextOf(label) : TextOf(ResultBox(control));
+    }
     return texts;
+}
+
+QLabel* frmTarvel::ResultLabel(ResultControl control) const
+{
+    switch (control) {
+    case ResultControl::Label6: return Label6;
+    case ResultControl::Label8: return Label8;
+    case ResultControl::Label23: return Label23;
+    default: return nullptr;
+    }
+}
+
+QLineEdit* frmTarvel::ResultBox(ResultControl control) const
+{
+    switch (control) {
+    case ResultControl::importo: return importo;
+    case ResultControl::importobis: return importobis;
+    case ResultControl::Text1: return Text1;
+    case ResultControl::SeeInteressi: return SeeInteressi;
+    default: return txtAnno[static_cast<std::size_t>(control) - static_cast<std::size_t>(ResultControl::txtAnno0)];
+    }
 }
 
 void frmTarvel::Command1_Click()
@@ -288,7 +312,7 @@ void frmTarvel::Command1_Click()
                                  mdatafin->Text().toStdString()};
     const CalculationResult result = CalculateInterest(input);
     // What the run wrote stands in the window, also while the warning is open.
-    ControlTexts written = result.written;
+    ControlTexts written = result.written.ToControlTexts();
     WriteTexts(written);
     if (result.ok) {
         calculated_ = ShownCalculation{ReportTextsInWindow(), result.years, result.remainingDays};

@@ -121,6 +121,8 @@ private:
     // Writes every text the calculation set; the others keep their content.
     void WriteTexts(const ControlTexts& texts);
     bool FilterImportoKey(QKeyEvent* key);
+    QLabel* ResultLabel(ResultControl control) const;
+    QLineEdit* ResultBox(ResultControl control) const;
 
     // objPrint, made on first use.
     EasyPrint& Engine();

@@ -183,20 +183,19 @@ private:
     {
         writeInput();
         text_.put(";ok;");
-        text_.putPlainAmount(result.written.SeeInteressi.view());
+        text_.putPlainAmount(result.written[ResultControl::SeeInteressi].view());
         text_.put(';');
-        text_.putPlainAmount(result.written.Label6.view());
+        text_.putPlainAmount(result.written[ResultControl::Label6].view());
         text_.put(';');
         text_.putCount(result.years);
         text_.put(';');
         text_.putCount(result.remainingDays);
         // The run has written the texts of the rows the window has fields
         // for; a longer table's later rows are written here.
-        const auto& written = result.written.txtAnno;
         for (std::size_t i = 0; i < result.lineCount; ++i) {
             text_.put(';');
-            if (i < written.size())
-                text_.put(written[i].view());
+            if (i < kPeriodCount)
+                text_.put(result.written[PeriodControl(i)].view());
             else if (result.lines[i].applies)
                 text_.putCurrency(result.lines[i].interest);
         }

@@ -47,10 +47,10 @@ TEST_P(WithTheRatesInForce, ChargesEachYearItsRate)
     const CalculationResult result = CalculateInterest(example.input, table);
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.lineCount, table.size());
-    EXPECT_EQ(result.written.SeeInteressi.view(), example.shown);
-    EXPECT_EQ(result.written.Label6.view(), example.capitalPlusInterest);
-    EXPECT_EQ(result.written.Label8.view(), example.years);
-    EXPECT_EQ(result.written.Label23.view(), example.days);
+    EXPECT_EQ(result.written[ResultControl::SeeInteressi].view(), example.shown);
+    EXPECT_EQ(result.written[ResultControl::Label6].view(), example.capitalPlusInterest);
+    EXPECT_EQ(result.written[ResultControl::Label8].view(), example.years);
+    EXPECT_EQ(result.written[ResultControl::Label23].view(), example.days);
     EXPECT_EQ(periodAmounts(result, table), example.periods);
 }
 
@@ -136,7 +136,8 @@ TEST(RatesInForce, GiveTheProgramsTotalsForEverySpanThatEndsBy2014)
         ASSERT_EQ(inForce.ok, own.ok) << capital << " " << input.startText << " - " << input.endText;
         ASSERT_EQ(inForce.runningTotal, own.runningTotal)
             << capital << " " << input.startText << " - " << input.endText;
-        ASSERT_EQ(inForce.written.Text1.view(), own.written.Text1.view()) << input.startText << " - " << input.endText;
+        ASSERT_EQ(inForce.written[ResultControl::Text1].view(), own.written[ResultControl::Text1].view())
+            << input.startText << " - " << input.endText;
         ASSERT_EQ(inForce.totalDays, own.totalDays);
     }
 }

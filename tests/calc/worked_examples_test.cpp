@@ -9,6 +9,7 @@
 #include <string>
 
 using namespace tarvel;
+using enum tarvel::ResultControl;
 
 namespace {
 
@@ -170,16 +171,16 @@ TEST_P(WorkedExample, LeavesTheTextsOfEveryControl)
     const Example& example = GetParam();
     const CalculationResult result = CalculateInterest(example.input);
     EXPECT_EQ(result.ok, example.ok);
-    const ControlTexts& written = result.written;
+    const ControlTexts written = result.written.ToControlTexts();
     for (std::size_t i = 0; i < 12; ++i)
-        expectText(written.txtAnno[i], example.txtAnno[i], "txtAnno(" + std::to_string(i) + ")");
-    expectText(written.importo, example.rest[0], "importo");
-    expectText(written.importobis, example.rest[1], "importobis");
-    expectText(written.Text1, example.rest[2], "Text1");
-    expectText(written.SeeInteressi, example.rest[3], "SeeInteressi");
-    expectText(written.Label6, example.rest[4], "Label6");
-    expectText(written.Label8, example.rest[5], "Label8");
-    expectText(written.Label23, example.rest[6], "Label23");
+        expectText(written[PeriodControl(i)], example.txtAnno[i], "txtAnno(" + std::to_string(i) + ")");
+    expectText(written[importo], example.rest[0], "importo");
+    expectText(written[importobis], example.rest[1], "importobis");
+    expectText(written[Text1], example.rest[2], "Text1");
+    expectText(written[SeeInteressi], example.rest[3], "SeeInteressi");
+    expectText(written[Label6], example.rest[4], "Label6");
+    expectText(written[Label8], example.rest[5], "Label8");
+    expectText(written[Label23], example.rest[6], "Label23");
 }
 
 // After the warning: the reset texts, with importobis and Text1 as far as the
@@ -188,18 +189,18 @@ TEST_P(FailedExample, ErrorPathResetsTheResults)
 {
     const Example& example = GetParam();
     const CalculationResult result = CalculateInterest(example.input);
-    const ControlTexts written = result.written;
+    const ControlTexts written = result.written.ToControlTexts();
     const ControlTexts window = WindowTextsAfter(example.input, result);
 
-    EXPECT_EQ(window.importo, " ");
-    for (const auto& line : window.txtAnno)
-        EXPECT_EQ(line, "");
-    EXPECT_EQ(window.SeeInteressi, " ");
-    EXPECT_EQ(window.Label6, " ");
-    EXPECT_EQ(window.Label8, "Anni ?");
-    EXPECT_EQ(window.Label23, "Giorni ?");
-    EXPECT_EQ(window.importobis, example.rest[1] ? written.importobis : "importobis");
-    EXPECT_EQ(window.Text1, example.rest[2] ? written.Text1 : "Text1");
+    EXPECT_EQ(window[importo], " ");
+    for (std::size_t i = 0; i < 12; ++i)
+        EXPECT_EQ(window[PeriodControl(i)], "");
+    EXPECT_EQ(window[SeeInteressi], " ");
+    EXPECT_EQ(window[Label6], " ");
+    EXPECT_EQ(window[Label8], "Anni ?");
+    EXPECT_EQ(window[Label23], "Giorni ?");
+    EXPECT_EQ(window[importobis], example.rest[1] ? written[importobis] : "importobis");
+    EXPECT_EQ(window[Text1], example.rest[2] ? written[Text1] : "Text1");
 }
 
 const auto kName = [](const auto& info) { return std::string(info.param.name); };

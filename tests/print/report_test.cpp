@@ -222,8 +222,8 @@ TEST_F(ReportTest, WithARateTableEveryRowStaysOnThePage)
 TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)
 {
     ControlTexts window;
-    window.Label8 = "5";
-    window.txtAnno[3] = "12,5";
+    window[ResultControl::Label8] = "5";
+    window[PeriodControl(3)] = "12,5";
     const ReportTexts texts = MakeReportTexts(window, "01 / 01 / 2000", "02 / 01 / 2000");
     EXPECT_EQ(texts.capital, "");
     EXPECT_EQ(texts.yearsText, "5");

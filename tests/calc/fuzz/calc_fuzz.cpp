@@ -68,11 +68,12 @@ void checkDateText(std::string_view text)
 
 void checkCalculation(const CalculationInput& input)
 {
+    using enum ResultControl;
     const CalculationResult result = CalculateInterest(input);
-    const ControlTexts written = result.written;
-    for (const auto& text : written.txtAnno)
-        REQUIRE(text.has_value());
-    REQUIRE(written.importo == FormatAmount(input.capitalText));
+    const ControlTexts written = result.written.ToControlTexts();
+    for (std::size_t period = 0; period < kPeriodCount; ++period)
+        REQUIRE(written[PeriodControl(period)].has_value());
+    REQUIRE(written[importo] == FormatAmount(input.capitalText));
 
     for (const PeriodLine& line : result.lines)
         if (line.applies) {
@@ -82,45 +83,45 @@ void checkCalculation(const CalculationInput& input)
 
     if (!result.ok) {
         const ControlTexts window = WindowTextsAfter(input, result);
-        REQUIRE(window.importo == " " && window.SeeInteressi == " " && window.Label6 == " ");
-        REQUIRE(window.Label8 == "Anni ?" && window.Label23 == "Giorni ?");
-        for (const auto& text : window.txtAnno)
-            REQUIRE(text == "");
+        REQUIRE(window[importo] == " " && window[SeeInteressi] == " " && window[Label6] == " ");
+        REQUIRE(window[Label8] == "Anni ?" && window[Label23] == "Giorni ?");
+        for (std::size_t period = 0; period < kPeriodCount; ++period)
+            REQUIRE(window[PeriodControl(period)] == "");
         return;
     }
 
-    REQUIRE(written.importobis && written.Text1 && written.SeeInteressi && written.Label6);
-    REQUIRE(ParseCurrency(*written.importo) == result.capital);
+    REQUIRE(written[importobis] && written[Text1] && written[SeeInteressi] && written[Label6]);
+    REQUIRE(ParseCurrency(*written[importo]) == result.capital);
     const auto start = ParseDate(input.startText), end = ParseDate(input.endText);
     REQUIRE(start && end && *end - *start == result.totalDays);
 
     __int128 interest = 0;
-    for (std::size_t i = 0; i < result.lines.size(); ++i) {
+    for (std::size_t i = 0; i < result.lineCount; ++i) {
         const PeriodLine& line = result.lines[i];
-        REQUIRE(*written.txtAnno[i] == (line.applies ? CurrencyText(line.interest) : ""));
-        REQUIRE(line.applies == !written.txtAnno[i]->empty());
+        REQUIRE(*written[PeriodControl(i)] == (line.applies ? CurrencyText(line.interest) : ""));
+        REQUIRE(line.applies == !written[PeriodControl(i)]->empty());
         interest += line.interest.ticks();
     }
     if (interest < 0) {
-        REQUIRE(written.importobis == "0" && written.Text1 == "" && written.SeeInteressi == "");
-        REQUIRE(written.Label6 == ",00");
+        REQUIRE(written[importobis] == "0" && written[Text1] == "" && written[SeeInteressi] == "");
+        REQUIRE(written[Label6] == ",00");
     } else {
         const __int128 total = interest + result.capital.ticks();
         REQUIRE(total == result.runningTotal.ticks());
-        REQUIRE(written.importobis == CurrencyText(result.runningTotal));
-        REQUIRE(written.Text1 == CurrencyText(Currency::fromTicks(static_cast<std::int64_t>(interest))));
-        REQUIRE(written.SeeInteressi == FormatAmount(*written.Text1));
-        REQUIRE(written.Label6 == FormatAmount(*written.importobis));
+        REQUIRE(written[importobis] == CurrencyText(result.runningTotal));
+        REQUIRE(written[Text1] == CurrencyText(Currency::fromTicks(static_cast<std::int64_t>(interest))));
+        REQUIRE(written[SeeInteressi] == FormatAmount(*written[Text1]));
+        REQUIRE(written[Label6] == FormatAmount(*written[importobis]));
     }
     REQUIRE(result.years >= 0 && result.remainingDays >= 0 && result.remainingDays < 365);
     REQUIRE(365 * result.years + result.remainingDays == result.totalDays);
-    REQUIRE(written.Label8 == "anni  " + std::to_string(result.years));
-    REQUIRE(written.Label23 == " giorni  " + std::to_string(result.remainingDays));
+    REQUIRE(written[Label8] == "anni  " + std::to_string(result.years));
+    REQUIRE(written[Label23] == " giorni  " + std::to_string(result.remainingDays));
 
     // The masked fields hold the same dates in their own layout: same result.
     const CalculationResult masked =
         CalculateInterest({input.capitalText, *DateFieldText(input.startText), *DateFieldText(input.endText)});
-    REQUIRE(masked.ok && masked.runningTotal == result.runningTotal && masked.written.Label23 == *written.Label23);
+    REQUIRE(masked.ok && masked.runningTotal == result.runningTotal && masked.written[Label23] == *written[Label23]);
 }
 
 } // namespace
