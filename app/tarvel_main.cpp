@@ -1,4 +1,4 @@
-#include "print/printer.h"
+#include "print/printer_selection.h"
 #include "print/qt_printer_platform.h"
 #include "runtime/qt_form_runtime.h"
 #include "ui/application.h"
@@ -11,18 +11,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tarvel::SetUpApplication(app);
 
+    // The desktop and the printers, made once for the whole program; they go
+    // in the reverse order, the printers (Qt objects) before the application.
     tarvel::QtFormRuntime runtime;
-    tarvel::SetRuntime(&runtime);
-    tarvel::QtPrinterPlatform printers;
-    tarvel::SetPrinterPlatform(&printers);
+    tarvel::QtPrinterPlatform platform;
+    tarvel::PrinterSelection printers(&platform);
 
-    tarvel::frmTarvel window;
+    tarvel::frmTarvel window(runtime, printers);
     window.Form_Load();
     window.show();
-    const int status = QApplication::exec();
-    // The current printer is a Qt object: it goes before the application does.
-    tarvel::SetCurrentPrinter(nullptr);
-    tarvel::SetPrinterPlatform(nullptr);
-    tarvel::SetRuntime(nullptr);
-    return status;
+    return QApplication::exec();
 }

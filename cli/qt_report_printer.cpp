@@ -3,6 +3,7 @@
 #include "calc/printable.h"
 #include "cli/options.h"
 #include "print/easy_print.h"
+#include "print/printer_selection.h"
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"
 #include "print/rates_report.h"
@@ -45,29 +46,25 @@ struct QtReportPrinter::Qt {
     char* argv[2] = {name, nullptr};
     QGuiApplication application{argc, argv};
     QtPrinterPlatform platform;
+    // The printers are Qt objects: the selection goes before the application does.
+    PrinterSelection printers{&platform};
 };
 
 QtReportPrinter::QtReportPrinter() = default;
 
-QtReportPrinter::~QtReportPrinter()
-{
-    // The printers are Qt objects: they go before the application does.
-    SetCurrentPrinter(nullptr);
-    SetPrinterPlatform(nullptr);
-}
+QtReportPrinter::~QtReportPrinter() = default;
 
 bool QtReportPrinter::Open(const CalcOptions& options, std::ostream& errors)
 {
     qt_ = std::make_unique<Qt>();
-    SetPrinterPlatform(&qt_->platform);
     if (options.pdfFile) {
         takesStandardOutput_ = DescriptorNamedBy(*options.pdfFile) == STDOUT_FILENO;
-        SetCurrentPrinter(QtPrinter::ForPdf(*options.pdfFile));
+        qt_->printers.MakeCurrent(QtPrinter::ForPdf(*options.pdfFile));
         return true;
     }
-    for (const auto& printer : Printers()) {
+    for (const auto& printer : qt_->printers.Printers()) {
         if (printer->DeviceName() == *options.printerName) {
-            SetCurrentPrinter(printer);
+            qt_->printers.MakeCurrent(printer);
             return true;
         }
     }
@@ -95,19 +92,16 @@ bool QtReportPrinter::PrintDocument(const std::function<void(EasyPrint&)>& print
     // The engine shows its output errors in a message box; here the first goes
     // to standard error and makes the run fail.
     ConsoleRuntime runtime(errors);
-    SetRuntime(&runtime);
-    bool printed = false;
     try {
-        EasyPrint objPrint;
+        EasyPrint objPrint(qt_->printers, runtime);
         Default_Value(objPrint);
         print(objPrint);
-        printed = true;
     } catch (const std::exception& error) {
         // One line naming the queue or the file and the reason.
-        errors << Printable(PrintFailureMessage(error)) << '\n';
+        errors << Printable(PrintFailureMessage(qt_->printers.CurrentOrNone(), error)) << '\n';
+        return false;
     }
-    SetRuntime(nullptr);
-    return printed && !runtime.Failed();
+    return !runtime.Failed();
 }
 
 } // namespace tarvel

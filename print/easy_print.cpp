@@ -6,32 +6,32 @@
 
 namespace tarvel {
 
-EasyPrint::EasyPrint()
+EasyPrint::EasyPrint(PrinterSelection& printers, FormRuntime& runtime) : printers_(printers), runtime_(runtime)
 {
-    CurrentPrinter().SetScaleMode(kScaleMillimetres);
+    printers_.Current().SetScaleMode(kScaleMillimetres);
     ReadPhysicalOffsets();
-    CurrentPrinter().SetCurrentX(mOffsetX);
-    CurrentPrinter().SetCurrentY(mOffsetY);
-    mFrameFor = CurrentPrinter().DeviceName();
+    printers_.Current().SetCurrentX(mOffsetX);
+    printers_.Current().SetCurrentY(mOffsetY);
+    mFrameFor = printers_.Current().DeviceName();
 }
 
 void EasyPrint::FollowCurrentPrinter()
 {
-    const std::string device = CurrentPrinter().DeviceName();
+    const std::string device = printers_.Current().DeviceName();
     if (device == mFrameFor)
         return;
-    CurrentPrinter().SetScaleMode(kScaleMillimetres);
+    printers_.Current().SetScaleMode(kScaleMillimetres);
     ReadPhysicalOffsets();
-    CurrentPrinter().SetCurrentX(mOffsetX);
-    CurrentPrinter().SetCurrentY(mOffsetY);
+    printers_.Current().SetCurrentX(mOffsetX);
+    printers_.Current().SetCurrentY(mOffsetY);
     mFrameFor = device;
 }
 
 void EasyPrint::ReadPhysicalOffsets()
 {
-    auto offset = [](DeviceCap marginIndex, DeviceCap resolutionIndex) {
-        const double margin = CurrentPrinter().GetDeviceCaps(marginIndex);
-        const double resolution = CurrentPrinter().GetDeviceCaps(resolutionIndex);
+    auto offset = [this](DeviceCap marginIndex, DeviceCap resolutionIndex) {
+        const double margin = printers_.Current().GetDeviceCaps(marginIndex);
+        const double resolution = printers_.Current().GetDeviceCaps(resolutionIndex);
         if (resolution == 0)
             throw PrintError(kErrDivisionByZero);
         return ToSingle(margin * -25.4 / resolution);
@@ -43,11 +43,11 @@ void EasyPrint::ReadPhysicalOffsets()
 void EasyPrint::SpaziaturaLinea(float Spaziatura) { mSpaziaturaLinea = Spaziatura < 0 ? 1.0f : Spaziatura; }
 float EasyPrint::SpaziaturaLinea() const { return mSpaziaturaLinea; }
 
-void EasyPrint::FontSize(std::int16_t lFontSize) { CurrentPrinter().SetFontSize(lFontSize); }
+void EasyPrint::FontSize(std::int16_t lFontSize) { printers_.Current().SetFontSize(lFontSize); }
 
 std::int16_t EasyPrint::FontSize() const
 {
-    const double size = CurrentPrinter().FontSize();
+    const double size = printers_.Current().FontSize();
     if (!std::isfinite(size))
         throw PrintError(kErrOverflow);
     // Halves go to the even neighbour (the default rounding mode): 10.5 reads
@@ -62,76 +62,76 @@ void EasyPrint::FontName(const std::string& sFontName)
 {
     // A name the printer refuses leaves the previous font in place.
     try {
-        CurrentPrinter().SetFontName(sFontName);
+        printers_.Current().SetFontName(sFontName);
     } catch (const PrintError&) {
     }
 }
-std::string EasyPrint::FontName() const { return CurrentPrinter().FontName(); }
+std::string EasyPrint::FontName() const { return printers_.Current().FontName(); }
 
-void EasyPrint::FontBold(bool bFontBold) { CurrentPrinter().SetFontBold(bFontBold); }
-bool EasyPrint::FontBold() const { return CurrentPrinter().FontBold(); }
-void EasyPrint::FontItalic(bool bFontItalic) { CurrentPrinter().SetFontItalic(bFontItalic); }
-bool EasyPrint::FontItalic() const { return CurrentPrinter().FontItalic(); }
-void EasyPrint::FontUnderline(bool bFontUnderline) { CurrentPrinter().SetFontUnderline(bFontUnderline); }
-bool EasyPrint::FontUnderline() const { return CurrentPrinter().FontUnderline(); }
+void EasyPrint::FontBold(bool bFontBold) { printers_.Current().SetFontBold(bFontBold); }
+bool EasyPrint::FontBold() const { return printers_.Current().FontBold(); }
+void EasyPrint::FontItalic(bool bFontItalic) { printers_.Current().SetFontItalic(bFontItalic); }
+bool EasyPrint::FontItalic() const { return printers_.Current().FontItalic(); }
+void EasyPrint::FontUnderline(bool bFontUnderline) { printers_.Current().SetFontUnderline(bFontUnderline); }
+bool EasyPrint::FontUnderline() const { return printers_.Current().FontUnderline(); }
 
 void EasyPrint::ForeColor(std::int32_t Color)
 {
     // A colour the printer refuses becomes black.
     try {
-        CurrentPrinter().SetForeColor(Color);
+        printers_.Current().SetForeColor(Color);
     } catch (const PrintError&) {
-        CurrentPrinter().SetForeColor(0);
+        printers_.Current().SetForeColor(0);
     }
 }
-std::int32_t EasyPrint::ForeColor() const { return CurrentPrinter().ForeColor(); }
+std::int32_t EasyPrint::ForeColor() const { return printers_.Current().ForeColor(); }
 
 // The range check comes first, so an out-of-range code never reaches the printer.
 void EasyPrint::PaperSize(std::int32_t lPapersize)
 {
     const std::int16_t code = NarrowToInteger(lPapersize);
-    CurrentPrinter().SetPaperSize(code);
+    printers_.Current().SetPaperSize(code);
 }
-std::int32_t EasyPrint::PaperSize() const { return CurrentPrinter().PaperSize(); }
+std::int32_t EasyPrint::PaperSize() const { return printers_.Current().PaperSize(); }
 
-void EasyPrint::Copies(std::int16_t lCopies) { CurrentPrinter().SetCopies(lCopies); }
-std::int16_t EasyPrint::Copies() const { return CurrentPrinter().Copies(); }
+void EasyPrint::Copies(std::int16_t lCopies) { printers_.Current().SetCopies(lCopies); }
+std::int16_t EasyPrint::Copies() const { return printers_.Current().Copies(); }
 
 void EasyPrint::PrintQuality(std::int32_t Quality)
 {
     const std::int16_t code = NarrowToInteger(Quality);
-    CurrentPrinter().SetPrintQuality(code);
+    printers_.Current().SetPrintQuality(code);
 }
 void EasyPrint::ColorMode(std::int32_t Output)
 {
     const std::int16_t code = NarrowToInteger(Output);
-    CurrentPrinter().SetColorMode(code);
+    printers_.Current().SetColorMode(code);
 }
 void EasyPrint::Orientation(std::int32_t x)
 {
     const std::int16_t code = NarrowToInteger(x);
-    CurrentPrinter().SetOrientation(code);
+    printers_.Current().SetOrientation(code);
 }
 void EasyPrint::DrawStyle(std::int32_t Style)
 {
     const std::int16_t code = NarrowToInteger(Style);
-    CurrentPrinter().SetDrawStyle(code);
+    printers_.Current().SetDrawStyle(code);
 }
-void EasyPrint::DrawWidth(std::int16_t Width) { CurrentPrinter().SetDrawWidth(Width); }
+void EasyPrint::DrawWidth(std::int16_t Width) { printers_.Current().SetDrawWidth(Width); }
 
-float EasyPrint::CurrentX() const { return ToSingle(CurrentPrinter().CurrentX() - double(mOffsetX)); }
-void EasyPrint::CurrentX(float sCurrentX) { CurrentPrinter().SetCurrentX(ToSingle(double(sCurrentX) + mOffsetX)); }
-void EasyPrint::CurrentY(float sCurrentY) { CurrentPrinter().SetCurrentY(ToSingle(double(sCurrentY) + mOffsetY)); }
-float EasyPrint::CurrentY() const { return ToSingle(CurrentPrinter().CurrentY() - double(mOffsetY)); }
+float EasyPrint::CurrentX() const { return ToSingle(printers_.Current().CurrentX() - double(mOffsetX)); }
+void EasyPrint::CurrentX(float sCurrentX) { printers_.Current().SetCurrentX(ToSingle(double(sCurrentX) + mOffsetX)); }
+void EasyPrint::CurrentY(float sCurrentY) { printers_.Current().SetCurrentY(ToSingle(double(sCurrentY) + mOffsetY)); }
+float EasyPrint::CurrentY() const { return ToSingle(printers_.Current().CurrentY() - double(mOffsetY)); }
 
-std::int16_t EasyPrint::FontCount() const { return CurrentPrinter().FontCount(); }
-std::string EasyPrint::Fonts(std::int16_t iFont) const { return CurrentPrinter().Fonts(iFont); }
+std::int16_t EasyPrint::FontCount() const { return printers_.Current().FontCount(); }
+std::string EasyPrint::Fonts(std::int16_t iFont) const { return printers_.Current().Fonts(iFont); }
 
 // The sheet's size on the assumption that the unprintable margins are equal on
 // opposite sides.
-float EasyPrint::PageHeight() const { return ToSingle(CurrentPrinter().ScaleHeight() - 2.0 * mOffsetY); }
-float EasyPrint::PageWidth() const { return ToSingle(CurrentPrinter().ScaleWidth() - 2.0 * mOffsetX); }
+float EasyPrint::PageHeight() const { return ToSingle(printers_.Current().ScaleHeight() - 2.0 * mOffsetY); }
+float EasyPrint::PageWidth() const { return ToSingle(printers_.Current().ScaleWidth() - 2.0 * mOffsetX); }
 
-std::int16_t EasyPrint::Page() const { return CurrentPrinter().Page(); }
+std::int16_t EasyPrint::Page() const { return printers_.Current().Page(); }
 
 } // namespace tarvel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "print/printer.h"
+#include "print/printer_selection.h"
+#include "runtime/form_runtime.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,7 +11,7 @@
 namespace tarvel {
 
 // The print engine: places text, shapes and pictures on the current printer
-// by millimetres from the corner of the sheet instead of from the corner of the
+// of its printer selection by millimetres from the corner of the sheet instead of from the corner of the
 // printable area. Every property forwards to the printer that is current at
 // the moment of the call; only the two offsets (measured at construction and
 // again by FollowCurrentPrinter) and the line spacing are the engine's own.
@@ -21,8 +23,10 @@ namespace tarvel {
 class EasyPrint {
 public:
     // Switches the current printer to millimetres, reads its physical
-    // offsets and puts the position at the sheet's corner.
-    EasyPrint();
+    // offsets and puts the position at the sheet's corner. Prints on the
+    // printer current in `printers` at each call and shows its output errors
+    // with `runtime`'s message box; both must outlive the engine.
+    EasyPrint(PrinterSelection& printers, FormRuntime& runtime);
 
     // When the current printer is not the one the offsets were measured on,
     // sets it to millimetres, measures its offsets and puts the position at the
@@ -91,7 +95,7 @@ private:
     static std::int32_t CountLineBreaks(const std::string& text);
     static std::string GetLine(const std::string& text, std::int32_t index);
     std::string FitToWidth(std::string& text, std::int16_t WidthMax, std::int16_t keepStart) const;
-    static void ShowPrintError(std::int16_t number);
+    void ShowPrintError(std::int16_t number);
 
     enum class Align { Left, Right, Centre };
     void PrintAligned(Align align, float XPos, float YPos, std::string& Testo, float Rientro, std::int16_t WidthMax);
@@ -103,6 +107,8 @@ private:
     // Runs an output operation; an error is shown, not passed on.
     void ReportErrors(const std::function<void()>& body);
 
+    PrinterSelection& printers_;
+    FormRuntime& runtime_;
     float mOffsetX = 0;
     float mOffsetY = 0;
     std::string mFrameFor; // the device the offsets were measured on

@@ -38,7 +38,7 @@ void EasyPrint::ShowPrintError(std::int16_t number)
 {
     const std::string text = "Errore nella routine di stampa\r\nErrore numero: " + std::to_string(number) + "\r\n"
                              + PrintErrorDescription(number);
-    Runtime().MsgBox(text, "EasyPrint", MsgBoxIcon::Critical);
+    runtime_.MsgBox(text, "EasyPrint", MsgBoxIcon::Critical);
 }
 
 void EasyPrint::PrintShape(float StartX, float StartY, float ObjWidth, float ObjHeight, float& Rounded)
@@ -54,7 +54,7 @@ void EasyPrint::PrintShape(float StartX, float StartY, float ObjWidth, float Obj
 
 void EasyPrint::DrawShape(float StartX, float StartY, float ObjWidth, float ObjHeight, float& Rounded)
 {
-    Printer& printer = CurrentPrinter();
+    Printer& printer = printers_.Current();
     const float x0 = ToSingle(double(StartX) + mOffsetX);
     const float y0 = ToSingle(double(StartY) + mOffsetY);
     const double W = ObjWidth;
@@ -102,12 +102,12 @@ void EasyPrint::PrintPicture(float StartX, float StartY, const PictureHolder& ob
         } else if (Height > 0 && Width == 0) {
             height = Height;
         }
-        CurrentPrinter().PaintPicture(picture, x, y, width, height);
+        printers_.Current().PaintPicture(picture, x, y, width, height);
     });
 }
 
-void EasyPrint::EndDoc() { CurrentPrinter().EndDoc(); }
-void EasyPrint::NewPage() { CurrentPrinter().NewPage(); }
-void EasyPrint::KillDoc() { CurrentPrinter().KillDoc(); }
+void EasyPrint::EndDoc() { printers_.Current().EndDoc(); }
+void EasyPrint::NewPage() { printers_.Current().NewPage(); }
+void EasyPrint::KillDoc() { printers_.Current().KillDoc(); }
 
 } // namespace tarvel

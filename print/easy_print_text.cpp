@@ -62,7 +62,7 @@ std::string EasyPrint::GetLine(const std::string& text, std::int32_t index)
 std::string EasyPrint::FitToWidth(std::string& text, std::int16_t WidthMax, std::int16_t keepStart) const
 {
     // An empty text also ends the loop, whatever width the printer gives it.
-    while (!text.empty() && static_cast<float>(CurrentPrinter().TextWidth(text)) > static_cast<float>(WidthMax)) {
+    while (!text.empty() && static_cast<float>(printers_.Current().TextWidth(text)) > static_cast<float>(WidthMax)) {
         if (keepStart == kKeepStart)
             DropLastCharacter(text);
         else
@@ -118,7 +118,7 @@ void EasyPrint::PrintAligned(Align align, float XPos, float YPos, std::string& T
 // The left edge (Left), right edge (Right) or centre (Centre) of `text` on refX.
 void EasyPrint::PlaceHorizontally(Align align, float refX, const std::string& text)
 {
-    Printer& printer = CurrentPrinter();
+    Printer& printer = printers_.Current();
     const double x = double(refX) + mOffsetX;
     switch (align) {
     case Align::Left: printer.SetCurrentX(ToSingle(x)); break;
@@ -132,7 +132,7 @@ void EasyPrint::PlaceHorizontally(Align align, float refX, const std::string& te
 void EasyPrint::PrintOneLine(Align align, float XPos, float YPos, std::string& Testo, float Rientro,
                              std::int16_t WidthMax)
 {
-    Printer& printer = CurrentPrinter();
+    Printer& printer = printers_.Current();
     const float refX = ToSingle(align == Align::Left    ? double(XPos) + Rientro
                                 : align == Align::Right ? double(XPos) - Rientro
                                                         : double(XPos));
@@ -171,7 +171,7 @@ void EasyPrint::PrintOneLine(Align align, float XPos, float YPos, std::string& T
 void EasyPrint::PrintLines(Align align, float XPos, float YPos, const std::string& Testo, float Rientro,
                            std::int16_t WidthMax)
 {
-    Printer& printer = CurrentPrinter();
+    Printer& printer = printers_.Current();
     const std::int32_t lastLine = CountLineBreaks(Testo);
     for (std::int32_t i = 0; i <= lastLine; ++i) {
         // The indent applies to the first line only.
@@ -193,7 +193,7 @@ void EasyPrint::PrintLines(Align align, float XPos, float YPos, const std::strin
     }
 }
 
-float EasyPrint::TextWidth(const std::string& sText) const { return ToSingle(CurrentPrinter().TextWidth(sText)); }
-float EasyPrint::TextHeight(const std::string& sText) const { return ToSingle(CurrentPrinter().TextHeight(sText)); }
+float EasyPrint::TextWidth(const std::string& sText) const { return ToSingle(printers_.Current().TextWidth(sText)); }
+float EasyPrint::TextHeight(const std::string& sText) const { return ToSingle(printers_.Current().TextHeight(sText)); }
 
 } // namespace tarvel

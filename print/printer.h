@@ -131,13 +131,4 @@ public:
     virtual std::shared_ptr<Printer> DefaultPrinter() = 0;
 };
 
-// The platform in use; none means no printers. Not owned.
-void SetPrinterPlatform(PrinterPlatform* platform);
-std::vector<std::shared_ptr<Printer>> Printers();
-
-// The global current printer: the one last set, else the platform's default.
-// Raises kErrNoPrinter when there is none.
-Printer& CurrentPrinter();
-void SetCurrentPrinter(std::shared_ptr<Printer> printer);
-
 } // namespace tarvel

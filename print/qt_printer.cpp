@@ -372,14 +372,10 @@ void QtPrinter::KillDoc()
     page_ = 1;
 }
 
-std::string PrintFailureMessage(const std::exception& error)
+std::string PrintFailureMessage(const Printer* printer, const std::exception& error)
 {
-    const Printer* printer = nullptr;
-    try {
-        printer = &CurrentPrinter();
-    } catch (const PrintError&) {
+    if (!printer)
         return std::string("Impossibile stampare: ") + error.what();
-    }
     const auto* qtPrinter = dynamic_cast<const QtPrinter*>(printer);
     if (qtPrinter && !qtPrinter->PdfFile().empty())
         return "Impossibile scrivere il file \"" + qtPrinter->PdfFile() + "\": " + error.what();

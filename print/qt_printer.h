@@ -115,9 +115,9 @@ private:
     std::int16_t page_ = 1;
 };
 
-// The one line that tells why a print on the current printer failed, naming
-// the queue or the file: "Impossibile stampare su "P1": La stampante non
+// The one line that tells why a print on `printer` (null: none was chosen)
+// failed, naming the queue or the file: "Impossibile stampare su "P1": La stampante non
 // accetta lavori", "Impossibile scrivere il file "x.pdf": Permesso negato".
-std::string PrintFailureMessage(const std::exception& error);
+std::string PrintFailureMessage(const Printer* printer, const std::exception& error);
 
 } // namespace tarvel

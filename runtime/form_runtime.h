@@ -18,9 +18,10 @@ struct ScreenSize {
 
 // What the windows and the print engine need of the desktop: a modal message
 // box with one OK button, the screen's size, the shell's "open" and a dialog
-// that asks where to save a file. The program
-// uses the Qt implementation; tests install a recording one so that nothing
-// blocks on a real modal box or starts a real browser.
+// that asks where to save a file. The program makes the Qt implementation at
+// start and hands it to the windows and the print engine; tests hand them a
+// recording one, so that nothing blocks on a real modal box or starts a real
+// browser.
 class FormRuntime {
 public:
     virtual ~FormRuntime() = default;
@@ -33,9 +34,5 @@ public:
     // nothing when the user cancels.
     virtual std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggestedPath) = 0;
 };
-
-// The runtime in use; the program installs the Qt one at start.
-FormRuntime& Runtime();
-void SetRuntime(FormRuntime* runtime);
 
 } // namespace tarvel

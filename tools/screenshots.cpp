@@ -5,7 +5,7 @@
 // after the calculation under a dark palette. Usage: tarvel-screenshots <directory>
 // Best run on a real X server (xvfb-run), where the printer window is pictured
 // as the screen shows it.
-#include "print/printer.h"
+#include "print/printer_selection.h"
 #include "print/qt_printer.h"
 #include "runtime/qt_form_runtime.h"
 #include "tests/ui/dark_palette.h"
@@ -24,14 +24,17 @@
 
 namespace {
 
-// A few printers to list; none of them is printed on.
+// A few printers to list, while installed; none of them is printed on.
 class NamedPrinters final : public tarvel::PrinterPlatform {
 public:
     std::vector<std::shared_ptr<tarvel::Printer>> Printers() override
     {
+        if (!installed)
+            return {};
         return {tarvel::QtPrinter::ForDevice("Ufficio"), tarvel::QtPrinter::ForDevice("Ufficio_colori"),
                 tarvel::QtPrinter::ForDevice("Magazzino")};
     }
+    bool installed = false;
     std::shared_ptr<tarvel::Printer> DefaultPrinter() override { return nullptr; }
 };
 
@@ -72,9 +75,10 @@ int main(int argc, char* argv[])
     tarvel::SetUpApplication(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     tarvel::QtFormRuntime runtime;
-    tarvel::SetRuntime(&runtime);
+    NamedPrinters platform;
+    tarvel::PrinterSelection printers(&platform);
 
-    tarvel::frmTarvel window;
+    tarvel::frmTarvel window(runtime, printers);
     window.Form_Load();
     window.show();
     QApplication::setActiveWindow(&window);
@@ -98,8 +102,7 @@ int main(int argc, char* argv[])
     saved = info->grab().save(out.filePath(QStringLiteral("info-window.png"))) && saved;
     info->close();
 
-    NamedPrinters printers;
-    tarvel::SetPrinterPlatform(&printers);
+    platform.installed = true;
     window.Command3_Click();
     tarvel::frmPrinter* printer = window.PrinterWindow();
     if (!printer || !QTest::qWaitForWindowExposed(printer))
@@ -107,11 +110,11 @@ int main(int argc, char* argv[])
     QTest::qWait(300);
     saved = PictureOf(window, *printer).save(out.filePath(QStringLiteral("printer-window.png"))) && saved;
     // The page that its "Stampa" prints, on a PDF file instead of the printer.
-    tarvel::SetCurrentPrinter(tarvel::QtPrinter::ForPdf(out.filePath(QStringLiteral("report-page.pdf")).toStdString()));
+    printers.MakeCurrent(tarvel::QtPrinter::ForPdf(out.filePath(QStringLiteral("report-page.pdf")).toStdString()));
     printer->Command1_Click();
     QTest::qWait(100);
-    tarvel::SetCurrentPrinter(nullptr);
-    tarvel::SetPrinterPlatform(nullptr);
+    printers.MakeCurrent(nullptr);
+    platform.installed = false;
 
     // And as it opens on a machine without printers.
     window.Command3_Click();
@@ -135,13 +138,12 @@ int main(int argc, char* argv[])
 
     // The example again on a desktop with a dark colour scheme.
     QApplication::setPalette(tarvel::testing::DarkPalette());
-    tarvel::frmTarvel dark;
+    tarvel::frmTarvel dark(runtime, printers);
     dark.Form_Load();
     dark.show();
     if (!QTest::qWaitForWindowExposed(&dark))
         return 1;
     Calculate(dark);
     saved = dark.grab().save(out.filePath(QStringLiteral("main-window-dark.png"))) && saved;
-    tarvel::SetRuntime(nullptr);
     return saved ? 0 : 1;
 }

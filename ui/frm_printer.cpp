@@ -23,7 +23,8 @@
 
 namespace tarvel {
 
-frmPrinter::frmPrinter(PrinterWindowHost& host) : QWidget(nullptr, Qt::Tool), host_(host)
+frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers)
+    : QWidget(nullptr, Qt::Tool), host_(host), runtime_(runtime), printers_(printers)
 {
     setObjectName(QStringLiteral("frmPrinter"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,12 +60,12 @@ frmPrinter::frmPrinter(PrinterWindowHost& host) : QWidget(nullptr, Qt::Tool), ho
     Command1->setFocus();
 }
 
-frmPrinter* frmPrinter::Load(PrinterWindowHost& host, QWidget* owner)
+frmPrinter* frmPrinter::Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget* owner)
 {
-    auto* window = new frmPrinter(host);
+    auto* window = new frmPrinter(host, runtime, printers);
     if (owner)
         SetOwnerForWindowManager(*window, *owner);
-    Modulo1::CentraForm(*window);
+    Modulo1::CentraForm(*window, runtime);
     window->Form_Load();
     return window;
 }
@@ -78,7 +79,7 @@ void frmPrinter::Form_Load()
 void frmPrinter::FillPrinterList()
 {
     Combo1->clear();
-    for (const auto& printer : Printers())
+    for (const auto& printer : printers_.Printers())
         Combo1->addItem(QString::fromStdString(printer->DeviceName()));
     noPrinter_ = Combo1->count() == 0;
     if (noPrinter_) {
@@ -104,9 +105,9 @@ void frmPrinter::Combo1_Click() { ChooseNamed(Combo1->currentText().toStdString(
 
 bool frmPrinter::ChooseNamed(const std::string& name)
 {
-    for (const auto& printer : Printers()) {
+    for (const auto& printer : printers_.Printers()) {
         if (printer->DeviceName() == name) {
-            SetCurrentPrinter(printer);
+            printers_.MakeCurrent(printer);
             pdfChosen_ = false;
             return true;
         }
@@ -125,8 +126,7 @@ void frmPrinter::Command1_Click()
     const QString shown = Combo1->currentText().trimmed();
     const bool picked = Combo1->currentIndex() >= 0 && shown == Combo1->itemText(Combo1->currentIndex());
     if (!noPrinter_ && !picked && !ChooseNamed(shown.toStdString())) {
-        Runtime().MsgBox("La stampante \"" + shown.toStdString() + "\" non è installata", kCaption,
-                         MsgBoxIcon::Warning);
+        runtime_.MsgBox("La stampante \"" + shown.toStdString() + "\" non è installata", kCaption, MsgBoxIcon::Warning);
         Combo1->setFocus();
         Combo1->lineEdit()->selectAll();
         return;
@@ -160,12 +160,12 @@ std::string frmPrinter::SuggestedPdfPath()
 
 bool frmPrinter::ChoosePdfFile()
 {
-    const auto file = Runtime().AskSaveFileName(kSavePdfTitle, SuggestedPdfPath());
+    const auto file = runtime_.AskSaveFileName(kSavePdfTitle, SuggestedPdfPath());
     if (!file)
         return false;
     // Nothing touches the file before the whole report is written: one that
     // cannot be written is the print's failure, reported once.
-    SetCurrentPrinter(QtPrinter::ForPdf(*file));
+    printers_.MakeCurrent(QtPrinter::ForPdf(*file));
     return true;
 }
 
@@ -179,7 +179,7 @@ bool frmPrinter::PrintReport()
         host_.PrintEsempio1();
         return true;
     } catch (const std::exception& error) {
-        Runtime().MsgBox(PrintFailureMessage(error), kCaption, MsgBoxIcon::Warning);
+        runtime_.MsgBox(PrintFailureMessage(printers_.CurrentOrNone(), error), kCaption, MsgBoxIcon::Warning);
         return false;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/printer_selection.h"
+#include "runtime/form_runtime.h"
 #include "ui/printer_window_host.h"
 
 #include <QWidget>
@@ -39,7 +41,8 @@ public:
     // Creates the window centred on the screen and runs its Form_Load; the
     // caller shows it. For the window manager it is a modal dialog of
     // `owner`, when given.
-    static frmPrinter* Load(PrinterWindowHost& host, QWidget* owner = nullptr);
+    static frmPrinter* Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers,
+                            QWidget* owner = nullptr);
 
     void Form_Load();
     void Combo1_Click();
@@ -58,7 +61,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit frmPrinter(PrinterWindowHost& host);
+    frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers);
     void FillPrinterList();
     // Selects an entry as the runtime does: the edit field takes its text and
     // Combo1_Click runs.
@@ -73,6 +76,8 @@ private:
     bool PrintReport();
 
     PrinterWindowHost& host_;
+    FormRuntime& runtime_;
+    PrinterSelection& printers_;
     bool noPrinter_ = false;
     bool pdfChosen_ = false;
 };

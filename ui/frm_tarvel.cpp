@@ -77,7 +77,8 @@ std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
 
 } // namespace
 
-frmTarvel::frmTarvel(QWidget* parent) : QWidget(parent, Qt::Window)
+frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* parent)
+    : QWidget(parent, Qt::Window), runtime_(runtime), printers_(printers)
 {
     setObjectName(QStringLiteral("frmTarvel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -260,7 +261,7 @@ void frmTarvel::DescribeResultLabels()
         result->setAccessibleDescription(result->text());
 }
 
-void frmTarvel::Form_Load() { Modulo1::CentraForm(*this); }
+void frmTarvel::Form_Load() { Modulo1::CentraForm(*this, runtime_); }
 
 void frmTarvel::WriteTexts(const ControlTexts& texts)
 {
@@ -319,7 +320,7 @@ void frmTarvel::Command1_Click()
         return;
     }
     calculated_.reset();
-    Runtime().MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
+    runtime_.MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
     ApplyErrorPath(written);
     WriteTexts(written);
     mdataini->FocusForTyping();
@@ -344,7 +345,7 @@ void frmTarvel::importo_KeyPress(int& keyAscii)
         keyAscii = ',';
 }
 
-void frmTarvel::Label16_Click() { Modulo2::ApriLink(*this, std::string("http://") + kMakerSite); }
+void frmTarvel::Label16_Click() { Modulo2::ApriLink(*this, runtime_, std::string("http://") + kMakerSite); }
 
 void frmTarvel::Picture1_Click() { Label16_Click(); }
 
@@ -368,7 +369,7 @@ void frmTarvel::Command2_Click()
     // closed. One that the user has minimised or left on another desktop
     // comes back here.
     if (!velmora_)
-        velmora_ = new frmVelmora();
+        velmora_ = new frmVelmora(runtime_);
     velmora_->setWindowState(velmora_->windowState() & ~Qt::WindowMinimized);
     BringToCurrentDesktop(*velmora_);
     velmora_->show();

@@ -3,7 +3,9 @@
 #include "calc/control_texts.h"
 #include "calc/version.h"
 #include "print/easy_print.h"
+#include "print/printer_selection.h"
 #include "print/report.h"
+#include "runtime/form_runtime.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_velmora.h"
 #include "ui/masked_edit.h"
@@ -34,7 +36,8 @@ public:
     static constexpr char kCaption[] = "Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale";
     static constexpr char kDateMask[] = "## / ## / ####";
 
-    explicit frmTarvel(QWidget* parent = nullptr);
+    // The runtime and the printers are the program's; both outlive the window.
+    frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* parent = nullptr);
     ~frmTarvel() override;
 
     // Load: centres the window; the program calls it before the first show.
@@ -136,6 +139,8 @@ private:
     };
     std::optional<ShownCalculation> calculated_;
 
+    FormRuntime& runtime_;
+    PrinterSelection& printers_;
     QPointer<frmVelmora> velmora_;
     QPointer<frmPrinter> printer_;
     // The one engine of the window's reports: its page frame is measured on

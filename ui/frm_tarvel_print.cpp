@@ -13,7 +13,7 @@ void frmTarvel::Command3_Click()
     // manager. One that has just closed is on its way out: a new one lists the
     // printers afresh.
     if (!printer_ || !printer_->isVisible())
-        printer_ = frmPrinter::Load(*this, this);
+        printer_ = frmPrinter::Load(*this, runtime_, printers_, this);
     printer_->show();
     printer_->raise();
     printer_->activateWindow();
@@ -24,7 +24,7 @@ frmPrinter* frmTarvel::PrinterWindow() const { return printer_ && printer_->isVi
 EasyPrint& frmTarvel::Engine()
 {
     if (!objPrint)
-        objPrint = std::make_unique<EasyPrint>();
+        objPrint = std::make_unique<EasyPrint>(printers_, runtime_);
     return *objPrint;
 }
 

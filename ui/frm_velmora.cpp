@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-frmVelmora::frmVelmora(QWidget* parent) : QWidget(parent, Qt::Tool)
+frmVelmora::frmVelmora(FormRuntime& runtime, QWidget* parent) : QWidget(parent, Qt::Tool), runtime_(runtime)
 {
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -127,9 +127,9 @@ std::string frmVelmora::MailLink()
     return std::string("mailto:") + kMakerMail + "?subject=Informazioni su Tarvel " TARVEL_VERSION " - " + kMakerSite;
 }
 
-void frmVelmora::Label1_Click() { Modulo2::ApriLink(*this, MailLink()); }
+void frmVelmora::Label1_Click() { Modulo2::ApriLink(*this, runtime_, MailLink()); }
 
-void frmVelmora::Label2_Click() { Modulo2::ApriLink(*this, std::string("http://") + kMakerSite); }
+void frmVelmora::Label2_Click() { Modulo2::ApriLink(*this, runtime_, std::string("http://") + kMakerSite); }
 
 void frmVelmora::bntpay_Click() { Label2_Click(); }
 

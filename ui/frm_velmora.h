@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/form_runtime.h"
+
 #include <QWidget>
 
 #include <string>
@@ -15,7 +17,7 @@ class frmVelmora : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmVelmora(QWidget* parent = nullptr);
+    explicit frmVelmora(FormRuntime& runtime, QWidget* parent = nullptr);
 
     void Label1_Click(); // new e-mail to the maker
     void Label2_Click(); // the maker's site
@@ -46,6 +48,8 @@ private:
     void ShowHover(QObject* link);
     // Puts the focus frame round `link`, or hides it for null.
     void FrameFocus(QWidget* link);
+
+    FormRuntime& runtime_;
 };
 
 } // namespace tarvel

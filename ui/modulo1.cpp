@@ -48,14 +48,14 @@ std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize 
     return Placement{left, top};
 }
 
-void CentraForm(QWidget& window)
+void CentraForm(QWidget& window, const tarvel::FormRuntime& runtime)
 {
     // The whole window is centred, frame included: before the window is shown
     // the window manager is asked how wide its frame will be.
     const QMargins frame = tarvel::FrameMargins(window);
     const QSize outer = window.size().grownBy(frame);
     const auto placement =
-        CentredPlacement(StateOf(window), tarvel::Runtime().Screen(), double(outer.width()) * tarvel::kTwipsPerPixel,
+        CentredPlacement(StateOf(window), runtime.Screen(), double(outer.width()) * tarvel::kTwipsPerPixel,
                          double(outer.height()) * tarvel::kTwipsPerPixel);
     if (placement)
         tarvel::MoveFrameTo(window, {tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top)},

@@ -25,6 +25,6 @@ std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize 
                                           double windowHeight);
 
 // Centres the window on the runtime's screen; never reports a failure.
-void CentraForm(QWidget& window);
+void CentraForm(QWidget& window, const tarvel::FormRuntime& runtime);
 
 } // namespace Modulo1

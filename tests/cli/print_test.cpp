@@ -7,6 +7,7 @@
 #include "tests/cli/calc_run.h"
 #include "tests/print/pdf_layout.h"
 #include "tests/support/full_file_system.h"
+#include "tests/support/recording_runtime.h"
 
 #include <cups/cups.h>
 
@@ -282,16 +283,18 @@ TEST_P(CalcPrinterDrop, NothingReachesTheQueue)
 {
     const bool killDoc = GetParam();
     auto printer = QtPrinter::ForDevice("P1");
-    SetCurrentPrinter(printer);
+    PrinterSelection printers;
+    printers.MakeCurrent(printer);
+    RecordingRuntime runtime;
     {
-        EasyPrint objPrint;
+        EasyPrint objPrint(printers, runtime);
         Default_Value(objPrint);
         objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
         objPrint.PrintShape(20, 20, 100, 40, 5.0f);
         if (killDoc)
             objPrint.KillDoc();
     }
-    SetCurrentPrinter(nullptr);
+    printers.MakeCurrent(nullptr);
     printer.reset();
     WaitForJobs();
     EXPECT_EQ(JobCount("P1"), 0);

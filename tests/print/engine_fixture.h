@@ -15,18 +15,18 @@ namespace tarvel::testing {
 // 100 pixels of margin at 600 pixels per inch on both axes.
 inline constexpr double kOffset = -100 * 25.4 / 600;
 
-// A fake current printer, a recording runtime and an engine made on it.
+// A fake current printer, a recording runtime and an engine made on them.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetCurrentPrinter(printer);
-        engine.emplace();
+        printers.MakeCurrent(printer);
+        engine.emplace(printers, runtime);
         printer->ClearLog();
     }
-    void TearDown() override { SetCurrentPrinter(nullptr); }
 
     std::shared_ptr<FakePrinter> printer = std::make_shared<FakePrinter>();
+    PrinterSelection printers;
     RecordingRuntime runtime;
     std::optional<EasyPrint> engine;
 };

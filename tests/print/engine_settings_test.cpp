@@ -10,8 +10,10 @@ using ::testing::ElementsAre;
 TEST(EngineConstruction, SetsMillimetresReadsTheOffsetsAndStartsAtTheSheetCorner)
 {
     auto printer = std::make_shared<FakePrinter>();
-    SetCurrentPrinter(printer);
-    EasyPrint engine;
+    PrinterSelection printers;
+    printers.MakeCurrent(printer);
+    RecordingRuntime runtime;
+    EasyPrint engine(printers, runtime);
 
     EXPECT_THAT(printer->Ops(), ElementsAre("SetScaleMode", "GetDeviceCaps", "GetDeviceCaps", "GetDeviceCaps",
                                             "GetDeviceCaps", "SetCurrentX", "SetCurrentY"));
@@ -25,15 +27,16 @@ TEST(EngineConstruction, SetsMillimetresReadsTheOffsetsAndStartsAtTheSheetCorner
     EXPECT_FLOAT_EQ(float(kOffset), -4.2333333f);
     EXPECT_EQ(engine.CurrentX(), 0);
     EXPECT_EQ(engine.CurrentY(), 0);
-    SetCurrentPrinter(nullptr);
 }
 
 TEST(EngineConstruction, FailuresGoToTheCreator)
 {
+    PrinterSelection printers;
+    RecordingRuntime runtime;
     EXPECT_THROW(
         {
             try {
-                EasyPrint engine;
+                EasyPrint engine(printers, runtime);
             } catch (const PrintError& error) {
                 EXPECT_EQ(error.number(), kErrNoPrinter);
                 throw;
@@ -43,14 +46,13 @@ TEST(EngineConstruction, FailuresGoToTheCreator)
 
     auto printer = std::make_shared<FakePrinter>();
     printer->resolutionY = 0;
-    SetCurrentPrinter(printer);
+    printers.MakeCurrent(printer);
     try {
-        EasyPrint engine;
+        EasyPrint engine(printers, runtime);
         ADD_FAILURE() << "a resolution of 0 must fail";
     } catch (const PrintError& error) {
         EXPECT_EQ(error.number(), kErrDivisionByZero);
     }
-    SetCurrentPrinter(nullptr);
 }
 
 TEST_F(EngineTest, PositionsAreReadAndWrittenInPageCoordinates)
@@ -145,14 +147,13 @@ TEST_F(EngineTest, PropertiesFollowTheCurrentPrinterButTheOffsetsStay)
 {
     auto second = std::make_shared<FakePrinter>("Secondo");
     second->marginXPixels = 0;
-    SetCurrentPrinter(second);
+    printers.MakeCurrent(second);
     engine->FontSize(8);
     engine->CurrentX(10);
     EXPECT_EQ(second->font.size, 8);
     EXPECT_EQ(printer->font.size, 10);
     EXPECT_FLOAT_EQ(float(second->x), 10 + float(kOffset));
     EXPECT_TRUE(second->CallsOf("GetDeviceCaps").empty());
-    SetCurrentPrinter(printer);
 }
 
 TEST_F(EngineTest, FontListAndSetUpCodesPassThrough)

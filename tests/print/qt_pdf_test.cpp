@@ -27,13 +27,13 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         printer = QtPrinter::ForPdf(pdf);
-        SetCurrentPrinter(printer);
+        printers.MakeCurrent(printer);
     }
-    void TearDown() override { SetCurrentPrinter(nullptr); }
 
     QTemporaryDir dir;
     std::string pdf = dir.filePath("prospetto.pdf").toStdString();
     std::shared_ptr<QtPrinter> printer;
+    PrinterSelection printers;
     RecordingRuntime runtime;
 };
 
@@ -41,7 +41,7 @@ TEST_F(QtPdfTest, TheReportStandsWhereTheLayoutSaysOnAnA4PortraitPage)
 {
     const ReportTexts texts = ReportTextsAfter("10000", "01 / 01 / 2000", "01 / 01 / 2015");
     {
-        EasyPrint objPrint;
+        EasyPrint objPrint(printers, runtime);
         Default_Value(objPrint);
         PrintReport(objPrint, texts);
     }
@@ -56,7 +56,7 @@ TEST_F(QtPdfTest, TheReportStandsWhereTheLayoutSaysOnAnA4PortraitPage)
 
 TEST_F(QtPdfTest, PageCodesMapToQtAndBadValuesAreRefused)
 {
-    EasyPrint objPrint;
+    EasyPrint objPrint(printers, runtime);
     Default_Value(objPrint);
     EXPECT_EQ(objPrint.PaperSize(), 9);
     EXPECT_NEAR(objPrint.PageWidth(), 210, 0.5);
@@ -99,7 +99,7 @@ bool Inked(const QImage& image, double x, double y)
 TEST_F(QtPdfTest, RoundedCornersBulgeOutwards)
 {
     {
-        EasyPrint objPrint;
+        EasyPrint objPrint(printers, runtime);
         objPrint.DrawWidth(40); // device pixels: 0.85 mm at 1200 dpi
         float radius = 10;
         objPrint.PrintShape(20, 20, 60, 40, radius);
@@ -135,7 +135,7 @@ TEST_P(DroppedPdfTest, LeavesTheTargetAsItWas)
     if (existing)
         std::ofstream(pdf) << "vecchio";
     {
-        EasyPrint objPrint;
+        EasyPrint objPrint(printers, runtime);
         Default_Value(objPrint);
         objPrint.PrintLeft(30, 40, "Capitale  10.000,00");
         objPrint.NewPage();
@@ -143,7 +143,7 @@ TEST_P(DroppedPdfTest, LeavesTheTargetAsItWas)
         if (killDoc)
             objPrint.KillDoc();
     }
-    SetCurrentPrinter(nullptr);
+    printers.MakeCurrent(nullptr);
     printer.reset();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 1 : 0);
     if (existing) {
@@ -180,7 +180,7 @@ TEST_P(RoundedShapeTest, EmptyEdgesLeaveAPathThatRendersWithoutWarnings)
 {
     const auto [width, height, radius] = GetParam();
     {
-        EasyPrint objPrint;
+        EasyPrint objPrint(printers, runtime);
         float rounded = radius;
         objPrint.PrintShape(20, 20, width, height, rounded);
         objPrint.PrintShape(20, 150, width, height, rounded);

@@ -9,7 +9,7 @@
 
 namespace tarvel::testing {
 
-// Stands in for the desktop while it lives: records every message box, link
+// Stands in for the desktop of the windows and engines it is given to: records every message box, link
 // and save dialog, answers a chosen screen size and file name, and lets a test
 // look at the windows while a box is open.
 class RecordingRuntime final : public FormRuntime {
@@ -23,9 +23,6 @@ public:
         std::string title;
         std::string suggestedPath;
     };
-
-    RecordingRuntime() { SetRuntime(this); }
-    ~RecordingRuntime() override { SetRuntime(nullptr); }
 
     void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon) override
     {

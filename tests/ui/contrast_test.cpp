@@ -102,11 +102,12 @@ private slots:
         QFETCH(QPalette, palette);
         QApplication::setPalette(palette);
         RecordingRuntime runtime;
-        auto w = OpenMainWindow();
+        PrinterSelection printers;
+        auto w = OpenMainWindow(runtime, printers);
         // A span that touches all twelve periods.
         Enter(*w, "10000", "01011980", "01012015");
         QTest::mouseClick(w->Command1, Qt::LeftButton);
-        frmVelmora info;
+        frmVelmora info(runtime);
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
 

@@ -299,12 +299,21 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QtFormRuntime> runtime;
-    std::unique_ptr<PrinterPlatform> printers;
+    std::unique_ptr<PrinterPlatform> platform;
+    std::unique_ptr<PrinterSelection> printers;
+
+    // The printers of the windows started next.
+    void UsePrinters(std::unique_ptr<PrinterPlatform> installed)
+    {
+        printers.reset();
+        platform = std::move(installed);
+        printers = std::make_unique<PrinterSelection>(platform.get());
+    }
 
     // The main window as the program starts it, framed by the window manager.
     std::unique_ptr<frmTarvel> StartMainWindow()
     {
-        auto w = std::make_unique<frmTarvel>();
+        auto w = std::make_unique<frmTarvel>(*runtime, *printers);
         w->Form_Load();
         w->show();
         if (!WaitManaged(w.get()) || !QTest::qWaitForWindowActive(w.get()))
@@ -379,19 +388,17 @@ private slots:
     void init()
     {
         runtime = std::make_unique<QtFormRuntime>();
-        SetRuntime(runtime.get());
-        printers = std::make_unique<TwoPrinters>();
-        SetPrinterPlatform(printers.get());
+        UsePrinters(std::make_unique<TwoPrinters>());
     }
 
     void cleanup()
     {
-        SetCurrentPrinter(nullptr);
-        SetPrinterPlatform(nullptr);
-        SetRuntime(nullptr);
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* info = qobject_cast<frmVelmora*>(window))
                 delete info;
+        printers.reset();
+        platform.reset();
+        runtime.reset();
     }
 
     // The titles exactly as the windows give them, nothing appended; the
@@ -414,9 +421,9 @@ private slots:
         QCOMPARE(x::ShownTitle(printer), QByteArray(frmPrinter::kCaption));
         printer->close();
 
-        QCOMPARE(TitleOfModal([&] { Runtime().MsgBox("Errore", "EasyPrint", MsgBoxIcon::Critical); }),
+        QCOMPARE(TitleOfModal([&] { runtime->MsgBox("Errore", "EasyPrint", MsgBoxIcon::Critical); }),
                  QByteArray("EasyPrint"));
-        QCOMPARE(TitleOfModal([&] { Runtime().AskSaveFileName(frmPrinter::kSavePdfTitle, "/tmp/Tarvel.pdf"); }),
+        QCOMPARE(TitleOfModal([&] { runtime->AskSaveFileName(frmPrinter::kSavePdfTitle, "/tmp/Tarvel.pdf"); }),
                  QByteArray(frmPrinter::kSavePdfTitle));
     }
 
@@ -474,7 +481,7 @@ private slots:
         QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!window, kTimeoutMs);
         QVERIFY(w->isEnabled());
-        QCOMPARE(static_cast<TwoPrinters&>(*printers).printer->calls.size(), std::size_t(0));
+        QCOMPARE(static_cast<TwoPrinters&>(*platform).printer->calls.size(), std::size_t(0));
         if (which == "printer") {
             // The main window takes input again, from the start date.
             QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()), kTimeoutMs);
@@ -551,8 +558,7 @@ private slots:
     // Cancelling the save dialog gives the focus back to the printer window.
     void focusAfterCancelledSave()
     {
-        printers = std::make_unique<NoPrinters>();
-        SetPrinterPlatform(printers.get());
+        UsePrinters(std::make_unique<NoPrinters>());
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
@@ -720,8 +726,7 @@ private slots:
     // The report describes the last "Calcola", whatever has been typed since.
     void theReportIsTheLastCalculation()
     {
-        printers = std::make_unique<NoPrinters>();
-        SetPrinterPlatform(printers.get());
+        UsePrinters(std::make_unique<NoPrinters>());
         ScratchFolder scratch("tarvel-desktop");
         const std::string pdf = (scratch.Path() / frmPrinter::kPdfFileName).string();
         auto w = StartMainWindow();
@@ -760,7 +765,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, warning);
-        const auto& fakes = static_cast<TwoPrinters&>(*printers);
+        const auto& fakes = static_cast<TwoPrinters&>(*platform);
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);

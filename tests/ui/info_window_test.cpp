@@ -36,7 +36,7 @@ private slots:
     void init()
     {
         runtime = std::make_unique<RecordingRuntime>();
-        w = std::make_unique<frmVelmora>();
+        w = std::make_unique<frmVelmora>(*runtime);
     }
 
     void cleanup()

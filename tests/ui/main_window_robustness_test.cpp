@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using tarvel::PrinterSelection;
 using tarvel::testing::RecordingRuntime;
 
 using tarvel::frmTarvel;
@@ -51,7 +52,8 @@ private slots:
     void randomInput()
     {
         RecordingRuntime runtime;
-        frmTarvel w;
+        PrinterSelection printers;
+        frmTarvel w(runtime, printers);
         w.Form_Load();
         w.show();
         QApplication::setActiveWindow(&w);

@@ -17,9 +17,9 @@
 namespace tarvel::testing {
 
 // The main window loaded, shown and active, as the program starts it.
-inline std::unique_ptr<frmTarvel> OpenMainWindow()
+inline std::unique_ptr<frmTarvel> OpenMainWindow(FormRuntime& runtime, PrinterSelection& printers)
 {
-    auto window = std::make_unique<frmTarvel>();
+    auto window = std::make_unique<frmTarvel>(runtime, printers);
     window->Form_Load();
     window->show();
     QApplication::setActiveWindow(window.get());

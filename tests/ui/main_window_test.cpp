@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+using tarvel::PrinterSelection;
 using tarvel::testing::RecordingRuntime;
 
 using tarvel::frmTarvel;
@@ -44,13 +45,14 @@ class MainWindowTest : public QObject {
 
     // Every case starts with the main window as the program opens it.
     std::unique_ptr<RecordingRuntime> runtime;
+    PrinterSelection printers;
     std::unique_ptr<frmTarvel> w;
 
 private slots:
     void init()
     {
         runtime = std::make_unique<RecordingRuntime>();
-        w = OpenMainWindow();
+        w = OpenMainWindow(*runtime, printers);
     }
 
     void cleanup()

@@ -68,18 +68,12 @@ PrintServer* server = nullptr;
 struct Calculated {
     Calculated()
     {
-        SetPrinterPlatform(&platform);
-        w = OpenMainWindow();
+        w = OpenMainWindow(runtime, printers);
         Calculate(*w, "10000", "01012000", "01012015");
-    }
-    ~Calculated()
-    {
-        w.reset();
-        SetCurrentPrinter(nullptr);
-        SetPrinterPlatform(nullptr);
     }
     RecordingRuntime runtime;
     QtPrinterPlatform platform;
+    PrinterSelection printers{&platform};
     std::unique_ptr<frmTarvel> w;
 };
 
@@ -110,10 +104,10 @@ private slots:
             listed << printer->Combo1->itemText(i);
         QCOMPARE(listed, QStringList({"P1", "P2", "P3", "P4", "P5", QStringLiteral("File PDF…")}));
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
-        QCOMPARE(CurrentPrinter().DeviceName(), "P1");
+        QCOMPARE(c.printers.Current().DeviceName(), "P1");
 
         PickFromList(printer->Combo1, 1);
-        QCOMPARE(CurrentPrinter().DeviceName(), "P2");
+        QCOMPARE(c.printers.Current().DeviceName(), "P2");
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
@@ -133,7 +127,7 @@ private slots:
         printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
-        QCOMPARE(CurrentPrinter().DeviceName(), "P1");
+        QCOMPARE(c.printers.Current().DeviceName(), "P1");
         printer->close();
         Settle();
         QVERIFY(IsGivenBack(*w));

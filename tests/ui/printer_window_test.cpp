@@ -99,6 +99,7 @@ class PrinterWindowTest : public QObject {
     // as the program opens it.
     std::unique_ptr<RecordingRuntime> runtime;
     FakePlatform platform;
+    std::optional<PrinterSelection> printers;
     std::shared_ptr<FakePrinter> P1, P2, P3;
     std::unique_ptr<frmTarvel> w;
 
@@ -118,15 +119,14 @@ private slots:
         P2 = std::make_shared<FakePrinter>("P2");
         P3 = std::make_shared<FakePrinter>("P3");
         platform.printers = {P1, P2, P3};
-        SetPrinterPlatform(&platform);
-        w = OpenMainWindow();
+        printers.emplace(&platform);
+        w = OpenMainWindow(*runtime, *printers);
     }
 
     void cleanup()
     {
         w.reset();
-        SetCurrentPrinter(nullptr);
-        SetPrinterPlatform(nullptr);
+        printers.reset();
         runtime.reset();
     }
 
@@ -157,7 +157,7 @@ private slots:
             QCOMPARE(printer->Combo1->itemText(i), QStringLiteral("P%1").arg(i + 1));
         QCOMPARE(printer->Combo1->itemText(3), QStringLiteral("File PDF…"));
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
-        QCOMPARE(&CurrentPrinter(), P1.get());
+        QCOMPARE(&printers->Current(), P1.get());
 
         // Real input to the main window is ignored: "Cancella" does not clear.
         QVERIFY(!w->isEnabled());
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(printer);
         PickFromList(printer->Combo1, 1);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
-        QCOMPARE(&CurrentPrinter(), P2.get());
+        QCOMPARE(&printers->Current(), P2.get());
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
@@ -214,7 +214,7 @@ private slots:
         printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
-        QCOMPARE(&CurrentPrinter(), P1.get());
+        QCOMPARE(&printers->Current(), P1.get());
         printer->Combo1->lineEdit()->selectAll();
         QTest::keyClicks(printer->Combo1->lineEdit(), QStringLiteral("P3"));
         QTest::keyClick(printer->Combo1->lineEdit(), Qt::Key_Return);
@@ -223,7 +223,7 @@ private slots:
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QCOMPARE(&CurrentPrinter(), P3.get());
+        QCOMPARE(&printers->Current(), P3.get());
         QCOMPARE(Count(*P3, "EndDoc"), 1);
         QCOMPARE(Count(*P1, "Print"), 0);
     }
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(!w->isEnabled());
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
-        QCOMPARE(&CurrentPrinter(), P2.get());
+        QCOMPARE(&printers->Current(), P2.get());
         QCOMPARE(Count(*P2, "Print"), printed);
         QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
 
@@ -441,7 +441,7 @@ private slots:
         frmPrinter* printer = OpenPrinterWindow(*w);
         PickFromList(printer->Combo1, 3);
         QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
-        QCOMPARE(&CurrentPrinter(), P1.get());
+        QCOMPARE(&printers->Current(), P1.get());
         QTest::mouseClick(printer->Command1, Qt::LeftButton);
         Settle();
         QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));

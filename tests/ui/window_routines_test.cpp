@@ -66,11 +66,11 @@ private slots:
         RecordingRuntime runtime; // 1024 x 768 pixels
         QWidget window;
         window.setFixedSize(718, 334);
-        Modulo1::CentraForm(window);
+        Modulo1::CentraForm(window, runtime);
         QCOMPARE(window.pos(), QPoint(153, 217));
 
         runtime.screen = {115200, 16200};
-        Modulo1::CentraForm(window);
+        Modulo1::CentraForm(window, runtime);
         QCOMPARE(window.pos(), QPoint(3481, 373));
     }
 
@@ -82,7 +82,7 @@ private slots:
             window.resize(300, 200);
             window.move(7, 9);
             window.setWindowState(state);
-            Modulo1::CentraForm(window);
+            Modulo1::CentraForm(window, runtime);
             QCOMPARE(window.pos(), QPoint(7, 9));
         }
     }
@@ -91,8 +91,8 @@ private slots:
     {
         RecordingRuntime runtime;
         QWidget window;
-        Modulo2::ApriLink(window, "http://www.tarvel.example");
-        Modulo2::ApriLink(window, "mailto:a@b.example?subject=x y");
+        Modulo2::ApriLink(window, runtime, "http://www.tarvel.example");
+        Modulo2::ApriLink(window, runtime, "mailto:a@b.example?subject=x y");
         QCOMPARE(runtime.opened,
                  (std::vector<std::string>{"http://www.tarvel.example", "mailto:a@b.example?subject=x y"}));
     }
@@ -132,11 +132,9 @@ private slots:
                     const int file = open(errors.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
                     dup2(file, STDERR_FILENO);
                     close(file);
-                    tarvel::SetRuntime(&runtime);
                 }
                 ~Desktop()
                 {
-                    tarvel::SetRuntime(nullptr);
                     dup2(savedStderr, STDERR_FILENO);
                     close(savedStderr);
                     qputenv("PATH", path);
@@ -144,7 +142,7 @@ private slots:
             } desktop(dir.path(), errors);
             QTest::failOnWarning(QRegularExpression(".*"));
             QWidget window;
-            Modulo2::ApriLink(window, "http://www.tarvel.example");
+            Modulo2::ApriLink(window, desktop.runtime, "http://www.tarvel.example");
             if (openerInstalled)
                 QTRY_VERIFY(QFile::exists(handedOver));
         }
