@@ -8,23 +8,22 @@ namespace tarvel {
 
 EasyPrint::EasyPrint(PrinterSelection& printers, FormRuntime& runtime) : printers_(printers), runtime_(runtime)
 {
+    MeasurePageFrame();
+}
+
+void EasyPrint::FollowPrinterChoice()
+{
+    if (printers_.Current().DeviceName() != mFrameFor)
+        MeasurePageFrame();
+}
+
+void EasyPrint::MeasurePageFrame()
+{
     printers_.Current().SetScaleMode(kScaleMillimetres);
     ReadPhysicalOffsets();
     printers_.Current().SetCurrentX(mOffsetX);
     printers_.Current().SetCurrentY(mOffsetY);
     mFrameFor = printers_.Current().DeviceName();
-}
-
-void EasyPrint::FollowCurrentPrinter()
-{
-    const std::string device = printers_.Current().DeviceName();
-    if (device == mFrameFor)
-        return;
-    printers_.Current().SetScaleMode(kScaleMillimetres);
-    ReadPhysicalOffsets();
-    printers_.Current().SetCurrentX(mOffsetX);
-    printers_.Current().SetCurrentY(mOffsetY);
-    mFrameFor = device;
 }
 
 void EasyPrint::ReadPhysicalOffsets()

@@ -14,7 +14,7 @@ namespace tarvel {
 // of its printer selection by millimetres from the corner of the sheet instead of from the corner of the
 // printable area. Every property forwards to the printer that is current at
 // the moment of the call; only the two offsets (measured at construction and
-// again by FollowCurrentPrinter) and the line spacing are the engine's own.
+// again by FollowPrinterChoice) and the line spacing are the engine's own.
 //
 // Single = float, Integer = int16_t, Long = int32_t. The output operations
 // report their errors with a message box of their own and return normally; the
@@ -31,7 +31,7 @@ public:
     // When the current printer is not the one the offsets were measured on,
     // sets it to millimetres, measures its offsets and puts the position at the
     // sheet's corner, as construction does: one engine serves every printer.
-    void FollowCurrentPrinter();
+    void FollowPrinterChoice();
 
     void SpaziaturaLinea(float Spaziatura);
     float SpaziaturaLinea() const;
@@ -91,6 +91,9 @@ public:
     void KillDoc();
 
 private:
+    // The millimetre scale, the offsets and the position at the sheet's corner,
+    // on the current printer.
+    void MeasurePageFrame();
     void ReadPhysicalOffsets();
     static std::int32_t CountLineBreaks(const std::string& text);
     static std::string GetLine(const std::string& text, std::int32_t index);

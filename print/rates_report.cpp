@@ -94,7 +94,7 @@ void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts)
 
 void PrintRatesReport(EasyPrint& objPrint, const RatesReportTexts& texts)
 {
-    objPrint.FollowCurrentPrinter();
+    objPrint.FollowPrinterChoice();
     PrintRatesReportBody(objPrint, texts);
     objPrint.EndDoc();
 }

@@ -116,7 +116,7 @@ void PrintReport(EasyPrint& objPrint, const ReportTexts& texts)
 {
     // The page frame of the printer the report goes to, read again when the
     // user has picked another one since it was measured.
-    objPrint.FollowCurrentPrinter();
+    objPrint.FollowPrinterChoice();
     PrintReportBody(objPrint, texts);
     objPrint.EndDoc();
 }
