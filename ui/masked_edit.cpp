@@ -28,11 +28,16 @@ QString QtInputMask(const QString& mask)
     return qt + u';' + kPrompt;
 }
 
+bool IsShortcut(const QKeyEvent& key)
+{
+    return key.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
 // The digit or the separator (what people type between the day, the month
 // and the year) that a key types; null for any other key.
 QChar TypedKey(const QKeyEvent& key)
 {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (IsShortcut(key))
         return {};
     const QString typed = key.text();
     if (typed.size() != 1 || !(QStringLiteral("0123456789/.- ").contains(typed.at(0))))
@@ -59,7 +64,7 @@ bool IsEditingKey(const QKeyEvent& key)
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_Meta: return false;
-    default: return key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    default: return IsShortcut(key);
     }
 }
 
@@ -154,17 +159,22 @@ void MaskedEdit::SetMask(const QString& mask)
     mask_ = mask;
     setInputMask(QtInputMask(mask));
     if (hasFocus())
-        Enter();
+        BeginEntry();
 }
 
 QString MaskedEdit::Text() const { return mask_.isEmpty() ? text() : displayText(); }
 
-void MaskedEdit::SetText(const QString& text) { setText(text); }
+void MaskedEdit::SetText(const QString& text)
+{
+    setText(text);
+    if (hasFocus())
+        BeginEntry();
+}
 
 void MaskedEdit::FocusForTyping()
 {
     setFocus();
-    Enter();
+    BeginEntry();
 }
 
 void MaskedEdit::PlaceCaretForTyping()
@@ -173,7 +183,7 @@ void MaskedEdit::PlaceCaretForTyping()
         setCursorPosition(FirstBlank(displayText()));
 }
 
-void MaskedEdit::Enter()
+void MaskedEdit::BeginEntry()
 {
     PlaceCaretForTyping();
     entry_.reset();
@@ -242,7 +252,7 @@ void MaskedEdit::focusInEvent(QFocusEvent* event)
     case Qt::MouseFocusReason: focusedByClick_ = true; break;
     case Qt::ActiveWindowFocusReason: // back from another window: typing goes on as it was
     case Qt::PopupFocusReason: break;
-    default: Enter();
+    default: BeginEntry();
     }
 }
 
@@ -262,7 +272,7 @@ void MaskedEdit::mousePressEvent(QMouseEvent* event)
     // on from its first blank. In a complete date the caret stays where it
     // was clicked, for Backspace and Delete; typed digits start afresh.
     const int clicked = cursorPosition();
-    Enter();
+    BeginEntry();
     if (!focusedByClick_ && !displayText().contains(kPrompt))
         setCursorPosition(clicked);
     focusedByClick_ = false;

@@ -16,9 +16,10 @@ namespace tarvel {
 // zeros ("1/1/2000" is "01 / 01 / 2000"), and does nothing at a section's
 // start.
 //
-// Whenever the field is entered (by Tab, a click or FocusForTyping), typing
-// starts at its first place not typed, or at the start of a full field, and
-// what it held is never mixed into another date:
+// Whenever the field is entered (by Tab, a click, FocusForTyping, or a new
+// text set while it has the focus), typing starts at its first place not
+// typed, or at the start of a full field, and what it held is never mixed
+// into another date:
 // - a complete date is typed over afresh: the first digit empties the field;
 // - a part-typed date goes on from its first blank, until the keys typed
 //   since entering make a whole date by themselves: the field then holds that
@@ -56,7 +57,7 @@ private:
 
     void PlaceCaretForTyping();
     // The caret where typing starts, and typing counted from now.
-    void Enter();
+    void BeginEntry();
     // A digit or a separator typed since the entry.
     void TypeSinceEntry(QChar key);
     // Ends the section of digits before the caret, in place.
