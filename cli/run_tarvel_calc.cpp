@@ -20,10 +20,6 @@
 namespace tarvel {
 namespace {
 
-// The text of a date field whose mask the user never filled in: the window
-// rejects it as it rejects any date it cannot read.
-constexpr const char* kUnfilledDateField = "__ / __ / ____";
-
 // Whether standard output took the whole text (waiting for it when it is
 // non-blocking); a message when it did not.
 bool writtenOut(const std::string& text)
