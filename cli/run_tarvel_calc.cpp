@@ -66,13 +66,19 @@ StatementRequest requestOf(const CalcOptions& options, const ChosenRates& rates)
     request.capital = options.capital;
     request.start = options.startDate;
     request.end = options.endDate;
-    request.legalRates = rates.table();
+    request.regime = options.latePayment ? Regime::LatePayment
+                     : options.claimDate ? Regime::LegalWithClaim
+                                         : Regime::Legal;
+    request.claimDate = options.claimDate.value_or("");
+    request.margin = RateText(options.marginHundredths);
+    request.legalRates = request.regime == Regime::Legal ? rates.table() : &rates.LegalForClaims();
+    request.referenceRates = &rates.Reference();
     return request;
 }
 
 int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
-    if (!rates.table())
+    if (!rates.table() && !options.chargesLatePayment())
         return calculateWithOwnTable(options, printer);
     const ChargedCalculation calculation = CalculateCharged(requestOf(options, rates));
     const ControlTexts window = WindowTextsAfter(calculation.input, calculation.result);
@@ -90,7 +96,7 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
     if (!calculation.statement)
         return 1;
     for (const LaterDaysNote& note : calculation.statement->notes)
-        std::cerr << "tarvel-calc: nota: " << note.text() << '\n';
+        std::cerr << NoteLine(note) << '\n';
     if (printer)
         return printer->PrintStatement(*calculation.statement, std::cerr) ? 0 : 3;
     return 0;
@@ -118,13 +124,15 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
     default: break;
     }
     // A table that cannot be used stops the run before anything is computed.
-    const auto rates = ChosenRates::Choose(options.rates, std::cerr);
+    const auto rates = ChosenRates::Choose(options, std::cerr);
     if (!rates)
         return 2;
     if (options.mode == CalcOptions::Mode::ListRates)
         return listRates(rates->periods());
+    if (options.mode == CalcOptions::Mode::ListReferenceRates)
+        return listRates(rates->Reference().periods());
     if (options.mode == CalcOptions::Mode::Batch)
-        return RunBatch(options.csvFile, *rates);
+        return RunBatch(options, *rates);
     if (!options.wantsReport())
         return calculate(options, *rates, nullptr);
     if (!printer)
