@@ -81,8 +81,8 @@ StatementOutcome MakeStatement(const StatementRequest& request);
 struct ChargedCalculation {
     CalculationInput input;
     CalculationResult result;
-    std::vector<std::string>
-        captions; // of every row charged, in order: "5% dal 01/01/2023", "mora 12,5% dal 01/01/2024"
+    // The caption of every row charged, in order: "5% dal 01/01/2023", "mora 12,5% dal 01/01/2024".
+    std::vector<std::string> captions;
     std::vector<FieldFault> faults;
     std::optional<Statement> statement;
 };

@@ -166,28 +166,6 @@ TEST(ChargedRates, AgreeWithAnIndependentModel)
     }
 }
 
-// Whatever the claim, the rows and their captions stay: a CSV column each.
-TEST(ChargedRates, KeepEveryRowWhateverTheClaim)
-{
-    ChargedRates rates = ChargedRates::WithClaim(RatesInForce(), ReferenceRates());
-    std::vector<std::string> captions;
-    for (const RatePeriod& period : rates.Periods(std::nullopt))
-        captions.emplace_back(period.caption);
-    EXPECT_EQ(captions.front(), "5% dal 22/04/1942");
-    EXPECT_EQ(captions[24], "mora 8,75% dal 01/01/2013");
-    EXPECT_EQ(captions.back(), "mora 10,15% dal 01/01/2026");
-    for (const char* claim : {"11/12/2014", "01/01/2024", "15/05/2024", "01/01/2300"}) {
-        const auto periods = rates.Periods(day(claim));
-        ASSERT_EQ(periods.size(), captions.size());
-        for (std::size_t i = 0; i < periods.size(); ++i)
-            EXPECT_EQ(periods[i].caption, captions[i]) << claim;
-    }
-    EXPECT_EQ(rates.TableDescriptions(),
-              (std::vector<std::string>{"Tassi legali in vigore, ultimo atto: D.M. 10/12/2025",
-                                        "Tassi di riferimento in vigore (D.Lgs. 231/2002), ultimo atto: G.U. n. 15 "
-                                        "del 20/01/2026"}));
-}
-
 TEST(ReadMargin, TakesZeroToTwentyPointsWithAtMostTwoDecimals)
 {
     const std::pair<const char*, std::optional<int>> cases[] = {
