@@ -144,9 +144,9 @@ CalculationResult CalculateInterest(const CalculationInput& input)
 
 CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table)
 {
-    assert(table.size() <= kMaxRatePeriods);
+    assert(table.size() <= kMaxChargedRows);
     CalculationResult result;
-    result.lineCount = std::min(table.size(), kMaxRatePeriods);
+    result.lineCount = std::min(table.size(), kMaxChargedRows);
     try {
         run(input, table, result);
     } catch (...) {

@@ -43,7 +43,7 @@ struct CalculationResult {
     Date start;
     Date end;
     // One line per row of the table, in its order: the first lineCount.
-    std::array<PeriodLine, kMaxRatePeriods> lines{};
+    std::array<PeriodLine, kMaxChargedRows> lines{};
     std::size_t lineCount = 0;
     Currency runningTotal;
     std::int16_t totalDays = 0;
@@ -53,7 +53,7 @@ struct CalculationResult {
 
 // With the program's own table, LegalRateSchedule.
 CalculationResult CalculateInterest(const CalculationInput& input);
-// With any table of at most kMaxRatePeriods rows, by the same rules.
+// With any table of at most kMaxChargedRows rows, by the same rules.
 CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table);
 
 // The texts of a window that opened with the capital of `input` typed in,

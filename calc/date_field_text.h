@@ -14,4 +14,8 @@ namespace tarvel {
 // never reread as another one.
 std::optional<std::string> DateFieldText(std::string_view typed);
 
+// The text of a date field whose mask the user never filled in: the window
+// rejects it as it rejects any date it cannot read.
+inline constexpr char kUnfilledDateField[] = "__ / __ / ____";
+
 } // namespace tarvel

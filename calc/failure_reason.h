@@ -6,9 +6,38 @@
 
 namespace tarvel {
 
-// Why a calculation of these arguments failed, one line per argument at fault
-// ("DAL: data non valida: \"01/01/20000\""), or what was wrong with the span
-// when every argument reads well.
+// The fields a calculation reads, as tarvel-calc's messages name them.
+enum class InputField { Capital, Start, End, ClaimDate, Margin };
+
+// "CAPITALE", "DAL", "AL", "DOMANDA", "MAGGIORAZIONE".
+std::string_view FieldName(InputField field);
+
+// What is wrong with one field, in tarvel-calc's words, so that a window can
+// show the reason beside the field and tarvel-calc can print its line.
+struct FieldFault {
+    InputField field;
+    std::string reason; // "data non valida: \"01/01/20000\""
+    // Whether tarvel-calc's line names the field first ("DAL: data non
+    // valida: ..."); a reason about the whole span names its fields itself
+    // ("da DAL a AL ci sono più di 32767 giorni").
+    bool named = true;
+
+    // The line tarvel-calc prints after "tarvel-calc: ".
+    std::string line() const;
+    friend bool operator==(const FieldFault&, const FieldFault&) = default;
+};
+
+// What keeps the capital and date texts, in the forms tarvel-calc takes, from
+// being calculated: a fault for each field that cannot be read, else the
+// span's (an end before the start, more than 32767 days); nothing when they
+// may be calculated.
+std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view start, std::string_view end);
+
+// Why a calculation of these texts failed: their TextFaults, or, when they
+// have none, that the amounts leave the calculation's limits.
+std::vector<FieldFault> CalculationFaults(std::string_view capital, std::string_view start, std::string_view end);
+
+// The lines of CalculationFaults ("DAL: data non valida: \"01/01/20000\"").
 std::vector<std::string> FailureReasons(std::string_view capital, std::string_view start, std::string_view end);
 
 } // namespace tarvel

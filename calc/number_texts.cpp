@@ -125,6 +125,21 @@ std::string FormatAmount(std::string_view text)
     return result;
 }
 
+std::string WithLeadingZero(std::string_view amount)
+{
+    const std::size_t sign = amount.starts_with('-') ? 1 : 0;
+    std::string text(amount);
+    if (amount.substr(sign).starts_with(','))
+        text.insert(sign, 1, '0');
+    return text;
+}
+
+std::string AmountText(Currency value)
+{
+    char buffer[kNumberTextRoom];
+    return WithLeadingZero(std::string_view(buffer, static_cast<std::size_t>(WriteAmount(value, buffer) - buffer)));
+}
+
 std::optional<Currency> ParseCurrency(std::string_view text)
 {
     const auto number = ReadNumber(text);

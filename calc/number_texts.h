@@ -19,6 +19,13 @@ std::string CurrencyText(Currency value);
 // ties away from zero, whatever the length of the number.
 std::string FormatAmount(std::string_view text);
 
+// The amount pattern's text with a digit before the comma, as the statements
+// of the rates in force show amounts: ",50" is "0,50", "-,50" is "-0,50";
+// every other text comes back unchanged.
+std::string WithLeadingZero(std::string_view amount);
+// FormatAmount of the currency text, with a digit before the comma: "0,85", "3.319,93".
+std::string AmountText(Currency value);
+
 // Reads the plain form and the amount pattern; more than four decimals round
 // exactly to the nearest ten-thousandth, ties away from zero.
 std::optional<Currency> ParseCurrency(std::string_view text);

@@ -49,6 +49,7 @@ bool periodApplies(const RatePeriod& period, Date start, Date end)
     case Participation::Overlap: return end > period.fromDate && start < period.toDate;
     case Participation::EndOnly: return end > period.fromDate;
     case Participation::Always: return true;
+    case Participation::Never: return false;
     }
     return false;
 }

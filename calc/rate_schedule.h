@@ -16,8 +16,9 @@ namespace tarvel {
 // when the span has days inside it: the comparisons are strict, because
 // fromDate is the previous period's last day and a span's first day is not
 // counted. A table of one row has that row first and last: it takes part in
-// every span.
-enum class Participation { StartOnly, Overlap, EndOnly, Always };
+// every span. A row cut away whole, as the legal rows after a claim to the
+// court are, takes part in none.
+enum class Participation { StartOnly, Overlap, EndOnly, Always, Never };
 
 // One span of days over which the legal rate stayed the same: the days after
 // fromDate up to and including toDate. The index is the row's place in its

@@ -2,7 +2,9 @@
 
 #include "calc/currency.h"
 #include "calc/date_text.h"
+#include "calc/digits.h"
 #include "calc/number_texts.h"
+#include "calc/trim_spaces.h"
 
 #include <cassert>
 #include <cmath>
@@ -27,10 +29,21 @@ std::optional<std::string> RateChangeProblem(const RateChange* previous, const R
 // ten-thousandth would be: no grouping, no trailing zeros.
 std::string RateText(int rateHundredths) { return CurrencyText(Currency::fromTicks(rateHundredths * 100LL)); }
 
+std::optional<int> ReadRate(std::string_view text)
+{
+    text = TrimSpaces(text);
+    const std::size_t comma = text.find(',');
+    const std::string_view whole = text.substr(0, comma);
+    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    if (!IsDigits(whole, 1, 3) || (comma != std::string_view::npos && !IsDigits(fraction, 1, 2)))
+        return std::nullopt;
+    return DigitsValue(whole) * 100 + DigitsValue(fraction) * (fraction.size() == 1 ? 10 : 1);
+}
+
 int RateHundredths(const RatePeriod& period) { return static_cast<int>(std::lround(period.ratePercent * 100)); }
 
-RateTable::RateTable(std::string name, std::vector<RateChange> changes)
-    : name_(std::move(name)), changes_(std::move(changes))
+RateTable::RateTable(std::string name, std::vector<RateChange> changes, RateKind kind, std::string file)
+    : name_(std::move(name)), kind_(kind), file_(std::move(file)), changes_(std::move(changes))
 {
     assert(!changes_.empty() && changes_.size() <= kMaxRatePeriods);
     const std::size_t count = changes_.size();
@@ -59,7 +72,37 @@ RateTable::RateTable(std::string name, std::vector<RateChange> changes)
             .act = change.act,
         });
     }
-    knownUntil_ = *Date::fromCivil(changes_.back().firstDay.civil().year, 12, 31);
+    // A decree sets the legal rate of a year; a reference rate holds for its half-year.
+    const Date::Civil lastChange = changes_.back().firstDay.civil();
+    knownUntil_ = kind_ == RateKind::Reference && lastChange.month <= 6 ? *Date::fromCivil(lastChange.year, 6, 30)
+                                                                        : *Date::fromCivil(lastChange.year, 12, 31);
+}
+
+std::string RateTable::description() const
+{
+    const std::string& lastAct = changes_.back().act;
+    return name_ + (lastAct.empty() ? "" : ", ultimo atto: " + lastAct);
+}
+
+std::optional<LaterDaysNote> LaterDaysNoteFor(const RateTable& table, Date lastDay)
+{
+    if (lastDay <= table.knownUntil())
+        return std::nullopt;
+    const bool legal = table.kind() == RateKind::Legal;
+    LaterDaysNote note;
+    note.what = "i giorni dopo il " + DateText(table.knownUntil()) + " sono calcolati all'ultimo tasso "
+                + (legal ? "" : "di riferimento ") + "noto (" + std::string(table.periods().back().caption) + ")";
+    note.how = legal ? "se è uscito un decreto più recente, " : "se è uscito un comunicato più recente, ";
+    const std::string newRate = legal ? "il nuovo tasso" : "il nuovo tasso di riferimento";
+    if (!table.file().empty())
+        note.how += "aggiungere una riga con " + newRate + " al file " + table.file();
+    else if (legal)
+        note.how += "salvare la tabella con \"tarvel-calc --tassi vigenti --elenco-tassi > tassi.csv\", aggiungervi "
+                    "una riga con il nuovo tasso e calcolare con --tassi tassi.csv";
+    else
+        note.how += "salvare la tabella con \"tarvel-calc --elenco-tassi-mora > tassi-mora.csv\", aggiungervi una "
+                    "riga con il nuovo tasso di riferimento e calcolare con --tassi-mora tassi-mora.csv";
+    return note;
 }
 
 } // namespace tarvel

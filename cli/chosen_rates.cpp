@@ -1,26 +1,30 @@
 #include "cli/chosen_rates.h"
 
-#include "calc/date_text.h"
 #include "calc/rates_in_force.h"
+#include "calc/reference_rates.h"
+#include "cli/options.h"
 #include "runtime/rate_table_file.h"
 
 namespace tarvel {
 
-std::optional<ChosenRates> ChosenRates::Choose(const std::optional<std::string>& option, std::ostream& errors)
+std::optional<ChosenRates> ChosenRates::Choose(const CalcOptions& options, std::ostream& errors)
 {
     ChosenRates rates;
-    if (!option)
-        return rates;
-    if (*option == kInForce) {
+    if (options.rates && *options.rates == kInForce) {
         rates.table_ = &RatesInForce();
-        return rates;
+    } else if (options.rates) {
+        auto table = ReadRateTableFile(*options.rates, errors);
+        if (!table)
+            return std::nullopt;
+        rates.owned_ = std::make_unique<RateTable>(std::move(*table));
+        rates.table_ = rates.owned_.get();
     }
-    auto table = ReadRateTableFile(*option, errors);
-    if (!table)
-        return std::nullopt;
-    rates.owned_ = std::make_unique<RateTable>(std::move(*table));
-    rates.table_ = rates.owned_.get();
-    rates.file_ = *option;
+    if (options.referenceRates) {
+        auto table = ReadRateTableFile(*options.referenceRates, errors, RateKind::Reference);
+        if (!table)
+            return std::nullopt;
+        rates.reference_ = std::make_unique<RateTable>(std::move(*table));
+    }
     return rates;
 }
 
@@ -29,17 +33,18 @@ std::span<const RatePeriod> ChosenRates::periods() const
     return table_ ? table_->periods() : std::span<const RatePeriod>(LegalRateSchedule());
 }
 
+const RateTable& ChosenRates::LegalForClaims() const { return table_ ? *table_ : RatesInForce(); }
+
+const RateTable& ChosenRates::Reference() const { return reference_ ? *reference_ : ReferenceRates(); }
+
 std::optional<std::string> ChosenRates::LaterDaysNote(Date end) const
 {
-    if (!table_ || end <= table_->knownUntil())
+    if (!table_)
         return std::nullopt;
-    const std::string how = owned_ ? "aggiungere una riga con il nuovo tasso al file " + file_
-                                   : "salvare la tabella con \"tarvel-calc --tassi vigenti --elenco-tassi > "
-                                     "tassi.csv\", aggiungervi una riga con il nuovo tasso e calcolare con "
-                                     "--tassi tassi.csv";
-    return "tarvel-calc: nota: i giorni dopo il " + DateText(table_->knownUntil())
-           + " sono calcolati all'ultimo tasso noto (" + std::string(table_->periods().back().caption)
-           + "); se è uscito un decreto più recente, " + how;
+    const auto note = LaterDaysNoteFor(*table_, end);
+    return note ? std::optional(NoteLine(*note)) : std::nullopt;
 }
+
+std::string NoteLine(const LaterDaysNote& note) { return "tarvel-calc: nota: " + note.text(); }
 
 } // namespace tarvel

@@ -11,20 +11,27 @@
 
 namespace tarvel {
 
+struct CalcOptions;
+
 // The rates a run of tarvel-calc charges: the program's own table, as the
 // window has it, unless --tassi names the rates in force ("vigenti") or a
-// table file.
+// table file; and the reference rates of late payment, built in unless
+// --tassi-mora names a table file.
 class ChosenRates {
 public:
     static constexpr const char* kInForce = "vigenti";
 
-    // --tassi's value, if given. On a file that cannot be used, nothing, with
-    // its message on `errors`.
-    static std::optional<ChosenRates> Choose(const std::optional<std::string>& option, std::ostream& errors);
+    // The tables the options name. On a file that cannot be used, nothing,
+    // with its message on `errors`.
+    static std::optional<ChosenRates> Choose(const CalcOptions& options, std::ostream& errors);
 
     std::span<const RatePeriod> periods() const;
     // The table --tassi chose; null for the program's own.
     const RateTable* table() const { return table_; }
+    // The legal rates of a calculation with a claim: never the program's own
+    // table, whose last period charges 1 % on every day from 2014 on.
+    const RateTable& LegalForClaims() const;
+    const RateTable& Reference() const;
 
     // The line that says, for a span that ends after the year of the table's
     // last change, that its later days are charged at the last rate known and
@@ -35,7 +42,10 @@ public:
 private:
     std::unique_ptr<RateTable> owned_; // a table file's
     const RateTable* table_ = nullptr;
-    std::string file_;
+    std::unique_ptr<RateTable> reference_; // a file of reference rates
 };
+
+// "tarvel-calc: nota: " and the note.
+std::string NoteLine(const LaterDaysNote& note);
 
 } // namespace tarvel

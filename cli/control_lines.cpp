@@ -19,12 +19,12 @@ void WriteControlLines(std::ostream& out, const ControlTexts& texts)
 }
 
 void WriteTableLines(std::ostream& out, const ControlTexts& window, const CalculationResult& result,
-                     std::span<const RatePeriod> table)
+                     const std::vector<std::string>& captions)
 {
     writeLine(out, ControlName(ResultControl::importo), window[ResultControl::importo]);
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    for (std::size_t i = 0; i < captions.size(); ++i) {
         const PeriodLine& line = result.lines[i];
-        out << table[i].caption << ": " << (result.ok && line.applies ? CurrencyText(line.interest) : "") << '\n';
+        out << captions[i] << ": " << (result.ok && line.applies ? CurrencyText(line.interest) : "") << '\n';
     }
     for (const ResultControl control : kTotalControls)
         writeLine(out, ControlName(control), window[control]);

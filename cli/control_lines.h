@@ -4,7 +4,8 @@
 #include "calc/control_texts.h"
 
 #include <ostream>
-#include <span>
+#include <string>
+#include <vector>
 
 namespace tarvel {
 
@@ -13,10 +14,10 @@ namespace tarvel {
 void WriteControlLines(std::ostream& out, const ControlTexts& texts);
 
 // The same lines for a calculation with another table than the window's: in
-// place of the twelve period fields, one line per row of `table`,
-// "caption: amount" ("5% dal 01/01/2023: 498,6301"), the amount empty where
-// the span does not touch the row and after a failed run.
+// place of the twelve period fields, one line per row charged, with its
+// caption, "caption: amount" ("5% dal 01/01/2023: 498,6301"), the amount
+// empty where the span does not touch the row and after a failed run.
 void WriteTableLines(std::ostream& out, const ControlTexts& window, const CalculationResult& result,
-                     std::span<const RatePeriod> table);
+                     const std::vector<std::string>& captions);
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "calc/charged_rates.h"
 #include "calc/printable.h"
 #include "calc/version.h"
 
@@ -11,6 +12,9 @@ const char* const kCalcUsage =
     "     tarvel-calc CAPITALE DAL AL --printer STAMPANTE\n"
     "     tarvel-calc --csv [FILE]\n"
     "     tarvel-calc --elenco-tassi\n"
+    "     tarvel-calc --domanda DATA CAPITALE DAL AL\n"
+    "     tarvel-calc --mora [--maggiorazione N] CAPITALE DAL AL\n"
+    "     tarvel-calc --elenco-tassi-mora\n"
     "Calcola l'interesse legale su CAPITALE dal giorno DAL al giorno AL.\n"
     "  CAPITALE  importo in euro, per esempio 10000 oppure 10.000,50\n"
     "  DAL, AL   date nel formato gg/mm/aaaa (01/01/2000 oppure 1/1/2000),\n"
@@ -28,6 +32,18 @@ const char* const kCalcUsage =
     "  --tassi FILE         calcola con la tabella dei tassi del file CSV FILE\n"
     "                       (intestazione dal;tasso;atto, una riga per ogni cambiamento)\n"
     "  --elenco-tassi       scrive la tabella dei tassi in uso nella forma di quel file\n"
+    "  --domanda DATA       interessi legali fino al giorno prima della domanda giudiziale\n"
+    "                       del giorno DATA, poi al tasso di mora: il tasso di riferimento\n"
+    "                       del semestre più 8 punti (art. 1284, 4° comma c.c., per le domande\n"
+    "                       dall'11/12/2014); la parte legale con --tassi o con i tassi in vigore\n"
+    "  --mora               interessi di mora su ogni giorno (D.Lgs. 231/2002): il tasso di\n"
+    "                       riferimento del semestre più la maggiorazione\n"
+    "  --maggiorazione N    con --mora, i punti sopra il tasso di riferimento: da 0 a 20,\n"
+    "                       al più due decimali (8 se non data; 7 prima del 2013)\n"
+    "  --tassi-mora FILE    i tassi di riferimento del file CSV FILE (dal;tasso;atto) invece\n"
+    "                       di quelli incorporati, dal 01/01/2013 al 1° semestre 2026\n"
+    "  --elenco-tassi-mora  scrive la tabella dei tassi di riferimento in uso nella forma di\n"
+    "                       quel file\n"
     "  --version            stampa il nome e la versione del programma\n"
     "  --help               stampa questo testo\n"
     "Esce con 0 se il calcolo riesce, 1 se i dati non sono validi, 2 se l'uso è errato,\n"
@@ -55,11 +71,29 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
     bool optionsEnded = false;
     bool batch = false;
     bool listRates = false;
+    bool listReferenceRates = false;
+    std::optional<std::string> margin;
     bool help = false;
     bool version = false;
     const auto fail = [&options](std::string what) {
         options.usageError = std::move(what);
         return options;
+    };
+    // Where the options that take a value keep it.
+    const auto valueOf = [&](std::string_view name) -> std::optional<std::string>* {
+        if (name == "--pdf")
+            return &options.pdfFile;
+        if (name == "--printer")
+            return &options.printerName;
+        if (name == "--tassi")
+            return &options.rates;
+        if (name == "--tassi-mora")
+            return &options.referenceRates;
+        if (name == "--domanda")
+            return &options.claimDate;
+        if (name == "--maggiorazione")
+            return &margin;
+        return nullptr;
     };
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -79,18 +113,17 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
             batch = true;
         } else if (argument == "--elenco-tassi") {
             listRates = true;
-        } else if (argument == "--pdf" || argument == "--printer" || argument == "--tassi") {
+        } else if (argument == "--elenco-tassi-mora") {
+            listReferenceRates = true;
+        } else if (argument == "--mora") {
+            options.latePayment = true;
+        } else if (std::optional<std::string>* value = valueOf(argument)) {
             if (i + 1 == arguments.size())
                 return fail("manca il valore di " + argument);
-            (argument == "--pdf"       ? options.pdfFile
-             : argument == "--printer" ? options.printerName
-                                       : options.rates) = arguments[++i];
-        } else if (argument.rfind("--tassi=", 0) == 0) {
-            options.rates = argument.substr(8);
-        } else if (argument.rfind("--pdf=", 0) == 0) {
-            options.pdfFile = argument.substr(6);
-        } else if (argument.rfind("--printer=", 0) == 0) {
-            options.printerName = argument.substr(10);
+            *value = arguments[++i];
+        } else if (const std::size_t equals = argument.find('=');
+                   equals != std::string::npos && valueOf(argument.substr(0, equals))) {
+            *valueOf(argument.substr(0, equals)) = argument.substr(equals + 1);
         } else {
             return fail("opzione sconosciuta: " + Quoted(argument));
         }
@@ -108,14 +141,31 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         return fail("--pdf e --printer non vanno insieme");
     if (options.pdfFile && options.pdfFile->empty())
         return fail("manca il nome del file di --pdf");
-    if (options.rates && options.rates->empty())
-        return fail("manca il valore di --tassi");
-    if (listRates) {
+    for (const char* name : {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione"})
+        if (const auto* value = valueOf(name); *value && (*value)->empty())
+            return fail("manca il valore di " + std::string(name));
+    if (options.latePayment && options.claimDate)
+        return fail("--mora e --domanda non vanno insieme");
+    if (options.latePayment && options.rates)
+        return fail("--tassi non va con --mora, che calcola ogni giorno al tasso di mora");
+    if (margin) {
+        if (!options.latePayment)
+            return fail("--maggiorazione va con --mora");
+        if (const auto fault = MarginFault(*margin))
+            return fail(fault->reason);
+    }
+    options.marginHundredths = margin ? *ReadMargin(*margin) : kDefaultMarginHundredths;
+    if (listRates && listReferenceRates)
+        return fail("--elenco-tassi e --elenco-tassi-mora non vanno insieme");
+    if (listRates || listReferenceRates) {
+        const std::string name = listRates ? "--elenco-tassi" : "--elenco-tassi-mora";
         if (batch || options.wantsReport())
-            return fail("--elenco-tassi non va con --csv, --pdf né --printer");
+            return fail(name + " non va con --csv, --pdf né --printer");
+        if (options.chargesLatePayment() || (listRates ? options.referenceRates : options.rates))
+            return fail(name + (listRates ? " va con --tassi soltanto" : " va con --tassi-mora soltanto"));
         if (!positional.empty())
             return fail("argomento in più: " + Quoted(positional[0]));
-        options.mode = CalcOptions::Mode::ListRates;
+        options.mode = listRates ? CalcOptions::Mode::ListRates : CalcOptions::Mode::ListReferenceRates;
         return options;
     }
     if (batch) {
@@ -128,6 +178,8 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
             options.csvFile = positional[0];
         return options;
     }
+    if (options.referenceRates && !options.chargesLatePayment())
+        return fail("--tassi-mora va con --mora, --domanda, --csv o --elenco-tassi-mora");
     if (positional.size() < 3)
         return fail(missing(positional.size()));
     if (positional.size() > 3)

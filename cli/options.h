@@ -7,7 +7,7 @@
 namespace tarvel {
 
 struct CalcOptions {
-    enum class Mode { Calculate, Help, Version, Batch, ListRates };
+    enum class Mode { Calculate, Help, Version, Batch, ListRates, ListReferenceRates };
     Mode mode = Mode::Calculate;
     // What was wrong with the arguments, said above the usage; empty when the
     // arguments make a valid call.
@@ -23,8 +23,17 @@ struct CalcOptions {
     std::string csvFile;
     // --tassi: "vigenti" or a table file; absent for the program's own table.
     std::optional<std::string> rates;
+    // --tassi-mora: a table file of reference rates; absent for the built-in ones.
+    std::optional<std::string> referenceRates;
+    // --domanda: the day a claim was filed in court, as given.
+    std::optional<std::string> claimDate;
+    // --mora, and its --maggiorazione in hundredths of a point.
+    bool latePayment = false;
+    int marginHundredths = 0;
 
     bool wantsReport() const { return pdfFile || printerName; }
+    // Whether a calculation charges late-payment interest on some days.
+    bool chargesLatePayment() const { return latePayment || claimDate; }
 };
 
 extern const char* const kCalcUsage;

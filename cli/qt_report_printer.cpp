@@ -79,12 +79,10 @@ bool QtReportPrinter::Print(const ControlTexts& window, const std::string& start
         [&](EasyPrint& objPrint) { PrintReport(objPrint, MakeReportTexts(window, startField, endField)); }, errors);
 }
 
-bool QtReportPrinter::PrintWithTable(const ControlTexts& window, const CalculationInput& input,
-                                     const CalculationResult& result, const RateTable& table, std::ostream& errors)
+bool QtReportPrinter::PrintStatement(const Statement& statement, std::ostream& errors)
 {
-    return PrintDocument(
-        [&](EasyPrint& objPrint) { PrintRatesReport(objPrint, MakeRatesReportTexts(window, input, result, table)); },
-        errors);
+    return PrintDocument([&](EasyPrint& objPrint) { PrintRatesReport(objPrint, MakeRatesReportTexts(statement)); },
+                         errors);
 }
 
 bool QtReportPrinter::PrintDocument(const std::function<void(EasyPrint&)>& print, std::ostream& errors)

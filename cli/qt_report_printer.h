@@ -21,8 +21,7 @@ public:
     bool TakesStandardOutput() const override { return takesStandardOutput_; }
     bool Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
                std::ostream& errors) override;
-    bool PrintWithTable(const ControlTexts& window, const CalculationInput& input, const CalculationResult& result,
-                        const RateTable& table, std::ostream& errors) override;
+    bool PrintStatement(const Statement& statement, std::ostream& errors) override;
 
 private:
     // Lays out one document with `print` on a fresh engine and reports it.

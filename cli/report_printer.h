@@ -1,8 +1,7 @@
 #pragma once
 
-#include "calc/calculate_interest.h"
 #include "calc/control_texts.h"
-#include "calc/rate_table.h"
+#include "calc/statement.h"
 
 #include <ostream>
 #include <string>
@@ -26,11 +25,10 @@ public:
     // with one line on `errors` naming the printer or the file and the reason.
     virtual bool Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
                        std::ostream& errors) = 0;
-    // The report of a calculation with `table`, the rates chosen with
-    // --tassi: the same summary, one row per period the span touches and the
-    // table at the foot. Delivered and reported as Print.
-    virtual bool PrintWithTable(const ControlTexts& window, const CalculationInput& input,
-                                const CalculationResult& result, const RateTable& table, std::ostream& errors) = 0;
+    // The report of a calculation with the tables chosen with --tassi,
+    // --domanda or --mora: the same summary, one row per period the span
+    // touches and the tables at the foot. Delivered and reported as Print.
+    virtual bool PrintStatement(const Statement& statement, std::ostream& errors) = 0;
 };
 
 } // namespace tarvel

@@ -3,6 +3,7 @@
 #include "calc/calculate_interest.h"
 #include "calc/date_field_text.h"
 #include "calc/failure_reason.h"
+#include "calc/statement.h"
 #include "cli/batch/batch.h"
 #include "cli/chosen_rates.h"
 #include "cli/control_lines.h"
@@ -20,10 +21,6 @@
 namespace tarvel {
 namespace {
 
-// The text of a date field whose mask the user never filled in: the window
-// rejects it as it rejects any date it cannot read.
-constexpr const char* kUnfilledDateField = "__ / __ / ____";
-
 // Whether standard output took the whole text (waiting for it when it is
 // non-blocking); a message when it did not.
 bool writtenOut(const std::string& text)
@@ -35,13 +32,14 @@ bool writtenOut(const std::string& text)
     return false;
 }
 
-int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
+// The run with the program's own table, as the window has it.
+int calculateWithOwnTable(const CalcOptions& options, ReportPrinter* printer)
 {
     const auto startField = DateFieldText(options.startDate);
     const auto endField = DateFieldText(options.endDate);
     const CalculationInput input{options.capital, startField.value_or(kUnfilledDateField),
                                  endField.value_or(kUnfilledDateField)};
-    const CalculationResult result = CalculateInterest(input, rates.periods());
+    const CalculationResult result = CalculateInterest(input);
     const ControlTexts window = WindowTextsAfter(input, result);
     if (!result.ok) {
         std::cerr << kCalculationErrorMessage << '\n';
@@ -51,28 +49,63 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
     // A report on standard output has it to itself: the lines would corrupt it.
     if (!printer || !printer->TakesStandardOutput()) {
         std::ostringstream lines;
-        if (rates.table())
-            WriteTableLines(lines, window, result, rates.periods());
-        else
-            WriteControlLines(lines, window);
+        WriteControlLines(lines, window);
         if (!writtenOut(lines.str()))
             return 2;
     }
     if (!result.ok)
         return 1;
-    if (const auto note = rates.LaterDaysNote(result.end))
-        std::cerr << *note << '\n';
-    if (printer && rates.table())
-        return printer->PrintWithTable(window, input, result, *rates.table(), std::cerr) ? 0 : 3;
     if (printer && !printer->Print(window, input.startText, input.endText, std::cerr))
         return 3;
     return 0;
 }
 
-int listRates(const ChosenRates& rates)
+StatementRequest requestOf(const CalcOptions& options, const ChosenRates& rates)
+{
+    StatementRequest request;
+    request.capital = options.capital;
+    request.start = options.startDate;
+    request.end = options.endDate;
+    request.regime = options.latePayment ? Regime::LatePayment
+                     : options.claimDate ? Regime::LegalWithClaim
+                                         : Regime::Legal;
+    request.claimDate = options.claimDate.value_or("");
+    request.margin = RateText(options.marginHundredths);
+    request.legalRates = request.regime == Regime::Legal ? rates.table() : &rates.LegalForClaims();
+    request.referenceRates = &rates.Reference();
+    return request;
+}
+
+int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
+{
+    if (!rates.table() && !options.chargesLatePayment())
+        return calculateWithOwnTable(options, printer);
+    const ChargedCalculation calculation = CalculateCharged(requestOf(options, rates));
+    const ControlTexts window = WindowTextsAfter(calculation.input, calculation.result);
+    if (!calculation.faults.empty()) {
+        std::cerr << kCalculationErrorMessage << '\n';
+        for (const FieldFault& fault : calculation.faults)
+            std::cerr << "tarvel-calc: " << fault.line() << '\n';
+    }
+    if (!printer || !printer->TakesStandardOutput()) {
+        std::ostringstream lines;
+        WriteTableLines(lines, window, calculation.result, calculation.captions);
+        if (!writtenOut(lines.str()))
+            return 2;
+    }
+    if (!calculation.statement)
+        return 1;
+    for (const LaterDaysNote& note : calculation.statement->notes)
+        std::cerr << NoteLine(note) << '\n';
+    if (printer)
+        return printer->PrintStatement(*calculation.statement, std::cerr) ? 0 : 3;
+    return 0;
+}
+
+int listRates(std::span<const RatePeriod> periods)
 {
     std::ostringstream file;
-    WriteRateTableFile(file, rates.periods());
+    WriteRateTableFile(file, periods);
     return writtenOut(file.str()) ? 0 : 2;
 }
 
@@ -91,13 +124,15 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
     default: break;
     }
     // A table that cannot be used stops the run before anything is computed.
-    const auto rates = ChosenRates::Choose(options.rates, std::cerr);
+    const auto rates = ChosenRates::Choose(options, std::cerr);
     if (!rates)
         return 2;
     if (options.mode == CalcOptions::Mode::ListRates)
-        return listRates(*rates);
+        return listRates(rates->periods());
+    if (options.mode == CalcOptions::Mode::ListReferenceRates)
+        return listRates(rates->Reference().periods());
     if (options.mode == CalcOptions::Mode::Batch)
-        return RunBatch(options.csvFile, *rates);
+        return RunBatch(options, *rates);
     if (!options.wantsReport())
         return calculate(options, *rates, nullptr);
     if (!printer)

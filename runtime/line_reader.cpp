@@ -50,7 +50,6 @@ bool LineReader::fill()
 
 LineReader::Status LineReader::next(std::string_view& line)
 {
-    bool skipping = false; // inside a line that has grown past the limit
     while (true) {
         const char* const from = buffer_.data() + begin_;
         const char* const to = buffer_.data() + end_;
@@ -58,39 +57,41 @@ LineReader::Status LineReader::next(std::string_view& line)
         // A CR at the end of what has been read may be the first half of a
         // CRLF: the next byte decides.
         const bool endKnown = lineEnd < to && (*lineEnd == '\n' || lineEnd + 1 < to || atEnd_);
+        const std::size_t length = static_cast<std::size_t>(lineEnd - from);
         if (endKnown) {
-            const std::size_t length = static_cast<std::size_t>(lineEnd - from);
             const bool crlf = *lineEnd == '\r' && lineEnd + 1 < to && lineEnd[1] == '\n';
             begin_ += length + (crlf ? 2 : 1);
-            if (skipping || length > maxLine_)
+            if (skipping_) {
+                skipping_ = false; // the rest of a line already reported
+                continue;
+            }
+            if (length > maxLine_)
                 return Status::TooLong;
             line = std::string_view(from, length);
             return Status::Line;
         }
-        if (end_ - begin_ > maxLine_ + 1) {
-            skipping = true;
-            // Keep a final CR: it may pair with the LF still to come.
-            const bool lastIsCr = end_ > begin_ && buffer_[end_ - 1] == '\r';
-            begin_ = 0;
-            end_ = 0;
-            if (lastIsCr)
-                buffer_[end_++] = '\r';
+        if (skipping_) {
+            // Drop what has been read of it, but a final CR, which may pair
+            // with the LF still to come.
+            begin_ += length;
+        } else if (length > maxLine_) {
+            skipping_ = true;
+            return Status::TooLong;
         }
         if (!fill()) {
             if (failed_)
                 return Status::Failed;
             if (begin_ < end_ && buffer_[end_ - 1] == '\r')
                 continue; // the end is known now
-            if (skipping) {
-                begin_ = end_ = 0;
-                return Status::TooLong;
-            }
-            if (begin_ == end_)
+            if (begin_ == end_ || skipping_) {
+                skipping_ = false;
+                begin_ = end_;
                 return Status::End;
+            }
             // The last line has no line end.
             line = std::string_view(buffer_.data() + begin_, end_ - begin_);
             begin_ = end_;
-            return line.size() > maxLine_ ? Status::TooLong : Status::Line;
+            return Status::Line;
         }
     }
 }

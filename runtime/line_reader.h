@@ -11,7 +11,9 @@ namespace tarvel {
 // Reads a file descriptor line by line through one fixed buffer, so memory
 // stays the same however long the input. A line ends at LF, at CRLF or at a
 // lone CR (as old spreadsheets save it). A line longer than the limit is
-// skipped whole and reported as such. A non-blocking descriptor is waited for.
+// reported as soon as the byte past the limit is read, without waiting for
+// its end (an input that never ends is refused at once); the next call skips
+// the rest of it. A non-blocking descriptor is waited for.
 class LineReader {
 public:
     enum class Status { Line, TooLong, End, Failed };
@@ -37,6 +39,7 @@ private:
     std::uint64_t bytesRead_ = 0;
     bool atEnd_ = false;
     bool failed_ = false;
+    bool skipping_ = false; // inside a line reported too long
 };
 
 } // namespace tarvel

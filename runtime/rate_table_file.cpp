@@ -3,7 +3,6 @@
 #include "calc/csv_row.h"
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
-#include "calc/digits.h"
 #include "calc/printable.h"
 #include "calc/trim_spaces.h"
 #include "runtime/descriptor_io.h"
@@ -36,29 +35,26 @@ std::string csvField(std::string_view text)
 
 } // namespace
 
-std::optional<int> ReadRate(std::string_view text)
+std::string RateTableFileFault::message(const std::string& file) const
 {
-    text = TrimSpaces(text);
-    const std::size_t comma = text.find(',');
-    const std::string_view whole = text.substr(0, comma);
-    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    if (!IsDigits(whole, 1, 3) || (comma != std::string_view::npos && !IsDigits(fraction, 1, 2)))
-        return std::nullopt;
-    return DigitsValue(whole) * 100 + DigitsValue(fraction) * (fraction.size() == 1 ? 10 : 1);
+    switch (kind) {
+    case Kind::Open: return "impossibile aprire " + Quoted(file) + ": " + reason;
+    case Kind::Read: return "impossibile leggere " + Quoted(file) + ": " + reason;
+    case Kind::Line: break;
+    }
+    return Printable(file) + ": riga " + std::to_string(line) + ": " + reason;
 }
 
-std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream& errors)
+static_assert(kMaxRateTableFileBytes == (kMaxRatePeriods + 1) * (kMaxCsvLine + 2));
+
+std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string& file, RateKind kind)
 {
+    using Kind = RateTableFileFault::Kind;
     const OwnedDescriptor input(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (input.get() < 0) {
-        errors << "tarvel-calc: impossibile aprire " << Quoted(file) << ": " << SystemErrorText(errno) << '\n';
-        return std::nullopt;
-    }
+    if (input.get() < 0)
+        return RateTableFileFault{Kind::Open, 0, SystemErrorText(errno)};
     std::size_t lineNumber = 0;
-    const auto refuse = [&](const std::string& what) {
-        errors << "tarvel-calc: " << Printable(file) << ": riga " << lineNumber << ": " << what << '\n';
-        return std::nullopt;
-    };
+    const auto refuse = [&](std::string what) { return RateTableFileFault{Kind::Line, lineNumber, std::move(what)}; };
 
     LineReader reader(input.get(), kMaxCsvLine, nullptr);
     CsvRow row;
@@ -69,13 +65,13 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         const LineReader::Status status = reader.next(line);
         if (status == LineReader::Status::End)
             break;
-        if (status == LineReader::Status::Failed) {
-            errors << "tarvel-calc: impossibile leggere " << Quoted(file) << ": " << SystemErrorText(errno) << '\n';
-            return std::nullopt;
-        }
+        if (status == LineReader::Status::Failed)
+            return RateTableFileFault{Kind::Read, 0, SystemErrorText(errno)};
         ++lineNumber;
         if (status == LineReader::Status::TooLong)
             return refuse("riga più lunga di " + std::to_string(kMaxCsvLine) + " byte");
+        if (reader.bytesRead() > kMaxRateTableFileBytes)
+            return refuse("file più lungo di " + std::to_string(kMaxRateTableFileBytes) + " byte");
         if (lineNumber == 1 && line.starts_with(kByteOrderMark))
             line.remove_prefix(kByteOrderMark.size());
         if (TrimSpaces(line).empty())
@@ -111,7 +107,18 @@ std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream
         return refuse("manca l'intestazione " + std::string(kHeader));
     if (changes.empty())
         return refuse("manca almeno una riga di tassi dopo l'intestazione");
-    return RateTable("Tassi dal file " + file, std::move(changes));
+    const std::string name = kind == RateKind::Legal ? "Tassi dal file " : "Tassi di riferimento dal file ";
+    return RateTable(name + file, std::move(changes), kind, file);
+}
+
+std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream& errors, RateKind kind)
+{
+    auto loaded = LoadRateTableFile(file, kind);
+    if (auto* fault = std::get_if<RateTableFileFault>(&loaded)) {
+        errors << "tarvel-calc: " << fault->message(file) << '\n';
+        return std::nullopt;
+    }
+    return std::move(std::get<RateTable>(loaded));
 }
 
 void WriteRateTableFile(std::ostream& out, std::span<const RatePeriod> periods)

@@ -2,29 +2,48 @@
 
 #include "calc/rate_table.h"
 
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <string>
-#include <string_view>
+#include <variant>
 
 namespace tarvel {
 
 // A table of rates as a file: UTF-8 CSV with ';', the header dal;tasso;atto,
 // then one row per change: the first day (in the forms the arguments take),
-// the rate in percent (a decimal comma, at most two decimals, 0 to 100) and
-// the act (may be empty), in strictly increasing order of first day.
+// the rate in percent (a decimal comma, at most two decimals, 0 to 100; see
+// ReadRate) and the act (may be empty), in strictly increasing order of first
+// day. The same format holds legal rates and reference rates.
 
-// The rate of a table file in hundredths of a percent: "2,5" is 250. Nothing
-// for any other text than one to three digits, optionally a ',' and one or
-// two more.
-std::optional<int> ReadRate(std::string_view text);
+// Why a table file cannot be used, as data a window can show.
+struct RateTableFileFault {
+    enum class Kind { Open, Read, Line };
+    Kind kind = Kind::Line;
+    std::size_t line = 0; // for Line: the line at fault, from 1
+    // What is wrong with the line ("la data 01/01/2019 non viene dopo
+    // 01/01/2020"), or the system's reason the file could not be opened or read.
+    std::string reason;
 
-// The table in `file`, named after it. On the first thing wrong with it,
-// nothing, and one line on `errors` naming the file, the line and what is
-// wrong: "tarvel-calc: tassi.csv: riga 7: la data 01/01/2019 non viene dopo
-// 01/01/2020".
-std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream& errors);
+    // tarvel-calc's message about `file`, without "tarvel-calc: ":
+    // "tassi.csv: riga 7: la data 01/01/2019 non viene dopo 01/01/2020".
+    std::string message(const std::string& file) const;
+};
+
+// More than a header and kMaxRatePeriods rows of the longest lines take: a
+// longer file is refused as soon as it is read that far, so that an input
+// that never ends (a device, a pipe) is refused at once.
+inline constexpr std::size_t kMaxRateTableFileBytes = 266370;
+
+// The table in `file`, named after it ("Tassi dal file tassi.csv", "Tassi di
+// riferimento dal file mora.csv"), or the first thing wrong with it.
+std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string& file, RateKind kind);
+
+// The same for tarvel-calc: on a fault nothing, and its message on `errors`
+// after "tarvel-calc: ".
+std::optional<RateTable> ReadRateTableFile(const std::string& file, std::ostream& errors,
+                                           RateKind kind = RateKind::Legal);
 
 // The periods in the file's form, ready to be read back; the day after each
 // fromDate is its first day.

@@ -1,14 +1,18 @@
 #include "cli/batch/batch.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/charged_rates.h"
 #include "calc/csv_row.h"
 #include "calc/date_field_text.h"
+#include "calc/date_text.h"
 #include "calc/failure_reason.h"
 #include "calc/number_texts.h"
 #include "calc/printable.h"
+#include "calc/trim_spaces.h"
 #include "cli/batch/fd_writer.h"
 #include "cli/batch/progress.h"
 #include "cli/chosen_rates.h"
+#include "cli/options.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/line_reader.h"
 #include "runtime/system_error_text.h"
@@ -78,21 +82,23 @@ public:
     void putCurrency(Currency value) { end_ = WriteCurrencyText(value, end_); }
 
 private:
-    char data_[2 * kMaxCsvLine + 512 + kMaxRatePeriods * (kNumberTextRoom + 1)];
+    char data_[2 * kMaxCsvLine + 512 + kMaxChargedRows * (kNumberTextRoom + 1)];
     char* end_ = data_;
 };
 
 class Batch {
 public:
-    Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates)
+    // `charged`: the rows of --mora or --domanda, charged from `claim` on;
+    // nothing for the legal rates of `rates` alone.
+    Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates,
+          std::optional<ChargedRates> charged, std::optional<Date> claim)
         : reader_(input, kMaxCsvLine, [this] { flushAll(); }), progress_(fromFile && isatty(STDERR_FILENO), fileSize),
-          rates_(rates), noResults_(kTotalColumns + rates.periods().size(), ';')
+          rates_(rates), charged_(std::move(charged)), claim_(claim)
     {
     }
 
     int run()
     {
-        writeHeader();
         std::string_view line;
         while (true) {
             const LineReader::Status status = reader_.next(line);
@@ -101,16 +107,21 @@ public:
             if (status == LineReader::Status::Failed)
                 return stop("impossibile leggere l'input: " + SystemErrorText(errno));
             ++lineNumber_;
-            if (status == LineReader::Status::TooLong)
+            if (status == LineReader::Status::TooLong) {
+                startOutput(false);
                 brokenRow("riga più lunga di " + std::to_string(kMaxCsvLine) + " byte");
-            else
+            } else {
                 row(line);
+            }
+            if (refusal_)
+                return stop(*refusal_);
             if (out_.failed())
                 break;
             out_.flushIfFull();
             if ((lineNumber_ & 0xFFF) == 0)
                 progress_.update(rows_, reader_.bytesRead());
         }
+        startOutput(false);
         if (!flushAll())
             return stop("impossibile scrivere sullo standard output: " + SystemErrorText(out_.error()));
         progress_.clear();
@@ -118,17 +129,34 @@ public:
     }
 
 private:
-    void writeHeader()
+    // The columns follow the first row: a header capitale;dal;al;domanda gives
+    // each row its own claim, with the legal rates and the late-payment ones.
+    void startOutput(bool claimColumn)
     {
+        if (outputStarted_)
+            return;
+        outputStarted_ = true;
+        claimColumn_ = claimColumn;
+        if (claimColumn && charged_) {
+            refusal_ = "la colonna domanda non va con --domanda né con --mora";
+            return;
+        }
+        if (claimColumn)
+            charged_ = ChargedRates::WithClaim(rates_.LegalForClaims(), rates_.Reference());
+        const auto periods = charged_ ? charged_->Periods(std::nullopt) : rates_.periods();
+        noResults_.assign(kTotalColumns + periods.size(), ';');
         text_.clear();
-        text_.put("capitale;dal;al;esito;interessi;somma;anni;giorni");
-        for (const RatePeriod& period : rates_.periods()) {
+        text_.put(claimColumn ? "capitale;dal;al;domanda" : "capitale;dal;al");
+        text_.put(";esito;interessi;somma;anni;giorni");
+        for (const RatePeriod& period : periods) {
             text_.put(';');
             text_.putField(period.caption);
         }
         text_.put('\n');
         out_.buffer().append(text_.view());
     }
+
+    std::size_t inputFields() const { return claimColumn_ ? 4 : 3; }
 
     void row(std::string_view line)
     {
@@ -139,16 +167,65 @@ private:
         const CsvRow::Status status = row_.read(line);
         const bool first = !rowSeen_;
         rowSeen_ = true;
+        const bool claimHeader =
+            first && status == CsvRow::Status::Ok && IsHeader(row_, {"capitale", "dal", "al", "domanda"});
+        startOutput(claimHeader);
+        if (refusal_)
+            return;
         if (const char* problem = ProblemOf(status))
             return brokenRow(problem);
-        if (first && IsHeader(row_, {"capitale", "dal", "al"}))
+        if (claimHeader || (first && IsHeader(row_, {"capitale", "dal", "al"})))
             return;
         ++rows_;
-        if (row_.size() != 3) {
-            failedRow({"la riga ha " + std::to_string(row_.size()) + " campi invece di 3"});
+        if (row_.size() != inputFields()) {
+            failedRow(
+                {"la riga ha " + std::to_string(row_.size()) + " campi invece di " + std::to_string(inputFields())});
             return;
         }
-        calculate();
+        if (charged_)
+            calculateCharged();
+        else
+            calculate();
+    }
+
+    // A row with late-payment interest: its claim, from its column or from
+    // --domanda, may refuse it before any calculation.
+    void calculateCharged()
+    {
+        std::optional<Date> claim = claim_;
+        std::optional<FieldFault> refused;
+        if (claimColumn_ && !TrimSpaces(row_[3]).empty()) {
+            auto read = ReadClaimDate(row_[3]);
+            if (auto* fault = std::get_if<FieldFault>(&read))
+                refused = std::move(*fault);
+            else
+                claim = std::get<Date>(read);
+        }
+        const auto startField = DateFieldText(row_[1]);
+        const auto endField = DateFieldText(row_[2]);
+        if (startField && endField && !refused) {
+            const Date start = *ParseDate(*startField);
+            const Date end = *ParseDate(*endField);
+            refused = end >= start ? charged_->LateDaysFault(start, end, claim) : std::nullopt;
+            if (!refused) {
+                input_.capitalText.assign(row_[0]);
+                input_.startText.assign(*startField);
+                input_.endText.assign(*endField);
+                const CalculationResult result = CalculateInterest(input_, charged_->Periods(claim));
+                if (result.ok) {
+                    for (const LaterDaysNote& note : charged_->Notes(start, end, claim))
+                        noteOnce(NoteLine(note));
+                    return writeResult(result);
+                }
+            }
+        }
+        if (!refused)
+            return failedRow(FailureReasons(row_[0], row_[1], row_[2]));
+        std::vector<std::string> reasons;
+        for (const FieldFault& fault : TextFaults(row_[0], row_[1], row_[2]))
+            reasons.push_back(fault.line());
+        reasons.push_back(refused->line());
+        failedRow(reasons);
     }
 
     void calculate()
@@ -171,7 +248,7 @@ private:
     void writeInput()
     {
         text_.clear();
-        for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t i = 0; i < inputFields(); ++i) {
             if (i > 0)
                 text_.put(';');
             if (i < row_.size())
@@ -219,19 +296,24 @@ private:
     {
         ++rows_;
         rowSeen_ = true;
-        out_.buffer().append(";;;errore").append(noResults_) += '\n';
+        out_.buffer().append(claimColumn_ ? ";;;;errore" : ";;;errore").append(noResults_) += '\n';
         message(reason);
     }
 
     // Once a batch, at the first row whose span reaches past what the table knows.
     void noteLaterDays(Date end)
     {
-        if (laterDaysNoted_)
+        if (const auto note = rates_.LaterDaysNote(end))
+            noteOnce(*note);
+    }
+
+    // Each table's note once a batch.
+    void noteOnce(const std::string& note)
+    {
+        if (std::find(notes_.begin(), notes_.end(), note) != notes_.end())
             return;
-        if (const auto note = rates_.LaterDaysNote(end)) {
-            laterDaysNoted_ = true;
-            errors_.buffer().append(*note) += '\n';
-        }
+        notes_.push_back(note);
+        errors_.buffer().append(note) += '\n';
     }
 
     void message(const std::string& reason)
@@ -265,7 +347,9 @@ private:
     LineReader reader_;
     BatchProgress progress_;
     const ChosenRates& rates_;
-    const std::string noResults_; // the result fields of a row that has none
+    std::optional<ChargedRates> charged_;
+    const std::optional<Date> claim_;
+    std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
     CalculationInput input_;
@@ -273,13 +357,33 @@ private:
     std::uint64_t rows_ = 0;
     bool rowSeen_ = false;
     bool anyError_ = false;
-    bool laterDaysNoted_ = false;
+    bool outputStarted_ = false;
+    bool claimColumn_ = false;
+    std::optional<std::string> refusal_; // why the batch cannot go on, as a usage error
+    std::vector<std::string> notes_;     // the notes given so far
 };
 
 } // namespace
 
-int RunBatch(const std::string& file, const ChosenRates& rates)
+int RunBatch(const CalcOptions& options, const ChosenRates& rates)
 {
+    // An option that every row would refuse is refused once, before any row.
+    std::optional<Date> claim;
+    if (options.claimDate) {
+        auto read = ReadClaimDate(*options.claimDate);
+        if (const auto* fault = std::get_if<FieldFault>(&read)) {
+            WriteFully(STDERR_FILENO, "tarvel-calc: " + fault->line() + "\n");
+            return 2;
+        }
+        claim = std::get<Date>(read);
+    }
+    std::optional<ChargedRates> charged;
+    if (options.latePayment)
+        charged = ChargedRates::LatePayment(rates.Reference(), options.marginHundredths);
+    else if (claim)
+        charged = ChargedRates::WithClaim(rates.LegalForClaims(), rates.Reference());
+
+    const std::string& file = options.csvFile;
     const bool fromFile = !file.empty() && file != "-";
     const OwnedDescriptor opened(fromFile ? ::open(file.c_str(), O_RDONLY | O_CLOEXEC) : -1);
     const int input = fromFile ? opened.get() : STDIN_FILENO;
@@ -294,7 +398,7 @@ int RunBatch(const std::string& file, const ChosenRates& rates)
         }
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
-    return Batch(input, fromFile, size, rates).run();
+    return Batch(input, fromFile, size, rates, std::move(charged), claim).run();
 }
 
 } // namespace tarvel

@@ -18,6 +18,19 @@ namespace {
 constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMinTicks = std::numeric_limits<std::int64_t>::min();
 
+// The statements show every amount with a digit before the comma.
+TEST(WithLeadingZero, PutsADigitBeforeTheComma)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {",50", "0,50"},  {"-,50", "-0,50"}, {",00", "0,00"}, {"3.319,93", "3.319,93"},
+        {"0,04", "0,04"}, {"", ""},          {" ", " "},
+    };
+    for (const auto& [amount, shown] : cases)
+        EXPECT_EQ(WithLeadingZero(amount), shown) << '"' << amount << '"';
+    EXPECT_EQ(AmountText(Currency::fromTicks(8493)), "0,85");
+    EXPECT_EQ(AmountText(Currency::fromTicks(-49)), "0,00");
+}
+
 TEST(FormatAmount, WritesTheAmountPattern)
 {
     const std::pair<const char*, const char*> cases[] = {

@@ -56,6 +56,27 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"--tassi=", "1000", "01/01/2000", "01/01/2001"}, "manca il valore di --tassi"},
         {{"--elenco-tassi", "1000"}, "argomento in più: \"1000\""},
         {{"--elenco-tassi", "--csv"}, "--elenco-tassi non va con --csv, --pdf né --printer"},
+        // Interest after a claim and late-payment interest.
+        {{"--domanda", "15/05/2024", "1000", "01/01/2024", "01/01/2025"}, ""},
+        {{"--mora", "--maggiorazione=7,5", "1000", "01/01/2024", "01/01/2025"}, ""},
+        {{"--mora", "--tassi-mora", "mora.csv", "1000", "01/01/2024", "01/01/2025"}, ""},
+        {{"--csv", "--tassi-mora=mora.csv"}, "", Batch},
+        {{"--elenco-tassi-mora"}, "", ListReferenceRates},
+        {{"--elenco-tassi-mora", "--tassi-mora", "mora.csv"}, "", ListReferenceRates},
+        {{"--mora", "--domanda", "15/05/2024", "1", "1/1/2024", "2/1/2024"}, "--mora e --domanda non vanno insieme"},
+        {{"--mora", "--tassi", "vigenti", "1", "1/1/2024", "2/1/2024"},
+         "--tassi non va con --mora, che calcola ogni giorno al tasso di mora"},
+        {{"--maggiorazione", "7", "1", "1/1/2024", "2/1/2024"}, "--maggiorazione va con --mora"},
+        {{"--mora", "--maggiorazione", "25", "1", "1/1/2024", "2/1/2024"},
+         "maggiorazione non valida: \"25\" (un numero di punti da 0 a 20, con la virgola e al più due decimali)"},
+        {{"--domanda=", "1", "1/1/2024", "2/1/2024"}, "manca il valore di --domanda"},
+        {{"1", "1/1/2024", "2/1/2024", "--domanda"}, "manca il valore di --domanda"},
+        {{"--tassi-mora", "mora.csv", "1", "1/1/2024", "2/1/2024"},
+         "--tassi-mora va con --mora, --domanda, --csv o --elenco-tassi-mora"},
+        {{"--elenco-tassi", "--elenco-tassi-mora"}, "--elenco-tassi e --elenco-tassi-mora non vanno insieme"},
+        {{"--elenco-tassi-mora", "--pdf", "a.pdf"}, "--elenco-tassi-mora non va con --csv, --pdf né --printer"},
+        {{"--elenco-tassi-mora", "--mora"}, "--elenco-tassi-mora va con --tassi-mora soltanto"},
+        {{"--elenco-tassi", "--tassi-mora", "mora.csv"}, "--elenco-tassi va con --tassi soltanto"},
     };
     for (const auto& [arguments, usageError, mode] : cases) {
         std::string call;
@@ -79,6 +100,9 @@ TEST(ParseCalcOptions, KeepsTheArgumentsOfAValidCall)
     EXPECT_EQ(ParseCalcOptions({"--csv", "fatture.csv"}).csvFile, "fatture.csv");
     EXPECT_EQ(ParseCalcOptions({"--tassi", "vigenti", "--elenco-tassi"}).rates, "vigenti");
     EXPECT_FALSE(ParseCalcOptions({"1", "1/1/2000", "2/1/2000"}).rates);
+    EXPECT_EQ(ParseCalcOptions({"--mora", "1", "1/1/2020", "2/1/2020"}).marginHundredths, 800);
+    EXPECT_EQ(ParseCalcOptions({"--mora", "--maggiorazione", "7", "1", "1/1/2020", "2/1/2020"}).marginHundredths, 700);
+    EXPECT_EQ(ParseCalcOptions({"--domanda=1.2.2020", "1", "1/1/2020", "2/1/2020"}).claimDate, "1.2.2020");
 }
 
 struct RowCase {

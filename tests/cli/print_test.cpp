@@ -67,9 +67,9 @@ TEST_F(CalcPdf, WithTheRatesInForceWritesARowForEveryPeriodTheSpanTouches)
     ASSERT_EQ(texts.rows.size(), 24u);
     const RatesReportRow& last = texts.rows.back();
     EXPECT_EQ(last.firstDay + " " + last.lastDay + " " + last.days + " " + last.rate + " " + last.interest,
-              "01/01/2026 01/01/2026 1 1,6% 0,4384");
+              "01/01/2026 01/01/2026 1 1,6% 0,44");
     EXPECT_EQ(texts.rows.front().firstDay + " " + texts.rows.front().lastDay, "22/04/1942 15/12/1990");
-    EXPECT_EQ(texts.tableNote, "Tassi legali in vigore, ultimo atto: D.M. 10/12/2025");
+    EXPECT_EQ(texts.tables, std::vector<std::string>{"Tassi legali in vigore, ultimo atto: D.M. 10/12/2025"});
     ExpectLayout(pages[0], RatesReportLayout(texts), 0.5);
 }
 

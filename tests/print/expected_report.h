@@ -6,6 +6,7 @@
 #include "calc/calculate_interest.h"
 #include "calc/number_texts.h"
 #include "calc/rates_in_force.h"
+#include "calc/statement.h"
 #include "calc/version.h"
 #include "print/rates_report.h"
 #include "print/report.h"
@@ -52,11 +53,14 @@ inline std::vector<ExpectedText> ExpectedReport(const ReportTexts& texts)
     return report;
 }
 
-// The report with a table of rates, for up to 39 rows: the column heads in
-// italics, a row every 5 mm, the table used 3 mm below the last.
+// The report with a table of rates, for up to 39 rows: what the regime
+// charges under the title, the column heads in italics, a row every 5 mm, the
+// tables used 3 mm below the last and 4 mm apart.
 inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& texts)
 {
     std::vector<ExpectedText> report = ExpectedSummary(texts);
+    if (!texts.regime.empty())
+        report.push_back({texts.regime, 30, 30, false, 10, true});
     report.insert(report.end(), {{"dal", 30, 70, false, 10, true},
                                  {"al", 55, 70, false, 10, true},
                                  {"giorni", 100, 70, true, 10, true},
@@ -68,20 +72,26 @@ inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& tex
                                      {row.lastDay, 55, y, false, 10, false},
                                      {row.days, 100, y, true, 10, false},
                                      {row.rate, 120, y, true, 10, false},
-                                     {FormatAmount(row.interest), 155, y, true, 10, false}});
+                                     {row.interest, 155, y, true, 10, false}});
         y += 5;
     }
-    report.push_back({texts.tableNote, 30, y + 3, false, 8, false});
+    for (std::size_t i = 0; i < texts.tables.size(); ++i)
+        report.push_back({texts.tables[i], 30, y + 3 + 4 * double(i), false, 8, false});
     return report;
+}
+
+// The report of the statement of this request, which must succeed.
+inline RatesReportTexts RatesReportOf(const StatementRequest& request)
+{
+    const StatementOutcome outcome = MakeStatement(request);
+    return outcome.statement ? MakeRatesReportTexts(*outcome.statement) : RatesReportTexts{};
 }
 
 // The report with the rates in force after a calculation of these texts.
 inline RatesReportTexts RatesInForceReportAfter(const std::string& capital, const std::string& start,
                                                 const std::string& end)
 {
-    const CalculationInput input{capital, start, end};
-    const auto result = CalculateInterest(input, RatesInForce().periods());
-    return MakeRatesReportTexts(WindowTextsAfter(input, result), input, result, RatesInForce());
+    return RatesReportOf({.capital = capital, .start = start, .end = end, .legalRates = &RatesInForce()});
 }
 
 // The report's texts after "Calcola" with these texts in the capital and the

@@ -196,13 +196,11 @@ TEST_F(ReportTest, WithARateTableEveryRowStaysOnThePage)
     for (int year = 1990; year < 1990 + int(kMaxRatePeriods); ++year)
         changes.push_back({*Date::fromCivil(year, 1, 1), 100 + year % 7, ""});
     const RateTable table("Tassi dal file annuale.csv", std::move(changes));
-    const CalculationInput input{"1000", "01 / 01 / 1990", "01 / 01 / 2060"};
-    const CalculationResult result = CalculateInterest(input, table.periods());
-    ASSERT_TRUE(result.ok);
-    const RatesReportTexts texts = MakeRatesReportTexts(WindowTextsAfter(input, result), input, result, table);
+    const RatesReportTexts texts =
+        RatesReportOf({.capital = "1000", .start = "01 / 01 / 1990", .end = "01 / 01 / 2060", .legalRates = &table});
     ASSERT_EQ(texts.rows.size(), 64u);
     EXPECT_EQ(texts.rows.front().firstDay, "02/01/1990");
-    EXPECT_EQ(texts.tableNote, "Tassi dal file annuale.csv");
+    EXPECT_EQ(texts.tables, std::vector<std::string>{"Tassi dal file annuale.csv"});
 
     PrintRatesReportBody(*engine, texts);
     const auto printed = Printed();

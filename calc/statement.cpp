@@ -1,0 +1,197 @@
+#include "calc/statement.h"
+
+#include "calc/date_field_text.h"
+#include "calc/date_text.h"
+#include "calc/number_texts.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tarvel {
+namespace {
+
+ChargedRates ratesOf(const StatementRequest& request, int margin)
+{
+    switch (request.regime) {
+    case Regime::LegalWithClaim: return ChargedRates::WithClaim(*request.legalRates, *request.referenceRates);
+    case Regime::LatePayment: return ChargedRates::LatePayment(*request.referenceRates, margin);
+    case Regime::Legal: break;
+    }
+    return ChargedRates::Legal(*request.legalRates);
+}
+
+std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
+
+std::string regimeText(const ChargedRates& rates, std::optional<Date> claim)
+{
+    switch (rates.regime()) {
+    case Regime::LegalWithClaim:
+        return claim
+                   ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
+                   : "";
+    case Regime::LatePayment:
+        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.marginHundredths())
+               + (rates.marginHundredths() == 100 ? " punto" : " punti");
+    case Regime::Legal: break;
+    }
+    return "";
+}
+
+std::string counted(int count, const char* one, const char* many)
+{
+    return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
+// "Interessi di mora": the first letter of a text that starts a line.
+std::string capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
+std::string line(std::string_view caption, std::string_view value)
+{
+    return std::string(caption) + ':' + (value.empty() ? "" : " " + std::string(value)) + '\n';
+}
+
+} // namespace
+
+ChargedCalculation CalculateCharged(const StatementRequest& request)
+{
+    assert(request.regime == Regime::LatePayment || request.legalRates);
+    assert(request.regime == Regime::Legal || request.referenceRates);
+    ChargedCalculation calculation;
+    std::vector<FieldFault>& faults = calculation.faults;
+
+    std::optional<Date> claim;
+    int margin = kDefaultMarginHundredths;
+    if (request.regime == Regime::LegalWithClaim) {
+        auto read = ReadClaimDate(request.claimDate);
+        if (auto* fault = std::get_if<FieldFault>(&read))
+            faults.push_back(std::move(*fault));
+        else
+            claim = std::get<Date>(read);
+    }
+    if (request.regime == Regime::LatePayment) {
+        if (auto fault = MarginFault(request.margin))
+            faults.push_back(std::move(*fault));
+        else
+            margin = *ReadMargin(request.margin);
+    }
+    ChargedRates rates = ratesOf(request, margin);
+    for (const RatePeriod& period : rates.Periods(claim))
+        calculation.captions.emplace_back(period.caption);
+    if (!faults.empty()) {
+        std::vector<FieldFault> all = TextFaults(request.capital, request.start, request.end);
+        all.insert(all.end(), faults.begin(), faults.end());
+        faults = std::move(all);
+        return calculation;
+    }
+    const auto startField = DateFieldText(request.start);
+    const auto endField = DateFieldText(request.end);
+    if (startField && endField && TextFaults(request.capital, request.start, request.end).empty()) {
+        if (auto fault = rates.LateDaysFault(*ParseDate(*startField), *ParseDate(*endField), claim)) {
+            faults.push_back(std::move(*fault));
+            return calculation;
+        }
+    }
+    calculation.input = {request.capital, startField.value_or(kUnfilledDateField),
+                         endField.value_or(kUnfilledDateField)};
+    const auto periods = rates.Periods(claim);
+    calculation.result = CalculateInterest(calculation.input, periods);
+    if (!calculation.result.ok) {
+        faults = CalculationFaults(request.capital, request.start, request.end);
+        return calculation;
+    }
+    calculation.statement = StatementOf(calculation.result, rates, periods, claim);
+    return calculation;
+}
+
+StatementOutcome MakeStatement(const StatementRequest& request)
+{
+    ChargedCalculation calculation = CalculateCharged(request);
+    return {std::move(calculation.faults), std::move(calculation.statement)};
+}
+
+Statement StatementOf(const CalculationResult& result, const ChargedRates& rates, std::span<const RatePeriod> periods,
+                      std::optional<Date> claim)
+{
+    assert(result.ok && periods.size() == result.lineCount);
+    using enum ResultControl;
+    Statement statement;
+    statement.regime = rates.regime();
+    statement.regimeText = regimeText(rates, claim);
+    statement.capital = WithLeadingZero(result.written.capital.value_or(""));
+    statement.startDate = DateText(result.start);
+    statement.endDate = DateText(result.end);
+    for (std::size_t i = 0; i < result.lineCount; ++i) {
+        const PeriodLine& line = result.lines[i];
+        if (!line.applies)
+            continue;
+        const ChargedRates::Row& charged = rates.rows()[i];
+        StatementRow row;
+        if (line.days > 0) {
+            const ClippedSpan span = clipToPeriod(periods[i], result.start, result.end);
+            row.firstDay = DateText(span.start.plusDays(1));
+            row.lastDay = DateText(span.end);
+        }
+        row.days = line.days;
+        row.chargedRate = percent(charged.rateHundredths);
+        row.rate = charged.latePayment
+                       ? percent(charged.referenceHundredths) + " + " + RateText(rates.marginHundredths())
+                       : row.chargedRate;
+        row.interest = line.interest;
+        row.interestText = AmountText(line.interest);
+        row.act = std::string(periods[i].act);
+        row.latePayment = charged.latePayment;
+        statement.rows.push_back(std::move(row));
+    }
+    statement.interest = WithLeadingZero(result.written[SeeInteressi].view());
+    statement.sum = WithLeadingZero(result.written[Label6].view());
+    statement.years = result.years;
+    statement.days = result.remainingDays;
+    statement.notes = rates.Notes(result.start, result.end, claim);
+    statement.tables = rates.TableDescriptions();
+    return statement;
+}
+
+std::string InterestCaption(Regime regime)
+{
+    switch (regime) {
+    case Regime::LegalWithClaim: return "Interessi legali e di mora";
+    case Regime::LatePayment: return "Interessi di mora";
+    case Regime::Legal: break;
+    }
+    return "Interessi legali";
+}
+
+std::string YearsAndDaysText(int years, int days)
+{
+    return counted(years, "anno", "anni") + " e " + counted(days, "giorno", "giorni");
+}
+
+std::string StatementText(const Statement& statement)
+{
+    std::string text = line("Capitale", statement.capital);
+    text += line("dal " + statement.startDate + " al " + statement.endDate,
+                 YearsAndDaysText(statement.years, statement.days));
+    if (!statement.regimeText.empty())
+        text += capitalised(statement.regimeText) + '\n';
+    for (const StatementRow& row : statement.rows) {
+        if (!row.firstDay.empty())
+            text += "dal " + row.firstDay + " al " + row.lastDay + ": ";
+        text += counted(row.days, "giorno", "giorni") + ", ";
+        text += row.latePayment ? "tasso di mora " + row.chargedRate + " (" + row.rate + ")" : "tasso " + row.rate;
+        text += ", interessi " + row.interestText + '\n';
+    }
+    text += line(InterestCaption(statement.regime), statement.interest);
+    text += line("Somma", statement.sum);
+    for (const LaterDaysNote& note : statement.notes)
+        text += "Nota: " + note.what + '\n';
+    for (const std::string& table : statement.tables)
+        text += line("Tabella", table);
+    return text;
+}
+
+} // namespace tarvel

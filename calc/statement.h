@@ -1,0 +1,108 @@
+#pragma once
+
+#include "calc/calculate_interest.h"
+#include "calc/charged_rates.h"
+#include "calc/currency.h"
+#include "calc/failure_reason.h"
+#include "calc/rate_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvel {
+
+// A calculation with the rates in force as a window, a printed page and a
+// copied text all show it, made in one place. Amounts are in the Italian form
+// with a digit before the comma: "0,85", "3.319,93".
+
+// What to calculate: the texts as typed and the rates to charge.
+struct StatementRequest {
+    // Every member has its default, so that a request names only what it sets.
+    std::string capital{}; // "25000", "3500,50", "10.000,50"
+    std::string start{};   // DAL, in the forms tarvel-calc takes: "15/06/2018", "15062018", "2018-06-15"
+    std::string end{};     // AL
+    Regime regime = Regime::Legal;
+    std::string claimDate{}; // LegalWithClaim: the day the claim was filed in court
+    std::string margin{};    // LatePayment: points over the reference rate, "8"
+    // The legal rates (the table in force or a table file's), for Legal and
+    // LegalWithClaim; the reference rates, for LegalWithClaim and LatePayment.
+    const RateTable* legalRates = nullptr;
+    const RateTable* referenceRates = nullptr;
+};
+
+// One period of a table that the span touches.
+struct StatementRow {
+    std::string firstDay; // "16/06/2018": the span's first day in the period; empty when it has none there
+    std::string lastDay;  // "31/12/2018": and its last
+    int days = 0;
+    std::string rate;         // "0,3%"; a late-payment row's as reference plus margin, "4,5% + 8"
+    std::string chargedRate;  // "0,3%", "12,5%"
+    Currency interest;        // to the ten-thousandth, as the total adds it
+    std::string interestText; // "40,89"
+    std::string act;          // "D.M. 12/12/2018", "G.U. n. 12 del 16/01/2024"
+    bool latePayment = false;
+};
+
+struct Statement {
+    Regime regime = Regime::Legal;
+    // What the regime charges, as the report's heading names it: empty for
+    // legal interest, "dalla domanda giudiziale del 15/05/2024 al tasso di
+    // mora, art. 1284, 4° comma c.c.", "interessi di mora, D.Lgs. 231/2002,
+    // maggiorazione 8 punti".
+    std::string regimeText;
+    std::string capital;   // "25.000,00"
+    std::string startDate; // "15/06/2018"
+    std::string endDate;   // "08/12/2026"
+    std::vector<StatementRow> rows;
+    // As tarvel-calc's SeeInteressi and Label6: the interest empty and the
+    // sum zero when the interest comes out negative.
+    std::string interest; // "3.319,93"
+    std::string sum;      // "28.319,93"
+    int years = 0;
+    int days = 0;
+    // When the span reaches past what a table knows, in tarvel-calc's words.
+    std::vector<LaterDaysNote> notes;
+    // The tables used, legal first: "Tassi legali in vigore, ultimo atto: D.M. 10/12/2025".
+    std::vector<std::string> tables;
+};
+
+// The statement, or for each field at fault the field and why.
+struct StatementOutcome {
+    std::vector<FieldFault> faults;
+    std::optional<Statement> statement;
+};
+
+StatementOutcome MakeStatement(const StatementRequest& request);
+
+// The same calculation as tarvel-calc makes it, with what its lines show: the
+// texts as the window's fields would hold them and the run over them (not run
+// at all when the claim date, the margin or the reference rates refuse it).
+struct ChargedCalculation {
+    CalculationInput input;
+    CalculationResult result;
+    // The caption of every row charged, in order: "5% dal 01/01/2023", "mora 12,5% dal 01/01/2024".
+    std::vector<std::string> captions;
+    std::vector<FieldFault> faults;
+    std::optional<Statement> statement;
+};
+ChargedCalculation CalculateCharged(const StatementRequest& request);
+
+// The statement of a calculation that `rates`, cut at `claim`, charged
+// successfully.
+Statement StatementOf(const CalculationResult& result, const ChargedRates& rates, std::span<const RatePeriod> periods,
+                      std::optional<Date> claim);
+
+// "Interessi legali", "Interessi legali e di mora", "Interessi di mora".
+std::string InterestCaption(Regime regime);
+
+// "8 anni e 178 giorni", "1 anno e 1 giorno".
+std::string YearsAndDaysText(int years, int days);
+
+// The statement as text to paste into an e-mail, what the window copies: the
+// capital, the span with its years and days, the regime, one line per period
+// with its days, rate and interest, the total, the sum, the notes and the
+// tables used. One line each, ended by a newline.
+std::string StatementText(const Statement& statement);
+
+} // namespace tarvel
