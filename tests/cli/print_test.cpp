@@ -7,6 +7,7 @@
 #include "tests/cli/calc_run.h"
 #include "tests/print/pdf_layout.h"
 #include "tests/support/full_file_system.h"
+#include "tests/support/print_server.h"
 #include "tests/support/recording_runtime.h"
 
 #include <cups/cups.h>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -180,26 +182,14 @@ class CalcPrinter : public ScratchTest {
 protected:
     void SetUp() override
     {
-        if (geteuid() != 0)
+        if (!PrintServer::MayStart())
             GTEST_SKIP() << "the private print server needs root";
         ScratchTest::SetUp();
-        fs::permissions(scratch, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-        server = scratch / "cups";
-        ASSERT_EQ(std::system((Sandbox("start") + " P1 P2 P3 P4:wide P5:reject").c_str()), 0);
-        setenv("CUPS_SERVER", (server / "cups.sock").c_str(), 1);
+        server.emplace(std::vector<std::string>{"P1", "P2", "P3", "P4:wide", "P5:reject"});
+        ASSERT_TRUE(server->Running());
         cupsSetServer(nullptr); // read again from the environment
     }
-    void TearDown() override
-    {
-        if (!server.empty())
-            std::system(Sandbox("stop").c_str());
-        unsetenv("CUPS_SERVER"); // the scratch folder goes after
-    }
-    std::string Sandbox(const std::string& action) const
-    {
-        return std::string(CUPS_SANDBOX) + " " + action + " '" + server.string() + "'";
-    }
-    void WaitForJobs() { ASSERT_EQ(std::system(Sandbox("wait").c_str()), 0); }
+    void WaitForJobs() { ASSERT_TRUE(server->WaitForJobs()); }
     // Jobs of the queue, done or not.
     static int JobCount(const char* queue)
     {
@@ -236,9 +226,9 @@ protected:
         ippDelete(response);
         return attributes;
     }
-    fs::path Output(const std::string& queue) const { return server / "out" / (queue + ".pdf"); }
+    fs::path Output(const std::string& queue) const { return server->Output(queue); }
 
-    fs::path server;
+    std::optional<PrintServer> server;
 };
 
 TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
@@ -248,7 +238,7 @@ TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
     EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
     WaitForJobs();
     const auto pages = ReadPdfWords(Output("P2").string());
-    ASSERT_EQ(pages.size(), 1u) << FileBytes(server / "log" / "error_log");
+    ASSERT_EQ(pages.size(), 1u) << FileBytes(server->ErrorLog());
     EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
     EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
     ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);
