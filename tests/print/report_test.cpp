@@ -21,15 +21,6 @@ struct Line {
     FakeFont font;
 };
 
-// The fake's text is 0.2 mm wide per character and point.
-double Width(const std::string& text, double points)
-{
-    std::size_t chars = 0;
-    for (unsigned char c : text)
-        chars += (c & 0xC0) != 0x80;
-    return double(chars) * points * 0.2;
-}
-
 // The first period amount among the printed texts: after the summary's eight
 // texts and the captions.
 constexpr int kFirstAmount = 8 + kPeriodCount;
@@ -52,7 +43,7 @@ protected:
         std::vector<Line> lines;
         for (const ExpectedText& e : ExpectedReport(texts))
             lines.push_back(
-                {e.text, e.rightAligned ? e.x - Width(e.text, e.points) : e.x, e.y, Arial(e.points, e.italic)});
+                {e.text, e.rightAligned ? e.x - FakeTextWidth(e.text, e.points) : e.x, e.y, Arial(e.points, e.italic)});
         return lines;
     }
 
@@ -135,7 +126,7 @@ TEST_F(ReportTest, AmountsUseTheAmountPattern)
     PrintReportBody(*engine, texts);
     const auto printed = Printed();
     EXPECT_EQ(printed[kFirstAmount].text, "1.234,50");
-    EXPECT_NEAR(printed[kFirstAmount].x + Width("1.234,50", 10), 120, 1e-4);
+    EXPECT_NEAR(printed[kFirstAmount].x + FakeTextWidth("1.234,50", 10), 120, 1e-4);
     EXPECT_EQ(printed[21].text, ",50");
     EXPECT_TRUE(printer->CallsOf("EndDoc").empty());
 }
