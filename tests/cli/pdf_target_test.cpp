@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -24,7 +25,6 @@ namespace {
 
 constexpr char kData[] = "10000 01/01/2000 01/01/2015";
 constexpr char kOld[] = "vecchio";
-constexpr uid_t kNobody = 65534;
 
 bool IsOnePagePdf(const fs::path& file) { return ReadPdfWords(file.string()).size() == 1; }
 
@@ -121,15 +121,17 @@ TEST_P(CalcPdfTarget, WritesWhereItShouldOrRefusesAndSaysWhy)
     if (target.needsRoot && geteuid() != 0)
         GTEST_SKIP() << "needs root";
     const std::string path = target.prepare(scratch);
-    const bool asNobody = target.asNobody && geteuid() == 0;
-    if (asNobody) {
+    const std::string arguments = std::string(kData) + " --pdf '" + path + "'";
+    std::optional<CalcAsNobody> nobody;
+    if (target.asNobody && geteuid() == 0) {
+        nobody.emplace();
+        if (!nobody->Ready())
+            GTEST_SKIP() << nobody->Why();
         fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
         chown(path.c_str(), kNobody, kNobody);
     }
     std::string command = target.around;
-    command.replace(command.find("%s"), 2,
-                    (asNobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "")
-                        + Calc(std::string(kData) + " --pdf '" + path + "'"));
+    command.replace(command.find("%s"), 2, nobody ? nobody->Calc(arguments) : Calc(arguments));
     const CommandRun result = RunCommand("cd '" + scratch.string() + "' && " + command, scratch);
 
     EXPECT_EQ(result.status, target.status) << result.err;

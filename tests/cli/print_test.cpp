@@ -90,7 +90,7 @@ struct Unwritable {
     const char* name;
     const char* target; // in the scratch folder unless absolute; "" for the full file system
     const char* reason;
-    const char* runAs; // a command that runs tarvel-calc as an ordinary user when root, or ""
+    bool asNobody = false; // root may write in any folder: an ordinary user is asked then
 };
 
 void PrintTo(const Unwritable& row, std::ostream* out) { *out << row.name; }
@@ -107,22 +107,22 @@ TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
             GTEST_SKIP() << "mounting a full file system needs root";
         path = full.Existing().string();
     }
-    std::string runAs = row.runAs;
-    if (!runAs.empty()) {
-        // A folder nobody may write in; root may all the same, so the file is
-        // asked of an ordinary user then.
+    std::optional<CalcAsNobody> nobody;
+    if (row.asNobody) {
+        // A folder nobody may write in.
         fs::create_directory(fs::path(path).parent_path());
         fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
         fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
-        if (geteuid() != 0)
-            runAs.clear();
-        else if (std::system((runAs + " test -x " TARVEL_CALC).c_str()) != 0)
-            GTEST_SKIP() << "tarvel-calc cannot be run as another user here";
+        if (geteuid() == 0)
+            nobody.emplace();
+        if (nobody && !nobody->Ready())
+            GTEST_SKIP() << nobody->Why();
     }
     const bool regular = fs::is_regular_file(path);
     const std::string before = regular ? FileBytes(path) : "";
 
-    const CommandRun run = RunCommand(runAs + " " + Calc("10000 01/01/2000 01/01/2015 --pdf '" + path + "'"), scratch);
+    const std::string arguments = "10000 01/01/2000 01/01/2015 --pdf '" + path + "'";
+    const CommandRun run = RunCommand(nobody ? nobody->Calc(arguments) : Calc(arguments), scratch);
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
     EXPECT_EQ(run.err, "Impossibile scrivere il file \"" + path + "\": " + row.reason + "\n");
@@ -136,13 +136,12 @@ TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, CalcPdfUnwritable,
-    ::testing::Values(Unwritable{"MissingFolder", "manca/x.pdf", "File o directory non esistente", ""},
-                      Unwritable{"AFolder", "/tmp", "È una directory", ""},
-                      Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device", ""},
-                      Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device", ""},
-                      Unwritable{"ProcFile", "/proc/version", "File o directory non esistente", ""},
-                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato",
-                                 "setpriv --reuid=65534 --regid=65534 --clear-groups"}),
+    ::testing::Values(Unwritable{"MissingFolder", "manca/x.pdf", "File o directory non esistente"},
+                      Unwritable{"AFolder", "/tmp", "È una directory"},
+                      Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device"},
+                      Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device"},
+                      Unwritable{"ProcFile", "/proc/version", "File o directory non esistente"},
+                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalcPdf, ReplacesAnExistingFileWholeWritesToAPipeInPlaceAndKeepsTheNameAsGiven)
