@@ -1,7 +1,8 @@
 #include "cli/print_program.h"
 
+#include "runtime/system_error_text.h"
+
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -28,8 +29,7 @@ int ExecPrintProgram(char** argv)
         }
     }
     std::cerr << "tarvel-calc: impossibile stampare: il programma di stampa tarvel-calc-print "
-              << (failure == ENOENT ? "non è installato" : std::string("non si avvia: ") + std::strerror(failure))
-              << '\n';
+              << (failure == ENOENT ? "non è installato" : "non si avvia: " + SystemErrorText(failure)) << '\n';
     return 3;
 }
 

@@ -42,7 +42,7 @@ bool ChooseWindowlessPlatform()
 struct QtReportPrinter::Qt {
     bool windowless = ChooseWindowlessPlatform(); // before the application
     int argc = 1;
-    char name[12] = "tarvel-calc";
+    char name[sizeof "tarvel-calc"] = "tarvel-calc";
     char* argv[2] = {name, nullptr};
     QGuiApplication application{argc, argv};
     QtPrinterPlatform platform;

@@ -17,6 +17,27 @@ constexpr char kFrom[] = "dal  ";
 constexpr char kTo[] = "al    ";
 constexpr char kCapitalPlusInterest[] = "Capitale + Interessi  ";
 
+// Where the texts stand, in millimetres from the corner of the page frame: the
+// summary's texts start at their x, the period rows' captions and amounts end
+// at theirs.
+constexpr float kTitleX = 50;
+constexpr float kTitleY = 22;
+constexpr float kLeftX = 30;   // the capital, the two dates, capital plus interest
+constexpr float kRightX = 100; // the total interest and the years
+constexpr float kDaysX = 99;   // the days, a millimetre left of the years above
+constexpr float kCapitalY = 40;
+constexpr float kFromY = 50;
+constexpr float kToY = 55;
+constexpr float kCapitalPlusInterestY = 60;
+constexpr float kCaptionsX = 80;
+constexpr float kAmountsX = 120;
+constexpr float kFirstRowY = 75;
+constexpr float kRowPitch = 5;
+constexpr std::int16_t kTitlePoints = 12;
+constexpr std::int16_t kSummaryPoints = 10; // the capital and the total interest
+constexpr std::int16_t kSpanPoints = 8;     // the dates, years, days, capital plus interest
+constexpr std::int16_t kRowPoints = 10;
+
 } // namespace
 
 ReportSummary MakeReportSummary(const ControlTexts& window, std::string startDate, std::string endDate)
@@ -58,34 +79,35 @@ void PrintReportSummary(EasyPrint& objPrint, const ReportSummary& texts)
     objPrint.FontItalic(false);
     objPrint.FontName("Arial");
     objPrint.FontBold(false);
-    objPrint.FontSize(12);
+    objPrint.FontSize(kTitlePoints);
     objPrint.FontItalic(true);
-    objPrint.PrintLeft(50, 22, kTitle, 0, 0);
+    objPrint.PrintLeft(kTitleX, kTitleY, kTitle, 0, 0);
 
     objPrint.FontBold(false);
     objPrint.FontItalic(false);
     objPrint.FontName("Arial");
-    objPrint.FontSize(10);
-    objPrint.PrintLeft(30, 40, kCapital + texts.capital, 0, 0);
-    objPrint.PrintLeft(100, 40, kTotalInterest + texts.totalInterest, 0, 0);
+    objPrint.FontSize(kSummaryPoints);
+    objPrint.PrintLeft(kLeftX, kCapitalY, kCapital + texts.capital, 0, 0);
+    objPrint.PrintLeft(kRightX, kCapitalY, kTotalInterest + texts.totalInterest, 0, 0);
 
-    objPrint.FontSize(8);
-    objPrint.PrintLeft(30, 50, kFrom + texts.startDate, 0, 0);
-    objPrint.PrintLeft(100, 50, texts.yearsText, 0, 0);
-    objPrint.PrintLeft(30, 55, kTo + texts.endDate, 0, 0);
-    objPrint.PrintLeft(99, 55, texts.daysText, 0, 0);
-    objPrint.PrintLeft(30, 60, kCapitalPlusInterest + texts.capitalPlusInterest, 0, 0);
+    objPrint.FontSize(kSpanPoints);
+    objPrint.PrintLeft(kLeftX, kFromY, kFrom + texts.startDate, 0, 0);
+    objPrint.PrintLeft(kRightX, kFromY, texts.yearsText, 0, 0);
+    objPrint.PrintLeft(kLeftX, kToY, kTo + texts.endDate, 0, 0);
+    objPrint.PrintLeft(kDaysX, kToY, texts.daysText, 0, 0);
+    objPrint.PrintLeft(kLeftX, kCapitalPlusInterestY, kCapitalPlusInterest + texts.capitalPlusInterest, 0, 0);
 }
 
 void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
 {
     PrintReportSummary(objPrint, texts);
-    objPrint.FontSize(10);
+    objPrint.FontSize(kRowPoints);
     objPrint.SpaziaturaLinea(2);
     for (std::size_t i = 0; i < texts.captions.size(); ++i)
-        objPrint.PrintRight(80, static_cast<float>(75 + 5 * i), texts.captions[i], 0, 0);
+        objPrint.PrintRight(kCaptionsX, kFirstRowY + kRowPitch * static_cast<float>(i), texts.captions[i], 0, 0);
     for (std::size_t i = 0; i < texts.amounts.size(); ++i)
-        objPrint.PrintRight(120, static_cast<float>(75 + 5 * i), FormatAmount(texts.amounts[i]), 0, 0);
+        objPrint.PrintRight(kAmountsX, kFirstRowY + kRowPitch * static_cast<float>(i), FormatAmount(texts.amounts[i]),
+                            0, 0);
 }
 
 std::vector<std::string> ReportLines(const ReportTexts& texts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/control_texts.h"
+#include "calc/rate_schedule.h"
 #include "print/easy_print.h"
 
 #include <array>
@@ -23,8 +24,8 @@ struct ReportSummary {
 
 // The texts the report shows.
 struct ReportTexts : ReportSummary {
-    std::array<std::string, 12> captions; // lblData
-    std::array<std::string, 12> amounts;  // txtAnno, unformatted
+    std::array<std::string, kPeriodCount> captions; // lblData
+    std::array<std::string, kPeriodCount> amounts;  // txtAnno, unformatted
 };
 
 // The summary from the window's control texts (a text not written reads

@@ -11,15 +11,14 @@
 #include "calc/trim_spaces.h"
 #include "cli/batch/fd_writer.h"
 #include "cli/batch/progress.h"
+#include "cli/batch/row_text.h"
 #include "cli/chosen_rates.h"
 #include "cli/options.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/line_reader.h"
 #include "runtime/system_error_text.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <charconv>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,61 +29,6 @@ namespace {
 
 // The result columns before the periods': interessi, somma, anni and giorni.
 constexpr std::size_t kTotalColumns = 4;
-
-// One output row, built in place and appended to the output at once.
-class RowText {
-public:
-    void clear() { end_ = data_; }
-    std::string_view view() const { return {data_, static_cast<std::size_t>(end_ - data_)}; }
-    void put(char c) { *end_++ = c; }
-    void put(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
-
-    // An input field as given, quoted when CSV needs it; the input fields of
-    // a row are never longer than its line, so twice that leaves room for
-    // every quote doubled. A spreadsheet would take a field that begins with
-    // one of =+-@, a tab or a CR for a formula: unless it is a number, it
-    // gets the leading ' that marks text there.
-    void putField(std::string_view field, bool mayBeNumber = false)
-    {
-        const bool formulaStart =
-            !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
-        const bool markAsText = formulaStart && !(mayBeNumber && ParseCurrency(FormatAmount(field)));
-        const bool quoted = field.find_first_of(";\"\r\n") != std::string_view::npos;
-        if (quoted)
-            put('"');
-        if (markAsText)
-            put('\'');
-        for (const char c : field) {
-            if (c == '"' && quoted)
-                put('"');
-            put(c);
-        }
-        if (quoted)
-            put('"');
-    }
-
-    // A window amount ("3.652,47", ",35") as a spreadsheet set to Italian
-    // reads it: no grouping, a digit before the ','.
-    void putPlainAmount(std::string_view amount)
-    {
-        bool digitSeen = false;
-        for (const char c : amount) {
-            if (c == '.')
-                continue;
-            if (c == ',' && !digitSeen)
-                put('0');
-            digitSeen = digitSeen || (c >= '0' && c <= '9');
-            put(c);
-        }
-    }
-
-    void putCount(int count) { end_ = std::to_chars(end_, end_ + 8, count).ptr; }
-    void putCurrency(Currency value) { end_ = WriteCurrencyText(value, end_); }
-
-private:
-    char data_[2 * kMaxCsvLine + 512 + kMaxChargedRows * (kNumberTextRoom + 1)];
-    char* end_ = data_;
-};
 
 class Batch {
 public:

@@ -1,16 +1,17 @@
 #include "cli/batch/progress.h"
 
-#include <cstdio>
+#include <string>
+#include <string_view>
 
 #include <unistd.h>
 
 namespace tarvel {
 namespace {
 
-void writeError(const char* text, std::size_t size)
+void writeError(std::string_view text)
 {
     // A progress line that does not get through is no reason to stop.
-    [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, text, size);
+    [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, text.data(), text.size());
 }
 
 } // namespace
@@ -28,17 +29,10 @@ void BatchProgress::update(std::uint64_t rows, std::uint64_t bytesRead)
     if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(200))
         return;
     last_ = now;
-    char line[96];
-    int size = 0;
+    std::string line = "\rtarvel-calc: " + std::to_string(rows) + " righe";
     if (fileSize_ > 0)
-        size =
-            std::snprintf(line, sizeof line, "\rtarvel-calc: %llu righe, %llu%% del file\033[K",
-                          static_cast<unsigned long long>(rows),
-                          static_cast<unsigned long long>(bytesRead >= fileSize_ ? 100 : bytesRead * 100 / fileSize_));
-    else
-        size =
-            std::snprintf(line, sizeof line, "\rtarvel-calc: %llu righe\033[K", static_cast<unsigned long long>(rows));
-    writeError(line, static_cast<std::size_t>(size));
+        line += ", " + std::to_string(bytesRead >= fileSize_ ? 100 : bytesRead * 100 / fileSize_) + "% del file";
+    writeError(line + "\033[K");
     onScreen_ = true;
 }
 
@@ -46,8 +40,7 @@ void BatchProgress::clear()
 {
     if (!onScreen_)
         return;
-    static constexpr char kClear[] = "\r\033[K";
-    writeError(kClear, sizeof kClear - 1);
+    writeError("\r\033[K");
     onScreen_ = false;
 }
 

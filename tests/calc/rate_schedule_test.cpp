@@ -2,6 +2,7 @@
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
 #include "calc/rate_schedule.h"
+#include "tests/calc/day.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,6 @@
 using namespace tarvel;
 
 namespace {
-
-Date day(const char* text) { return ParseDate(text).value(); }
 
 // Row index -> day count, for the rows that take part.
 std::map<int, int> periodDays(Date start, Date end)
@@ -40,7 +39,7 @@ class RatePeriods : public testing::TestWithParam<Span> {};
 TEST_P(RatePeriods, TakePartWithTheirDays)
 {
     const Span& span = GetParam();
-    EXPECT_EQ(periodDays(day(span.start), day(span.end)), span.days) << span.start << " - " << span.end;
+    EXPECT_EQ(periodDays(Day(span.start), Day(span.end)), span.days) << span.start << " - " << span.end;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(EndBeforeStart, RatePeriods,
 TEST(RateSchedule, RowsFollowEachOtherWithoutGaps)
 {
     const auto& rows = LegalRateSchedule();
-    EXPECT_EQ(rows.front().fromDate, day("21/04/1942"));
-    EXPECT_EQ(rows.back().toDate, day("31/12/2199"));
+    EXPECT_EQ(rows.front().fromDate, Day("21/04/1942"));
+    EXPECT_EQ(rows.back().toDate, Day("31/12/2199"));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].index, static_cast<int>(i));
         EXPECT_LT(rows[i].fromDate, rows[i].toDate);
@@ -87,7 +86,7 @@ std::vector<Date> scheduleDays()
     for (int y = 1942; y <= 2199; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int d = 1; d <= 31; ++d)
-                if (const auto date = Date::fromCivil(y, m, d); date && *date >= day("21/04/1942"))
+                if (const auto date = Date::fromCivil(y, m, d); date && *date >= Day("21/04/1942"))
                     days.push_back(*date);
     return days;
 }

@@ -3,6 +3,7 @@
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
 #include "calc/rates_in_force.h"
+#include "tests/calc/day.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,6 @@
 using namespace tarvel;
 
 namespace {
-
-Date day(const char* text) { return ParseDate(text).value(); }
 
 // Caption -> interest text of every line that takes part.
 std::map<std::string, std::string> periodAmounts(const CalculationResult& result, std::span<const RatePeriod> table)
@@ -111,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, WithTheRatesInForce,
 // in the captions: any span that ends by then costs the same with both.
 TEST(RatesInForce, GiveTheProgramsTotalsForEverySpanThatEndsBy2014)
 {
-    const Date first = day("01/01/1930");
-    const Date last = day("31/12/2014");
+    const Date first = Day("01/01/1930");
+    const Date last = Day("31/12/2014");
     std::vector<Date> boundaries;
     for (const RatePeriod& period : LegalRateSchedule())
         boundaries.push_back(period.toDate);
@@ -146,7 +145,7 @@ TEST(RatesInForce, GiveTheProgramsTotalsForEverySpanThatEndsBy2014)
 // negative count, as in a first and a last row.
 TEST(RateTable, ALoneRowTakesPartInEverySpan)
 {
-    const RateTable table("una riga", {{day("01/01/2000"), 1000, ""}});
+    const RateTable table("una riga", {{Day("01/01/2000"), 1000, ""}});
     EXPECT_EQ(table.periods()[0].caption, "10% dal 01/01/2000");
     const std::pair<CalculationInput, int> spans[] = {{{"1000", "01/01/1999", "01/01/2001"}, 367},
                                                       {{"1000", "01/01/1990", "01/01/1999"}, -364},
@@ -159,11 +158,11 @@ TEST(RateTable, ALoneRowTakesPartInEverySpan)
 
 TEST(Date, ComesBackFromItsDayMonthAndYear)
 {
-    for (Date d = day("01/01/1600"); d <= day("31/12/2400"); d = d.plusDays(1)) {
+    for (Date d = Day("01/01/1600"); d <= Day("31/12/2400"); d = d.plusDays(1)) {
         const Date::Civil civil = d.civil();
         ASSERT_EQ(Date::fromCivil(civil.year, civil.month, civil.day), d) << d.serial();
     }
-    EXPECT_EQ(DateText(day("1/2/2003")), "01/02/2003");
+    EXPECT_EQ(DateText(Day("1/2/2003")), "01/02/2003");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Whole calculations, checked against the texts the main window must show.
 #include "calc/calculate_interest.h"
 #include "calc/control_texts.h"
+#include "calc/rate_schedule.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,16 @@ struct Example {
     const char* name;
     CalculationInput input;
     bool ok;
-    std::array<const char*, 12> txtAnno;
+    std::array<const char*, kPeriodCount> txtAnno;
     // importo, importobis, Text1, SeeInteressi, Label6, Label8, Label23
     std::array<const char*, 7> rest;
 };
 
-constexpr std::array<const char*, 12> kNoLines{"", "", "", "", "", "", "", "", "", "", "", ""};
-constexpr std::array<const char*, 12> kAnyLines{kAny, kAny, kAny, kAny, kAny, kAny, kAny, kAny, kAny, kAny, kAny, kAny};
+constexpr std::array<const char*, kPeriodCount> kNoLines{"", "", "", "", "", "", "", "", "", "", "", ""};
+constexpr std::array<const char*, kPeriodCount> kAnyLines{kAny, kAny, kAny, kAny, kAny, kAny,
+                                                          kAny, kAny, kAny, kAny, kAny, kAny};
 
-std::array<const char*, 12> lines(std::initializer_list<std::pair<int, const char*>> shown)
+std::array<const char*, kPeriodCount> lines(std::initializer_list<std::pair<int, const char*>> shown)
 {
     auto result = kNoLines;
     for (const auto& [index, text] : shown)
@@ -172,7 +174,7 @@ TEST_P(WorkedExample, LeavesTheTextsOfEveryControl)
     const CalculationResult result = CalculateInterest(example.input);
     EXPECT_EQ(result.ok, example.ok);
     const ControlTexts written = result.written.ToControlTexts();
-    for (std::size_t i = 0; i < 12; ++i)
+    for (std::size_t i = 0; i < kPeriodCount; ++i)
         expectText(written[PeriodControl(i)], example.txtAnno[i], "txtAnno(" + std::to_string(i) + ")");
     expectText(written[importo], example.rest[0], "importo");
     expectText(written[importobis], example.rest[1], "importobis");
@@ -193,7 +195,7 @@ TEST_P(FailedExample, ErrorPathResetsTheResults)
     const ControlTexts window = WindowTextsAfter(example.input, result);
 
     EXPECT_EQ(window[importo], " ");
-    for (std::size_t i = 0; i < 12; ++i)
+    for (std::size_t i = 0; i < kPeriodCount; ++i)
         EXPECT_EQ(window[PeriodControl(i)], "");
     EXPECT_EQ(window[SeeInteressi], " ");
     EXPECT_EQ(window[Label6], " ");
@@ -211,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(Fails, FailedExample, testing::ValuesIn(kFailures), kNa
 TEST(Calculation, CountsTheDaysOfEachPeriodAndTheWholeSpan)
 {
     const auto result = CalculateInterest({"10000", "01/01/2000", "01/01/2015"});
-    const std::array<int, 12> days{0, 0, 0, 365, 365, 730, 1461, 731, 365, 365, 731, 366};
-    for (std::size_t i = 0; i < 12; ++i) {
+    const std::array<int, kPeriodCount> days{0, 0, 0, 365, 365, 730, 1461, 731, 365, 365, 731, 366};
+    for (std::size_t i = 0; i < kPeriodCount; ++i) {
         EXPECT_EQ(result.lines[i].applies, i >= 3) << i;
         EXPECT_EQ(result.lines[i].days, days[i]) << i;
     }

@@ -8,8 +8,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/types.h>
 #include <sys/wait.h>
 
 namespace tarvel::testing {
@@ -39,6 +41,52 @@ inline CommandRun RunCommand(const std::string& command, const fs::path& scratch
 }
 
 inline std::string Calc(const std::string& arguments) { return std::string(TARVEL_CALC) + " " + arguments; }
+
+// The ordinary user the cases that need one run tarvel-calc as, when root.
+constexpr uid_t kNobody = 65534;
+
+// tarvel-calc as nobody runs it: a copy of it, with tarvel-calc-print beside
+// it, in a folder of its own that every user may enter, since the build tree
+// may lie where nobody cannot reach (in a folder only root may enter).
+// Ready() is false, and Why() says why, when nobody cannot run the copy.
+class CalcAsNobody {
+public:
+    CalcAsNobody()
+    {
+        std::error_code error;
+        const fs::path folder = folder_.Path();
+        if (folder.empty()) {
+            why_ = "no folder for a copy of tarvel-calc";
+            return;
+        }
+        const auto everyone = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
+                              | fs::perms::others_read | fs::perms::others_exec;
+        fs::permissions(folder, everyone, error);
+        for (const fs::path program : {TARVEL_CALC, TARVEL_CALC_PRINT}) {
+            if (!error)
+                fs::copy_file(program, folder / program.filename(), error);
+            if (!error)
+                fs::permissions(folder / program.filename(), everyone, error);
+        }
+        calc_ = (folder / fs::path(TARVEL_CALC).filename()).string();
+        if (error)
+            why_ = "tarvel-calc cannot be copied to " + folder.string() + ": " + error.message();
+        else if (std::system((std::string(kPrefix) + "test -x '" + calc_ + "'").c_str()) != 0)
+            why_ = "nobody cannot run tarvel-calc even from " + folder.string();
+    }
+
+    bool Ready() const { return why_.empty(); }
+    const std::string& Why() const { return why_; }
+    // The shell words that run the copy as nobody with these arguments.
+    std::string Calc(const std::string& arguments) const { return kPrefix + calc_ + " " + arguments; }
+
+private:
+    static constexpr char kPrefix[] = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+
+    ScratchFolder folder_{"tarvel-nobody"};
+    std::string calc_;
+    std::string why_;
+};
 
 class ScratchTest : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "tests/cli/calc_run.h"
 #include "tests/print/pdf_layout.h"
 #include "tests/support/full_file_system.h"
+#include "tests/support/print_server.h"
 #include "tests/support/recording_runtime.h"
 
 #include <cups/cups.h>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -88,7 +90,8 @@ struct Unwritable {
     const char* name;
     const char* target; // in the scratch folder unless absolute; "" for the full file system
     const char* reason;
-    const char* runAs; // a command that runs tarvel-calc as an ordinary user when root, or ""
+    bool asNobody = false;            // root may write in any folder: an ordinary user is asked then
+    const char* userReason = nullptr; // the reason when not root, where it differs
 };
 
 void PrintTo(const Unwritable& row, std::ostream* out) { *out << row.name; }
@@ -105,25 +108,26 @@ TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
             GTEST_SKIP() << "mounting a full file system needs root";
         path = full.Existing().string();
     }
-    std::string runAs = row.runAs;
-    if (!runAs.empty()) {
-        // A folder nobody may write in; root may all the same, so the file is
-        // asked of an ordinary user then.
+    std::optional<CalcAsNobody> nobody;
+    if (row.asNobody) {
+        // A folder nobody may write in.
         fs::create_directory(fs::path(path).parent_path());
         fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
         fs::permissions(scratch, fs::perms::others_exec, fs::perm_options::add);
-        if (geteuid() != 0)
-            runAs.clear();
-        else if (std::system((runAs + " test -x " TARVEL_CALC).c_str()) != 0)
-            GTEST_SKIP() << "tarvel-calc cannot be run as another user here";
+        if (geteuid() == 0)
+            nobody.emplace();
+        if (nobody && !nobody->Ready())
+            GTEST_SKIP() << nobody->Why();
     }
     const bool regular = fs::is_regular_file(path);
     const std::string before = regular ? FileBytes(path) : "";
 
-    const CommandRun run = RunCommand(runAs + " " + Calc("10000 01/01/2000 01/01/2015 --pdf '" + path + "'"), scratch);
+    const std::string arguments = "10000 01/01/2000 01/01/2015 --pdf '" + path + "'";
+    const CommandRun run = RunCommand(nobody ? nobody->Calc(arguments) : Calc(arguments), scratch);
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
-    EXPECT_EQ(run.err, "Impossibile scrivere il file \"" + path + "\": " + row.reason + "\n");
+    const char* reason = row.userReason && geteuid() != 0 ? row.userReason : row.reason;
+    EXPECT_EQ(run.err, "Impossibile scrivere il file \"" + path + "\": " + reason + "\n");
     if (regular) {
         EXPECT_EQ(FileBytes(path), before);
     }
@@ -134,13 +138,14 @@ TEST_P(CalcPdfUnwritable, FailsWithOneMessageAndLeavesWhatWasThere)
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, CalcPdfUnwritable,
-    ::testing::Values(Unwritable{"MissingFolder", "manca/x.pdf", "File o directory non esistente", ""},
-                      Unwritable{"AFolder", "/tmp", "È una directory", ""},
-                      Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device", ""},
-                      Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device", ""},
-                      Unwritable{"ProcFile", "/proc/version", "File o directory non esistente", ""},
-                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato",
-                                 "setpriv --reuid=65534 --regid=65534 --clear-groups"}),
+    ::testing::Values(Unwritable{"MissingFolder", "manca/x.pdf", "File o directory non esistente"},
+                      Unwritable{"AFolder", "/tmp", "È una directory"},
+                      Unwritable{"DeviceThatIsFull", "/dev/full", "Spazio esaurito sul device"},
+                      Unwritable{"FullFileSystemOverAnExistingFile", "", "Spazio esaurito sul device"},
+                      // Root may open it for writing, but no file can be made in /proc.
+                      Unwritable{"ProcFile", "/proc/version", "File o directory non esistente", false,
+                                 "Permesso negato"},
+                      Unwritable{"FolderWithoutWritePermission", "chiusa/x.pdf", "Permesso negato", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalcPdf, ReplacesAnExistingFileWholeWritesToAPipeInPlaceAndKeepsTheNameAsGiven)
@@ -180,26 +185,14 @@ class CalcPrinter : public ScratchTest {
 protected:
     void SetUp() override
     {
-        if (geteuid() != 0)
+        if (!PrintServer::MayStart())
             GTEST_SKIP() << "the private print server needs root";
         ScratchTest::SetUp();
-        fs::permissions(scratch, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-        server = scratch / "cups";
-        ASSERT_EQ(std::system((Sandbox("start") + " P1 P2 P3 P4:wide P5:reject").c_str()), 0);
-        setenv("CUPS_SERVER", (server / "cups.sock").c_str(), 1);
+        server.emplace(std::vector<std::string>{"P1", "P2", "P3", "P4:wide", "P5:reject"});
+        ASSERT_TRUE(server->Running());
         cupsSetServer(nullptr); // read again from the environment
     }
-    void TearDown() override
-    {
-        if (!server.empty())
-            std::system(Sandbox("stop").c_str());
-        unsetenv("CUPS_SERVER"); // the scratch folder goes after
-    }
-    std::string Sandbox(const std::string& action) const
-    {
-        return std::string(CUPS_SANDBOX) + " " + action + " '" + server.string() + "'";
-    }
-    void WaitForJobs() { ASSERT_EQ(std::system(Sandbox("wait").c_str()), 0); }
+    void WaitForJobs() { ASSERT_TRUE(server->WaitForJobs()); }
     // Jobs of the queue, done or not.
     static int JobCount(const char* queue)
     {
@@ -236,9 +229,9 @@ protected:
         ippDelete(response);
         return attributes;
     }
-    fs::path Output(const std::string& queue) const { return server / "out" / (queue + ".pdf"); }
+    fs::path Output(const std::string& queue) const { return server->Output(queue); }
 
-    fs::path server;
+    std::optional<PrintServer> server;
 };
 
 TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
@@ -248,7 +241,7 @@ TEST_F(CalcPrinter, TheReportComesOutOfTheNamedQueue)
     EXPECT_EQ(run.out, PlainLines("10000 01/01/2000 01/01/2015", scratch));
     WaitForJobs();
     const auto pages = ReadPdfWords(Output("P2").string());
-    ASSERT_EQ(pages.size(), 1u) << FileBytes(server / "log" / "error_log");
+    ASSERT_EQ(pages.size(), 1u) << FileBytes(server->ErrorLog());
     EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
     EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
     ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);

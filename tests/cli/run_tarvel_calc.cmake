@@ -121,6 +121,10 @@ get_filename_component(calc_name "${TARVEL_CALC}" NAME)
 set(TARVEL_CALC "${alone}/${calc_name}")
 check("printing program missing" "10000;01/01/2000;01/01/2015;--pdf;${alone}/report.pdf" 3 ""
       "tarvel-calc: impossibile stampare: il programma di stampa tarvel-calc-print non è installato\n")
+# One that is there but may not be run says why, in Italian as the rest.
+file(WRITE "${alone}/tarvel-calc-print" "")
+check("printing program not executable" "10000;01/01/2000;01/01/2015;--pdf;${alone}/report.pdf" 3 ""
+      "tarvel-calc: impossibile stampare: il programma di stampa tarvel-calc-print non si avvia: Permesso negato\n")
 
 # Installed, it lies in libexec.
 file(COPY "${TARVEL_CALC}" DESTINATION "${alone}/bin")

@@ -8,15 +8,15 @@ namespace {
 
 const double kNotGiven = std::numeric_limits<double>::quiet_NaN();
 
-std::size_t CharacterCount(const std::string& text)
-{
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        count += (c & 0xC0) != 0x80;
-    return count;
-}
-
 } // namespace
+
+double FakeTextWidth(const std::string& text, double points)
+{
+    std::size_t characters = 0;
+    for (unsigned char c : text)
+        characters += (c & 0xC0) != 0x80;
+    return double(characters) * points * 0.2;
+}
 
 void FakePrinter::FailOn(const std::string& op, int occurrence, int number) { failures_[{op, occurrence}] = number; }
 
@@ -155,7 +155,7 @@ void FakePrinter::Print(const std::string& text)
 double FakePrinter::TextWidth(const std::string& text)
 {
     Log("TextWidth", {}, text);
-    return double(CharacterCount(text)) * font.size * 0.2;
+    return FakeTextWidth(text, font.size);
 }
 
 double FakePrinter::TextHeight(const std::string& text)

@@ -33,8 +33,13 @@ struct FakeCall {
     FakeFont font;
 };
 
+// How wide the fake draws `text` in a font of `points`: 0.2 mm per character
+// (a whole UTF-8 sequence) and point.
+double FakeTextWidth(const std::string& text, double points);
+
 // A printer that draws nothing and logs everything. Text metrics are simple:
-// each character is 0.2 mm wide per point of size, a line 0.4 mm high per point.
+// each character is 0.2 mm wide per point of size (FakeTextWidth), a line
+// 0.4 mm high per point.
 class FakePrinter final : public Printer {
 public:
     explicit FakePrinter(std::string name = "Fake") : name_(std::move(name)) {}

@@ -21,14 +21,9 @@ struct Line {
     FakeFont font;
 };
 
-// The fake's text is 0.2 mm wide per character and point.
-double Width(const std::string& text, double points)
-{
-    std::size_t chars = 0;
-    for (unsigned char c : text)
-        chars += (c & 0xC0) != 0x80;
-    return double(chars) * points * 0.2;
-}
+// The first period amount among the printed texts: after the summary's eight
+// texts and the captions.
+constexpr int kFirstAmount = 8 + kPeriodCount;
 
 FakeFont Arial(double size, bool italic = false) { return {"Arial", size, false, italic, false}; }
 
@@ -48,7 +43,7 @@ protected:
         std::vector<Line> lines;
         for (const ExpectedText& e : ExpectedReport(texts))
             lines.push_back(
-                {e.text, e.rightAligned ? e.x - Width(e.text, e.points) : e.x, e.y, Arial(e.points, e.italic)});
+                {e.text, e.rightAligned ? e.x - FakeTextWidth(e.text, e.points) : e.x, e.y, Arial(e.points, e.italic)});
         return lines;
     }
 
@@ -99,8 +94,8 @@ TEST_F(ReportTest, ACalculationPrintsEveryLineInPlaceAndFont)
 
     // A span over the last three periods fills the amount column on rows 9 to 11 only.
     const auto printed = Printed();
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(printed[20 + i].text.empty(), i < 9) << "row " << i;
+    for (int i = 0; i < kPeriodCount; ++i)
+        EXPECT_EQ(printed[kFirstAmount + i].text.empty(), i < 9) << "row " << i;
     EXPECT_EQ(printed[8].text, "5,0% fino al 15/12/1990");
 
     EXPECT_THAT(Settings(), ElementsAre("FontItalic 0", "FontName Arial", "FontBold 0", "FontSize 12", "FontItalic 1",
@@ -119,8 +114,8 @@ TEST_F(ReportTest, BeforeAnyCalculationTheWindowsFirstTextsArePrinted)
     const auto printed = Printed();
     EXPECT_EQ(printed[4].text, "Anni ?");
     EXPECT_EQ(printed[6].text, "Giorni ?");
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(printed[20 + i].text, "");
+    for (int i = 0; i < kPeriodCount; ++i)
+        EXPECT_EQ(printed[kFirstAmount + i].text, "");
 }
 
 TEST_F(ReportTest, AmountsUseTheAmountPattern)
@@ -130,8 +125,8 @@ TEST_F(ReportTest, AmountsUseTheAmountPattern)
     texts.amounts[1] = "0,5";
     PrintReportBody(*engine, texts);
     const auto printed = Printed();
-    EXPECT_EQ(printed[20].text, "1.234,50");
-    EXPECT_NEAR(printed[20].x + Width("1.234,50", 10), 120, 1e-4);
+    EXPECT_EQ(printed[kFirstAmount].text, "1.234,50");
+    EXPECT_NEAR(printed[kFirstAmount].x + FakeTextWidth("1.234,50", 10), 120, 1e-4);
     EXPECT_EQ(printed[21].text, ",50");
     EXPECT_TRUE(printer->CallsOf("EndDoc").empty());
 }
@@ -227,7 +222,7 @@ TEST(ReportTexts, UnwrittenTextsReadEmptyAndCaptionsComeFromTheRatePeriods)
     EXPECT_EQ(texts.yearsText, "5");
     EXPECT_EQ(texts.amounts[3], "12,5");
     EXPECT_EQ(texts.startDate, "01 / 01 / 2000");
-    EXPECT_EQ(texts.captions[11], "1%  dal  01/01/2014");
+    EXPECT_EQ(texts.captions[kPeriodCount - 1], "1%  dal  01/01/2014");
 }
 
 } // namespace
