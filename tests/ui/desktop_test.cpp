@@ -8,6 +8,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/application.h"
+#include "ui/desktop_window.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
@@ -27,12 +28,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -47,42 +45,10 @@ constexpr int kTimeoutMs = 20000; // a loaded machine
 // What the X server holds about the windows.
 namespace x {
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
+using namespace tarvel::x11;
 
-xcb_connection_t* Connection() { return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection(); }
-
-xcb_window_t Root() { return xcb_setup_roots_iterator(xcb_get_setup(Connection())).data->root; }
-
-xcb_window_t Id(QWidget* window) { return xcb_window_t(window->winId()); }
-xcb_window_t Id(xcb_window_t window) { return window; }
-
-xcb_atom_t Atom(const char* name)
-{
-    std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
-        Connection(), xcb_intern_atom(Connection(), 0, std::uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// A property's bytes; null when it is not set.
-QByteArray Property(xcb_window_t window, const char* name)
-{
-    std::unique_ptr<xcb_get_property_reply_t, FreeReply> reply(xcb_get_property_reply(
-        Connection(), xcb_get_property(Connection(), 0, window, Atom(name), XCB_ATOM_ANY, 0, 1 << 20), nullptr));
-    if (!reply || reply->type == XCB_ATOM_NONE)
-        return {};
-    const int length = xcb_get_property_value_length(reply.get());
-    return length ? QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), length) : QByteArray("");
-}
-
-std::vector<std::uint32_t> Cardinals(xcb_window_t window, const char* name)
-{
-    const QByteArray bytes = Property(window, name);
-    std::vector<std::uint32_t> values(std::size_t(bytes.size()) / 4);
-    std::memcpy(values.data(), bytes.constData(), values.size() * 4);
-    return values;
-}
+WindowId Id(QWidget* window) { return WindowId(window->winId()); }
+WindowId Id(WindowId window) { return window; }
 
 bool Contains(const std::vector<std::uint32_t>& values, const char* atom)
 {
@@ -127,9 +93,8 @@ int StackIndex(QWidget* window)
 QRect FrameOnScreen(QWidget* window)
 {
     xcb_connection_t* c = Connection();
-    std::unique_ptr<xcb_get_geometry_reply_t, FreeReply> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, Id(window)), nullptr));
-    std::unique_ptr<xcb_translate_coordinates_reply_t, FreeReply> origin(
+    const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, Id(window)), nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> origin(
         xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, Id(window), Root(), 0, 0), nullptr));
     const auto extents = Cardinals(Id(window), "_NET_FRAME_EXTENTS"); // left, right, top, bottom
     if (!geometry || !origin || extents.size() != 4)
@@ -138,33 +103,17 @@ QRect FrameOnScreen(QWidget* window)
         .adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
 }
 
-// A request to the window manager, as a pager or a task bar sends it, about
-// a window of this program or another's.
-template <class Window>
-void AskWindowManager(Window window, const char* type, std::array<std::uint32_t, 5> data)
-{
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = Id(window);
-    message.type = Atom(type);
-    std::copy(data.begin(), data.end(), message.data.data32);
-    xcb_send_event(Connection(), 0, Root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(Connection());
-}
-
 template <class Window>
 void Minimise(Window window)
 {
-    AskWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */});
+    AskWindowManager(Id(window), "WM_CHANGE_STATE", {3 /* IconicState */});
 }
 
 // The close box: the window manager asks the window to close.
 template <class Window>
 void PressCloseBox(Window window)
 {
-    AskWindowManager(window, "_NET_CLOSE_WINDOW", {0, 2});
+    AskWindowManager(Id(window), "_NET_CLOSE_WINDOW", {0, 2});
 }
 
 bool XDoTool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
@@ -448,7 +397,7 @@ private slots:
             const std::vector<std::uint32_t> second{1};
             QVERIFY(AskUntil(
                 [&] {
-                    x::AskWindowManager(info, "_NET_WM_DESKTOP", {1, 2});
+                    x::AskWindowManager(x::Id(info), "_NET_WM_DESKTOP", {1, 2});
                 },
                 [&] { return x::Cardinals(x::Id(info), "_NET_WM_DESKTOP") == second; }));
         } else {
@@ -523,7 +472,7 @@ private slots:
         QVERIFY(AskUntil([&] { x::Minimise(printer); }, [&] { return x::Hidden(printer) && x::Hidden(w.get()); }));
         QVERIFY(AskUntil(
             [&] {
-                x::AskWindowManager(w.get(), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
+                x::AskWindowManager(x::Id(w.get()), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
             },
             [&] { return !x::Hidden(printer) && !x::Hidden(w.get()); }));
         QTRY_VERIFY_WITH_TIMEOUT(x::StackIndex(printer) > x::StackIndex(w.get()), kTimeoutMs);
