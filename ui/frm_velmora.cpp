@@ -20,9 +20,6 @@
 namespace tarvel {
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-
 QString Notice()
 {
     return QStringLiteral("Tarvel è gratuito per uso personale. Aggiornamenti, tabelle dei tassi "
@@ -69,7 +66,7 @@ frmVelmora::frmVelmora(FormRuntime& runtime, QWidget* parent) : QWidget(parent, 
     Label1->setGeometry(TwipsRect(120, 120, 6495, 2535));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFont(WindowFont(13.5));
-    SetForeColor(Label1, kBlue);
+    SetForeColor(Label1, kInfoLinkText);
     SetBackColor(Label1, kLightInfoBackground);
     // Label1's single-line border, drawn apart so that it keeps its colour
     // when the text turns red; the pointer passes through it to Label1.
@@ -85,7 +82,7 @@ frmVelmora::frmVelmora(FormRuntime& runtime, QWidget* parent) : QWidget(parent, 
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setWordWrap(true);
     Label2->setFont(DesignFont(QStringLiteral("Liberation Sans"), 9.75, true));
-    SetForeColor(Label2, kBlue);
+    SetForeColor(Label2, kInfoLinkText);
     SetBackColor(Label2, kLightButtonFace);
 
     bntpay = new QLabel(this);
@@ -135,21 +132,21 @@ void frmVelmora::bntpay_Click() { Label2_Click(); }
 
 void frmVelmora::Label2_MouseMove()
 {
-    SetForeColor(Label2, kRed);
-    SetForeColor(Label1, kBlue);
+    SetForeColor(Label2, kInfoHoverText);
+    SetForeColor(Label1, kInfoLinkText);
 }
 
 void frmVelmora::Label1_MouseMove()
 {
-    SetForeColor(Label2, kBlue);
+    SetForeColor(Label2, kInfoLinkText);
     SetBackColor(bntpay, kLightInfoBackground);
-    SetForeColor(Label1, kRed);
+    SetForeColor(Label1, kInfoHoverText);
 }
 
 void frmVelmora::bntpay_MouseMove()
 {
-    SetBackColor(bntpay, kRed);
-    SetBackColor(bntpay, kBlue);
+    SetBackColor(bntpay, kInfoHoverText);
+    SetBackColor(bntpay, kInfoLinkText);
 }
 
 void frmVelmora::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 #include "calc/version.h"
 #include "tests/support/recording_runtime.h"
+#include "ui/colours.h"
 #include "ui/frm_velmora.h"
 
 #include <QApplication>
@@ -8,20 +9,15 @@
 
 #include <memory>
 
-using tarvel::testing::RecordingRuntime;
-
-using tarvel::frmVelmora;
+using namespace tarvel;
+using namespace tarvel::testing;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 
 QColor Text(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 QColor Back(const QLabel* label) { return label->palette().color(QPalette::Window); }
 // The light info background behind the links' fixed blue, whatever the palette.
-const QColor kInfoYellow(0xff, 0xff, 0xdc);
-QColor Info() { return kInfoYellow; }
+QColor Info() { return kLightInfoBackground; }
 
 } // namespace
 
@@ -57,8 +53,8 @@ private slots:
         QVERIFY(w->Label2->heightForWidth(w->Label2->width()) <= w->Label2->height());
         QVERIFY(w->Label1->fontMetrics().horizontalAdvance(w->Label1->text()) < w->Label1->width());
         QCOMPARE(w->bntpay->size(), QSize(60, 23));
-        QCOMPARE(Text(w->Label1), kBlue);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QCOMPARE(Text(w->Label1), kInfoLinkText);
+        QCOMPARE(Text(w->Label2), kInfoLinkText);
         QCOMPARE(Back(w->bntpay), Info());
         QCOMPARE(Back(w->Label1), Info());
     }
@@ -71,40 +67,40 @@ private slots:
         const QPoint overLabel1(w->Label1->width() / 2, 8);
 
         QTest::mouseMove(w->Label2, w->Label2->rect().center());
-        QTRY_COMPARE(Text(w->Label2), kRed);
-        QCOMPARE(Text(w->Label1), kBlue);
+        QTRY_COMPARE(Text(w->Label2), kInfoHoverText);
+        QCOMPARE(Text(w->Label1), kInfoLinkText);
 
         QTest::mouseMove(w->Label1, overLabel1);
-        QTRY_COMPARE(Text(w->Label1), kRed);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QTRY_COMPARE(Text(w->Label1), kInfoHoverText);
+        QCOMPARE(Text(w->Label2), kInfoLinkText);
 
         QTest::mouseMove(w->Label2, QPoint(5, 5));
-        QTRY_COMPARE(Text(w->Label2), kRed);
-        QCOMPARE(Text(w->Label1), kBlue);
+        QTRY_COMPARE(Text(w->Label2), kInfoHoverText);
+        QCOMPARE(Text(w->Label1), kInfoLinkText);
 
         // bntpay shows blue while hovered and keeps it over Label2...
         QTest::mouseMove(w->bntpay, QPoint(30, 11));
-        QTRY_COMPARE(Back(w->bntpay), kBlue);
-        QCOMPARE(Text(w->Label2), kRed);
+        QTRY_COMPARE(Back(w->bntpay), kInfoLinkText);
+        QCOMPARE(Text(w->Label2), kInfoHoverText);
         QTest::mouseMove(w->Label2, QPoint(10, 10));
         QTest::qWait(20);
-        QCOMPARE(Back(w->bntpay), kBlue);
+        QCOMPARE(Back(w->bntpay), kInfoLinkText);
         // ...until the pointer passes over Label1.
         QTest::mouseMove(w->Label1, overLabel1);
         QTRY_COMPARE(Back(w->bntpay), Info());
-        QCOMPARE(Text(w->Label1), kRed);
+        QCOMPARE(Text(w->Label1), kInfoHoverText);
 
         // Out through the margin: the colours stay as last set.
         QTest::mouseMove(w.get(), QPoint(2, 2));
         QTest::qWait(20);
-        QCOMPARE(Text(w->Label1), kRed);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QCOMPARE(Text(w->Label1), kInfoHoverText);
+        QCOMPARE(Text(w->Label2), kInfoLinkText);
     }
 
     void bntpayHandlerEndsBlue()
     {
         w->bntpay_MouseMove();
-        QCOMPARE(Back(w->bntpay), kBlue);
+        QCOMPARE(Back(w->bntpay), kInfoLinkText);
         w->Label1_MouseMove();
         QCOMPARE(Back(w->bntpay), Info());
     }
@@ -133,20 +129,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         // The window opens with the focus on the first link, in the design colours.
         QCOMPARE(QApplication::focusWidget(), w->Label1);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QCOMPARE(Text(w->Label2), kInfoLinkText);
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.get(), Qt::Key_Tab);
         QWidget* reached = QApplication::focusWidget();
         const QWidget* links[] = {w->Label1, w->Label2, w->bntpay};
         QVERIFY(std::find(std::begin(links), std::end(links), reached) != std::end(links));
         if (tabs == 0)
-            QCOMPARE(Text(w->Label1), kBlue);
+            QCOMPARE(Text(w->Label1), kInfoLinkText);
         else if (reached == w->Label1)
-            QCOMPARE(Text(w->Label1), kRed);
+            QCOMPARE(Text(w->Label1), kInfoHoverText);
         else if (reached == w->Label2)
-            QCOMPARE(Text(w->Label2), kRed);
+            QCOMPARE(Text(w->Label2), kInfoHoverText);
         else
-            QCOMPARE(Back(w->bntpay), kBlue);
+            QCOMPARE(Back(w->bntpay), kInfoLinkText);
         QTest::keyClick(reached, Qt::Key(key));
         QCOMPARE(runtime->opened, std::vector<std::string>{opened.toStdString()});
     }
@@ -159,9 +155,9 @@ private slots:
         const QPoint border = w->Label1->geometry().topLeft() + QPoint(w->Label1->width() / 2, 0);
         const QColor before = w->grab().toImage().pixelColor(border);
         QTest::mouseMove(w->Label1, QPoint(w->Label1->width() / 2, 8));
-        QTRY_COMPARE(Text(w->Label1), kRed);
+        QTRY_COMPARE(Text(w->Label1), kInfoHoverText);
         QCOMPARE(w->grab().toImage().pixelColor(border), before);
-        QVERIFY(before != kRed && before != Info());
+        QVERIFY(before != kInfoHoverText && before != Info());
     }
 
     void links()

@@ -1,6 +1,7 @@
 #include "calc/version.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
+#include "ui/colours.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
 
@@ -384,7 +385,7 @@ private slots:
         QTRY_VERIFY(first.isNull());
         w->Command2_Click();
         QCOMPARE(infos(), 1);
-        QCOMPARE(w->InfoWindow()->Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(w->InfoWindow()->Label1->palette().color(QPalette::WindowText), tarvel::kInfoLinkText);
         w->InfoWindow()->close();
     }
 
