@@ -4,6 +4,7 @@
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/dark_palette.h"
 #include "tests/ui/main_window_steps.h"
+#include "ui/colours.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
 
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -23,22 +25,6 @@ using namespace tarvel;
 using namespace tarvel::testing;
 
 namespace {
-
-double Luminance(QRgb colour)
-{
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
-}
-
-double Ratio(QRgb a, QRgb b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The control as drawn: its most frequent colour inside its border (or in
 // `area`) is the background; the text is the pixel that stands out most from it.
@@ -59,7 +45,7 @@ double DrawnContrast(QWidget* control, QRect area = {})
             background = colour, most = count;
     double best = 1;
     for (auto [colour, count] : counts)
-        best = std::max(best, Ratio(colour, background));
+        best = std::max(best, ContrastRatio(QColor(colour), QColor(background)));
     return best;
 }
 
@@ -77,7 +63,7 @@ double OverlayContrast(QWidget* window, QWidget* overlay)
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
             if (drawn.pixel(x, y) != under.pixel(x, y))
-                least = std::min(least, Ratio(drawn.pixel(x, y), under.pixel(x, y)));
+                least = std::min(least, ContrastRatio(QColor(drawn.pixel(x, y)), QColor(under.pixel(x, y))));
     return least;
 }
 
@@ -100,6 +86,9 @@ private slots:
     void everyTextIsReadable()
     {
         QFETCH(QPalette, palette);
+        // The measure, on the guidelines' own examples.
+        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
+        QVERIFY(std::abs(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) - 4.48) < 0.01);
         QApplication::setPalette(palette);
         RecordingRuntime runtime;
         PrinterSelection printers;
