@@ -8,6 +8,7 @@
 #include "ui/modulo1.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "ui/window_layouts.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -32,7 +33,7 @@ frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSel
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(NoIcon());
     setFont(WindowFont());
-    setFixedSize(TwipsToPixels(4680), TwipsToPixels(1095));
+    setFixedSize(kPrinterWindowClient.Pixels().size());
 
     Command1 = new QToolButton(this);
     Command1->setText(QStringLiteral("Stampa"));
@@ -40,7 +41,7 @@ frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSel
     Command1->setIconSize({32, 32});
     Command1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Command1->setFocusPolicy(Qt::StrongFocus);
-    Command1->setGeometry(TwipsRect(3120, 120, 1215, 855));
+    Place(Command1, kPrinterWindowLayout, "Command1");
     Command1->installEventFilter(this);
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
 
@@ -53,7 +54,7 @@ frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSel
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
-    Combo1->setGeometry(TwipsRect(240, 360, 2535, 315));
+    Place(Combo1, kPrinterWindowLayout, "Combo1");
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     setTabOrder(Command1, Combo1);

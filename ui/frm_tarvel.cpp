@@ -14,6 +14,7 @@
 #include "ui/pictures.h"
 #include "ui/twips.h"
 #include "ui/whole_text.h"
+#include "ui/window_layouts.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -31,23 +32,27 @@ namespace {
 
 constexpr char kEmptyDateText[] = "__ / __ / ____ ";
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, Qt::Alignment horizontal)
+template <class Control>
+Control* Placed(Control* control, std::string_view name)
+{
+    return Place(control, kMainWindowLayout, name);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, Qt::Alignment horizontal)
 {
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(geometry);
     label->setAlignment(horizontal | Qt::AlignTop);
     return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, QRect geometry)
+QLineEdit* MakeTextBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setGeometry(geometry);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return box;
 }
 
-QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString& picture, QRect geometry)
+QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString& picture, std::string_view name)
 {
     auto* button = new QToolButton(parent);
     button->setText(caption);
@@ -55,8 +60,7 @@ QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString&
     button->setIconSize({32, 32});
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setGeometry(geometry);
-    return button;
+    return Placed(button, name);
 }
 
 // Every text the window shows is shown whole.
@@ -86,20 +90,18 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* 
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont());
-    setFixedSize(TwipsToPixels(10680), TwipsToPixels(4605));
+    setFixedSize(kMainWindowClient.Pixels().size());
     setMouseTracking(true);
 
     BuildFrame1();
-    Frame2 = new QGroupBox(this);
-    Frame2->setGeometry(TwipsRect(4680, 3240, 5295, 1215));
+    Frame2 = Placed(new QGroupBox(this), "Frame2");
     BuildRateGrid();
 
-    Picture1 = new QLabel(this);
+    Picture1 = Placed(new QLabel(this), "Picture1");
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
     Picture1->setPixmap(PicturePixmap(QStringLiteral("logo"), {90, 38}));
     Picture1->setAlignment(Qt::AlignCenter);
-    Picture1->setGeometry(TwipsToPixels(720), TwipsToPixels(3720), 90 + 4, 38 + 4);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->installEventFilter(this);
 
@@ -130,34 +132,31 @@ frmTarvel::~frmTarvel()
 
 void frmTarvel::BuildFrame1()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Inserire in formato gg/mm/aaaa"), this);
-    Frame1->setGeometry(TwipsRect(480, 240, 3972, 4215));
+    Frame1 = Placed(new QGroupBox(QStringLiteral("Inserire in formato gg/mm/aaaa"), this), "Frame1");
     Frame1->setFont(WindowFont(9.75));
     // The highlight colour's hue, readable on the window's background.
     SetForeColor(Frame1, ReadableOn(SystemColour(QPalette::Highlight), SystemColour(QPalette::Window)));
 
-    mdataini = new MaskedEdit(Frame1);
-    mdataini->setGeometry(TwipsRect(240, 600, 1215, 255));
-    mdatafin = new MaskedEdit(Frame1);
-    mdatafin->setGeometry(TwipsRect(1800, 600, 1215, 255));
+    mdataini = Placed(new MaskedEdit(Frame1), "mdataini");
+    mdatafin = Placed(new MaskedEdit(Frame1), "mdatafin");
     for (MaskedEdit* date : {mdataini, mdatafin})
         date->SetMask(QString::fromUtf8(kDateMask));
 
-    Label2 = MakeLabel(Frame1, QStringLiteral("inizio periodo"), TwipsRect(240, 960, 1095, 255), Qt::AlignHCenter);
-    Label3 = MakeLabel(Frame1, QStringLiteral("fine periodo"), TwipsRect(1800, 960, 1095, 255), Qt::AlignHCenter);
-    Label8 = MakeLabel(Frame1, QString(), TwipsRect(240, 1200, 1215, 255), Qt::AlignHCenter);
-    Label23 = MakeLabel(Frame1, QString(), TwipsRect(1800, 1200, 1215, 255), Qt::AlignHCenter);
-    Label4 = MakeLabel(Frame1, QStringLiteral("Capitale"), TwipsRect(240, 1800, 972, 372), Qt::AlignLeft);
-    importo = MakeTextBox(Frame1, TwipsRect(1800, 1680, 1215, 372));
+    Label2 = Placed(MakeLabel(Frame1, QStringLiteral("inizio periodo"), Qt::AlignHCenter), "Label2");
+    Label3 = Placed(MakeLabel(Frame1, QStringLiteral("fine periodo"), Qt::AlignHCenter), "Label3");
+    Label8 = Placed(MakeLabel(Frame1, QString(), Qt::AlignHCenter), "Label8");
+    Label23 = Placed(MakeLabel(Frame1, QString(), Qt::AlignHCenter), "Label23");
+    Label4 = Placed(MakeLabel(Frame1, QStringLiteral("Capitale"), Qt::AlignLeft), "Label4");
+    importo = Placed(MakeTextBox(Frame1), "importo");
     importo->installEventFilter(this);
     connect(importo, &QLineEdit::textEdited, importo, [this] { FitFontToText(importo); });
-    Label5 = MakeLabel(Frame1, QStringLiteral("Interessi legali"), TwipsRect(240, 2280, 1092, 372), Qt::AlignLeft);
-    SeeInteressi = MakeTextBox(Frame1, TwipsRect(1800, 2280, 1215, 372));
+    Label5 = Placed(MakeLabel(Frame1, QStringLiteral("Interessi legali"), Qt::AlignLeft), "Label5");
+    SeeInteressi = Placed(MakeTextBox(Frame1), "SeeInteressi");
     SeeInteressi->setReadOnly(true);
     SeeInteressi->setFocusPolicy(Qt::ClickFocus);
-    Label1 = MakeLabel(Frame1, QStringLiteral("Somma"), TwipsRect(240, 3000, 975, 255), Qt::AlignLeft);
-    Label6 = MakeLabel(Frame1, QString(), TwipsRect(1800, 3000, 1215, 255), Qt::AlignRight);
-    Label16 = MakeLabel(Frame1, QString::fromUtf8(kMakerSite), TwipsRect(1800, 3720, 1695, 255), Qt::AlignHCenter);
+    Label1 = Placed(MakeLabel(Frame1, QStringLiteral("Somma"), Qt::AlignLeft), "Label1");
+    Label6 = Placed(MakeLabel(Frame1, QString(), Qt::AlignRight), "Label6");
+    Label16 = Placed(MakeLabel(Frame1, QString::fromUtf8(kMakerSite), Qt::AlignHCenter), "Label16");
 
     // The frame's caption font and colour are its own: its controls keep the
     // window's font and the system text colours.
@@ -192,12 +191,14 @@ void frmTarvel::BuildRateGrid()
 {
     const auto& schedule = LegalRateSchedule();
     for (int i = 0; i < kPeriodCount; ++i) {
-        const int left = 4560 + 2040 * (i % 3);
-        const int row = i / 3;
         const std::string_view caption = schedule[i].caption;
-        lblData[i] = MakeLabel(this, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
-                               TwipsRect(left, 360 + 720 * row, 1815, 255), Qt::AlignLeft);
-        txtAnno[i] = MakeTextBox(this, TwipsRect(left, 600 + 720 * row, 1695, 285));
+        lblData[i] = MakeLabel(this, QString::fromUtf8(caption.data(), qsizetype(caption.size())), Qt::AlignLeft);
+        lblData[i]->setObjectName(QString::fromStdString(PeriodCaptionName(i)));
+        lblData[i]->setGeometry(PeriodCaptionPlace(i).Pixels());
+        const std::string_view name = ControlName(PeriodControl(i));
+        txtAnno[i] = MakeTextBox(this);
+        txtAnno[i]->setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        txtAnno[i]->setGeometry(PeriodFieldPlace(i).Pixels());
         txtAnno[i]->setFont(WindowFont(8.25, true));
         SetBackColor(txtAnno[i], InfoBackground());
         // Results stay legible although the field is disabled.
@@ -211,12 +212,10 @@ void frmTarvel::BuildRateGrid()
 
 void frmTarvel::BuildCommands()
 {
-    Command2 = MakeCommand(this, QStringLiteral("Info"), QStringLiteral("info"), TwipsRect(4800, 3480, 1092, 855));
-    Command1 =
-        MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), TwipsRect(6120, 3480, 1092, 855));
-    Pulisci =
-        MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), TwipsRect(7440, 3480, 1092, 855));
-    Command3 = MakeCommand(this, QStringLiteral("Stampa"), QStringLiteral("stampa"), TwipsRect(8760, 3480, 1095, 855));
+    Command2 = MakeCommand(this, QStringLiteral("Info"), QStringLiteral("info"), "Command2");
+    Command1 = MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), "Command1");
+    Pulisci = MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), "Pulisci");
+    Command3 = MakeCommand(this, QStringLiteral("Stampa"), QStringLiteral("stampa"), "Command3");
     for (QToolButton* command : {Command1, Pulisci, Command2, Command3})
         command->installEventFilter(this);
     connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });

@@ -9,6 +9,7 @@
 #include "ui/modulo2.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "ui/window_layouts.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -59,11 +60,11 @@ frmVelmora::frmVelmora(FormRuntime& runtime, QWidget* parent) : QWidget(parent, 
     setWindowTitle(QString());
     setWindowIcon(NoIcon());
     setFont(WindowFont());
-    setFixedSize(TwipsToPixels(6750), TwipsToPixels(2760));
+    setFixedSize(kInfoWindowClient.Pixels().size());
 
     // The links' texts have fixed colours, so their backgrounds are fixed too.
     Label1 = new QLabel(QString::fromUtf8(kMakerMail), this);
-    Label1->setGeometry(TwipsRect(120, 120, 6495, 2535));
+    Place(Label1, kInfoWindowLayout, "Label1");
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFont(WindowFont(13.5));
     SetForeColor(Label1, kInfoLinkText);
@@ -78,7 +79,7 @@ frmVelmora::frmVelmora(FormRuntime& runtime, QWidget* parent) : QWidget(parent, 
     Label1Border->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Label2 = new QLabel(Notice(), this);
-    Label2->setGeometry(TwipsRect(240, 720, 6255, 975));
+    Place(Label2, kInfoWindowLayout, "Label2");
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setWordWrap(true);
     Label2->setFont(DesignFont(QStringLiteral("Liberation Sans"), 9.75, true));
@@ -86,7 +87,7 @@ frmVelmora::frmVelmora(FormRuntime& runtime, QWidget* parent) : QWidget(parent, 
     SetBackColor(Label2, kLightButtonFace);
 
     bntpay = new QLabel(this);
-    bntpay->setGeometry(TwipsToPixels(2888), TwipsToPixels(2040), 60, 23);
+    Place(bntpay, kInfoWindowLayout, "bntpay");
     bntpay->setPixmap(PicturePixmap(QStringLiteral("bntpay"), {60, 23}));
     SetBackColor(bntpay, kLightInfoBackground);
 

@@ -12,7 +12,7 @@
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
-#include "ui/twips.h"
+#include "ui/window_layouts.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -754,7 +754,7 @@ private slots:
         };
         QVERIFY(QTest::qWaitFor([&] { return shown(1); }, kTimeoutMs));
         const xcb_window_t main = windows[0];
-        const QPoint info = TwipsRect(4800, 3480, 1092, 855).center();
+        const QPoint info = PlaceOf(kMainWindowLayout, "Command2").Pixels().center();
         QVERIFY(AskUntil(
             [&] {
                 x::XDoTool({"mousemove", "--window", QString::number(main), QString::number(info.x()),

@@ -1,7 +1,9 @@
 #include "calc/version.h"
 #include "tests/support/recording_runtime.h"
+#include "tests/ui/window_controls.h"
 #include "ui/colours.h"
 #include "ui/frm_velmora.h"
+#include "ui/window_layouts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -47,6 +49,7 @@ private slots:
         QCOMPARE(w->windowType(), Qt::Tool);
         QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(w->size(), QSize(450, 184));
+        QCOMPARE(LayoutFault(*w, kInfoWindowLayout), QString());
         QCOMPARE(w->Label1->text(), QStringLiteral("info@tarvel.example"));
         QVERIFY(w->Label2->text().size() > 150 && w->Label2->text().size() < 260);
         // The notice wraps within its label; the address fits its box.

@@ -1,9 +1,11 @@
 #include "calc/version.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
+#include "tests/ui/window_controls.h"
 #include "ui/colours.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
+#include "ui/window_layouts.h"
 
 #include "calc/calculate_interest.h"
 
@@ -69,6 +71,7 @@ private slots:
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(tarvel::testing::LayoutFault(*w, tarvel::kMainWindowLayout), QString());
         QCOMPARE(w->mdataini->Text(), QStringLiteral("__ / __ / ____"));
         QCOMPARE(w->mdatafin->Text(), QStringLiteral("__ / __ / ____"));
         QCOMPARE(w->importo->text(), QString());
@@ -79,8 +82,11 @@ private slots:
         QVERIFY(!w->Text1->isVisible() && !w->importobis->isVisible());
         QCOMPARE(w->lblData[1]->text(), QStringLiteral("10%  fino al 31/12/1996"));
         QCOMPARE(w->lblData[11]->text(), QStringLiteral("1%  dal  01/01/2014"));
-        for (QLineEdit* box : w->txtAnno)
-            QVERIFY(!box->isEnabled() && box->text().isEmpty());
+        for (int i = 0; i < tarvel::kPeriodCount; ++i) {
+            QCOMPARE(w->lblData[i]->geometry(), tarvel::PeriodCaptionPlace(i).Pixels());
+            QCOMPARE(w->txtAnno[i]->geometry(), tarvel::PeriodFieldPlace(i).Pixels());
+            QVERIFY(!w->txtAnno[i]->isEnabled() && w->txtAnno[i]->text().isEmpty());
+        }
         QCOMPARE(w->Label16->text(), QStringLiteral("www.tarvel.example"));
         QCOMPARE(QApplication::focusWidget(), w->mdataini);
         // Centred on the 15360 x 11520-twip screen (1024 x 768 pixels).
