@@ -134,15 +134,6 @@ void ShowExactTitle(QWidget& window)
     xcb_flush(c);
 }
 
-void SetOwnerForWindowManager(QWidget& window, QWidget& owner)
-{
-    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !owner.windowHandle())
-        return;
-    window.setWindowModality(Qt::WindowModal);
-    window.winId();
-    window.windowHandle()->setTransientParent(owner.windowHandle());
-}
-
 void BringToCurrentDesktop(QWidget& window)
 {
     if (!x11::Connection() || !window.isVisible())

@@ -23,13 +23,6 @@ namespace tarvel {
 // to have an empty title bar gets an empty one.
 void ShowExactTitle(QWidget& window);
 
-// Makes the window a modal dialog of `owner` for the window manager, which
-// then keeps it above its owner, minimises it only together with its owner and
-// gives it the focus when the owner is clicked. (Without a window manager, as
-// in the offscreen tests, nothing changes: there Qt would no longer activate a
-// window whose owner is disabled.)
-void SetOwnerForWindowManager(QWidget& window, QWidget& owner);
-
 // Brings the window from another virtual desktop to the one in view; a window
 // manager does not hand the focus to a window on another desktop.
 void BringToCurrentDesktop(QWidget& window);

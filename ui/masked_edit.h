@@ -15,6 +15,7 @@ namespace tarvel {
 // start. Whenever the field gets the focus, typing starts at the first place
 // not typed yet, or at the start of a full field.
 class MaskedEdit : public QLineEdit {
+    Q_OBJECT
 public:
     explicit MaskedEdit(QWidget* parent = nullptr);
 

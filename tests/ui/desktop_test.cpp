@@ -7,6 +7,7 @@
 #include "tests/print/pdf_layout.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/main_window_steps.h"
+#include "tests/ui/printer_window_steps.h"
 #include "ui/application.h"
 #include "ui/desktop_window.h"
 #include "ui/frm_printer.h"
@@ -20,14 +21,12 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 #include <xcb/xcb.h>
 
@@ -141,20 +140,6 @@ std::vector<xcb_window_t> WindowsOf(qint64 pid)
 
 } // namespace x
 
-class NoPrinters final : public PrinterPlatform {
-public:
-    std::vector<std::shared_ptr<Printer>> Printers() override { return {}; }
-    std::shared_ptr<Printer> DefaultPrinter() override { return nullptr; }
-};
-
-class TwoPrinters final : public PrinterPlatform {
-public:
-    std::vector<std::shared_ptr<Printer>> Printers() override { return {printer, second}; }
-    std::shared_ptr<Printer> DefaultPrinter() override { return printer; }
-    std::shared_ptr<FakePrinter> printer = std::make_shared<FakePrinter>("P1");
-    std::shared_ptr<FakePrinter> second = std::make_shared<FakePrinter>("P2");
-};
-
 // Sees the window manager's request to close a window (WM_DELETE_WINDOW).
 class CloseRequestSpy final : public QAbstractNativeEventFilter {
 public:
@@ -248,15 +233,17 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QtFormRuntime> runtime;
-    std::unique_ptr<PrinterPlatform> platform;
+    FakePlatform platform;
     std::unique_ptr<PrinterSelection> printers;
 
-    // The printers of the windows started next.
-    void UsePrinters(std::unique_ptr<PrinterPlatform> installed)
+    // The printers of the windows started next: recording ones of these names.
+    void UsePrinters(std::initializer_list<const char*> names)
     {
         printers.reset();
-        platform = std::move(installed);
-        printers = std::make_unique<PrinterSelection>(platform.get());
+        platform.printers.clear();
+        for (const char* name : names)
+            platform.printers.push_back(std::make_shared<FakePrinter>(name));
+        printers = std::make_unique<PrinterSelection>(&platform);
     }
 
     // The main window as the program starts it, framed by the window manager.
@@ -272,7 +259,7 @@ class DesktopTest : public QObject {
 
     frmVelmora* OpenInfo(frmTarvel& w)
     {
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QTest::mouseClick(Find(w, "Command2"), Qt::LeftButton);
         frmVelmora* info = w.InfoWindow();
         // Shown, and its activation done, so that it does not undo a request
         // that follows.
@@ -283,10 +270,8 @@ class DesktopTest : public QObject {
 
     frmPrinter* OpenPrinter(frmTarvel& w)
     {
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
-        frmPrinter* printer = w.PrinterWindow();
-        if (!printer || !WaitManaged(printer) || !QTest::qWaitForWindowActive(printer)
-            || !QTest::qWaitFor([&] { return x::Active(printer); }, kTimeoutMs))
+        frmPrinter* printer = OpenPrinterWindow(w);
+        if (!printer || !WaitManaged(printer) || !QTest::qWaitFor([&] { return x::Active(printer); }, kTimeoutMs))
             qWarning("printer window not shown");
         return printer;
     }
@@ -313,15 +298,15 @@ class DesktopTest : public QObject {
     static void CalculateAsTyped(frmTarvel& w, const QString& capital, const QString& start, const QString& end,
                                  QWidget* enter = nullptr)
     {
-        TypeInto(w.mdataini, start);
-        TypeInto(w.mdatafin, end);
-        TypeInto(w.importo, capital);
+        TypeInto(Find(w, "mdataini"), start);
+        TypeInto(Find(w, "mdatafin"), end);
+        TypeInto(Find(w, "importo"), capital);
         if (enter)
             TypeInto(enter, QString());
         x::Keys(QStringLiteral("Return"));
     }
 
-    static void ClickButton(QWidget* button) { x::ClickAt(button->mapToGlobal(button->rect().center())); }
+    static bool ClickButton(QWidget* button) { return x::ClickAt(button->mapToGlobal(button->rect().center())); }
 
     // The main window, or the "info" or "printer" window opened from it.
     QWidget* Open(frmTarvel& w, const QString& window)
@@ -337,7 +322,7 @@ private slots:
     void init()
     {
         runtime = std::make_unique<QtFormRuntime>();
-        UsePrinters(std::make_unique<TwoPrinters>());
+        UsePrinters({"P1", "P2"});
     }
 
     void cleanup()
@@ -346,7 +331,7 @@ private slots:
             if (auto* info = qobject_cast<frmVelmora*>(window))
                 delete info;
         printers.reset();
-        platform.reset();
+        platform.printers.clear();
         runtime.reset();
     }
 
@@ -404,8 +389,7 @@ private slots:
             QVERIFY(AskUntil([&] { x::ClickAt(w->mapToGlobal(QPoint(5, 5))); },
                              [&] { return x::Active(w.get()) && x::StackIndex(w.get()) > x::StackIndex(info); }));
         }
-        QVERIFY(AskUntil([&] { x::ClickAt(w->Command2->mapToGlobal(w->Command2->rect().center())); },
-                         [&] { return x::Active(info); }));
+        QVERIFY(AskUntil([&] { ClickButton(Find(*w, "Command2")); }, [&] { return x::Active(info); }));
         QVERIFY(!x::Hidden(info));
         QCOMPARE(x::Cardinals(x::Id(info), "_NET_WM_DESKTOP"), x::Cardinals(x::Root(), "_NET_CURRENT_DESKTOP"));
         QCOMPARE(w->InfoWindow(), info);
@@ -429,12 +413,12 @@ private slots:
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!window, kTimeoutMs);
-        QVERIFY(w->isEnabled());
-        QCOMPARE(static_cast<TwoPrinters&>(*platform).printer->calls.size(), std::size_t(0));
+        QVERIFY(w->isEnabled() && !IsBlocked(*w));
+        QCOMPARE(platform.printers[0]->calls.size(), std::size_t(0));
         if (which == "printer") {
             // The main window takes input again, from the start date.
             QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()), kTimeoutMs);
-            QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w->mdataini, kTimeoutMs);
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), Find(*w, "mdataini"), kTimeoutMs);
         }
     }
 
@@ -444,7 +428,7 @@ private slots:
     void printerWindowIsADialogOfTheMainWindow()
     {
         auto w = StartMainWindow();
-        w->importo->setText(QStringLiteral("1000"));
+        Find<QLineEdit>(*w, "importo")->setText(QStringLiteral("1000"));
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
         QCOMPARE(x::Cardinals(x::Id(printer), "WM_TRANSIENT_FOR"), std::vector<std::uint32_t>{x::Id(w.get())});
@@ -455,9 +439,9 @@ private slots:
             QVERIFY2(!x::Contains(allowed, action), action);
 
         QVERIFY(x::ClickAt(w->mapToGlobal(QPoint(5, 5))));
-        QVERIFY(x::ClickAt(w->Pulisci->mapToGlobal(w->Pulisci->rect().center())));
+        QVERIFY(ClickButton(Find(*w, "Pulisci")));
         QTRY_VERIFY_WITH_TIMEOUT(x::StackIndex(printer) > x::StackIndex(w.get()), kTimeoutMs);
-        QCOMPARE(w->importo->text(), QStringLiteral("1000")); // "Cancella" did not run
+        QCOMPARE(Find<QLineEdit>(*w, "importo")->text(), QStringLiteral("1000")); // "Cancella" did not run
 
         // The close box: the request reaches the program, which keeps both windows.
         CloseRequestSpy spy(x::Id(w.get()));
@@ -507,7 +491,7 @@ private slots:
     // Cancelling the save dialog gives the focus back to the printer window.
     void focusAfterCancelledSave()
     {
-        UsePrinters(std::make_unique<NoPrinters>());
+        UsePrinters({});
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
@@ -515,11 +499,11 @@ private slots:
             if (auto* files = qobject_cast<QFileDialog*>(dialog))
                 files->reject();
         });
-        printer->Command1->click();
+        Command1(*printer)->click();
         QVERIFY(printer);
         QTRY_VERIFY_WITH_TIMEOUT(x::Active(printer), kTimeoutMs);
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), printer->Command1, kTimeoutMs);
-        QVERIFY(!w->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), Command1(*printer), kTimeoutMs);
+        QVERIFY(IsBlocked(*w));
         printer->close();
     }
 
@@ -567,14 +551,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         auto w = StartMainWindow();
-        MaskedEdit* field = w->mdatafin;
+        MaskedEdit* field = Find<MaskedEdit>(*w, "mdatafin");
         if (focus == "tab") {
             TypeInto(field, "0101");
             x::Keys("shift+Tab");
-            QTRY_VERIFY_WITH_TIMEOUT(w->mdataini->hasFocus(), kTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(Find(*w, "mdataini")->hasFocus(), kTimeoutMs);
             x::Keys("Tab");
         } else if (focus == "warning") {
-            field = w->mdataini;
+            field = Find<MaskedEdit>(*w, "mdataini");
             const auto said = TextOfNextBox();
             CalculateAsTyped(*w, "1000", "01012000", "01011999"); // an end before the start
             QTRY_VERIFY_WITH_TIMEOUT(!said->isEmpty() && x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
@@ -606,10 +590,10 @@ private slots:
         QFETCH(QString, capital);
         QFETCH(QString, shown);
         auto w = StartMainWindow();
-        QWidget* const fields[] = {w->mdataini, w->mdatafin, w->importo};
+        QWidget* const fields[] = {Find(*w, "mdataini"), Find(*w, "mdatafin"), Find(*w, "importo")};
         CalculateAsTyped(*w, capital, "01012000", "01012015", fields[field]);
-        QTRY_COMPARE_WITH_TIMEOUT(w->Label8->text(), QStringLiteral("anni  15"), kTimeoutMs);
-        QCOMPARE(w->importo->text(), shown);
+        QTRY_COMPARE_WITH_TIMEOUT(TextIn(*w, ResultControl::Label8), QStringLiteral("anni  15"), kTimeoutMs);
+        QCOMPARE(Find<QLineEdit>(*w, "importo")->text(), shown);
         QCOMPARE(QApplication::focusWidget(), fields[field]);
         const QString cut = TextNotShownWhole(*w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
@@ -659,11 +643,12 @@ private slots:
         if (!capital.isNull()) {
             const auto said = capital == "abc" ? TextOfNextBox() : nullptr;
             CalculateAsTyped(*w, capital, start, end);
-            QTRY_VERIFY_WITH_TIMEOUT(w->importo->text() != capital && x::Active(w.get()), kTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text() != capital && x::Active(w.get()),
+                                     kTimeoutMs);
         }
         if (!retyped.isEmpty()) {
-            Retype(w->importo, retyped);
-            QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), retyped, kTimeoutMs);
+            Retype(Find(*w, "importo"), retyped);
+            QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), retyped, kTimeoutMs);
         }
         QWidget* focus = QApplication::focusWidget();
         x::Keys("ctrl+c");
@@ -675,14 +660,14 @@ private slots:
     // The report describes the last "Calcola", whatever has been typed since.
     void theReportIsTheLastCalculation()
     {
-        UsePrinters(std::make_unique<NoPrinters>());
+        UsePrinters({});
         ScratchFolder scratch("tarvel-desktop");
         const std::string pdf = (scratch.Path() / frmPrinter::kPdfFileName).string();
         auto w = StartMainWindow();
         CalculateAsTyped(*w, "10000", "01/01/2000", "1/1/2015");
-        QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), QStringLiteral("10.000,00"), kTimeoutMs);
-        Retype(w->importo, "5000");
-        QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), QStringLiteral("5000"), kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), QStringLiteral("10.000,00"), kTimeoutMs);
+        Retype(Find(*w, "importo"), "5000");
+        QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), QStringLiteral("5000"), kTimeoutMs);
         frmPrinter* printer = OpenPrinter(*w);
         QVERIFY(printer);
         WhenModalShown([&](QWidget* dialog) {
@@ -690,7 +675,7 @@ private slots:
             files->setDirectory(QString::fromStdString(scratch.Path().string())); // the name proposed
             static_cast<QDialog*>(files)->accept();                               // as its "Salva" button does
         });
-        ClickButton(printer->Command1);
+        ClickButton(Command1(*printer));
         QTRY_VERIFY_WITH_TIMEOUT(!w->PrinterWindow(), kTimeoutMs);
         const auto pages = ReadPdfWords(pdf);
         QCOMPARE(pages.size(), std::size_t(1));
@@ -714,23 +699,23 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, warning);
-        const auto& fakes = static_cast<TwoPrinters&>(*platform);
+        const FakePrinter &P1 = *platform.printers[0], &P2 = *platform.printers[1];
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
-        Retype(printer->Combo1->lineEdit(), typed);
-        QTRY_COMPARE_WITH_TIMEOUT(printer->Combo1->currentText(), typed, kTimeoutMs);
+        Retype(Combo1(*printer)->lineEdit(), typed);
+        QTRY_COMPARE_WITH_TIMEOUT(Combo1(*printer)->currentText(), typed, kTimeoutMs);
         const auto said = warning.isEmpty() ? nullptr : TextOfNextBox();
-        ClickButton(printer->Command1);
+        ClickButton(Command1(*printer));
         if (!said) {
             QTRY_VERIFY_WITH_TIMEOUT(!printer, kTimeoutMs);
-            QCOMPARE(fakes.second->CallsOf("EndDoc").size(), std::size_t(1));
-            QCOMPARE(fakes.printer->CallsOf("Print").size(), std::size_t(0));
+            QCOMPARE(P2.CallsOf("EndDoc").size(), std::size_t(1));
+            QCOMPARE(P1.CallsOf("Print").size(), std::size_t(0));
             return;
         }
         QTRY_COMPARE_WITH_TIMEOUT(*said, warning, kTimeoutMs);
         QVERIFY(printer && printer->isVisible());
-        QCOMPARE(fakes.printer->CallsOf("Print").size() + fakes.second->CallsOf("Print").size(), std::size_t(0));
+        QCOMPARE(P1.CallsOf("Print").size() + P2.CallsOf("Print").size(), std::size_t(0));
         printer->close();
     }
 
