@@ -9,6 +9,7 @@
 #include "print/qt_printer.h"
 #include "runtime/qt_form_runtime.h"
 #include "tests/ui/dark_palette.h"
+#include "tests/ui/main_window_steps.h"
 #include "ui/application.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
@@ -55,14 +56,9 @@ QPixmap PictureOf(QWidget& below, QWidget& above)
 }
 
 // The worked example of the README, typed in and calculated, or another capital.
-void Calculate(tarvel::frmTarvel& window, const QString& capital = QStringLiteral("10000"))
+void Calculate(tarvel::frmTarvel& window, const char* capital = "10000")
 {
-    window.importo->clear();
-    QTest::keyClicks(window.importo, capital);
-    window.mdataini->setCursorPosition(0);
-    QTest::keyClicks(window.mdataini, QStringLiteral("01012000"));
-    window.mdatafin->setCursorPosition(0);
-    QTest::keyClicks(window.mdatafin, QStringLiteral("01012015"));
+    tarvel::testing::Enter(window, capital, "01012000", "01012015");
     window.Command1_Click();
     QTest::qWait(100);
 }
@@ -90,7 +86,7 @@ int main(int argc, char* argv[])
     Calculate(window);
     saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) && saved;
     // A billion euro, every amount shown whole.
-    Calculate(window, QStringLiteral("1234567890"));
+    Calculate(window, "1234567890");
     saved = window.grab().save(out.filePath(QStringLiteral("main-window-billion.png"))) && saved;
     Calculate(window);
 
@@ -127,7 +123,7 @@ int main(int argc, char* argv[])
     QTest::qWait(100);
 
     // The warning of a failed calculation, closed as soon as it is pictured.
-    window.importo->clear();
+    tarvel::testing::Find<QLineEdit>(window, "importo")->clear();
     QTimer::singleShot(300, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             saved = box->grab().save(out.filePath(QStringLiteral("calculation-warning.png"))) && saved;

@@ -27,10 +27,6 @@ void SetBackColor(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-QColor ForeColor(const QWidget* widget) { return widget->palette().color(widget->foregroundRole()); }
-
-QColor BackColor(const QWidget* widget) { return widget->palette().color(widget->backgroundRole()); }
-
 namespace {
 
 constexpr double kReadableContrast = 4.5;

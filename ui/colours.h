@@ -21,12 +21,14 @@ inline const QColor kLightInfoBackground{0xff, 0xff, 0xdc};
 // On a fixed light background the text is dark.
 inline const QColor kDarkText{0, 0, 0};
 
+// The Info window's links: blue, red under the pointer.
+inline const QColor kInfoLinkText{0, 0, 255};
+inline const QColor kInfoHoverText{255, 0, 0};
+
 // Text and background of a control, in every colour group (a disabled field
 // keeps its colours, as the classic disabled text box does with its background).
 void SetForeColor(QWidget* widget, const QColor& colour);
 void SetBackColor(QWidget* widget, const QColor& colour);
-
-QColor ForeColor(const QWidget* widget);
 
 // The contrast of two colours as the ratio of their relative luminances,
 // 1 to 21 (the measure of the usual accessibility guidelines).
@@ -36,6 +38,5 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // lighter on a dark one until its text is readable there: a contrast of at
 // least 4.5:1. A colour already readable comes back unchanged.
 QColor ReadableOn(const QColor& colour, const QColor& background);
-QColor BackColor(const QWidget* widget);
 
 } // namespace tarvel

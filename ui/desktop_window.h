@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 #include <QPoint>
 
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
 class QWidget;
+struct xcb_connection_t;
 
 namespace tarvel {
 
@@ -14,13 +22,6 @@ namespace tarvel {
 // Qt names a window without a title after the program; a window that is meant
 // to have an empty title bar gets an empty one.
 void ShowExactTitle(QWidget& window);
-
-// Makes the window a modal dialog of `owner` for the window manager, which
-// then keeps it above its owner, minimises it only together with its owner and
-// gives it the focus when the owner is clicked. (Without a window manager, as
-// in the offscreen tests, nothing changes: there Qt would no longer activate a
-// window whose owner is disabled.)
-void SetOwnerForWindowManager(QWidget& window, QWidget& owner);
 
 // Brings the window from another virtual desktop to the one in view; a window
 // manager does not hand the focus to a window on another desktop.
@@ -38,4 +39,31 @@ QMargins FrameMargins(QWidget& window);
 // places the frame as it can.
 void MoveFrameTo(QWidget& window, QPoint topLeft, QMargins frame);
 
+// The X server reached directly over Qt's own connection, by the functions
+// above and by the tests that read back what the window manager does. Off X11
+// there is no connection: reads come back empty and requests do nothing.
+namespace x11 {
+
+using WindowId = std::uint32_t;
+
+// A reply of the X server, freed as the library asks.
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <class ReplyType>
+using Reply = std::unique_ptr<ReplyType, FreeReply>;
+
+xcb_connection_t* Connection();
+WindowId Root();
+std::uint32_t Atom(const char* name);
+// A property's bytes: null when the window does not have it, empty when it
+// is set to nothing.
+QByteArray Property(WindowId window, const char* name);
+// The 32-bit values of a property; empty when it is not set.
+std::vector<std::uint32_t> Cardinals(WindowId window, const char* name);
+// A request to the window manager about `window`, as pagers and task bars
+// send them: a client message of that type with up to five values.
+void AskWindowManager(WindowId window, const char* type, std::array<std::uint32_t, 5> data);
+
+} // namespace x11
 } // namespace tarvel

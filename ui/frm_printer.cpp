@@ -3,78 +3,59 @@
 #include "print/printer.h"
 #include "print/qt_printer.h"
 #include "runtime/form_runtime.h"
-#include "ui/desktop_window.h"
-#include "ui/enter_key.h"
+#include "ui/controls.h"
 #include "ui/modulo1.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "ui/window_layouts.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QToolButton>
 
 #include <exception>
 
 namespace tarvel {
 
-frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers)
-    : QWidget(nullptr, Qt::Tool), host_(host), runtime_(runtime), printers_(printers)
+frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner)
+    : QDialog(&owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      host_(host), runtime_(runtime), printers_(printers)
 {
     setObjectName(QStringLiteral("frmPrinter"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(NoIcon());
     setFont(WindowFont());
-    setFixedSize(TwipsToPixels(4680), TwipsToPixels(1095));
+    setFixedSize(kPrinterWindowClient.Pixels().size());
 
-    Command1 = new QToolButton(this);
-    Command1->setText(QStringLiteral("Stampa"));
-    Command1->setIcon(PictureIcon(QStringLiteral("stampa"), {32, 32}));
-    Command1->setIconSize({32, 32});
-    Command1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Command1->setFocusPolicy(Qt::StrongFocus);
-    Command1->setGeometry(TwipsRect(3120, 120, 1215, 855));
-    Command1->installEventFilter(this);
-    connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
+    Command1 = Place(new CommandButton(QStringLiteral("Stampa"), QStringLiteral("stampa"), this), kPrinterWindowLayout,
+                     "Command1");
+    connect(Command1, &CommandButton::clicked, this, &frmPrinter::Command1_Click);
 
-    Combo1 = new QComboBox(this);
+    Combo1 = Place(new QComboBox(this), kPrinterWindowLayout, "Combo1");
     Combo1->setEditable(true);
     Combo1->setEditText(QStringLiteral("Combo1"));
-    // Only a pick from the list selects a printer: no completion into an
-    // entry, no entry added or chosen by Enter in the edit field.
+    // Only an entry of the list selects a printer: no completion into an
+    // entry, no typed name added to the list.
     Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->installEventFilter(this);
-    Combo1->lineEdit()->installEventFilter(this);
-    Combo1->setGeometry(TwipsRect(240, 360, 2535, 315));
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo1, &QComboBox::activated, this, &frmPrinter::Combo1_Click);
 
     setTabOrder(Command1, Combo1);
     Command1->setFocus();
 }
 
-frmPrinter* frmPrinter::Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget* owner)
+frmPrinter* frmPrinter::Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner)
 {
-    auto* window = new frmPrinter(host, runtime, printers);
-    if (owner)
-        SetOwnerForWindowManager(*window, *owner);
+    auto* window = new frmPrinter(host, runtime, printers, owner);
     Modulo1::CentraForm(*window, runtime);
     window->Form_Load();
     return window;
 }
 
-void frmPrinter::Form_Load()
-{
-    host_.SetWindowEnabled(false);
-    FillPrinterList();
-}
+void frmPrinter::Form_Load() { FillPrinterList(); }
 
 void frmPrinter::FillPrinterList()
 {
@@ -132,22 +113,13 @@ void frmPrinter::Command1_Click()
         return;
     }
     if ((noPrinter_ || pdfChosen_) && !ChoosePdfFile()) {
-        // Back from the save dialog to this window, not to the disabled one.
+        // Back from the save dialog to this window, not to the blocked one.
         activateWindow();
         Command1->setFocus();
         return;
     }
-    if (!PrintReport())
-        return;
-    host_.SetWindowEnabled(true);
-    host_.FocusStartDate();
-    close();
-}
-
-void frmPrinter::Form_QueryUnload()
-{
-    host_.SetWindowEnabled(true);
-    host_.FocusStartDate();
+    if (PrintReport())
+        accept();
 }
 
 std::string frmPrinter::SuggestedPdfPath()
@@ -182,36 +154,6 @@ bool frmPrinter::PrintReport()
         runtime_.MsgBox(PrintFailureMessage(printers_.CurrentOrNone(), error), kCaption, MsgBoxIcon::Warning);
         return false;
     }
-}
-
-void frmPrinter::closeEvent(QCloseEvent* event)
-{
-    Form_QueryUnload();
-    event->accept();
-}
-
-void frmPrinter::keyPressEvent(QKeyEvent* event)
-{
-    // Escape closes the window as its close box does: nothing is printed.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-bool frmPrinter::eventFilter(QObject* watched, QEvent* event)
-{
-    if (IsEnter(event)) {
-        // "Stampa" with the focus answers Enter as well as Space.
-        if (watched == Command1) {
-            Command1->click();
-            return true;
-        }
-        if (watched == Combo1 || watched == Combo1->lineEdit())
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tarvel

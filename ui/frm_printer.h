@@ -4,20 +4,22 @@
 #include "runtime/form_runtime.h"
 #include "ui/printer_window_host.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <string>
 
 class QComboBox;
-class QToolButton;
 
 namespace tarvel {
 
+class CommandButton;
+
 // The printer selection window: lists the installed printers, makes the one
-// picked current and, on "Stampa", has its host print the report there. Its
-// host is disabled while it is open and enabled again, with the focus in the
-// start date, however it goes. It deletes itself when it closes, so every
-// opening lists the printers afresh and makes the first one current.
+// picked current and, on "Stampa", has its host print the report there. A
+// dialog, window-modal over the window that opens it, which takes no input
+// while it is open; Escape and the close box reject it and print nothing. It
+// deletes itself when it closes, so every opening lists the printers afresh
+// and makes the first one current.
 //
 // The list ends with "File PDF…": "Stampa" on it saves the report as a PDF
 // file chosen with the form runtime's save dialog. With no printer installed
@@ -27,8 +29,9 @@ namespace tarvel {
 // on any other text warns that no such printer is installed.
 //
 // A print that fails shows one warning naming the printer (or the file) and
-// the reason, and leaves the window open with that printer chosen.
-class frmPrinter : public QWidget {
+// the reason, and leaves the window open with that printer chosen; one that
+// succeeds accepts the dialog.
+class frmPrinter : public QDialog {
     Q_OBJECT
 
 public:
@@ -38,30 +41,19 @@ public:
     static constexpr char kPdfFileName[] = "Tarvel.pdf";
     static constexpr char kPdfEntry[] = "File PDF…";
 
-    // Creates the window centred on the screen and runs its Form_Load; the
-    // caller shows it. For the window manager it is a modal dialog of
-    // `owner`, when given.
-    static frmPrinter* Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers,
-                            QWidget* owner = nullptr);
+    // Creates the window over `owner`, centred on the screen, and runs its
+    // Form_Load; the caller opens it (open()).
+    static frmPrinter* Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner);
 
     void Form_Load();
     void Combo1_Click();
     void Command1_Click(); // "Stampa"
-    void Form_QueryUnload();
 
     // Where the save dialog proposes to put the report without a printer.
     static std::string SuggestedPdfPath();
 
-    QToolButton* Command1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers);
+    frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner);
     void FillPrinterList();
     // Selects an entry as the runtime does: the edit field takes its text and
     // Combo1_Click runs.
@@ -78,6 +70,8 @@ private:
     PrinterWindowHost& host_;
     FormRuntime& runtime_;
     PrinterSelection& printers_;
+    CommandButton* Command1 = nullptr;
+    QComboBox* Combo1 = nullptr;
     bool noPrinter_ = false;
     bool pdfChosen_ = false;
 };

@@ -5,58 +5,51 @@
 #include "runtime/form_runtime.h"
 #include "ui/calculation_text.h"
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/desktop_window.h"
-#include "ui/enter_key.h"
 #include "ui/frm_velmora.h"
 #include "ui/maker.h"
+#include "ui/masked_edit.h"
 #include "ui/modulo1.h"
 #include "ui/modulo2.h"
 #include "ui/pictures.h"
-#include "ui/twips.h"
 #include "ui/whole_text.h"
+#include "ui/window_layouts.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QToolButton>
+#include <QShortcut>
+
+#include <functional>
 
 namespace tarvel {
 namespace {
 
 constexpr char kEmptyDateText[] = "__ / __ / ____ ";
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, Qt::Alignment horizontal)
+template <class Control>
+Control* Placed(Control* control, std::string_view name)
+{
+    return Place(control, kMainWindowLayout, name);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, Qt::Alignment horizontal)
 {
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(geometry);
     label->setAlignment(horizontal | Qt::AlignTop);
     return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, QRect geometry)
+TextBox* MakeTextBox(QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
-    box->setGeometry(geometry);
+    auto* box = new TextBox(parent);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return box;
-}
-
-QToolButton* MakeCommand(QWidget* parent, const QString& caption, const QString& picture, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setIcon(PictureIcon(picture, {32, 32}));
-    button->setIconSize({32, 32});
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFocusPolicy(Qt::StrongFocus);
-    button->setGeometry(geometry);
-    return button;
 }
 
 // Every text the window shows is shown whole.
@@ -72,8 +65,43 @@ void SetText(QLabel* label, const std::string& text)
     FitFontToText(label);
 }
 
+void SetText(std::string& held, const std::string& text) { held = text; }
+
+void SetFontUnderline(QLabel* label, bool underline)
+{
+    QFont font = label->font();
+    font.setUnderline(underline);
+    label->setFont(font);
+}
+
 std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
+std::string TextOf(const std::string& held) { return held; }
+
+// Ctrl+C in a window, made once its fields are there: a field with text
+// selected copies its selection; anywhere else `copy` runs. (A line edit with
+// the focus claims Ctrl+C before any shortcut sees it, even with nothing
+// selected: these let it pass then.)
+class WindowCopy final : public QObject {
+public:
+    WindowCopy(QWidget& window, std::function<void()> copy) : QObject(&window)
+    {
+        new QShortcut(QKeySequence::Copy, &window, std::move(copy));
+        for (QLineEdit* field : window.findChildren<QLineEdit*>())
+            field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* field = qobject_cast<QLineEdit*>(watched);
+        if (event->type() != QEvent::ShortcutOverride || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)
+            || !field || field->hasSelectedText())
+            return false;
+        event->ignore(); // not claimed: the window's shortcut takes the key
+        return true;
+    }
+};
 
 } // namespace
 
@@ -86,35 +114,29 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* 
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont());
-    setFixedSize(TwipsToPixels(10680), TwipsToPixels(4605));
+    setFixedSize(kMainWindowClient.Pixels().size());
     setMouseTracking(true);
 
     BuildFrame1();
-    Frame2 = new QGroupBox(this);
-    Frame2->setGeometry(TwipsRect(4680, 3240, 5295, 1215));
+    Placed(new QGroupBox(this), "Frame2");
     BuildRateGrid();
 
-    Picture1 = new QLabel(this);
+    auto* Picture1 = Placed(new LinkLabel(this), "Picture1");
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
     Picture1->setPixmap(PicturePixmap(QStringLiteral("logo"), {90, 38}));
     Picture1->setAlignment(Qt::AlignCenter);
-    Picture1->setGeometry(TwipsToPixels(720), TwipsToPixels(3720), 90 + 4, 38 + 4);
-    Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->installEventFilter(this);
+    Picture1->setAccessibleName(QString::fromUtf8(kMakerSite));
+    connect(Picture1, &LinkLabel::clicked, this, &frmTarvel::Picture1_Click);
 
     BuildCommands();
-
-    // The working fields are never shown, and kept off the window: as its
-    // children, hidden, they would still be read out by screen readers.
-    Text1 = new QLineEdit();
-    importobis = new QLineEdit();
+    results_[ResultControl::Text1].emplace<std::string>();
+    results_[ResultControl::importobis].emplace<std::string>();
 
     WriteTexts(FreshWindowTexts(""));
     SetTabOrder();
     NameControls();
-    for (QLineEdit* field : {static_cast<QLineEdit*>(mdataini), static_cast<QLineEdit*>(mdatafin), SeeInteressi})
-        field->installEventFilter(this);
+    new WindowCopy(*this, [this] { CopyCalculation(); });
     mdataini->setFocus();
 }
 
@@ -124,40 +146,51 @@ frmTarvel::~frmTarvel()
     // to the program that this window is: neither outlives it.
     delete printer_.data();
     delete velmora_.data();
-    delete Text1;
-    delete importobis;
 }
 
 void frmTarvel::BuildFrame1()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Inserire in formato gg/mm/aaaa"), this);
-    Frame1->setGeometry(TwipsRect(480, 240, 3972, 4215));
+    auto* Frame1 = Placed(new QGroupBox(QStringLiteral("Inserire in formato gg/mm/aaaa"), this), "Frame1");
     Frame1->setFont(WindowFont(9.75));
     // The highlight colour's hue, readable on the window's background.
     SetForeColor(Frame1, ReadableOn(SystemColour(QPalette::Highlight), SystemColour(QPalette::Window)));
 
-    mdataini = new MaskedEdit(Frame1);
-    mdataini->setGeometry(TwipsRect(240, 600, 1215, 255));
-    mdatafin = new MaskedEdit(Frame1);
-    mdatafin->setGeometry(TwipsRect(1800, 600, 1215, 255));
-    for (MaskedEdit* date : {mdataini, mdatafin})
+    mdataini = Placed(new MaskedEdit(Frame1), "mdataini");
+    mdatafin = Placed(new MaskedEdit(Frame1), "mdatafin");
+    for (MaskedEdit* date : {mdataini, mdatafin}) {
         date->SetMask(QString::fromUtf8(kDateMask));
+        connect(date, &QLineEdit::returnPressed, this, &frmTarvel::Command1_Click);
+    }
 
-    Label2 = MakeLabel(Frame1, QStringLiteral("inizio periodo"), TwipsRect(240, 960, 1095, 255), Qt::AlignHCenter);
-    Label3 = MakeLabel(Frame1, QStringLiteral("fine periodo"), TwipsRect(1800, 960, 1095, 255), Qt::AlignHCenter);
-    Label8 = MakeLabel(Frame1, QString(), TwipsRect(240, 1200, 1215, 255), Qt::AlignHCenter);
-    Label23 = MakeLabel(Frame1, QString(), TwipsRect(1800, 1200, 1215, 255), Qt::AlignHCenter);
-    Label4 = MakeLabel(Frame1, QStringLiteral("Capitale"), TwipsRect(240, 1800, 972, 372), Qt::AlignLeft);
-    importo = MakeTextBox(Frame1, TwipsRect(1800, 1680, 1215, 372));
-    importo->installEventFilter(this);
+    Placed(MakeLabel(Frame1, QStringLiteral("inizio periodo"), Qt::AlignHCenter), "Label2")->setBuddy(mdataini);
+    Placed(MakeLabel(Frame1, QStringLiteral("fine periodo"), Qt::AlignHCenter), "Label3")->setBuddy(mdatafin);
+    auto* Label8 = Placed(MakeLabel(Frame1, QString(), Qt::AlignHCenter), "Label8");
+    auto* Label23 = Placed(MakeLabel(Frame1, QString(), Qt::AlignHCenter), "Label23");
+    importo = Placed(MakeTextBox(Frame1), "importo");
+    Placed(MakeLabel(Frame1, QStringLiteral("Capitale"), Qt::AlignLeft), "Label4")->setBuddy(importo);
+    connect(importo, &TextBox::KeyPress, this, &frmTarvel::importo_KeyPress);
     connect(importo, &QLineEdit::textEdited, importo, [this] { FitFontToText(importo); });
-    Label5 = MakeLabel(Frame1, QStringLiteral("Interessi legali"), TwipsRect(240, 2280, 1092, 372), Qt::AlignLeft);
-    SeeInteressi = MakeTextBox(Frame1, TwipsRect(1800, 2280, 1215, 372));
+    connect(importo, &QLineEdit::returnPressed, this, &frmTarvel::Command1_Click);
+    auto* SeeInteressi = Placed(MakeTextBox(Frame1), "SeeInteressi");
+    Placed(MakeLabel(Frame1, QStringLiteral("Interessi legali"), Qt::AlignLeft), "Label5")->setBuddy(SeeInteressi);
     SeeInteressi->setReadOnly(true);
     SeeInteressi->setFocusPolicy(Qt::ClickFocus);
-    Label1 = MakeLabel(Frame1, QStringLiteral("Somma"), TwipsRect(240, 3000, 975, 255), Qt::AlignLeft);
-    Label6 = MakeLabel(Frame1, QString(), TwipsRect(1800, 3000, 1215, 255), Qt::AlignRight);
-    Label16 = MakeLabel(Frame1, QString::fromUtf8(kMakerSite), TwipsRect(1800, 3720, 1695, 255), Qt::AlignHCenter);
+    auto* Label1 = Placed(MakeLabel(Frame1, QStringLiteral("Somma"), Qt::AlignLeft), "Label1");
+    auto* Label6 = Placed(MakeLabel(Frame1, QString(), Qt::AlignRight), "Label6");
+    // The result labels are named after what they hold.
+    Label6->setAccessibleName(Label1->text());
+    Label8->setAccessibleName(QStringLiteral("Anni"));
+    Label23->setAccessibleName(QStringLiteral("Giorni"));
+    Label16 = Placed(new LinkLabel(Frame1, QString::fromUtf8(kMakerSite)), "Label16");
+    Label16->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    connect(Label16, &LinkLabel::clicked, this, &frmTarvel::Label16_Click);
+    connect(Label16, &LinkLabel::hovered, this, &frmTarvel::Label16_MouseMove);
+
+    results_[ResultControl::importo].emplace<QLineEdit*>(importo);
+    results_[ResultControl::SeeInteressi].emplace<QLineEdit*>(SeeInteressi);
+    results_[ResultControl::Label6].emplace<QLabel*>(Label6);
+    results_[ResultControl::Label8].emplace<QLabel*>(Label8);
+    results_[ResultControl::Label23].emplace<QLabel*>(Label23);
 
     // The frame's caption font and colour are its own: its controls keep the
     // window's font and the system text colours.
@@ -183,73 +216,61 @@ void frmTarvel::BuildFrame1()
     SetForeColor(Label16, QColor(0, 0, 192));
     SetBackColor(Label16, kLightButtonFace);
     Label16->setFont(WindowFont(8.25, true));
-    Label16->setMouseTracking(true);
-    Label16->setCursor(Qt::PointingHandCursor);
-    Label16->installEventFilter(this);
 }
 
 void frmTarvel::BuildRateGrid()
 {
     const auto& schedule = LegalRateSchedule();
     for (int i = 0; i < kPeriodCount; ++i) {
-        const int left = 4560 + 2040 * (i % 3);
-        const int row = i / 3;
         const std::string_view caption = schedule[i].caption;
-        lblData[i] = MakeLabel(this, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
-                               TwipsRect(left, 360 + 720 * row, 1815, 255), Qt::AlignLeft);
-        txtAnno[i] = MakeTextBox(this, TwipsRect(left, 600 + 720 * row, 1695, 285));
-        txtAnno[i]->setFont(WindowFont(8.25, true));
-        SetBackColor(txtAnno[i], InfoBackground());
+        QLabel* label = MakeLabel(this, QString::fromUtf8(caption.data(), qsizetype(caption.size())), Qt::AlignLeft);
+        label->setObjectName(QString::fromStdString(PeriodCaptionName(i)));
+        label->setGeometry(PeriodCaptionPlace(i).Pixels());
+        const std::string_view name = ControlName(PeriodControl(i));
+        TextBox* field = MakeTextBox(this);
+        field->setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        field->setGeometry(PeriodFieldPlace(i).Pixels());
+        field->setFont(WindowFont(8.25, true));
+        SetBackColor(field, InfoBackground());
         // Results stay legible although the field is disabled.
-        SetForeColor(txtAnno[i], SystemColour(QPalette::ToolTipText));
-        txtAnno[i]->setEnabled(false);
+        SetForeColor(field, SystemColour(QPalette::ToolTipText));
+        field->setEnabled(false);
         // Disabled keeps it from the keyboard; read-only tells screen readers
         // that it is not to be edited.
-        txtAnno[i]->setReadOnly(true);
+        field->setReadOnly(true);
+        label->setBuddy(field);
+        results_[PeriodControl(i)].emplace<QLineEdit*>(field);
     }
 }
 
 void frmTarvel::BuildCommands()
 {
-    Command2 = MakeCommand(this, QStringLiteral("Info"), QStringLiteral("info"), TwipsRect(4800, 3480, 1092, 855));
-    Command1 =
-        MakeCommand(this, QStringLiteral("Calcola"), QStringLiteral("calcola"), TwipsRect(6120, 3480, 1092, 855));
-    Pulisci =
-        MakeCommand(this, QStringLiteral("Cancella"), QStringLiteral("cancella"), TwipsRect(7440, 3480, 1092, 855));
-    Command3 = MakeCommand(this, QStringLiteral("Stampa"), QStringLiteral("stampa"), TwipsRect(8760, 3480, 1095, 855));
-    for (QToolButton* command : {Command1, Pulisci, Command2, Command3})
-        command->installEventFilter(this);
-    connect(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
-    connect(Pulisci, &QToolButton::clicked, this, [this] { Pulisci_Click(); });
-    connect(Command2, &QToolButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QToolButton::clicked, this, [this] { Command3_Click(); });
+    const auto command = [this](const char* name, const char* caption, const char* picture,
+                                void (frmTarvel::*click)()) {
+        auto* button = Placed(new CommandButton(QString::fromUtf8(caption), QString::fromUtf8(picture), this), name);
+        connect(button, &CommandButton::clicked, this, click);
+    };
+    command("Command2", "Info", "info", &frmTarvel::Command2_Click);
+    command("Command1", "Calcola", "calcola", &frmTarvel::Command1_Click);
+    command("Pulisci", "Cancella", "cancella", &frmTarvel::Pulisci_Click);
+    command("Command3", "Stampa", "stampa", &frmTarvel::Command3_Click);
 }
 
 void frmTarvel::SetTabOrder()
 {
-    const QWidget* order[] = {mdataini, mdatafin, importo, Command1, Pulisci, Command2, Command3};
+    const char* order[] = {"mdataini", "mdatafin", "importo", "Command1", "Pulisci", "Command2", "Command3"};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+        setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
 }
 
 void frmTarvel::NameControls()
 {
-    // A field is named after the caption that labels it on the window; without
-    // a name a screen reader would read the frame's caption for every field.
-    const std::pair<QLabel*, QWidget*> captioned[] = {
-        {Label2, mdataini}, {Label3, mdatafin}, {Label4, importo}, {Label5, SeeInteressi}};
-    for (auto [caption, field] : captioned) {
-        caption->setBuddy(field);
-        field->setAccessibleName(caption->text());
-    }
-    for (int i = 0; i < kPeriodCount; ++i) {
-        lblData[i]->setBuddy(txtAnno[i]);
-        txtAnno[i]->setAccessibleName(lblData[i]->text());
-    }
-    Label6->setAccessibleName(Label1->text());
-    Label8->setAccessibleName(QStringLiteral("Anni"));
-    Label23->setAccessibleName(QStringLiteral("Giorni"));
-    Picture1->setAccessibleName(QString::fromUtf8(kMakerSite));
+    // A field is named after the caption that labels it on the window, its
+    // buddy; without a name a screen reader would read the frame's caption
+    // for every field.
+    for (const QLabel* caption : findChildren<QLabel*>())
+        if (caption->buddy())
+            caption->buddy()->setAccessibleName(caption->text());
     DescribeResultLabels();
 }
 
@@ -257,54 +278,27 @@ void frmTarvel::DescribeResultLabels()
 {
     // The result labels are named after what they hold; what they show now is
     // their description.
-    for (QLabel* result : {Label6, Label8, Label23})
-        result->setAccessibleDescription(result->text());
+    for (const ResultControl control : kResultControls)
+        if (QLabel* const* label = std::get_if<QLabel*>(&results_[control]))
+            (*label)->setAccessibleDescription((*label)->text());
 }
 
 void frmTarvel::Form_Load() { Modulo1::CentraForm(*this, runtime_); }
 
 void frmTarvel::WriteTexts(const ControlTexts& texts)
 {
-    for (const ResultControl control : kResultControls) {
-        if (!texts[control])
-            continue;
-        if (QLabel* label = ResultLabel(control))
-            SetText(label, *texts[control]);
-        else
-            SetText(ResultBox(control), *texts[control]);
-    }
+    for (const ResultControl control : kResultControls)
+        if (texts[control])
+            std::visit([&](auto& place) { SetText(place, *texts[control]); }, results_[control]);
     DescribeResultLabels();
 }
 
 ControlTexts frmTarvel::TextsInWindow() const
 {
     ControlTexts texts;
-    for (const ResultControl control : kResultControls) {
-        const QLabel* label = ResultLabel(control);
-        texts[control] = label ? TextOf(label) : TextOf(ResultBox(control));
-    }
+    for (const ResultControl control : kResultControls)
+        texts[control] = std::visit([](const auto& place) { return TextOf(place); }, results_[control]);
     return texts;
-}
-
-QLabel* frmTarvel::ResultLabel(ResultControl control) const
-{
-    switch (control) {
-    case ResultControl::Label6: return Label6;
-    case ResultControl::Label8: return Label8;
-    case ResultControl::Label23: return Label23;
-    default: return nullptr;
-    }
-}
-
-QLineEdit* frmTarvel::ResultBox(ResultControl control) const
-{
-    switch (control) {
-    case ResultControl::importo: return importo;
-    case ResultControl::importobis: return importobis;
-    case ResultControl::Text1: return Text1;
-    case ResultControl::SeeInteressi: return SeeInteressi;
-    default: return txtAnno[static_cast<std::size_t>(control) - static_cast<std::size_t>(ResultControl::txtAnno0)];
-    }
 }
 
 void frmTarvel::Command1_Click()
@@ -349,19 +343,9 @@ void frmTarvel::Label16_Click() { Modulo2::ApriLink(*this, runtime_, std::string
 
 void frmTarvel::Picture1_Click() { Label16_Click(); }
 
-void frmTarvel::Label16_MouseMove()
-{
-    QFont font = Label16->font();
-    font.setUnderline(true);
-    Label16->setFont(font);
-}
+void frmTarvel::Label16_MouseMove() { SetFontUnderline(Label16, true); }
 
-void frmTarvel::Form_MouseMove()
-{
-    QFont font = Label16->font();
-    font.setUnderline(false);
-    Label16->setFont(font);
-}
+void frmTarvel::Form_MouseMove() { SetFontUnderline(Label16, false); }
 
 void frmTarvel::Command2_Click()
 {
@@ -377,65 +361,6 @@ void frmTarvel::Command2_Click()
     velmora_->activateWindow();
 }
 
-bool frmTarvel::FilterImportoKey(QKeyEvent* key)
-{
-    const QString typed = key->text();
-    if (typed.size() != 1)
-        return false;
-    const int original = typed.at(0).unicode();
-    int keyAscii = original;
-    importo_KeyPress(keyAscii);
-    if (keyAscii == original)
-        return false;
-    if (keyAscii != 0) {
-        QKeyEvent replaced(QEvent::KeyPress, keyAscii < 128 ? keyAscii : 0, key->modifiers(), QString(QChar(keyAscii)),
-                           key->isAutoRepeat(), key->count());
-        QCoreApplication::sendEvent(importo, &replaced);
-    }
-    return true;
-}
-
-bool frmTarvel::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto isClick = [&](QWidget* control) {
-        if (event->type() != QEvent::MouseButtonRelease)
-            return false;
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        return mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint());
-    };
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        // A field copies its selected text; without a selection the window
-        // copies the calculation.
-        const auto* field = qobject_cast<QLineEdit*>(watched);
-        if (field && field->hasSelectedText())
-            return false;
-        CopyCalculation();
-        return true;
-    }
-    if (IsEnter(event)) {
-        // Enter in an input runs "Calcola"; a command button with the focus
-        // answers Enter as well as Space.
-        auto* command = qobject_cast<QToolButton*>(watched);
-        if (watched == mdataini || watched == mdatafin || watched == importo)
-            command = Command1;
-        if (command) {
-            command->click();
-            return true;
-        }
-    }
-    if (watched == importo && event->type() == QEvent::KeyPress)
-        return FilterImportoKey(static_cast<QKeyEvent*>(event));
-    if (watched == Label16) {
-        if (event->type() == QEvent::MouseMove)
-            Label16_MouseMove();
-        else if (isClick(Label16))
-            Label16_Click();
-    } else if (watched == Picture1 && isClick(Picture1)) {
-        Picture1_Click();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmTarvel::CopyCalculation()
 {
     if (calculated_)
@@ -443,24 +368,8 @@ void frmTarvel::CopyCalculation()
             QString::fromStdString(CalculationText(calculated_->report, calculated_->years, calculated_->days)));
 }
 
-void frmTarvel::keyPressEvent(QKeyEvent* event)
-{
-    // Keys a button with the focus leaves alone come here.
-    if (event->matches(QKeySequence::Copy)) {
-        CopyCalculation();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void frmTarvel::closeEvent(QCloseEvent* event)
 {
-    // While the printer window is open the main window takes no input, its
-    // close box included.
-    if (!isEnabled()) {
-        event->ignore();
-        return;
-    }
     // The program ends with its main window, the Info window with it.
     if (velmora_)
         velmora_->close();

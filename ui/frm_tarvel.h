@@ -8,27 +8,30 @@
 #include "runtime/form_runtime.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_velmora.h"
-#include "ui/masked_edit.h"
 #include "ui/printer_window_host.h"
 
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <variant>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QToolButton;
 
 namespace tarvel {
 
+class LinkLabel;
+class MaskedEdit;
+class TextBox;
+
 // The main window: the capital and the two dates, the four commands, the
 // results of the last calculation and the link to the maker's site. Its
-// controls keep their design names; the calculation writes its texts into
-// them and the report reads them back from there.
+// controls are its own, each named as in the design (objectName); the
+// calculation writes its texts into them and the report reads them back from
+// there.
 class frmTarvel : public QWidget, public PrinterWindowHost {
     Q_OBJECT
 
@@ -43,7 +46,8 @@ public:
     // Load: centres the window; the program calls it before the first show.
     void Form_Load();
 
-    void Command1_Click(); // "Calcola"
+    // The handlers of the controls' events.
+    void Command1_Click(); // "Calcola", also Enter in an input
     void Pulisci_Click();  // "Cancella"
     void Command2_Click(); // "Info"
     void Command3_Click(); // "Stampa"
@@ -59,21 +63,9 @@ public:
     // window calls them; the print engine is made at the first of them.
     void Default_Value() override;
     void PrintEsempio1() override;
-    void SetWindowEnabled(bool enabled) override;
-    void FocusStartDate() override;
 
     // The texts standing in the result controls.
     ControlTexts TextsInWindow() const;
-    // The report's texts as they stand in the window.
-    ReportTexts ReportTextsInWindow() const;
-    // The report's texts: after a "Calcola" that succeeded, its capital, dates
-    // and results, whatever has been typed since; else, as before any
-    // calculation, after "Cancella" or a failed one, the texts standing in
-    // the window.
-    ReportTexts ReportTextsToPrint() const;
-    // Puts the text of the last "Calcola" that succeeded on the clipboard
-    // (Ctrl+C when no field has a selection); without one, nothing.
-    void CopyCalculation();
 
     // The Info window while it is open, else null.
     frmVelmora* InfoWindow() const { return velmora_; }
@@ -82,35 +74,8 @@ public:
     // The print engine once the first print has made it, else null.
     const EasyPrint* PrintEngine() const { return objPrint.get(); }
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    MaskedEdit* mdataini = nullptr;
-    MaskedEdit* mdatafin = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label16 = nullptr;
-    QLabel* Label23 = nullptr;
-    QLineEdit* importo = nullptr;
-    QLineEdit* SeeInteressi = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* importobis = nullptr;
-    QLabel* Picture1 = nullptr;
-    QToolButton* Command1 = nullptr;
-    QToolButton* Command2 = nullptr;
-    QToolButton* Command3 = nullptr;
-    QToolButton* Pulisci = nullptr;
-    std::array<QLabel*, 12> lblData{};
-    std::array<QLineEdit*, 12> txtAnno{};
-
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -123,12 +88,32 @@ private:
     void DescribeResultLabels();
     // Writes every text the calculation set; the others keep their content.
     void WriteTexts(const ControlTexts& texts);
-    bool FilterImportoKey(QKeyEvent* key);
-    QLabel* ResultLabel(ResultControl control) const;
-    QLineEdit* ResultBox(ResultControl control) const;
+    // Back from the printer window: the start date takes input.
+    void FocusStartDate();
+    // The report's texts as they stand in the window.
+    ReportTexts ReportTextsInWindow() const;
+    // The report's texts: after a "Calcola" that succeeded, its capital, dates
+    // and results, whatever has been typed since; else, as before any
+    // calculation, after "Cancella" or a failed one, the texts standing in
+    // the window.
+    ReportTexts ReportTextsToPrint() const;
+    // Puts the text of the last "Calcola" that succeeded on the clipboard
+    // (Ctrl+C when no field has a selection); without one, nothing.
+    void CopyCalculation();
 
     // objPrint, made on first use.
     EasyPrint& Engine();
+
+    MaskedEdit* mdataini = nullptr;
+    MaskedEdit* mdatafin = nullptr;
+    TextBox* importo = nullptr;
+    LinkLabel* Label16 = nullptr;
+
+    // Where each result control's text stands: on a label or in a field of
+    // the window, or, for the working texts Text1 and importobis, which the
+    // window never shows, here.
+    using ResultPlace = std::variant<QLabel*, QLineEdit*, std::string>;
+    PerControl<ResultPlace> results_;
 
     // A "Calcola" that succeeded, as it stood when it ended; none before the
     // first, after "Cancella" and after a failed one.

@@ -2,24 +2,30 @@
 // report of the texts standing in the controls.
 #include "ui/frm_tarvel.h"
 
-#include <QLabel>
-#include <QLineEdit>
+#include "ui/masked_edit.h"
 
 namespace tarvel {
 
 void frmTarvel::Command3_Click()
 {
-    // One printer window at a time, a dialog of this window for the window
-    // manager. One that has just closed is on its way out: a new one lists the
-    // printers afresh.
-    if (!printer_ || !printer_->isVisible())
-        printer_ = frmPrinter::Load(*this, runtime_, printers_, this);
-    printer_->show();
+    // One printer window at a time, window-modal over this one. One that has
+    // just closed is on its way out: a new one lists the printers afresh.
+    if (!printer_ || !printer_->isVisible()) {
+        printer_ = frmPrinter::Load(*this, runtime_, printers_, *this);
+        connect(printer_, &QDialog::finished, this, &frmTarvel::FocusStartDate);
+        printer_->open();
+    }
     printer_->raise();
     printer_->activateWindow();
 }
 
 frmPrinter* frmTarvel::PrinterWindow() const { return printer_ && printer_->isVisible() ? printer_.data() : nullptr; }
+
+void frmTarvel::FocusStartDate()
+{
+    activateWindow();
+    mdataini->FocusForTyping();
+}
 
 EasyPrint& frmTarvel::Engine()
 {
@@ -52,14 +58,6 @@ void frmTarvel::PrintEsempio1()
         }
         throw;
     }
-}
-
-void frmTarvel::SetWindowEnabled(bool enabled) { setEnabled(enabled); }
-
-void frmTarvel::FocusStartDate()
-{
-    activateWindow();
-    mdataini->FocusForTyping();
 }
 
 } // namespace tarvel

@@ -4,18 +4,17 @@
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/dark_palette.h"
 #include "tests/ui/main_window_steps.h"
+#include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStyle>
 #include <QTest>
-#include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -23,22 +22,6 @@ using namespace tarvel;
 using namespace tarvel::testing;
 
 namespace {
-
-double Luminance(QRgb colour)
-{
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
-}
-
-double Ratio(QRgb a, QRgb b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The control as drawn: its most frequent colour inside its border (or in
 // `area`) is the background; the text is the pixel that stands out most from it.
@@ -59,7 +42,7 @@ double DrawnContrast(QWidget* control, QRect area = {})
             background = colour, most = count;
     double best = 1;
     for (auto [colour, count] : counts)
-        best = std::max(best, Ratio(colour, background));
+        best = std::max(best, ContrastRatio(QColor(colour), QColor(background)));
     return best;
 }
 
@@ -77,7 +60,7 @@ double OverlayContrast(QWidget* window, QWidget* overlay)
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
             if (drawn.pixel(x, y) != under.pixel(x, y))
-                least = std::min(least, Ratio(drawn.pixel(x, y), under.pixel(x, y)));
+                least = std::min(least, ContrastRatio(QColor(drawn.pixel(x, y)), QColor(under.pixel(x, y))));
     return least;
 }
 
@@ -100,29 +83,34 @@ private slots:
     void everyTextIsReadable()
     {
         QFETCH(QPalette, palette);
+        // The measure, on the guidelines' own examples.
+        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
+        QVERIFY(std::abs(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) - 4.48) < 0.01);
         QApplication::setPalette(palette);
         RecordingRuntime runtime;
         PrinterSelection printers;
         auto w = OpenMainWindow(runtime, printers);
         // A span that touches all twelve periods.
         Enter(*w, "10000", "01011980", "01012015");
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command1"), Qt::LeftButton);
         frmVelmora info(runtime);
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
 
-        std::vector<std::pair<QString, QWidget*>> texts{
-            {"SeeInteressi", w->SeeInteressi}, {"Label6 (Somma)", w->Label6},  {"Label8 (anni)", w->Label8},
-            {"Label23 (giorni)", w->Label23},  {"Label16 (sito)", w->Label16}, {"Info Label1", info.Label1},
-            {"Info Label2", info.Label2}};
-        for (int i = 0; i < 12; ++i)
-            texts.emplace_back(QStringLiteral("txtAnno(%1)").arg(i), w->txtAnno[i]);
+        std::vector<std::pair<QString, QWidget*>> texts;
+        for (const char* name : {"SeeInteressi", "Label6", "Label8", "Label23", "Label16"})
+            texts.emplace_back(name, Find(*w, name));
+        for (const char* name : {"Label1", "Label2"})
+            texts.emplace_back(QStringLiteral("Info ") + name, Find(info, name));
+        for (int i = 0; i < kPeriodCount; ++i)
+            texts.emplace_back(PeriodField(*w, i)->objectName(), PeriodField(*w, i));
         std::vector<std::pair<QString, double>> ratios;
         for (const auto& [name, control] : texts)
             ratios.emplace_back(name, DrawnContrast(control));
         // The caption, on the strip of the frame that holds it.
+        QWidget* Frame1 = Find(*w, "Frame1");
         ratios.emplace_back("Frame1 caption",
-                            DrawnContrast(w->Frame1, {0, 0, w->Frame1->width(), w->Frame1->fontMetrics().height()}));
+                            DrawnContrast(Frame1, {0, 0, Frame1->width(), Frame1->fontMetrics().height()}));
         for (const auto& [name, ratio] : ratios) {
             qInfo("%s %.2f:1", qPrintable(name), ratio);
             QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(ratio, 0, 'f', 2)));
@@ -130,13 +118,14 @@ private slots:
 
         // A link with the keyboard focus is framed, not only coloured: the
         // frame stands out from what it is drawn on as controls must (3:1).
-        const std::pair<const char*, QWidget*> links[] = {
-            {"e-mail address", info.Label1}, {"notice", info.Label2}, {"picture", info.bntpay}};
-        for (auto [name, link] : links) {
+        const std::pair<const char*, const char*> links[] = {
+            {"e-mail address", "Label1"}, {"notice", "Label2"}, {"picture", "bntpay"}};
+        for (auto [name, control] : links) {
+            auto* link = Find<LinkLabel>(info, control);
             link->setFocus(Qt::TabFocusReason);
-            QVERIFY(info.FocusFrame->isVisible());
-            QVERIFY(info.FocusFrame->geometry().intersects(link->geometry()));
-            const double ratio = OverlayContrast(&info, info.FocusFrame);
+            QVERIFY(link->FocusFrame() && link->FocusFrame()->isVisible());
+            QVERIFY(link->FocusFrame()->geometry().intersects(link->geometry()));
+            const double ratio = OverlayContrast(&info, link->FocusFrame());
             qInfo("focus frame round the %s %.2f:1", name, ratio);
             QVERIFY2(ratio >= 3, qPrintable(QString::number(ratio)));
         }

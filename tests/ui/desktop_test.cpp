@@ -7,11 +7,13 @@
 #include "tests/print/pdf_layout.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/main_window_steps.h"
+#include "tests/ui/printer_window_steps.h"
 #include "ui/application.h"
+#include "ui/desktop_window.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
-#include "ui/twips.h"
+#include "ui/window_layouts.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -19,20 +21,15 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -47,42 +44,10 @@ constexpr int kTimeoutMs = 20000; // a loaded machine
 // What the X server holds about the windows.
 namespace x {
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
+using namespace tarvel::x11;
 
-xcb_connection_t* Connection() { return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection(); }
-
-xcb_window_t Root() { return xcb_setup_roots_iterator(xcb_get_setup(Connection())).data->root; }
-
-xcb_window_t Id(QWidget* window) { return xcb_window_t(window->winId()); }
-xcb_window_t Id(xcb_window_t window) { return window; }
-
-xcb_atom_t Atom(const char* name)
-{
-    std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
-        Connection(), xcb_intern_atom(Connection(), 0, std::uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// A property's bytes; null when it is not set.
-QByteArray Property(xcb_window_t window, const char* name)
-{
-    std::unique_ptr<xcb_get_property_reply_t, FreeReply> reply(xcb_get_property_reply(
-        Connection(), xcb_get_property(Connection(), 0, window, Atom(name), XCB_ATOM_ANY, 0, 1 << 20), nullptr));
-    if (!reply || reply->type == XCB_ATOM_NONE)
-        return {};
-    const int length = xcb_get_property_value_length(reply.get());
-    return length ? QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), length) : QByteArray("");
-}
-
-std::vector<std::uint32_t> Cardinals(xcb_window_t window, const char* name)
-{
-    const QByteArray bytes = Property(window, name);
-    std::vector<std::uint32_t> values(std::size_t(bytes.size()) / 4);
-    std::memcpy(values.data(), bytes.constData(), values.size() * 4);
-    return values;
-}
+WindowId Id(QWidget* window) { return WindowId(window->winId()); }
+WindowId Id(WindowId window) { return window; }
 
 bool Contains(const std::vector<std::uint32_t>& values, const char* atom)
 {
@@ -127,9 +92,8 @@ int StackIndex(QWidget* window)
 QRect FrameOnScreen(QWidget* window)
 {
     xcb_connection_t* c = Connection();
-    std::unique_ptr<xcb_get_geometry_reply_t, FreeReply> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, Id(window)), nullptr));
-    std::unique_ptr<xcb_translate_coordinates_reply_t, FreeReply> origin(
+    const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, Id(window)), nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> origin(
         xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, Id(window), Root(), 0, 0), nullptr));
     const auto extents = Cardinals(Id(window), "_NET_FRAME_EXTENTS"); // left, right, top, bottom
     if (!geometry || !origin || extents.size() != 4)
@@ -138,33 +102,17 @@ QRect FrameOnScreen(QWidget* window)
         .adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
 }
 
-// A request to the window manager, as a pager or a task bar sends it, about
-// a window of this program or another's.
-template <class Window>
-void AskWindowManager(Window window, const char* type, std::array<std::uint32_t, 5> data)
-{
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = Id(window);
-    message.type = Atom(type);
-    std::copy(data.begin(), data.end(), message.data.data32);
-    xcb_send_event(Connection(), 0, Root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(Connection());
-}
-
 template <class Window>
 void Minimise(Window window)
 {
-    AskWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */});
+    AskWindowManager(Id(window), "WM_CHANGE_STATE", {3 /* IconicState */});
 }
 
 // The close box: the window manager asks the window to close.
 template <class Window>
 void PressCloseBox(Window window)
 {
-    AskWindowManager(window, "_NET_CLOSE_WINDOW", {0, 2});
+    AskWindowManager(Id(window), "_NET_CLOSE_WINDOW", {0, 2});
 }
 
 bool XDoTool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
@@ -191,20 +139,6 @@ std::vector<xcb_window_t> WindowsOf(qint64 pid)
 }
 
 } // namespace x
-
-class NoPrinters final : public PrinterPlatform {
-public:
-    std::vector<std::shared_ptr<Printer>> Printers() override { return {}; }
-    std::shared_ptr<Printer> DefaultPrinter() override { return nullptr; }
-};
-
-class TwoPrinters final : public PrinterPlatform {
-public:
-    std::vector<std::shared_ptr<Printer>> Printers() override { return {printer, second}; }
-    std::shared_ptr<Printer> DefaultPrinter() override { return printer; }
-    std::shared_ptr<FakePrinter> printer = std::make_shared<FakePrinter>("P1");
-    std::shared_ptr<FakePrinter> second = std::make_shared<FakePrinter>("P2");
-};
 
 // Sees the window manager's request to close a window (WM_DELETE_WINDOW).
 class CloseRequestSpy final : public QAbstractNativeEventFilter {
@@ -299,15 +233,17 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QtFormRuntime> runtime;
-    std::unique_ptr<PrinterPlatform> platform;
+    FakePlatform platform;
     std::unique_ptr<PrinterSelection> printers;
 
-    // The printers of the windows started next.
-    void UsePrinters(std::unique_ptr<PrinterPlatform> installed)
+    // The printers of the windows started next: recording ones of these names.
+    void UsePrinters(std::initializer_list<const char*> names)
     {
         printers.reset();
-        platform = std::move(installed);
-        printers = std::make_unique<PrinterSelection>(platform.get());
+        platform.printers.clear();
+        for (const char* name : names)
+            platform.printers.push_back(std::make_shared<FakePrinter>(name));
+        printers = std::make_unique<PrinterSelection>(&platform);
     }
 
     // The main window as the program starts it, framed by the window manager.
@@ -323,7 +259,7 @@ class DesktopTest : public QObject {
 
     frmVelmora* OpenInfo(frmTarvel& w)
     {
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QTest::mouseClick(Find(w, "Command2"), Qt::LeftButton);
         frmVelmora* info = w.InfoWindow();
         // Shown, and its activation done, so that it does not undo a request
         // that follows.
@@ -334,10 +270,8 @@ class DesktopTest : public QObject {
 
     frmPrinter* OpenPrinter(frmTarvel& w)
     {
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
-        frmPrinter* printer = w.PrinterWindow();
-        if (!printer || !WaitManaged(printer) || !QTest::qWaitForWindowActive(printer)
-            || !QTest::qWaitFor([&] { return x::Active(printer); }, kTimeoutMs))
+        frmPrinter* printer = OpenPrinterWindow(w);
+        if (!printer || !WaitManaged(printer) || !QTest::qWaitFor([&] { return x::Active(printer); }, kTimeoutMs))
             qWarning("printer window not shown");
         return printer;
     }
@@ -364,15 +298,15 @@ class DesktopTest : public QObject {
     static void CalculateAsTyped(frmTarvel& w, const QString& capital, const QString& start, const QString& end,
                                  QWidget* enter = nullptr)
     {
-        TypeInto(w.mdataini, start);
-        TypeInto(w.mdatafin, end);
-        TypeInto(w.importo, capital);
+        TypeInto(Find(w, "mdataini"), start);
+        TypeInto(Find(w, "mdatafin"), end);
+        TypeInto(Find(w, "importo"), capital);
         if (enter)
             TypeInto(enter, QString());
         x::Keys(QStringLiteral("Return"));
     }
 
-    static void ClickButton(QWidget* button) { x::ClickAt(button->mapToGlobal(button->rect().center())); }
+    static bool ClickButton(QWidget* button) { return x::ClickAt(button->mapToGlobal(button->rect().center())); }
 
     // The main window, or the "info" or "printer" window opened from it.
     QWidget* Open(frmTarvel& w, const QString& window)
@@ -388,7 +322,7 @@ private slots:
     void init()
     {
         runtime = std::make_unique<QtFormRuntime>();
-        UsePrinters(std::make_unique<TwoPrinters>());
+        UsePrinters({"P1", "P2"});
     }
 
     void cleanup()
@@ -397,7 +331,7 @@ private slots:
             if (auto* info = qobject_cast<frmVelmora*>(window))
                 delete info;
         printers.reset();
-        platform.reset();
+        platform.printers.clear();
         runtime.reset();
     }
 
@@ -448,15 +382,14 @@ private slots:
             const std::vector<std::uint32_t> second{1};
             QVERIFY(AskUntil(
                 [&] {
-                    x::AskWindowManager(info, "_NET_WM_DESKTOP", {1, 2});
+                    x::AskWindowManager(x::Id(info), "_NET_WM_DESKTOP", {1, 2});
                 },
                 [&] { return x::Cardinals(x::Id(info), "_NET_WM_DESKTOP") == second; }));
         } else {
             QVERIFY(AskUntil([&] { x::ClickAt(w->mapToGlobal(QPoint(5, 5))); },
                              [&] { return x::Active(w.get()) && x::StackIndex(w.get()) > x::StackIndex(info); }));
         }
-        QVERIFY(AskUntil([&] { x::ClickAt(w->Command2->mapToGlobal(w->Command2->rect().center())); },
-                         [&] { return x::Active(info); }));
+        QVERIFY(AskUntil([&] { ClickButton(Find(*w, "Command2")); }, [&] { return x::Active(info); }));
         QVERIFY(!x::Hidden(info));
         QCOMPARE(x::Cardinals(x::Id(info), "_NET_WM_DESKTOP"), x::Cardinals(x::Root(), "_NET_CURRENT_DESKTOP"));
         QCOMPARE(w->InfoWindow(), info);
@@ -480,12 +413,12 @@ private slots:
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : window.data(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!window, kTimeoutMs);
-        QVERIFY(w->isEnabled());
-        QCOMPARE(static_cast<TwoPrinters&>(*platform).printer->calls.size(), std::size_t(0));
+        QVERIFY(w->isEnabled() && !IsBlocked(*w));
+        QCOMPARE(platform.printers[0]->calls.size(), std::size_t(0));
         if (which == "printer") {
             // The main window takes input again, from the start date.
             QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()), kTimeoutMs);
-            QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w->mdataini, kTimeoutMs);
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), Find(*w, "mdataini"), kTimeoutMs);
         }
     }
 
@@ -495,7 +428,7 @@ private slots:
     void printerWindowIsADialogOfTheMainWindow()
     {
         auto w = StartMainWindow();
-        w->importo->setText(QStringLiteral("1000"));
+        Find<QLineEdit>(*w, "importo")->setText(QStringLiteral("1000"));
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
         QCOMPARE(x::Cardinals(x::Id(printer), "WM_TRANSIENT_FOR"), std::vector<std::uint32_t>{x::Id(w.get())});
@@ -506,9 +439,9 @@ private slots:
             QVERIFY2(!x::Contains(allowed, action), action);
 
         QVERIFY(x::ClickAt(w->mapToGlobal(QPoint(5, 5))));
-        QVERIFY(x::ClickAt(w->Pulisci->mapToGlobal(w->Pulisci->rect().center())));
+        QVERIFY(ClickButton(Find(*w, "Pulisci")));
         QTRY_VERIFY_WITH_TIMEOUT(x::StackIndex(printer) > x::StackIndex(w.get()), kTimeoutMs);
-        QCOMPARE(w->importo->text(), QStringLiteral("1000")); // "Cancella" did not run
+        QCOMPARE(Find<QLineEdit>(*w, "importo")->text(), QStringLiteral("1000")); // "Cancella" did not run
 
         // The close box: the request reaches the program, which keeps both windows.
         CloseRequestSpy spy(x::Id(w.get()));
@@ -523,7 +456,7 @@ private slots:
         QVERIFY(AskUntil([&] { x::Minimise(printer); }, [&] { return x::Hidden(printer) && x::Hidden(w.get()); }));
         QVERIFY(AskUntil(
             [&] {
-                x::AskWindowManager(w.get(), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
+                x::AskWindowManager(x::Id(w.get()), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
             },
             [&] { return !x::Hidden(printer) && !x::Hidden(w.get()); }));
         QTRY_VERIFY_WITH_TIMEOUT(x::StackIndex(printer) > x::StackIndex(w.get()), kTimeoutMs);
@@ -558,7 +491,7 @@ private slots:
     // Cancelling the save dialog gives the focus back to the printer window.
     void focusAfterCancelledSave()
     {
-        UsePrinters(std::make_unique<NoPrinters>());
+        UsePrinters({});
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
@@ -566,11 +499,11 @@ private slots:
             if (auto* files = qobject_cast<QFileDialog*>(dialog))
                 files->reject();
         });
-        printer->Command1->click();
+        Command1(*printer)->click();
         QVERIFY(printer);
         QTRY_VERIFY_WITH_TIMEOUT(x::Active(printer), kTimeoutMs);
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), printer->Command1, kTimeoutMs);
-        QVERIFY(!w->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), Command1(*printer), kTimeoutMs);
+        QVERIFY(IsBlocked(*w));
         printer->close();
     }
 
@@ -618,14 +551,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         auto w = StartMainWindow();
-        MaskedEdit* field = w->mdatafin;
+        MaskedEdit* field = Find<MaskedEdit>(*w, "mdatafin");
         if (focus == "tab") {
             TypeInto(field, "0101");
             x::Keys("shift+Tab");
-            QTRY_VERIFY_WITH_TIMEOUT(w->mdataini->hasFocus(), kTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(Find(*w, "mdataini")->hasFocus(), kTimeoutMs);
             x::Keys("Tab");
         } else if (focus == "warning") {
-            field = w->mdataini;
+            field = Find<MaskedEdit>(*w, "mdataini");
             const auto said = TextOfNextBox();
             CalculateAsTyped(*w, "1000", "01012000", "01011999"); // an end before the start
             QTRY_VERIFY_WITH_TIMEOUT(!said->isEmpty() && x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
@@ -657,10 +590,10 @@ private slots:
         QFETCH(QString, capital);
         QFETCH(QString, shown);
         auto w = StartMainWindow();
-        QWidget* const fields[] = {w->mdataini, w->mdatafin, w->importo};
+        QWidget* const fields[] = {Find(*w, "mdataini"), Find(*w, "mdatafin"), Find(*w, "importo")};
         CalculateAsTyped(*w, capital, "01012000", "01012015", fields[field]);
-        QTRY_COMPARE_WITH_TIMEOUT(w->Label8->text(), QStringLiteral("anni  15"), kTimeoutMs);
-        QCOMPARE(w->importo->text(), shown);
+        QTRY_COMPARE_WITH_TIMEOUT(TextIn(*w, ResultControl::Label8), QStringLiteral("anni  15"), kTimeoutMs);
+        QCOMPARE(Find<QLineEdit>(*w, "importo")->text(), shown);
         QCOMPARE(QApplication::focusWidget(), fields[field]);
         const QString cut = TextNotShownWhole(*w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
@@ -710,11 +643,12 @@ private slots:
         if (!capital.isNull()) {
             const auto said = capital == "abc" ? TextOfNextBox() : nullptr;
             CalculateAsTyped(*w, capital, start, end);
-            QTRY_VERIFY_WITH_TIMEOUT(w->importo->text() != capital && x::Active(w.get()), kTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text() != capital && x::Active(w.get()),
+                                     kTimeoutMs);
         }
         if (!retyped.isEmpty()) {
-            Retype(w->importo, retyped);
-            QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), retyped, kTimeoutMs);
+            Retype(Find(*w, "importo"), retyped);
+            QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), retyped, kTimeoutMs);
         }
         QWidget* focus = QApplication::focusWidget();
         x::Keys("ctrl+c");
@@ -726,14 +660,14 @@ private slots:
     // The report describes the last "Calcola", whatever has been typed since.
     void theReportIsTheLastCalculation()
     {
-        UsePrinters(std::make_unique<NoPrinters>());
+        UsePrinters({});
         ScratchFolder scratch("tarvel-desktop");
         const std::string pdf = (scratch.Path() / frmPrinter::kPdfFileName).string();
         auto w = StartMainWindow();
         CalculateAsTyped(*w, "10000", "01/01/2000", "1/1/2015");
-        QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), QStringLiteral("10.000,00"), kTimeoutMs);
-        Retype(w->importo, "5000");
-        QTRY_COMPARE_WITH_TIMEOUT(w->importo->text(), QStringLiteral("5000"), kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), QStringLiteral("10.000,00"), kTimeoutMs);
+        Retype(Find(*w, "importo"), "5000");
+        QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), QStringLiteral("5000"), kTimeoutMs);
         frmPrinter* printer = OpenPrinter(*w);
         QVERIFY(printer);
         WhenModalShown([&](QWidget* dialog) {
@@ -741,7 +675,7 @@ private slots:
             files->setDirectory(QString::fromStdString(scratch.Path().string())); // the name proposed
             static_cast<QDialog*>(files)->accept();                               // as its "Salva" button does
         });
-        ClickButton(printer->Command1);
+        ClickButton(Command1(*printer));
         QTRY_VERIFY_WITH_TIMEOUT(!w->PrinterWindow(), kTimeoutMs);
         const auto pages = ReadPdfWords(pdf);
         QCOMPARE(pages.size(), std::size_t(1));
@@ -765,23 +699,23 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, warning);
-        const auto& fakes = static_cast<TwoPrinters&>(*platform);
+        const FakePrinter &P1 = *platform.printers[0], &P2 = *platform.printers[1];
         auto w = StartMainWindow();
         QPointer<frmPrinter> printer = OpenPrinter(*w);
         QVERIFY(printer);
-        Retype(printer->Combo1->lineEdit(), typed);
-        QTRY_COMPARE_WITH_TIMEOUT(printer->Combo1->currentText(), typed, kTimeoutMs);
+        Retype(Combo1(*printer)->lineEdit(), typed);
+        QTRY_COMPARE_WITH_TIMEOUT(Combo1(*printer)->currentText(), typed, kTimeoutMs);
         const auto said = warning.isEmpty() ? nullptr : TextOfNextBox();
-        ClickButton(printer->Command1);
+        ClickButton(Command1(*printer));
         if (!said) {
             QTRY_VERIFY_WITH_TIMEOUT(!printer, kTimeoutMs);
-            QCOMPARE(fakes.second->CallsOf("EndDoc").size(), std::size_t(1));
-            QCOMPARE(fakes.printer->CallsOf("Print").size(), std::size_t(0));
+            QCOMPARE(P2.CallsOf("EndDoc").size(), std::size_t(1));
+            QCOMPARE(P1.CallsOf("Print").size(), std::size_t(0));
             return;
         }
         QTRY_COMPARE_WITH_TIMEOUT(*said, warning, kTimeoutMs);
         QVERIFY(printer && printer->isVisible());
-        QCOMPARE(fakes.printer->CallsOf("Print").size() + fakes.second->CallsOf("Print").size(), std::size_t(0));
+        QCOMPARE(P1.CallsOf("Print").size() + P2.CallsOf("Print").size(), std::size_t(0));
         printer->close();
     }
 
@@ -805,7 +739,7 @@ private slots:
         };
         QVERIFY(QTest::qWaitFor([&] { return shown(1); }, kTimeoutMs));
         const xcb_window_t main = windows[0];
-        const QPoint info = TwipsRect(4800, 3480, 1092, 855).center();
+        const QPoint info = PlaceOf(kMainWindowLayout, "Command2").Pixels().center();
         QVERIFY(AskUntil(
             [&] {
                 x::XDoTool({"mousemove", "--window", QString::number(main), QString::number(info.x()),

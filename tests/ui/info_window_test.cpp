@@ -1,6 +1,9 @@
 #include "calc/version.h"
 #include "tests/support/recording_runtime.h"
+#include "tests/ui/window_controls.h"
+#include "ui/colours.h"
 #include "ui/frm_velmora.h"
+#include "ui/window_layouts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,20 +11,15 @@
 
 #include <memory>
 
-using tarvel::testing::RecordingRuntime;
-
-using tarvel::frmVelmora;
+using namespace tarvel;
+using namespace tarvel::testing;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 
 QColor Text(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 QColor Back(const QLabel* label) { return label->palette().color(QPalette::Window); }
 // The light info background behind the links' fixed blue, whatever the palette.
-const QColor kInfoYellow(0xff, 0xff, 0xdc);
-QColor Info() { return kInfoYellow; }
+QColor Info() { return kLightInfoBackground; }
 
 } // namespace
 
@@ -31,6 +29,11 @@ class InfoWindowTest : public QObject {
     // Every case starts with a new Info window, not shown yet.
     std::unique_ptr<RecordingRuntime> runtime;
     std::unique_ptr<frmVelmora> w;
+
+    // The links, by their design names.
+    QLabel* Label1() const { return Find<QLabel>(*w, "Label1"); }
+    QLabel* Label2() const { return Find<QLabel>(*w, "Label2"); }
+    QLabel* bntpay() const { return Find<QLabel>(*w, "bntpay"); }
 
 private slots:
     void init()
@@ -51,16 +54,17 @@ private slots:
         QCOMPARE(w->windowType(), Qt::Tool);
         QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(w->size(), QSize(450, 184));
-        QCOMPARE(w->Label1->text(), QStringLiteral("info@tarvel.example"));
-        QVERIFY(w->Label2->text().size() > 150 && w->Label2->text().size() < 260);
+        QCOMPARE(LayoutFault(*w, kInfoWindowLayout), QString());
+        QCOMPARE(Label1()->text(), QStringLiteral("info@tarvel.example"));
+        QVERIFY(Label2()->text().size() > 150 && Label2()->text().size() < 260);
         // The notice wraps within its label; the address fits its box.
-        QVERIFY(w->Label2->heightForWidth(w->Label2->width()) <= w->Label2->height());
-        QVERIFY(w->Label1->fontMetrics().horizontalAdvance(w->Label1->text()) < w->Label1->width());
-        QCOMPARE(w->bntpay->size(), QSize(60, 23));
-        QCOMPARE(Text(w->Label1), kBlue);
-        QCOMPARE(Text(w->Label2), kBlue);
-        QCOMPARE(Back(w->bntpay), Info());
-        QCOMPARE(Back(w->Label1), Info());
+        QVERIFY(Label2()->heightForWidth(Label2()->width()) <= Label2()->height());
+        QVERIFY(Label1()->fontMetrics().horizontalAdvance(Label1()->text()) < Label1()->width());
+        QCOMPARE(bntpay()->size(), QSize(60, 23));
+        QCOMPARE(Text(Label1()), kInfoLinkText);
+        QCOMPARE(Text(Label2()), kInfoLinkText);
+        QCOMPARE(Back(bntpay()), Info());
+        QCOMPARE(Back(Label1()), Info());
     }
 
     // The pointer over the real controls, through the platform's mouse events.
@@ -68,45 +72,45 @@ private slots:
     {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QPoint overLabel1(w->Label1->width() / 2, 8);
+        const QPoint overLabel1(Label1()->width() / 2, 8);
 
-        QTest::mouseMove(w->Label2, w->Label2->rect().center());
-        QTRY_COMPARE(Text(w->Label2), kRed);
-        QCOMPARE(Text(w->Label1), kBlue);
+        QTest::mouseMove(Label2(), Label2()->rect().center());
+        QTRY_COMPARE(Text(Label2()), kInfoHoverText);
+        QCOMPARE(Text(Label1()), kInfoLinkText);
 
-        QTest::mouseMove(w->Label1, overLabel1);
-        QTRY_COMPARE(Text(w->Label1), kRed);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QTest::mouseMove(Label1(), overLabel1);
+        QTRY_COMPARE(Text(Label1()), kInfoHoverText);
+        QCOMPARE(Text(Label2()), kInfoLinkText);
 
-        QTest::mouseMove(w->Label2, QPoint(5, 5));
-        QTRY_COMPARE(Text(w->Label2), kRed);
-        QCOMPARE(Text(w->Label1), kBlue);
+        QTest::mouseMove(Label2(), QPoint(5, 5));
+        QTRY_COMPARE(Text(Label2()), kInfoHoverText);
+        QCOMPARE(Text(Label1()), kInfoLinkText);
 
         // bntpay shows blue while hovered and keeps it over Label2...
-        QTest::mouseMove(w->bntpay, QPoint(30, 11));
-        QTRY_COMPARE(Back(w->bntpay), kBlue);
-        QCOMPARE(Text(w->Label2), kRed);
-        QTest::mouseMove(w->Label2, QPoint(10, 10));
+        QTest::mouseMove(bntpay(), QPoint(30, 11));
+        QTRY_COMPARE(Back(bntpay()), kInfoLinkText);
+        QCOMPARE(Text(Label2()), kInfoHoverText);
+        QTest::mouseMove(Label2(), QPoint(10, 10));
         QTest::qWait(20);
-        QCOMPARE(Back(w->bntpay), kBlue);
+        QCOMPARE(Back(bntpay()), kInfoLinkText);
         // ...until the pointer passes over Label1.
-        QTest::mouseMove(w->Label1, overLabel1);
-        QTRY_COMPARE(Back(w->bntpay), Info());
-        QCOMPARE(Text(w->Label1), kRed);
+        QTest::mouseMove(Label1(), overLabel1);
+        QTRY_COMPARE(Back(bntpay()), Info());
+        QCOMPARE(Text(Label1()), kInfoHoverText);
 
         // Out through the margin: the colours stay as last set.
         QTest::mouseMove(w.get(), QPoint(2, 2));
         QTest::qWait(20);
-        QCOMPARE(Text(w->Label1), kRed);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QCOMPARE(Text(Label1()), kInfoHoverText);
+        QCOMPARE(Text(Label2()), kInfoLinkText);
     }
 
     void bntpayHandlerEndsBlue()
     {
         w->bntpay_MouseMove();
-        QCOMPARE(Back(w->bntpay), kBlue);
+        QCOMPARE(Back(bntpay()), kInfoLinkText);
         w->Label1_MouseMove();
-        QCOMPARE(Back(w->bntpay), Info());
+        QCOMPARE(Back(bntpay()), Info());
     }
 
     void keyboardReachesTheLinks_data()
@@ -132,21 +136,21 @@ private slots:
         QApplication::setActiveWindow(w.get());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         // The window opens with the focus on the first link, in the design colours.
-        QCOMPARE(QApplication::focusWidget(), w->Label1);
-        QCOMPARE(Text(w->Label2), kBlue);
+        QCOMPARE(QApplication::focusWidget(), Label1());
+        QCOMPARE(Text(Label2()), kInfoLinkText);
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.get(), Qt::Key_Tab);
         QWidget* reached = QApplication::focusWidget();
-        const QWidget* links[] = {w->Label1, w->Label2, w->bntpay};
+        const QWidget* links[] = {Label1(), Label2(), bntpay()};
         QVERIFY(std::find(std::begin(links), std::end(links), reached) != std::end(links));
         if (tabs == 0)
-            QCOMPARE(Text(w->Label1), kBlue);
-        else if (reached == w->Label1)
-            QCOMPARE(Text(w->Label1), kRed);
-        else if (reached == w->Label2)
-            QCOMPARE(Text(w->Label2), kRed);
+            QCOMPARE(Text(Label1()), kInfoLinkText);
+        else if (reached == Label1())
+            QCOMPARE(Text(Label1()), kInfoHoverText);
+        else if (reached == Label2())
+            QCOMPARE(Text(Label2()), kInfoHoverText);
         else
-            QCOMPARE(Back(w->bntpay), kBlue);
+            QCOMPARE(Back(bntpay()), kInfoLinkText);
         QTest::keyClick(reached, Qt::Key(key));
         QCOMPARE(runtime->opened, std::vector<std::string>{opened.toStdString()});
     }
@@ -156,21 +160,21 @@ private slots:
     {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QPoint border = w->Label1->geometry().topLeft() + QPoint(w->Label1->width() / 2, 0);
+        const QPoint border = Label1()->geometry().topLeft() + QPoint(Label1()->width() / 2, 0);
         const QColor before = w->grab().toImage().pixelColor(border);
-        QTest::mouseMove(w->Label1, QPoint(w->Label1->width() / 2, 8));
-        QTRY_COMPARE(Text(w->Label1), kRed);
+        QTest::mouseMove(Label1(), QPoint(Label1()->width() / 2, 8));
+        QTRY_COMPARE(Text(Label1()), kInfoHoverText);
         QCOMPARE(w->grab().toImage().pixelColor(border), before);
-        QVERIFY(before != kRed && before != Info());
+        QVERIFY(before != kInfoHoverText && before != Info());
     }
 
     void links()
     {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QTest::mouseClick(w->Label1, Qt::LeftButton, {}, QPoint(w->Label1->width() / 2, 8));
-        QTest::mouseClick(w->Label2, Qt::LeftButton);
-        QTest::mouseClick(w->bntpay, Qt::LeftButton);
+        QTest::mouseClick(Label1(), Qt::LeftButton, {}, QPoint(Label1()->width() / 2, 8));
+        QTest::mouseClick(Label2(), Qt::LeftButton);
+        QTest::mouseClick(bntpay(), Qt::LeftButton);
         QCOMPARE(runtime->opened,
                  (std::vector<std::string>{"mailto:info@tarvel.example?subject=Informazioni su Tarvel " TARVEL_VERSION
                                            " - www.tarvel.example",

@@ -1,18 +1,16 @@
 #include "tests/support/recording_runtime.h"
+#include "tests/ui/main_window_steps.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
-using tarvel::PrinterSelection;
-using tarvel::testing::RecordingRuntime;
-
-using tarvel::frmTarvel;
+using namespace tarvel;
+using namespace tarvel::testing;
 
 namespace {
 
@@ -20,25 +18,22 @@ namespace {
 QString Violation(const frmTarvel& w)
 {
     static const QRegularExpression date(QStringLiteral("^[0-9_]{2} / [0-9_]{2} / [0-9_]{4}$"));
-    for (const auto* field : {w.mdataini, w.mdatafin})
-        if (!date.match(field->Text()).hasMatch())
-            return QStringLiteral("date field reads ") + field->Text();
-    const QString years = w.Label8->text(), days = w.Label23->text();
+    for (const char* name : {"mdataini", "mdatafin"})
+        if (const QString text = Find<MaskedEdit>(w, name)->Text(); !date.match(text).hasMatch())
+            return QStringLiteral("date field reads ") + text;
+    const QString years = TextIn(w, ResultControl::Label8), days = TextIn(w, ResultControl::Label23);
     if (years != QStringLiteral("Anni ?") && !years.startsWith(QStringLiteral("anni  ")))
         return QStringLiteral("Label8 reads ") + years;
     if (days != QStringLiteral("Giorni ?") && !days.startsWith(QStringLiteral(" giorni  ")))
         return QStringLiteral("Label23 reads ") + days;
     if ((years == QStringLiteral("Anni ?")) != (days == QStringLiteral("Giorni ?")))
         return QStringLiteral("years and days disagree");
-    for (const QLineEdit* box : w.txtAnno)
-        if (box->hasFocus() || box->isEnabled())
+    for (int i = 0; i < kPeriodCount; ++i)
+        if (PeriodField(w, i)->hasFocus() || PeriodField(w, i)->isEnabled())
             return QStringLiteral("a period field took the focus");
-    if (w.Text1->isVisible() || w.importobis->isVisible())
-        return QStringLiteral("a working field is shown");
-    int infos = 0;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        infos += top->objectName() == QStringLiteral("frmVelmora") && top->isVisible();
-    if (infos > 1)
+    if (!WorkingTextsAreNoControls())
+        return QStringLiteral("a working field is a control");
+    if (InfoWindowsShown() > 1)
         return QStringLiteral("more than one Info window");
     return {};
 }
@@ -53,10 +48,8 @@ private slots:
     {
         RecordingRuntime runtime;
         PrinterSelection printers;
-        frmTarvel w(runtime, printers);
-        w.Form_Load();
-        w.show();
-        QApplication::setActiveWindow(&w);
+        const auto window = OpenMainWindow(runtime, printers);
+        frmTarvel& w = *window;
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
         const int keys[] = {Qt::Key_0,      Qt::Key_1,       Qt::Key_2,         Qt::Key_5,      Qt::Key_9,
@@ -77,11 +70,11 @@ private slots:
                 QWidget* focus = QApplication::focusWidget();
                 QTest::keyClick(focus && focus->window() == &w ? focus : &w, Qt::Key(key));
             }
-            if (tarvel::frmPrinter* printer = w.PrinterWindow()) {
+            if (frmPrinter* printer = w.PrinterWindow()) {
                 // "Stampa" opened the printer window: the main window waits for it.
-                QVERIFY(!w.isEnabled());
+                QVERIFY(IsBlocked(w));
                 printer->close();
-                QVERIFY(w.isEnabled());
+                QVERIFY(!IsBlocked(w));
             }
             if (QApplication::activeWindow() != &w)
                 QApplication::setActiveWindow(&w); // the Info or printer window may have taken it
@@ -89,14 +82,14 @@ private slots:
             QVERIFY2(violation.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(step).arg(violation)));
             if (int(runtime.messages.size()) > messagesSeen) {
                 messagesSeen = int(runtime.messages.size());
-                QCOMPARE(w.Label8->text(), QStringLiteral("Anni ?")); // a failure always resets
-                QCOMPARE(w.importo->text(), QStringLiteral(" "));
+                QCOMPARE(TextIn(w, ResultControl::Label8), QStringLiteral("Anni ?")); // a failure always resets
+                QCOMPARE(TextIn(w, ResultControl::importo), QStringLiteral(" "));
             }
         }
         // The run reached the commands, not just the fields.
         QVERIFY(!runtime.messages.empty());
         for (const auto& message : runtime.messages)
-            QVERIFY(message.icon == tarvel::MsgBoxIcon::Warning);
+            QVERIFY(message.icon == MsgBoxIcon::Warning);
         if (w.InfoWindow())
             w.InfoWindow()->close();
     }

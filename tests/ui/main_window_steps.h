@@ -3,7 +3,11 @@
 // What a user does in the main window, for the window tests and the printing
 // tests alike.
 
+#include "calc/control_texts.h"
+#include "tests/ui/window_controls.h"
 #include "ui/frm_tarvel.h"
+#include "ui/masked_edit.h"
+#include "ui/window_layouts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +16,7 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace tarvel::testing {
@@ -28,6 +33,26 @@ inline std::unique_ptr<frmTarvel> OpenMainWindow(FormRuntime& runtime, PrinterSe
     return window;
 }
 
+// The main window takes no input: a dialog of it stands open, window-modal.
+inline bool IsBlocked(const frmTarvel& w)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->parentWidget() == &w && modal->windowModality() == Qt::WindowModal;
+}
+
+// The field and the caption of rate period `period`.
+inline QLineEdit* PeriodField(const frmTarvel& w, int period)
+{
+    return Find<QLineEdit>(w, ControlName(PeriodControl(period)));
+}
+inline QLabel* PeriodCaption(const frmTarvel& w, int period) { return Find<QLabel>(w, PeriodCaptionName(period)); }
+
+// The text standing in a result control.
+inline QString TextIn(const frmTarvel& w, ResultControl control)
+{
+    return QString::fromStdString(w.TextsInWindow()[control].value_or(""));
+}
+
 // Types digits into a date field from its first place.
 inline void TypeDate(MaskedEdit* field, const char* digits)
 {
@@ -38,10 +63,30 @@ inline void TypeDate(MaskedEdit* field, const char* digits)
 // Types the capital and the two dates (digits only).
 inline void Enter(frmTarvel& w, const char* capital, const char* start, const char* end)
 {
-    w.importo->clear();
-    QTest::keyClicks(w.importo, QString::fromLatin1(capital));
-    TypeDate(w.mdataini, start);
-    TypeDate(w.mdatafin, end);
+    auto* importo = Find<QLineEdit>(w, "importo");
+    importo->clear();
+    QTest::keyClicks(importo, QString::fromLatin1(capital));
+    TypeDate(Find<MaskedEdit>(w, "mdataini"), start);
+    TypeDate(Find<MaskedEdit>(w, "mdatafin"), end);
+}
+
+// The working texts are no controls of any window: nothing shows them, nor
+// reads them out.
+inline bool WorkingTextsAreNoControls()
+{
+    const QWidgetList all = QApplication::allWidgets();
+    return std::none_of(all.begin(), all.end(), [](const QWidget* w) {
+        return w->objectName() == QLatin1String("Text1") || w->objectName() == QLatin1String("importobis");
+    });
+}
+
+// How many Info windows are open.
+inline int InfoWindowsShown()
+{
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    return int(std::count_if(tops.begin(), tops.end(), [](const QWidget* top) {
+        return top->objectName() == QLatin1String("frmVelmora") && top->isVisible();
+    }));
 }
 
 // What Ctrl+C copies after the worked example, 10000 from 01/01/2000 to

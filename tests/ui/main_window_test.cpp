@@ -1,6 +1,7 @@
 #include "calc/version.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
+#include "ui/colours.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
 
@@ -9,34 +10,27 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QToolButton>
 
 #include <functional>
 #include <memory>
 
-using tarvel::PrinterSelection;
-using tarvel::testing::RecordingRuntime;
-
-using tarvel::frmTarvel;
-using tarvel::testing::Enter;
-using tarvel::testing::OpenMainWindow;
-using tarvel::testing::TypeDate;
+using namespace tarvel;
+using namespace tarvel::testing;
 
 namespace {
 
 QStringList PeriodTexts(const frmTarvel& w)
 {
     QStringList texts;
-    for (const QLineEdit* box : w.txtAnno)
-        texts << box->text();
+    for (int i = 0; i < kPeriodCount; ++i)
+        texts << PeriodField(w, i)->text();
     return texts;
 }
 
-const QStringList kEmptyPeriods(12, QString());
+const QStringList kEmptyPeriods(kPeriodCount, QString());
 
 } // namespace
 
@@ -47,6 +41,12 @@ class MainWindowTest : public QObject {
     std::unique_ptr<RecordingRuntime> runtime;
     PrinterSelection printers;
     std::unique_ptr<frmTarvel> w;
+
+    // The controls the cases work with, by their design names.
+    MaskedEdit* mdataini() const { return Find<MaskedEdit>(*w, "mdataini"); }
+    MaskedEdit* mdatafin() const { return Find<MaskedEdit>(*w, "mdatafin"); }
+    QLineEdit* importo() const { return Find<QLineEdit>(*w, "importo"); }
+    QLabel* Label16() const { return Find<QLabel>(*w, "Label16"); }
 
 private slots:
     void init()
@@ -68,64 +68,69 @@ private slots:
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("__ / __ / ____"));
-        QCOMPARE(w->mdatafin->Text(), QStringLiteral("__ / __ / ____"));
-        QCOMPARE(w->importo->text(), QString());
-        QCOMPARE(w->Label8->text(), QStringLiteral("Anni ?"));
-        QCOMPARE(w->Label23->text(), QStringLiteral("Giorni ?"));
-        QCOMPARE(w->Text1->text(), QStringLiteral("Text1"));
-        QCOMPARE(w->importobis->text(), QStringLiteral("importobis"));
-        QVERIFY(!w->Text1->isVisible() && !w->importobis->isVisible());
-        QCOMPARE(w->lblData[1]->text(), QStringLiteral("10%  fino al 31/12/1996"));
-        QCOMPARE(w->lblData[11]->text(), QStringLiteral("1%  dal  01/01/2014"));
-        for (QLineEdit* box : w->txtAnno)
-            QVERIFY(!box->isEnabled() && box->text().isEmpty());
-        QCOMPARE(w->Label16->text(), QStringLiteral("www.tarvel.example"));
-        QCOMPARE(QApplication::focusWidget(), w->mdataini);
+        QCOMPARE(LayoutFault(*w, kMainWindowLayout), QString());
+        QCOMPARE(mdataini()->Text(), QStringLiteral("__ / __ / ____"));
+        QCOMPARE(mdatafin()->Text(), QStringLiteral("__ / __ / ____"));
+        QCOMPARE(importo()->text(), QString());
+        QCOMPARE(TextIn(*w, ResultControl::Label8), QStringLiteral("Anni ?"));
+        QCOMPARE(TextIn(*w, ResultControl::Label23), QStringLiteral("Giorni ?"));
+        QCOMPARE(TextIn(*w, ResultControl::Text1), QStringLiteral("Text1"));
+        QCOMPARE(TextIn(*w, ResultControl::importobis), QStringLiteral("importobis"));
+        QVERIFY(WorkingTextsAreNoControls());
+        QCOMPARE(PeriodCaption(*w, 1)->text(), QStringLiteral("10%  fino al 31/12/1996"));
+        QCOMPARE(PeriodCaption(*w, kPeriodCount - 1)->text(), QStringLiteral("1%  dal  01/01/2014"));
+        for (int i = 0; i < kPeriodCount; ++i) {
+            QCOMPARE(PeriodCaption(*w, i)->geometry(), PeriodCaptionPlace(i).Pixels());
+            QCOMPARE(PeriodField(*w, i)->geometry(), PeriodFieldPlace(i).Pixels());
+            QVERIFY(!PeriodField(*w, i)->isEnabled() && PeriodField(*w, i)->text().isEmpty());
+        }
+        QCOMPARE(Label16()->text(), QStringLiteral("www.tarvel.example"));
+        QCOMPARE(QApplication::focusWidget(), mdataini());
         // Centred on the 15360 x 11520-twip screen (1024 x 768 pixels).
         QCOMPARE(w->pos(), QPoint((1024 - 712) / 2, (768 - 307) / 2));
     }
 
     void importoTurnsFullStopIntoComma()
     {
-        QTest::keyClicks(w->importo, QStringLiteral("1234.56"));
-        QCOMPARE(w->importo->text(), QStringLiteral("1234,56"));
-        QTest::keyClick(w->importo, Qt::Key_Period, Qt::KeypadModifier);
-        QCOMPARE(w->importo->text(), QStringLiteral("1234,56,"));
+        QTest::keyClicks(importo(), QStringLiteral("1234.56"));
+        QCOMPARE(importo()->text(), QStringLiteral("1234,56"));
+        QTest::keyClick(importo(), Qt::Key_Period, Qt::KeypadModifier);
+        QCOMPARE(importo()->text(), QStringLiteral("1234,56,"));
 
-        w->importo->clear();
+        importo()->clear();
         QApplication::clipboard()->setText(QStringLiteral("1234.56"));
-        w->importo->paste();
-        QCOMPARE(w->importo->text(), QStringLiteral("1234.56"));
+        importo()->paste();
+        QCOMPARE(importo()->text(), QStringLiteral("1234.56"));
     }
 
     void calcolaWritesEveryResult()
     {
         Enter(*w, "10000", "01012000", "01012015");
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
-        w->importo->setFocus();
+        QCOMPARE(mdataini()->Text(), QStringLiteral("01 / 01 / 2000"));
+        importo()->setFocus();
         w->Command1_Click();
 
         QVERIFY(runtime->messages.empty());
-        QCOMPARE(w->importo->text(), QStringLiteral("10.000,00"));
+        QCOMPARE(importo()->text(), QStringLiteral("10.000,00"));
         QCOMPARE(PeriodTexts(*w), (QStringList{"", "", "", "250", "350", "600", "1000,6849", "600,8219", "100", "150",
                                                "500,6849", "100,274"}));
-        QCOMPARE(w->Text1->text(), QStringLiteral("3652,4657"));
-        QCOMPARE(w->SeeInteressi->text(), QStringLiteral("3.652,47"));
-        QCOMPARE(w->importobis->text(), QStringLiteral("13652,4657"));
-        QCOMPARE(w->Label6->text(), QStringLiteral("13.652,47"));
-        QCOMPARE(w->Label8->text(), QStringLiteral("anni  15"));
-        QCOMPARE(w->Label23->text(), QStringLiteral(" giorni  4"));
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
-        QCOMPARE(w->mdatafin->Text(), QStringLiteral("01 / 01 / 2015"));
-        QCOMPARE(QApplication::focusWidget(), w->importo); // success leaves the focus alone
+        QCOMPARE(TextIn(*w, ResultControl::Text1), QStringLiteral("3652,4657"));
+        QCOMPARE(Find<QLineEdit>(*w, "SeeInteressi")->text(), QStringLiteral("3.652,47"));
+        QCOMPARE(TextIn(*w, ResultControl::importobis), QStringLiteral("13652,4657"));
+        QCOMPARE(Find<QLabel>(*w, "Label6")->text(), QStringLiteral("13.652,47"));
+        QCOMPARE(Find<QLabel>(*w, "Label8")->text(), QStringLiteral("anni  15"));
+        QCOMPARE(Find<QLabel>(*w, "Label23")->text(), QStringLiteral(" giorni  4"));
+        QCOMPARE(mdataini()->Text(), QStringLiteral("01 / 01 / 2000"));
+        QCOMPARE(mdatafin()->Text(), QStringLiteral("01 / 01 / 2015"));
+        QCOMPARE(QApplication::focusWidget(), importo()); // success leaves the focus alone
 
         // Enter on the focused button runs it too; the focus stays on the button.
-        w->Command1->setFocus();
-        QTest::keyClick(w->Command1, Qt::Key_Return);
+        auto* calcola = Find(*w, "Command1");
+        calcola->setFocus();
+        QTest::keyClick(calcola, Qt::Key_Return);
         QVERIFY(runtime->messages.empty());
-        QCOMPARE(w->importo->text(), QStringLiteral("10.000,00"));
-        QCOMPARE(QApplication::focusWidget(), w->Command1);
+        QCOMPARE(importo()->text(), QStringLiteral("10.000,00"));
+        QCOMPARE(QApplication::focusWidget(), calcola);
     }
 
     void calcolaFailure_data()
@@ -157,20 +162,20 @@ private slots:
         // A first, good run leaves results that the failing run must clear.
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
-        QCOMPARE(w->Label8->text(), QStringLiteral("anni  15"));
+        QCOMPARE(TextIn(*w, ResultControl::Label8), QStringLiteral("anni  15"));
 
-        w->importo->clear();
-        QTest::keyClicks(w->importo, capital);
-        w->mdatafin->clear();
-        TypeDate(w->mdatafin, end.toLatin1().constData());
-        w->importo->setFocus();
+        importo()->clear();
+        QTest::keyClicks(importo(), capital);
+        mdatafin()->clear();
+        TypeDate(mdatafin(), end.toLatin1().constData());
+        importo()->setFocus();
 
         QStringList periodsWhileOpen;
         QString importoSeen, label8Seen;
         runtime->whileOpen = [&] {
             periodsWhileOpen = PeriodTexts(*w);
-            importoSeen = w->importo->text();
-            label8Seen = w->Label8->text();
+            importoSeen = importo()->text();
+            label8Seen = TextIn(*w, ResultControl::Label8);
         };
         w->Command1_Click();
 
@@ -191,13 +196,13 @@ private slots:
         }
 
         QCOMPARE(PeriodTexts(*w), kEmptyPeriods);
-        QCOMPARE(w->Label8->text(), QStringLiteral("Anni ?"));
-        QCOMPARE(w->Label23->text(), QStringLiteral("Giorni ?"));
-        QCOMPARE(w->importo->text(), QStringLiteral(" "));
-        QCOMPARE(w->SeeInteressi->text(), QStringLiteral(" "));
-        QCOMPARE(w->Label6->text(), QStringLiteral(" "));
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
-        QCOMPARE(QApplication::focusWidget(), w->mdataini);
+        QCOMPARE(TextIn(*w, ResultControl::Label8), QStringLiteral("Anni ?"));
+        QCOMPARE(TextIn(*w, ResultControl::Label23), QStringLiteral("Giorni ?"));
+        QCOMPARE(importo()->text(), QStringLiteral(" "));
+        QCOMPARE(TextIn(*w, ResultControl::SeeInteressi), QStringLiteral(" "));
+        QCOMPARE(TextIn(*w, ResultControl::Label6), QStringLiteral(" "));
+        QCOMPARE(mdataini()->Text(), QStringLiteral("01 / 01 / 2000"));
+        QCOMPARE(QApplication::focusWidget(), mdataini());
 
         // The capital now holds one space: the next run fails again.
         w->Command1_Click();
@@ -219,59 +224,60 @@ private slots:
         Enter(*w, capital.toLatin1().constData(), "01012000", "01012015");
         w->Command1_Click();
         QVERIFY(runtime->messages.empty());
-        const QString cut = tarvel::testing::TextNotShownWhole(*w);
+        const QString cut = TextNotShownWhole(*w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
         // Shorter again, the design font comes back.
         w->Pulisci_Click();
-        QTest::keyClicks(w->importo, capital);
-        QTest::keyClick(w->importo, Qt::Key_Home);
+        QTest::keyClicks(importo(), capital);
+        QTest::keyClick(importo(), Qt::Key_Home);
         for (int i = 0; i < capital.size() - 2; ++i)
-            QTest::keyClick(w->importo, Qt::Key_Delete);
-        QCOMPARE(w->importo->font(), w->mdataini->font());
+            QTest::keyClick(importo(), Qt::Key_Delete);
+        QCOMPARE(importo()->font(), mdataini()->font());
     }
 
     void cancellaClearsAfterCalculation()
     {
         Enter(*w, "10000", "01012000", "01012015");
         w->Command1_Click();
-        w->Command3->setFocus();
+        Find(*w, "Command3")->setFocus();
         w->Pulisci_Click();
 
         QCOMPARE(PeriodTexts(*w), kEmptyPeriods);
-        for (QLineEdit* box : {w->importo, w->SeeInteressi, w->Text1, w->importobis})
-            QCOMPARE(box->text(), QString());
-        QCOMPARE(w->Label6->text(), QString());
-        QCOMPARE(w->Label8->text(), QStringLiteral("Anni ?"));
-        QCOMPARE(w->Label23->text(), QStringLiteral("Giorni ?"));
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("__ / __ / ____"));
-        QCOMPARE(w->mdatafin->Text(), QStringLiteral("__ / __ / ____"));
-        QCOMPARE(w->mdataini->Mask(), QStringLiteral("## / ## / ####"));
-        QCOMPARE(w->lblData[0]->text(), QStringLiteral("5,0% fino al 15/12/1990"));
-        QCOMPARE(QApplication::focusWidget(), w->mdataini);
+        for (auto box : {ResultControl::importo, ResultControl::SeeInteressi, ResultControl::Text1,
+                         ResultControl::importobis, ResultControl::Label6})
+            QCOMPARE(TextIn(*w, box), QString());
+        QCOMPARE(TextIn(*w, ResultControl::Label8), QStringLiteral("Anni ?"));
+        QCOMPARE(TextIn(*w, ResultControl::Label23), QStringLiteral("Giorni ?"));
+        QCOMPARE(mdataini()->Text(), QStringLiteral("__ / __ / ____"));
+        QCOMPARE(mdatafin()->Text(), QStringLiteral("__ / __ / ____"));
+        QCOMPARE(mdataini()->Mask(), QStringLiteral("## / ## / ####"));
+        QCOMPARE(PeriodCaption(*w, 0)->text(), QStringLiteral("5,0% fino al 15/12/1990"));
+        QCOMPARE(QApplication::focusWidget(), mdataini());
 
         // The fields are masked date fields again: they take digits only.
-        QTest::keyClicks(w->mdataini, QStringLiteral("3x1y12a2015"));
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("31 / 12 / 2015"));
-        TypeDate(w->mdatafin, "0102");
-        QCOMPARE(w->mdatafin->Text(), QStringLiteral("01 / 02 / ____"));
+        QTest::keyClicks(mdataini(), QStringLiteral("3x1y12a2015"));
+        QCOMPARE(mdataini()->Text(), QStringLiteral("31 / 12 / 2015"));
+        TypeDate(mdatafin(), "0102");
+        QCOMPARE(mdatafin()->Text(), QStringLiteral("01 / 02 / ____"));
     }
 
     void cancellaRightAfterStart()
     {
         w->Pulisci_Click();
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("__ / __ / ____"));
-        QCOMPARE(w->importo->text(), QString());
-        QCOMPARE(w->Label8->text(), QStringLiteral("Anni ?"));
-        QCOMPARE(w->Text1->text(), QString()); // the hidden working fields are emptied too
-        QCOMPARE(QApplication::focusWidget(), w->mdataini);
-        QTest::keyClicks(w->mdataini, QStringLiteral("01012000"));
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2000"));
+        QCOMPARE(mdataini()->Text(), QStringLiteral("__ / __ / ____"));
+        QCOMPARE(importo()->text(), QString());
+        QCOMPARE(TextIn(*w, ResultControl::Label8), QStringLiteral("Anni ?"));
+        QCOMPARE(TextIn(*w, ResultControl::Text1), QString()); // the hidden working fields are emptied too
+        QCOMPARE(QApplication::focusWidget(), mdataini());
+        QTest::keyClicks(mdataini(), QStringLiteral("01012000"));
+        QCOMPARE(mdataini()->Text(), QStringLiteral("01 / 01 / 2000"));
     }
 
     void tabOrder()
     {
-        const QList<QWidget*> expected{w->mdatafin, w->importo,  w->Command1, w->Pulisci,
-                                       w->Command2, w->Command3, w->mdataini};
+        QList<QWidget*> expected;
+        for (const char* name : {"mdatafin", "importo", "Command1", "Pulisci", "Command2", "Command3", "mdataini"})
+            expected << Find(*w, name);
         QList<QWidget*> forward;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -279,10 +285,10 @@ private slots:
         }
         QCOMPARE(forward, expected);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), w->Command3);
-        for (QLineEdit* box : w->txtAnno) {
-            box->setFocus();
-            QVERIFY(!box->hasFocus());
+        QCOMPARE(QApplication::focusWidget(), Find(*w, "Command3"));
+        for (int i = 0; i < kPeriodCount; ++i) {
+            PeriodField(*w, i)->setFocus();
+            QVERIFY(!PeriodField(*w, i)->hasFocus());
         }
     }
 
@@ -290,49 +296,50 @@ private slots:
     void accessibleNames()
     {
         Enter(*w, "10000", "01012000", "01012015");
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command1"), Qt::LeftButton);
         const auto said = [](QWidget* control, QAccessible::Text what) {
             return QAccessible::queryAccessibleInterface(control)->text(what);
         };
-        const std::pair<QWidget*, QString> named[] = {{w->mdataini, "inizio periodo"},
-                                                      {w->mdatafin, "fine periodo"},
-                                                      {w->importo, "Capitale"},
-                                                      {w->SeeInteressi, "Interessi legali"},
-                                                      {w->Label6, "Somma"},
-                                                      {w->Label8, "Anni"},
-                                                      {w->Label23, "Giorni"},
-                                                      {w->Command1, "Calcola"},
-                                                      {w->Pulisci, "Cancella"},
-                                                      {w->Command2, "Info"},
-                                                      {w->Command3, "Stampa"},
-                                                      {w->Label16, "www.tarvel.example"},
-                                                      {w->Picture1, "www.tarvel.example"}};
+        const std::pair<const char*, QString> named[] = {{"mdataini", "inizio periodo"},
+                                                         {"mdatafin", "fine periodo"},
+                                                         {"importo", "Capitale"},
+                                                         {"SeeInteressi", "Interessi legali"},
+                                                         {"Label6", "Somma"},
+                                                         {"Label8", "Anni"},
+                                                         {"Label23", "Giorni"},
+                                                         {"Command1", "Calcola"},
+                                                         {"Pulisci", "Cancella"},
+                                                         {"Command2", "Info"},
+                                                         {"Command3", "Stampa"},
+                                                         {"Label16", "www.tarvel.example"},
+                                                         {"Picture1", "www.tarvel.example"}};
         for (auto [control, name] : named)
-            QCOMPARE(said(control, QAccessible::Name), name);
-        for (int i = 0; i < 12; ++i)
-            QCOMPARE(said(w->txtAnno[i], QAccessible::Name), w->lblData[i]->text());
-        QCOMPARE(said(w->txtAnno[3], QAccessible::Value), QStringLiteral("250"));
-        QCOMPARE(said(w->SeeInteressi, QAccessible::Value), QStringLiteral("3.652,47"));
+            QCOMPARE(said(Find(*w, control), QAccessible::Name), name);
+        for (int i = 0; i < kPeriodCount; ++i)
+            QCOMPARE(said(PeriodField(*w, i), QAccessible::Name), PeriodCaption(*w, i)->text());
+        QCOMPARE(said(PeriodField(*w, 3), QAccessible::Value), QStringLiteral("250"));
+        QCOMPARE(said(Find(*w, "SeeInteressi"), QAccessible::Value), QStringLiteral("3.652,47"));
         // The result labels tell what they show, also after "Cancella".
-        QCOMPARE(said(w->Label6, QAccessible::Description), QStringLiteral("13.652,47"));
-        QCOMPARE(said(w->Label8, QAccessible::Description), QStringLiteral("anni  15"));
-        QTest::mouseClick(w->Pulisci, Qt::LeftButton);
-        QCOMPARE(said(w->Label23, QAccessible::Description), QStringLiteral("Giorni ?"));
-        QCOMPARE(w->Label4->buddy(), w->importo);
-        QCOMPARE(w->Label2->buddy(), w->mdataini);
-        for (QLineEdit* period : w->txtAnno)
-            QVERIFY(QAccessible::queryAccessibleInterface(period)->state().readOnly);
+        QCOMPARE(said(Find(*w, "Label6"), QAccessible::Description), QStringLiteral("13.652,47"));
+        QCOMPARE(said(Find(*w, "Label8"), QAccessible::Description), QStringLiteral("anni  15"));
+        QTest::mouseClick(Find(*w, "Pulisci"), Qt::LeftButton);
+        QCOMPARE(said(Find(*w, "Label23"), QAccessible::Description), QStringLiteral("Giorni ?"));
+        QCOMPARE(Find<QLabel>(*w, "Label4")->buddy(), importo());
+        QCOMPARE(Find<QLabel>(*w, "Label2")->buddy(), mdataini());
+        for (int i = 0; i < kPeriodCount; ++i)
+            QVERIFY(QAccessible::queryAccessibleInterface(PeriodField(*w, i))->state().readOnly);
 
         // The working fields are not in the tree a screen reader walks.
-        QList<QObject*> tree;
+        QStringList tree;
         const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-            tree << node->object();
+            if (node->object())
+                tree << node->object()->objectName();
             for (int i = 0; i < node->childCount(); ++i)
                 walk(node->child(i));
         };
         walk(QAccessible::queryAccessibleInterface(qApp));
-        QVERIFY(tree.contains(w->importo) && tree.contains(w->txtAnno[0]));
-        QVERIFY(!tree.contains(w->Text1) && !tree.contains(w->importobis));
+        QVERIFY(tree.contains("importo") && tree.contains("txtAnno(0)"));
+        QVERIFY(!tree.contains("Text1") && !tree.contains("importobis"));
     }
 
     void copyPutsTheCalculationOnTheClipboard_data()
@@ -350,32 +357,23 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(bool, selection);
         Enter(*w, "10000", "01012000", "01012015");
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command1"), Qt::LeftButton);
         QApplication::clipboard()->clear();
-        QWidget* control = focus == "mdatafin"   ? w->mdatafin
-                           : focus == "Command1" ? static_cast<QWidget*>(w->Command1)
-                                                 : w->importo;
+        QWidget* control = Find(*w, focus.toStdString());
         control->setFocus();
         if (selection)
-            w->importo->setSelection(0, 2);
+            importo()->setSelection(0, 2);
         QTest::keySequence(control, QKeySequence::Copy);
-        QCOMPARE(QApplication::clipboard()->text(),
-                 selection ? QStringLiteral("10") : tarvel::testing::kWorkedExampleCopied);
+        QCOMPARE(QApplication::clipboard()->text(), selection ? QStringLiteral("10") : kWorkedExampleCopied);
     }
 
     void infoTwiceGivesOneWindow()
     {
-        QTest::mouseClick(w->Command2, Qt::LeftButton);
-        QTest::mouseClick(w->Command2, Qt::LeftButton);
-        const auto infos = [] {
-            int count = 0;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                count += top->objectName() == QStringLiteral("frmVelmora") && top->isVisible();
-            return count;
-        };
-        QCOMPARE(infos(), 1);
+        QTest::mouseClick(Find(*w, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command2"), Qt::LeftButton);
+        QCOMPARE(InfoWindowsShown(), 1);
         QVERIFY(w->InfoWindow() && w->InfoWindow()->parentWidget() == nullptr);
-        QVERIFY(w->isEnabled());
+        QVERIFY(w->isEnabled() && !QApplication::activeModalWidget());
 
         // Closed, it goes; the next Info loads it afresh.
         QPointer<tarvel::frmVelmora> first = w->InfoWindow();
@@ -383,32 +381,34 @@ private slots:
         first->close();
         QTRY_VERIFY(first.isNull());
         w->Command2_Click();
-        QCOMPARE(infos(), 1);
-        QCOMPARE(w->InfoWindow()->Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(InfoWindowsShown(), 1);
+        QCOMPARE(Find(*w->InfoWindow(), "Label1")->palette().color(QPalette::WindowText), kInfoLinkText);
         w->InfoWindow()->close();
     }
 
     void label16UnderlineFollowsThePointer()
     {
-        QVERIFY(!w->Label16->font().underline());
-        QTest::mouseMove(w->Label16, w->Label16->rect().center());
-        QTRY_VERIFY(w->Label16->font().underline());
+        QLabel* Label16 = this->Label16();
+        QVERIFY(!Label16->font().underline());
+        QTest::mouseMove(Label16, Label16->rect().center());
+        QTRY_VERIFY(Label16->font().underline());
         // Over the frame the move is not the window's: the underline stays.
-        QTest::mouseMove(w->Frame1, QPoint(w->Frame1->width() - 4, w->Frame1->height() - 4));
-        QTest::mouseMove(w->lblData[4], QPoint(2, 2));
-        QVERIFY(w->Label16->font().underline());
+        QWidget* Frame1 = Find(*w, "Frame1");
+        QTest::mouseMove(Frame1, QPoint(Frame1->width() - 4, Frame1->height() - 4));
+        QTest::mouseMove(PeriodCaption(*w, 4), QPoint(2, 2));
+        QVERIFY(Label16->font().underline());
         QTest::mouseMove(w.get(), QPoint(w->width() - 3, 3));
-        QTRY_VERIFY(!w->Label16->font().underline());
-        QVERIFY(w->Label16->font().bold());
+        QTRY_VERIFY(!Label16->font().underline());
+        QVERIFY(Label16->font().bold());
     }
 
     void linksOpenTheMakersSite()
     {
-        QTest::mouseClick(w->Label16, Qt::LeftButton);
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(Label16(), Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Picture1"), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(runtime->opened, (std::vector<std::string>{"http://www.tarvel.example", "http://www.tarvel.example"}));
         // "Stampa" opens the printer window: no link, no message.
-        QTest::mouseClick(w->Command3, Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command3"), Qt::LeftButton);
         QVERIFY(w->PrinterWindow());
         QCOMPARE(runtime->opened.size(), std::size_t(2));
         QVERIFY(runtime->messages.empty());

@@ -98,17 +98,17 @@ private slots:
 
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        QVERIFY(!w->isEnabled());
+        QVERIFY(IsBlocked(*w));
         QStringList listed;
-        for (int i = 0; i < printer->Combo1->count(); ++i)
-            listed << printer->Combo1->itemText(i);
+        for (int i = 0; i < Combo1(*printer)->count(); ++i)
+            listed << Combo1(*printer)->itemText(i);
         QCOMPARE(listed, QStringList({"P1", "P2", "P3", "P4", "P5", QStringLiteral("File PDF…")}));
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P1"));
         QCOMPARE(c.printers.Current().DeviceName(), "P1");
 
-        PickFromList(printer->Combo1, 1);
+        PickFromList(Combo1(*printer), 1);
         QCOMPARE(c.printers.Current().DeviceName(), "P2");
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
         QVERIFY(server->WaitForJobs());
@@ -126,7 +126,7 @@ private slots:
         const auto printedSize = fs::file_size(server->Output("P2"));
         printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P1"));
         QCOMPARE(c.printers.Current().DeviceName(), "P1");
         printer->close();
         Settle();
@@ -147,8 +147,8 @@ private slots:
         for (int row : {0, 3}) {
             frmPrinter* printer = OpenPrinterWindow(*w);
             QVERIFY(printer);
-            PickFromList(printer->Combo1, row);
-            QTest::mouseClick(printer->Command1, Qt::LeftButton);
+            PickFromList(Combo1(*printer), row);
+            QTest::mouseClick(Command1(*printer), Qt::LeftButton);
             Settle();
             QVERIFY(IsGivenBack(*w));
         }
@@ -205,8 +205,8 @@ private slots:
         auto& w = c.w;
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        PickFromList(printer->Combo1, row);
-        QCOMPARE(printer->Combo1->currentText(), queue);
+        PickFromList(Combo1(*printer), row);
+        QCOMPARE(Combo1(*printer)->currentText(), queue);
         // Earlier tests may have printed there: nothing more comes.
         const fs::path output = server->Output(queue.toStdString());
         const auto printedBefore = fs::exists(output) ? std::intmax_t(fs::file_size(output)) : -1;
@@ -214,14 +214,14 @@ private slots:
             QVERIFY(server->Remove(queue.toStdString()));
         if (afterListing == "stop")
             QVERIFY(server->Stop());
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
 
         const QString said = QStringLiteral("Impossibile stampare su \"%1\": %2").arg(queue, reason);
         QCOMPARE(Shown(c.runtime), QStringList{PrinterWindowWarning(said)});
         QCOMPARE(w->PrinterWindow(), printer);
-        QVERIFY(!w->isEnabled());
-        QCOMPARE(printer->Combo1->currentText(), queue);
+        QVERIFY(IsBlocked(*w));
+        QCOMPARE(Combo1(*printer)->currentText(), queue);
         printer->close();
         Settle();
         QVERIFY(IsGivenBack(*w));

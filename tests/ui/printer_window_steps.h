@@ -5,6 +5,7 @@
 
 #include "print/report.h"
 #include "tests/print/expected_report.h"
+#include "tests/print/fake_printer.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/frm_printer.h"
@@ -19,22 +20,37 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tarvel::testing {
+
+// Recording printers installed as a test wants them; of two or more, the
+// second is the system's default, so that the first of the list is not.
+class FakePlatform final : public PrinterPlatform {
+public:
+    std::vector<std::shared_ptr<Printer>> Printers() override { return {printers.begin(), printers.end()}; }
+    std::shared_ptr<Printer> DefaultPrinter() override { return printers.size() > 1 ? printers[1] : nullptr; }
+    std::vector<std::shared_ptr<FakePrinter>> printers;
+};
 
 // Types the capital and the two dates (digits only) and presses "Calcola".
 inline void Calculate(frmTarvel& w, const char* capital, const char* start, const char* end)
 {
     Enter(w, capital, start, end);
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(Find(w, "Command1"), Qt::LeftButton);
 }
+
+// The printer window's list and its "Stampa".
+inline QComboBox* Combo1(const frmPrinter& printer) { return Find<QComboBox>(printer, "Combo1"); }
+inline QToolButton* Command1(const frmPrinter& printer) { return Find<QToolButton>(printer, "Command1"); }
 
 // Clicks the main window's "Stampa"; the printer window that opens, active.
 inline frmPrinter* OpenPrinterWindow(frmTarvel& w)
 {
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QTest::mouseClick(Find(w, "Command3"), Qt::LeftButton);
     frmPrinter* printer = w.PrinterWindow();
-    if (printer && !QTest::qWaitForWindowActive(printer))
+    // (A dialog counts as active while its owner is: wait for the focus.)
+    if (printer && !QTest::qWaitFor([&] { return QApplication::activeWindow() == printer; }))
         qWarning("printer window not active");
     return printer;
 }
@@ -58,7 +74,7 @@ inline void Settle() { QTest::qWait(50); }
 // focus in the start date.
 inline bool IsGivenBack(const frmTarvel& w)
 {
-    return w.isEnabled() && !w.PrinterWindow() && QApplication::focusWidget() == w.mdataini;
+    return w.isEnabled() && !IsBlocked(w) && !w.PrinterWindow() && QApplication::focusWidget() == Find(w, "mdataini");
 }
 
 // The message boxes shown, each as "title (icon): text", to compare whole.

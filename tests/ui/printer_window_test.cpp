@@ -19,17 +19,8 @@ using namespace tarvel::testing;
 
 namespace {
 
-// Printers as the tests want them: three recording ones, the second the
-// system's default.
-class FakePlatform final : public PrinterPlatform {
-public:
-    std::vector<std::shared_ptr<Printer>> Printers() override { return {printers.begin(), printers.end()}; }
-    std::shared_ptr<Printer> DefaultPrinter() override { return printers.size() > 1 ? printers[1] : nullptr; }
-    std::vector<std::shared_ptr<FakePrinter>> printers;
-};
-
 // A text of the report where the recording printer drew it, in page
-// millimetres; its right edge with the fake's 0.2 mm per character and point.
+// millimetres; its right edge as the printer measures the text.
 struct Drawn {
     std::string text;
     double left;
@@ -42,12 +33,11 @@ std::vector<Drawn> DrawnTexts(const FakePrinter& printer)
     const double offsetX = printer.marginXPixels * 25.4 / printer.resolutionX;
     const double offsetY = printer.marginYPixels * 25.4 / printer.resolutionY;
     std::vector<Drawn> drawn;
+    FakePrinter ruler;
     for (const FakeCall& call : printer.CallsOf("Print")) {
-        std::size_t chars = 0;
-        for (unsigned char c : call.text)
-            chars += (c & 0xC0) != 0x80;
+        ruler.font = call.font;
         const double left = call.x + offsetX;
-        drawn.push_back({call.text, left, left + double(chars) * call.font.size * 0.2, call.y + offsetY});
+        drawn.push_back({call.text, left, left + ruler.TextWidth(call.text), call.y + offsetY});
     }
     return drawn;
 }
@@ -141,31 +131,31 @@ private slots:
         QCOMPARE(printer->windowFlags() & Qt::WindowType_Mask, Qt::Tool); // no task-bar entry
         QVERIFY(!(printer->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(printer->windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!printer->parentWidget());
+        QCOMPARE(printer->parentWidget(), w.get()); // window-modal over it
         QCOMPARE(printer->pos(), QPoint(356, 347)); // centred on the 1024 x 768 screen
-        QCOMPARE(printer->Command1->text(), QStringLiteral("Stampa"));
-        QVERIFY(!printer->Command1->icon().isNull());
-        QCOMPARE(printer->Command1->geometry(), QRect(208, 8, 81, 57));
-        QCOMPARE(printer->Combo1->geometry(), QRect(16, 24, 169, 21));
-        QCOMPARE(printer->nextInFocusChain(), printer->Command1);
-        QCOMPARE(QApplication::focusWidget(), printer->Command1);
+        QCOMPARE(Command1(*printer)->text(), QStringLiteral("Stampa"));
+        QVERIFY(!Command1(*printer)->icon().isNull());
+        QCOMPARE(LayoutFault(*printer, kPrinterWindowLayout), QString());
+        QCOMPARE(printer->nextInFocusChain(), Command1(*printer));
+        QCOMPARE(QApplication::focusWidget(), Command1(*printer));
 
         // The list in the platform's order, then the PDF file; the first
         // current although the second is the default.
-        QCOMPARE(printer->Combo1->count(), 4);
+        QCOMPARE(Combo1(*printer)->count(), 4);
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(printer->Combo1->itemText(i), QStringLiteral("P%1").arg(i + 1));
-        QCOMPARE(printer->Combo1->itemText(3), QStringLiteral("File PDF…"));
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+            QCOMPARE(Combo1(*printer)->itemText(i), QStringLiteral("P%1").arg(i + 1));
+        QCOMPARE(Combo1(*printer)->itemText(3), QStringLiteral("File PDF…"));
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P1"));
         QCOMPARE(&printers->Current(), P1.get());
 
         // Real input to the main window is ignored: "Cancella" does not clear.
-        QVERIFY(!w->isEnabled());
-        const QPoint cancella = w->Pulisci->mapTo(w.get(), w->Pulisci->rect().center());
+        QVERIFY(IsBlocked(*w));
+        QWidget* Pulisci = Find(*w, "Pulisci");
+        const QPoint cancella = Pulisci->mapTo(w.get(), Pulisci->rect().center());
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, cancella);
         QTest::keyClick(w->windowHandle(), Qt::Key_5);
-        QCOMPARE(w->importo->text(), QStringLiteral("1.000,00"));
-        QCOMPARE(w->mdataini->Text(), QStringLiteral("01 / 01 / 2011"));
+        QCOMPARE(TextIn(*w, ResultControl::importo), QStringLiteral("1.000,00"));
+        QCOMPARE(Find<MaskedEdit>(*w, "mdataini")->Text(), QStringLiteral("01 / 01 / 2011"));
 
         // One window at a time.
         w->Command3_Click();
@@ -189,10 +179,10 @@ private slots:
         Calculate(*w, "1000", "01012011", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        PickFromList(printer->Combo1, 1);
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
+        PickFromList(Combo1(*printer), 1);
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P2"));
         QCOMPARE(&printers->Current(), P2.get());
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
 
@@ -200,11 +190,11 @@ private slots:
         QCOMPARE(Texts(drawn), ReportOrder(ExpectedTexts("1000", "01012011", "01012015")));
         QCOMPARE(Count(*P2, "EndDoc"), 1);
         // Amounts on the last three rows only, right-aligned on 120 mm.
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < kPeriodCount; ++i) {
             const Drawn& amount = drawn[20 + i];
-            QCOMPARE(amount.text.empty(), i < 9);
+            QCOMPARE(amount.text.empty(), i < kPeriodCount - 3);
             QVERIFY(std::abs(amount.top - (75 + 5 * i)) < 1e-3);
-            if (i >= 9)
+            if (i >= kPeriodCount - 3)
                 QVERIFY(std::abs(amount.right - 120) < 1e-3);
         }
         QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
@@ -213,14 +203,14 @@ private slots:
         // the edit field is the printer "Stampa" prints on.
         printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P1"));
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P1"));
         QCOMPARE(&printers->Current(), P1.get());
-        printer->Combo1->lineEdit()->selectAll();
-        QTest::keyClicks(printer->Combo1->lineEdit(), QStringLiteral("P3"));
-        QTest::keyClick(printer->Combo1->lineEdit(), Qt::Key_Return);
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P3"));
+        Combo1(*printer)->lineEdit()->selectAll();
+        QTest::keyClicks(Combo1(*printer)->lineEdit(), QStringLiteral("P3"));
+        QTest::keyClick(Combo1(*printer)->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P3"));
         QVERIFY(w->PrinterWindow());
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
         QCOMPARE(&printers->Current(), P3.get());
@@ -254,7 +244,7 @@ private slots:
         P2->resolutionX = P2->resolutionY = 1200;
         Calculate(*w, "1000", "01012011", "01012015");
         QVERIFY(!w->PrintEngine());
-        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
         Settle();
         const EasyPrint* engine = w->PrintEngine();
         QVERIFY(engine);
@@ -262,8 +252,8 @@ private slots:
         QCOMPARE(Count(*P1, "GetDeviceCaps"), 4);
 
         frmPrinter* printer = OpenPrinterWindow(*w);
-        PickFromList(printer->Combo1, 1);
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        PickFromList(Combo1(*printer), 1);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QCOMPARE(w->PrintEngine(), engine);
         // Not made again, but measured on the second printer ...
@@ -281,7 +271,7 @@ private slots:
 
         // Back on the first printer: measured again, and nothing more.
         ReplaceP1();
-        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
         Settle();
         QCOMPARE(Count(*P1, "GetDeviceCaps"), 4);
         QCOMPARE(Count(*P2, "GetDeviceCaps"), 4);
@@ -311,22 +301,22 @@ private slots:
         QFETCH(QString, reason);
         Calculate(*w, "10000", "01012000", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
-        PickFromList(printer->Combo1, 1);
+        PickFromList(Combo1(*printer), 1);
         P2->FailOn(op.toStdString(), occurrence);
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
 
         QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning("Impossibile stampare su \"P2\": " + reason)});
         QCOMPARE(w->PrinterWindow(), printer);
-        QVERIFY(!w->isEnabled());
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("P2"));
+        QVERIFY(IsBlocked(*w));
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P2"));
         QCOMPARE(&printers->Current(), P2.get());
         QCOMPARE(Count(*P2, "Print"), printed);
         QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
 
         // Another printer picked: printed there, and the window goes.
-        PickFromList(printer->Combo1, 2);
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        PickFromList(Combo1(*printer), 2);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
         QCOMPARE(Count(*P3, "EndDoc"), 1);
@@ -339,7 +329,7 @@ private slots:
         // of its own, and the rest of the page is printed and ended.
         Calculate(*w, "10000", "01012000", "01012015");
         P1->FailOn("Print", 5);
-        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
         QCOMPARE(runtime->messages.size(), std::size_t(1));
@@ -359,17 +349,17 @@ private slots:
         // Cancelled: nothing saved, the window stays for another try or the close box.
         frmPrinter* printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
-        QCOMPARE(printer->Combo1->count(), 2);
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("Nessuna stampante installata"));
-        QCOMPARE(printer->Combo1->itemText(1), QStringLiteral("File PDF…"));
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QCOMPARE(Combo1(*printer)->count(), 2);
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("Nessuna stampante installata"));
+        QCOMPARE(Combo1(*printer)->itemText(1), QStringLiteral("File PDF…"));
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
         QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QCOMPARE(QString::fromStdString(runtime->saveDialogs[0].suggestedPath),
                  QDir(documents).filePath(QStringLiteral("Tarvel.pdf")));
         QCOMPARE(w->PrinterWindow(), printer);
-        QVERIFY(!w->isEnabled());
+        QVERIFY(IsBlocked(*w));
         QVERIFY(QDir(dir.path()).isEmpty());
         printer->close();
         Settle();
@@ -379,7 +369,7 @@ private slots:
         // A file that cannot be written: one warning, nothing written, the window stays.
         runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
         printer = OpenPrinterWindow(*w);
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(
                                       QString::fromStdString("Impossibile scrivere il file \"" + *runtime->saveAnswer
                                                              + "\": File o directory non esistente"))});
@@ -391,7 +381,7 @@ private slots:
 
         // A file chosen: the one-page report is written there.
         runtime->saveAnswer = pdf.toStdString();
-        QTest::mouseClick(OpenPrinterWindow(*w)->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
         QVERIFY(runtime->messages.empty());
@@ -439,10 +429,10 @@ private slots:
 
         Calculate(*w, "10000", "01012000", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
-        PickFromList(printer->Combo1, 3);
-        QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
+        PickFromList(Combo1(*printer), 3);
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("File PDF…"));
         QCOMPARE(&printers->Current(), P1.get());
-        QTest::mouseClick(printer->Command1, Qt::LeftButton);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
         QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
@@ -453,7 +443,7 @@ private slots:
                      QStringList{PrinterWindowWarning(
                          QString::fromStdString("Impossibile scrivere il file \"" + path + "\": ") + reason)});
             QCOMPARE(w->PrinterWindow(), printer);
-            QCOMPARE(printer->Combo1->currentText(), QStringLiteral("File PDF…"));
+            QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("File PDF…"));
             // Nothing half-written: what was there keeps its bytes, nothing new appears.
             if (regular) {
                 QCOMPARE(FileBytes(path), before);

@@ -3,6 +3,7 @@
 // by xdotool; elsewhere they are Qt's own events.
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
+#include "tests/ui/window_controls.h"
 #include "ui/frm_tarvel.h"
 
 #include <QApplication>
@@ -109,16 +110,19 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        MaskedEdit* field = focus == "Tab" ? w_->mdatafin : w_->mdataini;
+        auto* start = Find<MaskedEdit>(*w_, "mdataini");
+        auto* end = Find<MaskedEdit>(*w_, "mdatafin");
+        auto* capital = Find<QLineEdit>(*w_, "importo");
+        MaskedEdit* field = focus == "Tab" ? end : start;
         field->SetText(held);
         if (focus == "Tab") {
-            w_->mdataini->setFocus();
+            start->setFocus();
             PressKey("Tab", Qt::Key_Tab);
         } else if (focus == "shift+Tab") {
-            w_->mdatafin->setFocus();
+            end->setFocus();
             PressKey("shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier);
         } else if (focus == "click") {
-            w_->importo->setFocus();
+            capital->setFocus();
             ClickInto(field, 0.6);
         } else if (focus == "click focused") {
             field->setFocus();
@@ -126,10 +130,10 @@ private slots:
         } else {
             // An end before the start: the warning's box takes the focus and
             // "Calcola" gives it back to the start date.
-            w_->mdatafin->SetText(QStringLiteral("01 / 01 / 1999"));
-            w_->importo->setText(QStringLiteral("1000"));
-            runtime_->whileOpen = [&] { w_->importo->setFocus(); };
-            w_->Command1->click();
+            end->SetText(QStringLiteral("01 / 01 / 1999"));
+            capital->setText(QStringLiteral("1000"));
+            runtime_->whileOpen = [&] { capital->setFocus(); };
+            Find<QToolButton>(*w_, "Command1")->click();
             QCOMPARE(runtime_->messages.size(), std::size_t(1));
         }
         QTRY_VERIFY_WITH_TIMEOUT(field->hasFocus(), WaitMs());
