@@ -3,8 +3,8 @@
 // refuses jobs. The server needs root; elsewhere the test is skipped.
 #include "print/qt_printer_platform.h"
 #include "tests/print/pdf_layout.h"
+#include "tests/support/print_server.h"
 #include "tests/support/recording_runtime.h"
-#include "tests/support/scratch_folder.h"
 #include "tests/ui/printer_window_steps.h"
 
 #include <QApplication>
@@ -16,50 +16,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 using namespace tarvel;
 using namespace tarvel::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Started before the application: the printing system reads CUPS_SERVER once.
-class PrintServer {
-public:
-    PrintServer()
-    {
-        if (geteuid() != 0 || scratch_.Path().empty())
-            return;
-        fs::permissions(scratch_.Path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-        dir_ = scratch_.Path() / "cups";
-        running_ = Run("start '" + dir_.string() + "' P1 P2 P3 P4:wide P5:reject") == 0
-                   && std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -d P2").c_str()) == 0;
-        if (running_)
-            setenv("CUPS_SERVER", Socket().c_str(), 1);
-    }
-    ~PrintServer() // before its folder goes
-    {
-        if (!dir_.empty())
-            Run("stop '" + dir_.string() + "'");
-    }
-    bool Running() const { return running_; }
-    bool WaitForJobs() const { return Run("wait '" + dir_.string() + "'") == 0; }
-    bool Remove(const std::string& queue) const
-    {
-        return std::system(("CUPS_SERVER='" + Socket() + "' lpadmin -x " + queue).c_str()) == 0;
-    }
-    bool Stop() const { return Run("stop '" + dir_.string() + "'") == 0; }
-    fs::path Output(const std::string& queue) const { return dir_ / "out" / (queue + ".pdf"); }
-
-private:
-    static int Run(const std::string& arguments) { return std::system((CUPS_SANDBOX " " + arguments).c_str()); }
-    std::string Socket() const { return (dir_ / "cups.sock").string(); }
-
-    ScratchFolder scratch_{"tarvel-pw"};
-    fs::path dir_;
-    bool running_ = false;
-};
 
 PrintServer* server = nullptr;
 
@@ -85,7 +47,7 @@ class PrinterWindowCupsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        if (geteuid() != 0)
+        if (!PrintServer::MayStart())
             QSKIP("the private print server needs root");
         QVERIFY2(server->Running(), "the private print server did not start");
         QCOMPARE(QPrinterInfo::defaultPrinterName(), QStringLiteral("P2"));
@@ -233,7 +195,10 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    PrintServer printServer;
+    // Started before the application: the printing system reads CUPS_SERVER once.
+    PrintServer printServer({"P1", "P2", "P3", "P4:wide", "P5:reject"});
+    if (printServer.Running())
+        printServer.MakeDefault("P2");
     server = &printServer;
     QApplication application(argc, argv);
     PrinterWindowCupsTest test;
