@@ -1,5 +1,6 @@
 #include "runtime/line_reader.h"
 
+#include "calc/csv_row.h"
 #include "runtime/descriptor_io.h"
 
 #include <cstring>
@@ -93,6 +94,31 @@ LineReader::Status LineReader::next(std::string_view& line)
             begin_ = end_;
             return Status::Line;
         }
+    }
+}
+
+bool LineReader::ReadLines(const std::function<bool(const NumberedLine&)>& onLine)
+{
+    NumberedLine numbered;
+    std::string_view line;
+    while (true) {
+        const Status status = next(line);
+        if (status == Status::End)
+            return true;
+        if (status == Status::Failed)
+            return false;
+        ++numbered.number;
+        if (status == Status::TooLong) {
+            numbered.text = {};
+            numbered.refusal = "riga più lunga di " + std::to_string(maxLine_) + " byte";
+        } else {
+            if (numbered.number == 1 && line.starts_with(kByteOrderMark))
+                line.remove_prefix(kByteOrderMark.size());
+            numbered.text = line;
+            numbered.refusal.clear();
+        }
+        if (!onLine(numbered))
+            return true;
     }
 }
 
