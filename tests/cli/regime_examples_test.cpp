@@ -2,10 +2,8 @@
 // and of late payment, each checked twice: the lines of tarvel-calc and the
 // statement a window shows must both give them.
 #include "calc/number_texts.h"
-#include "calc/rates_in_force.h"
-#include "calc/reference_rates.h"
-#include "calc/statement.h"
 #include "tests/cli/calc_run.h"
+#include "tests/support/statement_requests.h"
 
 #include <gtest/gtest.h>
 
@@ -36,32 +34,6 @@ struct Example {
 };
 
 void PrintTo(const Example& example, std::ostream* out) { *out << example.name; }
-
-StatementRequest legal(const char* capital, const char* start, const char* end)
-{
-    return {.capital = capital, .start = start, .end = end, .legalRates = &RatesInForce()};
-}
-
-StatementRequest withClaim(const char* claim, const char* capital, const char* start, const char* end)
-{
-    return {.capital = capital,
-            .start = start,
-            .end = end,
-            .regime = Regime::LegalWithClaim,
-            .claimDate = claim,
-            .legalRates = &RatesInForce(),
-            .referenceRates = &ReferenceRates()};
-}
-
-StatementRequest latePayment(const char* margin, const char* capital, const char* start, const char* end)
-{
-    return {.capital = capital,
-            .start = start,
-            .end = end,
-            .regime = Regime::LatePayment,
-            .margin = margin,
-            .referenceRates = &ReferenceRates()};
-}
 
 class WorkedExample : public ScratchTest, public ::testing::WithParamInterface<Example> {};
 
@@ -104,7 +76,7 @@ TEST_P(WorkedExample, GivesTheSameInTarvelCalcAndInTheStatement)
 INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                          ::testing::Values(Example{"LatePayment",
                                                    "--mora 10000 31/05/2024 28/02/2025",
-                                                   latePayment("8", "10000", "31/05/2024", "28/02/2025"),
+                                                   LatePaymentRequest("8", "10000", "31/05/2024", "28/02/2025"),
                                                    "900,51",
                                                    "10.900,51",
                                                    0,
@@ -114,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                     {"mora 11,15% dal 01/01/2025", 59, "180,2329"}}},
                                            Example{"LatePaymentBefore2013",
                                                    "--mora --maggiorazione 7 10000 31/05/2024 28/02/2025",
-                                                   latePayment("7", "10000", "31/05/2024", "28/02/2025"),
+                                                   LatePaymentRequest("7", "10000", "31/05/2024", "28/02/2025"),
                                                    "825,71",
                                                    "10.825,71",
                                                    0,
@@ -124,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                     {"mora 10,15% dal 01/01/2025", 59, "164,0685"}}},
                                            Example{"TheFirstHalfYears",
                                                    "--mora 5000 31/12/2012 31/12/2013",
-                                                   latePayment("8", "5000", "31/12/2012", "31/12/2013"),
+                                                   LatePaymentRequest("8", "5000", "31/12/2012", "31/12/2013"),
                                                    "431,20",
                                                    "5.431,20",
                                                    1,
@@ -133,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                     {"mora 8,5% dal 01/07/2013", 184, "214,2466"}}},
                                            Example{"ClaimInTheSpan",
                                                    "--domanda 15/05/2024 10000 31/03/2023 31/12/2025",
-                                                   withClaim("15/05/2024", "10000", "31/03/2023", "31/12/2025"),
+                                                   ClaimRequest("15/05/2024", "10000", "31/03/2023", "31/12/2025"),
                                                    "2.312,26",
                                                    "12.312,26",
                                                    2,
@@ -146,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                     {"mora 10,15% dal 01/07/2025", 184, "511,6712"}}},
                                            Example{"ClaimAfterTheEnd",
                                                    "--domanda=01/01/2027 10000 31/03/2023 31/12/2025",
-                                                   withClaim("01/01/2027", "10000", "31/03/2023", "31/12/2025"),
+                                                   ClaimRequest("01/01/2027", "10000", "31/03/2023", "31/12/2025"),
                                                    "827,40",
                                                    "10.827,40",
                                                    2,
@@ -156,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                     {"2% dal 01/01/2025", 365, "200"}}},
                                            Example{"ClaimBeforeTheStart",
                                                    "10000 31/03/2023 31/12/2025 --domanda 01/01/2020",
-                                                   withClaim("01/01/2020", "10000", "31/03/2023", "31/12/2025"),
+                                                   ClaimRequest("01/01/2020", "10000", "31/03/2023", "31/12/2025"),
                                                    "3.172,12",
                                                    "13.172,12",
                                                    2,
@@ -170,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                            // The claim day itself is charged at the late-payment rate.
                                            Example{"ClaimOnTheLastDay",
                                                    "--domanda 31/12/2025 10000 30/12/2025 31/12/2025",
-                                                   withClaim("31/12/2025", "10000", "30/12/2025", "31/12/2025"),
+                                                   ClaimRequest("31/12/2025", "10000", "30/12/2025", "31/12/2025"),
                                                    "2,78",
                                                    "10.002,78",
                                                    0,
@@ -178,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                    {{"mora 10,15% dal 01/07/2025", 1, "2,7808"}}},
                                            Example{"LegalAcrossEightYears",
                                                    "--tassi vigenti 25000 15/06/2018 08/12/2026",
-                                                   legal("25000", "15/06/2018", "08/12/2026"),
+                                                   LegalRequest("25000", "15/06/2018", "08/12/2026"),
                                                    "3.319,93",
                                                    "28.319,93",
                                                    8,
@@ -194,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                     {"1,6% dal 01/01/2026", 342, "374,7945"}}},
                                            Example{"LegalWithCents",
                                                    "--tassi vigenti 3500,50 01/03/2021 30/11/2025",
-                                                   legal("3500,50", "01/03/2021", "30/11/2025"),
+                                                   LegalRequest("3500,50", "01/03/2021", "30/11/2025"),
                                                    "370,89",
                                                    "3.871,39",
                                                    4,
@@ -202,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                    {}},
                                            Example{"LegalToTheFirstDayOf2015",
                                                    "--tassi vigenti 10000 01/01/2000 01/01/2015",
-                                                   legal("10000", "01/01/2000", "01/01/2015"),
+                                                   LegalRequest("10000", "01/01/2000", "01/01/2015"),
                                                    "3.652,33",
                                                    "13.652,33",
                                                    15,
@@ -210,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                    {}},
                                            Example{"LegalTo2014",
                                                    "--tassi vigenti 10000 01/01/2000 31/12/2014",
-                                                   legal("10000", "01/01/2000", "31/12/2014"),
+                                                   LegalRequest("10000", "01/01/2000", "31/12/2014"),
                                                    "3.652,19",
                                                    "13.652,19",
                                                    15,
@@ -218,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, WorkedExample,
                                                    {}},
                                            Example{"BelowOneEuro",
                                                    "--tassi vigenti 1000 01/01/2020 01/02/2020",
-                                                   legal("1000", "01/01/2020", "01/02/2020"),
+                                                   LegalRequest("1000", "01/01/2020", "01/02/2020"),
                                                    ",04",
                                                    "1.000,04",
                                                    0,

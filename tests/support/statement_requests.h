@@ -1,0 +1,47 @@
+#pragma once
+
+// Calculations of each regime on the tables in force, as the window and
+// tarvel-calc ask for them.
+
+#include "calc/rates_in_force.h"
+#include "calc/reference_rates.h"
+#include "calc/statement.h"
+
+#include <string>
+
+namespace tarvel::testing {
+
+// `regime` on the legal and the reference rates in force (each regime reads
+// the tables it charges); `own` is the claim's day of LegalWithClaim, the
+// margin of LatePayment.
+inline StatementRequest RequestInForce(Regime regime, const std::string& own, const std::string& capital,
+                                       const std::string& start, const std::string& end)
+{
+    StatementRequest request{.capital = capital,
+                             .start = start,
+                             .end = end,
+                             .regime = regime,
+                             .legalRates = &RatesInForce(),
+                             .referenceRates = &ReferenceRates()};
+    (regime == Regime::LatePayment ? request.margin : request.claimDate) = own;
+    return request;
+}
+
+inline StatementRequest LegalRequest(const std::string& capital, const std::string& start, const std::string& end)
+{
+    return RequestInForce(Regime::Legal, "", capital, start, end);
+}
+
+inline StatementRequest ClaimRequest(const std::string& claim, const std::string& capital, const std::string& start,
+                                     const std::string& end)
+{
+    return RequestInForce(Regime::LegalWithClaim, claim, capital, start, end);
+}
+
+inline StatementRequest LatePaymentRequest(const std::string& margin, const std::string& capital,
+                                           const std::string& start, const std::string& end)
+{
+    return RequestInForce(Regime::LatePayment, margin, capital, start, end);
+}
+
+} // namespace tarvel::testing
