@@ -32,6 +32,7 @@ TEST(TheRegimes, NameEachFieldAtFaultAndWhy)
 {
     using enum InputField;
     const std::string firstKnown = ", il primo giorno della tabella dei tassi di riferimento";
+    const std::string marginRule = " (un numero di punti da 0 a 20, con la virgola e al più due decimali)";
     const Refusal cases[] = {
         {"a claim before the fourth paragraph",
          ClaimRequest("10/12/2014", "10000", "31/03/2023", "31/12/2025"),
@@ -46,12 +47,10 @@ TEST(TheRegimes, NameEachFieldAtFaultAndWhy)
          {{Start, "il primo giorno al tasso di mora, il 31/12/2012, viene prima del 01/01/2013" + firstKnown}}},
         {"a margin above 20",
          LatePaymentRequest("20,01", "5000", "31/12/2012", "31/12/2013"),
-         {{Margin, "maggiorazione non valida: \"20,01\" (un numero di punti da 0 a 20, con la virgola e al più due "
-                   "decimali)"}}},
+         {{Margin, "maggiorazione non valida: \"20,01\"" + marginRule}}},
         {"a margin with three decimals",
          LatePaymentRequest("7,125", "5000", "31/12/2012", "31/12/2013"),
-         {{Margin, "maggiorazione non valida: \"7,125\" (un numero di punti da 0 a 20, con la virgola e al più due "
-                   "decimali)"}}},
+         {{Margin, "maggiorazione non valida: \"7,125\"" + marginRule}}},
         {"dates that cannot be read",
          LegalRequest("10000", "01/01/20000", "1.1.2020"),
          {{Start, "data non valida: \"01/01/20000\""}, {End, "data non valida: \"1.1.2020\""}}},
