@@ -103,20 +103,14 @@ bool LineReader::ReadLines(const std::function<bool(const NumberedLine&)>& onLin
     std::string_view line;
     while (true) {
         const Status status = next(line);
-        if (status == Status::End)
-            return true;
-        if (status == Status::Failed)
-            return false;
+        if (status == Status::End || status == Status::Failed)
+            return status == Status::End;
         ++numbered.number;
-        if (status == Status::TooLong) {
-            numbered.text = {};
-            numbered.refusal = "riga più lunga di " + std::to_string(maxLine_) + " byte";
-        } else {
-            if (numbered.number == 1 && line.starts_with(kByteOrderMark))
-                line.remove_prefix(kByteOrderMark.size());
-            numbered.text = line;
-            numbered.refusal.clear();
-        }
+        const bool tooLong = status == Status::TooLong;
+        numbered.text = tooLong ? std::string_view() : line;
+        if (numbered.number == 1 && numbered.text.starts_with(kByteOrderMark))
+            numbered.text.remove_prefix(kByteOrderMark.size());
+        numbered.refusal = tooLong ? "riga più lunga di " + std::to_string(maxLine_) + " byte" : "";
         if (!onLine(numbered))
             return true;
     }

@@ -63,7 +63,10 @@ std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string&
     bool headerSeen = false;
     std::vector<RateChange> changes;
     // Takes the header, then a change a line; says why a line is refused.
-    const auto take = [&](std::string_view line) -> std::optional<std::string> {
+    const auto take = [&](const NumberedLine& numbered) -> std::optional<std::string> {
+        if (!numbered.refusal.empty())
+            return numbered.refusal;
+        const std::string_view line = numbered.text;
         if (reader.bytesRead() > kMaxRateTableFileBytes)
             return "file più lungo di " + std::to_string(kMaxRateTableFileBytes) + " byte";
         if (TrimSpaces(line).empty())
@@ -97,10 +100,7 @@ std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string&
     std::optional<std::string> refusal;
     const bool read = reader.ReadLines([&](const NumberedLine& line) {
         lineNumber = line.number;
-        if (line.refusal.empty())
-            refusal = take(line.text);
-        else
-            refusal = line.refusal;
+        refusal = take(line);
         return !refusal;
     });
     if (!read)
