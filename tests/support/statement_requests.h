@@ -14,32 +14,27 @@ namespace tarvel::testing {
 // `regime` on the legal and the reference rates in force (each regime reads
 // the tables it charges); `own` is the claim's day of LegalWithClaim, the
 // margin of LatePayment.
-inline StatementRequest RequestInForce(Regime regime, const std::string& own, const std::string& capital,
-                                       const std::string& start, const std::string& end)
+inline StatementRequest RequestInForce(Regime regime, std::string own, std::string capital, std::string start,
+                                       std::string end)
 {
-    StatementRequest request{.capital = capital,
-                             .start = start,
-                             .end = end,
-                             .regime = regime,
-                             .legalRates = &RatesInForce(),
-                             .referenceRates = &ReferenceRates()};
+    StatementRequest request{.capital = capital, .start = start, .end = end, .regime = regime};
+    request.legalRates = &RatesInForce();
+    request.referenceRates = &ReferenceRates();
     (regime == Regime::LatePayment ? request.margin : request.claimDate) = own;
     return request;
 }
 
-inline StatementRequest LegalRequest(const std::string& capital, const std::string& start, const std::string& end)
+inline StatementRequest LegalRequest(std::string capital, std::string start, std::string end)
 {
     return RequestInForce(Regime::Legal, "", capital, start, end);
 }
 
-inline StatementRequest ClaimRequest(const std::string& claim, const std::string& capital, const std::string& start,
-                                     const std::string& end)
+inline StatementRequest ClaimRequest(std::string claim, std::string capital, std::string start, std::string end)
 {
     return RequestInForce(Regime::LegalWithClaim, claim, capital, start, end);
 }
 
-inline StatementRequest LatePaymentRequest(const std::string& margin, const std::string& capital,
-                                           const std::string& start, const std::string& end)
+inline StatementRequest LatePaymentRequest(std::string margin, std::string capital, std::string start, std::string end)
 {
     return RequestInForce(Regime::LatePayment, margin, capital, start, end);
 }
