@@ -146,8 +146,7 @@ std::pair<const char*, std::int16_t&> FakePrinter::PageCodeOf(PageSetting settin
 std::int16_t FakePrinter::PageCode(PageSetting setting)
 {
     const auto [name, code] = PageCodeOf(setting);
-    Log(name);
-    return code;
+    return Log(name), code;
 }
 
 void FakePrinter::SetPageCode(PageSetting setting, std::int16_t value)
