@@ -62,6 +62,17 @@ std::string missing(std::size_t given)
     return kMissing[given];
 }
 
+// Where the option `name` of `table` keeps what it says; null when the table
+// has no such option.
+template <typename Place, std::size_t N>
+Place* PlaceOf(const std::pair<std::string_view, Place*> (&table)[N], std::string_view name)
+{
+    for (const auto& [option, place] : table)
+        if (option == name)
+            return place;
+    return nullptr;
+}
+
 } // namespace
 
 CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
@@ -79,22 +90,22 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         options.usageError = std::move(what);
         return options;
     };
-    // Where the options that take a value keep it.
-    const auto valueOf = [&](std::string_view name) -> std::optional<std::string>* {
-        if (name == "--pdf")
-            return &options.pdfFile;
-        if (name == "--printer")
-            return &options.printerName;
-        if (name == "--tassi")
-            return &options.rates;
-        if (name == "--tassi-mora")
-            return &options.referenceRates;
-        if (name == "--domanda")
-            return &options.claimDate;
-        if (name == "--maggiorazione")
-            return &margin;
-        return nullptr;
+    // The options that are a word alone, and those that take a value: where
+    // each keeps what it says.
+    const std::pair<std::string_view, bool*> flags[] = {
+        {"--help", &help},
+        {"--version", &version},
+        {"--csv", &batch},
+        {"--elenco-tassi", &listRates},
+        {"--elenco-tassi-mora", &listReferenceRates},
+        {"--mora", &options.latePayment},
     };
+    const std::pair<std::string_view, std::optional<std::string>*> valued[] = {
+        {"--pdf", &options.pdfFile},       {"--printer", &options.printerName},
+        {"--tassi", &options.rates},       {"--tassi-mora", &options.referenceRates},
+        {"--domanda", &options.claimDate}, {"--maggiorazione", &margin},
+    };
+    const auto valueOf = [&valued](std::string_view name) { return PlaceOf(valued, name); };
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -105,18 +116,8 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
                 positional.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help") {
-            help = true;
-        } else if (argument == "--version") {
-            version = true;
-        } else if (argument == "--csv") {
-            batch = true;
-        } else if (argument == "--elenco-tassi") {
-            listRates = true;
-        } else if (argument == "--elenco-tassi-mora") {
-            listReferenceRates = true;
-        } else if (argument == "--mora") {
-            options.latePayment = true;
+        } else if (bool* flag = PlaceOf(flags, argument)) {
+            *flag = true;
         } else if (std::optional<std::string>* value = valueOf(argument)) {
             if (i + 1 == arguments.size())
                 return fail("manca il valore di " + argument);

@@ -85,38 +85,22 @@ void EasyPrint::ForeColor(std::int32_t Color)
 }
 std::int32_t EasyPrint::ForeColor() const { return printers_.Current().ForeColor(); }
 
+void EasyPrint::PaperSize(std::int32_t lPapersize) { SetPageCode(PageSetting::PaperSize, lPapersize); }
+std::int32_t EasyPrint::PaperSize() const { return printers_.Current().PageCode(PageSetting::PaperSize); }
+void EasyPrint::Copies(std::int16_t lCopies) { SetPageCode(PageSetting::Copies, lCopies); }
+std::int16_t EasyPrint::Copies() const { return printers_.Current().PageCode(PageSetting::Copies); }
+void EasyPrint::PrintQuality(std::int32_t Quality) { SetPageCode(PageSetting::PrintQuality, Quality); }
+void EasyPrint::ColorMode(std::int32_t Output) { SetPageCode(PageSetting::ColorMode, Output); }
+void EasyPrint::Orientation(std::int32_t x) { SetPageCode(PageSetting::Orientation, x); }
+void EasyPrint::DrawStyle(std::int32_t Style) { SetPageCode(PageSetting::DrawStyle, Style); }
+void EasyPrint::DrawWidth(std::int16_t Width) { SetPageCode(PageSetting::DrawWidth, Width); }
+
 // The range check comes first, so an out-of-range code never reaches the printer.
-void EasyPrint::PaperSize(std::int32_t lPapersize)
+void EasyPrint::SetPageCode(PageSetting setting, std::int32_t code)
 {
-    const std::int16_t code = NarrowToInteger(lPapersize);
-    printers_.Current().SetPaperSize(code);
+    const std::int16_t narrowed = NarrowToInteger(code);
+    printers_.Current().SetPageCode(setting, narrowed);
 }
-std::int32_t EasyPrint::PaperSize() const { return printers_.Current().PaperSize(); }
-
-void EasyPrint::Copies(std::int16_t lCopies) { printers_.Current().SetCopies(lCopies); }
-std::int16_t EasyPrint::Copies() const { return printers_.Current().Copies(); }
-
-void EasyPrint::PrintQuality(std::int32_t Quality)
-{
-    const std::int16_t code = NarrowToInteger(Quality);
-    printers_.Current().SetPrintQuality(code);
-}
-void EasyPrint::ColorMode(std::int32_t Output)
-{
-    const std::int16_t code = NarrowToInteger(Output);
-    printers_.Current().SetColorMode(code);
-}
-void EasyPrint::Orientation(std::int32_t x)
-{
-    const std::int16_t code = NarrowToInteger(x);
-    printers_.Current().SetOrientation(code);
-}
-void EasyPrint::DrawStyle(std::int32_t Style)
-{
-    const std::int16_t code = NarrowToInteger(Style);
-    printers_.Current().SetDrawStyle(code);
-}
-void EasyPrint::DrawWidth(std::int16_t Width) { printers_.Current().SetDrawWidth(Width); }
 
 float EasyPrint::CurrentX() const { return ToSingle(printers_.Current().CurrentX() - double(mOffsetX)); }
 void EasyPrint::CurrentX(float sCurrentX) { printers_.Current().SetCurrentX(ToSingle(double(sCurrentX) + mOffsetX)); }

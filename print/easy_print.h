@@ -99,6 +99,7 @@ private:
     static std::string GetLine(const std::string& text, std::int32_t index);
     std::string FitToWidth(std::string& text, std::int16_t WidthMax, std::int16_t keepStart) const;
     void ShowPrintError(std::int16_t number);
+    void SetPageCode(PageSetting setting, std::int32_t code);
 
     enum class Align { Left, Right, Centre };
     void PrintAligned(Align align, float XPos, float YPos, std::string& Testo, float Rientro, std::int16_t WidthMax);

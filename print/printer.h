@@ -44,6 +44,10 @@ enum DeviceCap : int {
 
 inline constexpr std::int16_t kScaleMillimetres = 6;
 
+// What a printer keeps of the page set-up, each as one code: the number of
+// copies, the draw width in device pixels, the others as below.
+enum class PageSetting { PaperSize, Copies, PrintQuality, ColorMode, Orientation, DrawStyle, DrawWidth };
+
 // A printer as the print engine sees it. With the millimetre scale every
 // coordinate, size and text metric is in millimetres from the top-left corner
 // of the printable area, y downwards. Page set-up values are the usual 16-bit
@@ -82,20 +86,9 @@ public:
     virtual std::int16_t FontCount() = 0;
     virtual std::string Fonts(std::int16_t index) = 0;
 
-    virtual std::int16_t PaperSize() = 0;
-    virtual void SetPaperSize(std::int16_t code) = 0;
-    virtual std::int16_t Copies() = 0;
-    virtual void SetCopies(std::int16_t copies) = 0;
-    virtual std::int16_t PrintQuality() = 0;
-    virtual void SetPrintQuality(std::int16_t quality) = 0;
-    virtual std::int16_t ColorMode() = 0;
-    virtual void SetColorMode(std::int16_t mode) = 0;
-    virtual std::int16_t Orientation() = 0;
-    virtual void SetOrientation(std::int16_t orientation) = 0;
-    virtual std::int16_t DrawStyle() = 0;
-    virtual void SetDrawStyle(std::int16_t style) = 0;
-    virtual std::int16_t DrawWidth() = 0;
-    virtual void SetDrawWidth(std::int16_t width) = 0;
+    // A code of the page set-up. One the printer cannot take raises PrintError.
+    virtual std::int16_t PageCode(PageSetting setting) = 0;
+    virtual void SetPageCode(PageSetting setting, std::int16_t code) = 0;
 
     // Draws the text with its top-left corner at the current position, then
     // moves the position to the start of the next line.

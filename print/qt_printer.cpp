@@ -200,66 +200,71 @@ std::string QtPrinter::Fonts(std::int16_t index)
     return families.at(index).toStdString();
 }
 
-std::int16_t QtPrinter::PaperSize() { return PaperCodeForPageSize(Device().pageLayout().pageSize().id()); }
-
-void QtPrinter::SetPaperSize(std::int16_t code)
+std::int16_t QtPrinter::PageCode(PageSetting setting)
 {
-    const auto id = PageSizeForPaperCode(code);
-    if (!id || !Device().setPageSize(QPageSize(*id)))
+    switch (setting) {
+    case PageSetting::PaperSize: return PaperCodeForPageSize(Device().pageLayout().pageSize().id());
+    case PageSetting::Copies: return static_cast<std::int16_t>(Device().copyCount());
+    case PageSetting::PrintQuality: return quality_;
+    case PageSetting::ColorMode: return Device().colorMode() == QPrinter::GrayScale ? 1 : 2;
+    case PageSetting::Orientation: return Device().pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2;
+    case PageSetting::DrawStyle: return drawStyle_;
+    case PageSetting::DrawWidth: return drawWidth_;
+    }
+    throw PrintError(kErrInvalidProperty);
+}
+
+void QtPrinter::SetPageCode(PageSetting setting, std::int16_t code)
+{
+    if (!ApplyPageCode(setting, code))
         throw PrintError(kErrInvalidProperty);
 }
 
-std::int16_t QtPrinter::Copies() { return static_cast<std::int16_t>(Device().copyCount()); }
-
-void QtPrinter::SetCopies(std::int16_t copies)
+bool QtPrinter::ApplyPageCode(PageSetting setting, std::int16_t code)
 {
-    if (copies < 1)
-        throw PrintError(kErrInvalidProperty);
-    Device().setCopyCount(copies);
-}
-
-void QtPrinter::SetPrintQuality(std::int16_t quality)
-{
-    const auto resolution = ResolutionForQuality(quality);
-    if (!resolution)
-        throw PrintError(kErrInvalidProperty);
-    // The resolution of an open document is fixed; the next one gets it.
-    if (!painter_.isActive())
-        Device().setResolution(*resolution);
-    quality_ = quality;
-}
-
-std::int16_t QtPrinter::ColorMode() { return Device().colorMode() == QPrinter::GrayScale ? 1 : 2; }
-
-void QtPrinter::SetColorMode(std::int16_t mode)
-{
-    const auto colorMode = ColorModeForCode(mode);
-    if (!colorMode)
-        throw PrintError(kErrInvalidProperty);
-    Device().setColorMode(*colorMode);
-}
-
-std::int16_t QtPrinter::Orientation() { return Device().pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2; }
-
-void QtPrinter::SetOrientation(std::int16_t orientation)
-{
-    const auto value = OrientationForCode(orientation);
-    if (!value || !Device().setPageOrientation(*value))
-        throw PrintError(kErrInvalidProperty);
-}
-
-void QtPrinter::SetDrawStyle(std::int16_t style)
-{
-    if (!PenStyleForDrawStyle(style))
-        throw PrintError(kErrInvalidProperty);
-    drawStyle_ = style;
-}
-
-void QtPrinter::SetDrawWidth(std::int16_t width)
-{
-    if (width < 1)
-        throw PrintError(kErrInvalidProperty);
-    drawWidth_ = width;
+    switch (setting) {
+    case PageSetting::PaperSize: {
+        const auto id = PageSizeForPaperCode(code);
+        return id && Device().setPageSize(QPageSize(*id));
+    }
+    case PageSetting::Copies:
+        if (code < 1)
+            return false;
+        Device().setCopyCount(code);
+        return true;
+    case PageSetting::PrintQuality: {
+        const auto resolution = ResolutionForQuality(code);
+        if (!resolution)
+            return false;
+        // The resolution of an open document is fixed; the next one gets it.
+        if (!painter_.isActive())
+            Device().setResolution(*resolution);
+        quality_ = code;
+        return true;
+    }
+    case PageSetting::ColorMode: {
+        const auto mode = ColorModeForCode(code);
+        if (!mode)
+            return false;
+        Device().setColorMode(*mode);
+        return true;
+    }
+    case PageSetting::Orientation: {
+        const auto orientation = OrientationForCode(code);
+        return orientation && Device().setPageOrientation(*orientation);
+    }
+    case PageSetting::DrawStyle:
+        if (!PenStyleForDrawStyle(code))
+            return false;
+        drawStyle_ = code;
+        return true;
+    case PageSetting::DrawWidth:
+        if (code < 1)
+            return false;
+        drawWidth_ = code;
+        return true;
+    }
+    return false;
 }
 
 void QtPrinter::Print(const std::string& text)

@@ -59,20 +59,8 @@ public:
     void SetForeColor(std::int32_t color) override;
     std::int16_t FontCount() override;
     std::string Fonts(std::int16_t index) override;
-    std::int16_t PaperSize() override;
-    void SetPaperSize(std::int16_t code) override;
-    std::int16_t Copies() override;
-    void SetCopies(std::int16_t copies) override;
-    std::int16_t PrintQuality() override { return quality_; }
-    void SetPrintQuality(std::int16_t quality) override;
-    std::int16_t ColorMode() override;
-    void SetColorMode(std::int16_t mode) override;
-    std::int16_t Orientation() override;
-    void SetOrientation(std::int16_t orientation) override;
-    std::int16_t DrawStyle() override { return drawStyle_; }
-    void SetDrawStyle(std::int16_t style) override;
-    std::int16_t DrawWidth() override { return drawWidth_; }
-    void SetDrawWidth(std::int16_t width) override;
+    std::int16_t PageCode(PageSetting setting) override;
+    void SetPageCode(PageSetting setting, std::int16_t code) override;
     void Print(const std::string& text) override;
     double TextWidth(const std::string& text) override;
     double TextHeight(const std::string& text) override;
@@ -93,6 +81,8 @@ private:
     QPrinter& Device();
     QPainter& Document();
     void DropDocument();
+    // False, with nothing changed, for a code the setting has no meaning for.
+    bool ApplyPageCode(PageSetting setting, std::int16_t code);
     void Deliver(const QByteArray& pdf);
     QColor Ink();
     void PreparePen();

@@ -10,11 +10,18 @@ namespace {
 
 // The columns of the period rows: the two days start at their x, the counts
 // and amounts end at theirs.
-constexpr float kFirstDayX = 30;
-constexpr float kLastDayX = 55;
-constexpr float kDaysX = 100;
-constexpr float kRateX = 120;
-constexpr float kInterestX = 155;
+struct RatesColumn {
+    float x;
+    bool rightAligned;
+    const char* head;
+    std::string RatesReportRow::*text;
+};
+constexpr RatesColumn kColumns[] = {
+    {30, false, "dal", &RatesReportRow::firstDay},       {55, false, "al", &RatesReportRow::lastDay},
+    {100, true, "giorni", &RatesReportRow::days},        {120, true, "tasso", &RatesReportRow::rate},
+    {155, true, "interessi", &RatesReportRow::interest},
+};
+constexpr float kLeftX = kColumns[0].x; // the regime and the tables at the foot
 constexpr float kHeadsY = 70;
 // What the regime charges, between the title and the summary.
 constexpr float kRegimeY = 30;
@@ -26,6 +33,15 @@ constexpr float kFootPitch = 4;
 constexpr std::int16_t kPoints = 10;
 // Down to 6 pt for a table file's 64 rows; smaller only for two such tables.
 constexpr std::int16_t kSmallestPoints = 3;
+
+// The text of `column` with its top at y.
+void PrintInColumn(EasyPrint& objPrint, const RatesColumn& column, float y, const std::string& text)
+{
+    if (column.rightAligned)
+        objPrint.PrintRight(column.x, y, text, 0, 0);
+    else
+        objPrint.PrintLeft(column.x, y, text, 0, 0);
+}
 
 } // namespace
 
@@ -65,29 +81,23 @@ void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts)
     objPrint.SpaziaturaLinea(2);
     objPrint.FontItalic(true);
     if (!texts.regime.empty())
-        objPrint.PrintLeft(kFirstDayX, kRegimeY, texts.regime, 0, 0);
-    objPrint.PrintLeft(kFirstDayX, kHeadsY, "dal", 0, 0);
-    objPrint.PrintLeft(kLastDayX, kHeadsY, "al", 0, 0);
-    objPrint.PrintRight(kDaysX, kHeadsY, "giorni", 0, 0);
-    objPrint.PrintRight(kRateX, kHeadsY, "tasso", 0, 0);
-    objPrint.PrintRight(kInterestX, kHeadsY, "interessi", 0, 0);
+        objPrint.PrintLeft(kLeftX, kRegimeY, texts.regime, 0, 0);
+    for (const RatesColumn& column : kColumns)
+        PrintInColumn(objPrint, column, kHeadsY, column.head);
     objPrint.FontItalic(false);
 
     const RatesRowLayout layout = LayOutRatesRows(texts.rows.size(), texts.tables.size());
     objPrint.FontSize(layout.points);
     float y = layout.firstY;
     for (const RatesReportRow& row : texts.rows) {
-        objPrint.PrintLeft(kFirstDayX, y, row.firstDay, 0, 0);
-        objPrint.PrintLeft(kLastDayX, y, row.lastDay, 0, 0);
-        objPrint.PrintRight(kDaysX, y, row.days, 0, 0);
-        objPrint.PrintRight(kRateX, y, row.rate, 0, 0);
-        objPrint.PrintRight(kInterestX, y, row.interest, 0, 0);
+        for (const RatesColumn& column : kColumns)
+            PrintInColumn(objPrint, column, y, row.*column.text);
         y += layout.pitch;
     }
 
     objPrint.FontSize(8);
     for (std::size_t i = 0; i < texts.tables.size(); ++i)
-        objPrint.PrintLeft(kFirstDayX, y + 3 + kFootPitch * float(i), texts.tables[i], 0, 0);
+        objPrint.PrintLeft(kLeftX, y + 3 + kFootPitch * float(i), texts.tables[i], 0, 0);
 }
 
 void PrintRatesReport(EasyPrint& objPrint, const RatesReportTexts& texts)

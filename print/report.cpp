@@ -8,34 +8,39 @@
 namespace tarvel {
 namespace {
 
-// The fixed texts of the page, shared by the printed report and its lines as
-// plain text.
+// The title, at its own place and size. Shared, as every text here, by the
+// printed report and its lines as plain text.
 constexpr char kTitle[] = " Tarvel ver. " TARVEL_VERSION "        - Calcolo interesse legale -";
-constexpr char kCapital[] = "Capitale  ";
-constexpr char kTotalInterest[] = "Totale Interessi      ";
-constexpr char kFrom[] = "dal  ";
-constexpr char kTo[] = "al    ";
-constexpr char kCapitalPlusInterest[] = "Capitale + Interessi  ";
-
-// Where the texts stand, in millimetres from the corner of the page frame: the
-// summary's texts start at their x, the period rows' captions and amounts end
-// at theirs.
 constexpr float kTitleX = 50;
 constexpr float kTitleY = 22;
-constexpr float kLeftX = 30;   // the capital, the two dates, capital plus interest
-constexpr float kRightX = 100; // the total interest and the years
-constexpr float kDaysX = 99;   // the days, a millimetre left of the years above
-constexpr float kCapitalY = 40;
-constexpr float kFromY = 50;
-constexpr float kToY = 55;
-constexpr float kCapitalPlusInterestY = 60;
+constexpr std::int16_t kTitlePoints = 12;
+
+// A text of the summary: a fixed label, then a text of the window, starting
+// at (x, y) in millimetres from the corner of the page frame.
+struct SummaryText {
+    float x;
+    float y;
+    std::int16_t points;
+    const char* label;
+    std::string ReportSummary::*text;
+};
+
+// In the order they are printed, which is also top to bottom and left to right.
+constexpr SummaryText kSummaryTexts[] = {
+    {30, 40, 10, "Capitale  ", &ReportSummary::capital},
+    {100, 40, 10, "Totale Interessi      ", &ReportSummary::totalInterest},
+    {30, 50, 8, "dal  ", &ReportSummary::startDate},
+    {100, 50, 8, "", &ReportSummary::yearsText},
+    {30, 55, 8, "al    ", &ReportSummary::endDate},
+    {99, 55, 8, "", &ReportSummary::daysText}, // a millimetre left of the years above
+    {30, 60, 8, "Capitale + Interessi  ", &ReportSummary::capitalPlusInterest},
+};
+
+// The period rows: the captions and the amounts end at their x.
 constexpr float kCaptionsX = 80;
 constexpr float kAmountsX = 120;
 constexpr float kFirstRowY = 75;
 constexpr float kRowPitch = 5;
-constexpr std::int16_t kTitlePoints = 12;
-constexpr std::int16_t kSummaryPoints = 10; // the capital and the total interest
-constexpr std::int16_t kSpanPoints = 8;     // the dates, years, days, capital plus interest
 constexpr std::int16_t kRowPoints = 10;
 
 } // namespace
@@ -86,16 +91,14 @@ void PrintReportSummary(EasyPrint& objPrint, const ReportSummary& texts)
     objPrint.FontBold(false);
     objPrint.FontItalic(false);
     objPrint.FontName("Arial");
-    objPrint.FontSize(kSummaryPoints);
-    objPrint.PrintLeft(kLeftX, kCapitalY, kCapital + texts.capital, 0, 0);
-    objPrint.PrintLeft(kRightX, kCapitalY, kTotalInterest + texts.totalInterest, 0, 0);
-
-    objPrint.FontSize(kSpanPoints);
-    objPrint.PrintLeft(kLeftX, kFromY, kFrom + texts.startDate, 0, 0);
-    objPrint.PrintLeft(kRightX, kFromY, texts.yearsText, 0, 0);
-    objPrint.PrintLeft(kLeftX, kToY, kTo + texts.endDate, 0, 0);
-    objPrint.PrintLeft(kDaysX, kToY, texts.daysText, 0, 0);
-    objPrint.PrintLeft(kLeftX, kCapitalPlusInterestY, kCapitalPlusInterest + texts.capitalPlusInterest, 0, 0);
+    std::int16_t points = 0;
+    for (const SummaryText& summary : kSummaryTexts) {
+        if (summary.points != points) {
+            points = summary.points;
+            objPrint.FontSize(points);
+        }
+        objPrint.PrintLeft(summary.x, summary.y, summary.label + texts.*summary.text, 0, 0);
+    }
 }
 
 void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
@@ -112,13 +115,15 @@ void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
 
 std::vector<std::string> ReportLines(const ReportTexts& texts)
 {
-    std::vector<std::string> lines{
-        kTitle,
-        kCapital + texts.capital + '\t' + kTotalInterest + texts.totalInterest,
-        kFrom + texts.startDate + '\t' + texts.yearsText,
-        kTo + texts.endDate + '\t' + texts.daysText,
-        kCapitalPlusInterest + texts.capitalPlusInterest,
-    };
+    std::vector<std::string> lines{kTitle};
+    for (std::size_t i = 0; i < std::size(kSummaryTexts); ++i) {
+        const SummaryText& summary = kSummaryTexts[i];
+        const std::string text = summary.label + texts.*summary.text;
+        if (i > 0 && summary.y == kSummaryTexts[i - 1].y)
+            lines.back() += '\t' + text;
+        else
+            lines.push_back(text);
+    }
     for (std::size_t i = 0; i < texts.captions.size(); ++i) {
         const std::string amount = FormatAmount(texts.amounts[i]);
         lines.push_back(amount.empty() ? texts.captions[i] : texts.captions[i] + '\t' + amount);

@@ -1,5 +1,6 @@
 #include "runtime/line_reader.h"
 
+#include "calc/csv_row.h"
 #include "runtime/descriptor_io.h"
 
 #include <cstring>
@@ -93,6 +94,25 @@ LineReader::Status LineReader::next(std::string_view& line)
             begin_ = end_;
             return Status::Line;
         }
+    }
+}
+
+bool LineReader::ReadLines(const std::function<bool(const NumberedLine&)>& onLine)
+{
+    NumberedLine numbered;
+    std::string_view line;
+    while (true) {
+        const Status status = next(line);
+        if (status == Status::End || status == Status::Failed)
+            return status == Status::End;
+        ++numbered.number;
+        const bool tooLong = status == Status::TooLong;
+        numbered.text = tooLong ? std::string_view() : line;
+        if (numbered.number == 1 && numbered.text.starts_with(kByteOrderMark))
+            numbered.text.remove_prefix(kByteOrderMark.size());
+        numbered.refusal = tooLong ? "riga più lunga di " + std::to_string(maxLine_) + " byte" : "";
+        if (!onLine(numbered))
+            return true;
     }
 }
 

@@ -3,10 +3,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarvel {
+
+// A line as LineReader::ReadLines hands it on.
+struct NumberedLine {
+    std::uint64_t number = 0; // from 1
+    std::string_view text;    // empty for a line refused
+    std::string refusal;      // why a line too long is refused ("riga più lunga di 4096 byte"); empty otherwise
+};
 
 // Reads a file descriptor line by line through one fixed buffer, so memory
 // stays the same however long the input. A line ends at LF, at CRLF or at a
@@ -25,6 +33,11 @@ public:
     // Line: `line` holds it until the next call. Failed: errno tells why.
     Status next(std::string_view& line);
     std::uint64_t bytesRead() const { return bytesRead_; }
+
+    // Reads to the end of the input, or until `onLine` returns false. A
+    // byte-order mark at the start of the input is no part of the first line.
+    // False when a read failed: errno tells why.
+    bool ReadLines(const std::function<bool(const NumberedLine&)>& onLine);
 
 private:
     // False at the end of the input or on an error (then failed_ is set).

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include <fcntl.h>
@@ -60,48 +62,51 @@ std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string&
     CsvRow row;
     bool headerSeen = false;
     std::vector<RateChange> changes;
-    std::string_view line;
-    while (true) {
-        const LineReader::Status status = reader.next(line);
-        if (status == LineReader::Status::End)
-            break;
-        if (status == LineReader::Status::Failed)
-            return RateTableFileFault{Kind::Read, 0, SystemErrorText(errno)};
-        ++lineNumber;
-        if (status == LineReader::Status::TooLong)
-            return refuse("riga più lunga di " + std::to_string(kMaxCsvLine) + " byte");
+    // Takes the header, then a change a line; says why a line is refused.
+    const auto take = [&](const NumberedLine& numbered) -> std::optional<std::string> {
+        if (!numbered.refusal.empty())
+            return numbered.refusal;
+        const std::string_view line = numbered.text;
         if (reader.bytesRead() > kMaxRateTableFileBytes)
-            return refuse("file più lungo di " + std::to_string(kMaxRateTableFileBytes) + " byte");
-        if (lineNumber == 1 && line.starts_with(kByteOrderMark))
-            line.remove_prefix(kByteOrderMark.size());
+            return "file più lungo di " + std::to_string(kMaxRateTableFileBytes) + " byte";
         if (TrimSpaces(line).empty())
-            continue;
-        const CsvRow::Status split = row.read(line);
-        if (const char* problem = ProblemOf(split))
-            return refuse(problem);
+            return std::nullopt;
+        if (const char* problem = ProblemOf(row.read(line)))
+            return problem;
         if (!headerSeen) {
             if (!IsHeader(row, {"dal", "tasso", "atto"}))
-                return refuse("la prima riga deve essere l'intestazione " + std::string(kHeader));
+                return "la prima riga deve essere l'intestazione " + std::string(kHeader);
             headerSeen = true;
-            continue;
+            return std::nullopt;
         }
         if (row.size() != 3)
-            return refuse("la riga ha " + std::to_string(row.size()) + " campi invece di 3 (" + std::string(kHeader)
-                          + ")");
+            return "la riga ha " + std::to_string(row.size()) + " campi invece di 3 (" + std::string(kHeader) + ")";
         const auto field = DateFieldText(row[0]);
         if (!field)
-            return refuse("data non valida: " + Quoted(row[0]));
+            return "data non valida: " + Quoted(row[0]);
         const auto rate = ReadRate(row[1]);
         if (!rate)
-            return refuse("tasso non valido: " + Quoted(row[1])
-                          + " (un numero da 0 a 100, con la virgola e al più due decimali)");
+            return "tasso non valido: " + Quoted(row[1])
+                   + " (un numero da 0 a 100, con la virgola e al più due decimali)";
         if (changes.size() == kMaxRatePeriods)
-            return refuse("la tabella ha più di " + std::to_string(kMaxRatePeriods) + " righe di tassi");
+            return "la tabella ha più di " + std::to_string(kMaxRatePeriods) + " righe di tassi";
         const RateChange change{*ParseDate(*field), *rate, std::string(TrimSpaces(row[2]))};
-        if (const auto problem = RateChangeProblem(changes.empty() ? nullptr : &changes.back(), change))
-            return refuse(*problem);
+        if (auto problem = RateChangeProblem(changes.empty() ? nullptr : &changes.back(), change))
+            return problem;
         changes.push_back(change);
-    }
+        return std::nullopt;
+    };
+
+    std::optional<std::string> refusal;
+    const bool read = reader.ReadLines([&](const NumberedLine& line) {
+        lineNumber = line.number;
+        refusal = take(line);
+        return !refusal;
+    });
+    if (!read)
+        return RateTableFileFault{Kind::Read, 0, SystemErrorText(errno)};
+    if (refusal)
+        return refuse(*refusal);
     ++lineNumber;
     if (!headerSeen)
         return refuse("manca l'intestazione " + std::string(kHeader));

@@ -43,28 +43,25 @@ public:
 
     int run()
     {
-        std::string_view line;
-        while (true) {
-            const LineReader::Status status = reader_.next(line);
-            if (status == LineReader::Status::End)
-                break;
-            if (status == LineReader::Status::Failed)
-                return stop("impossibile leggere l'input: " + SystemErrorText(errno));
-            ++lineNumber_;
-            if (status == LineReader::Status::TooLong) {
+        const bool read = reader_.ReadLines([this](const NumberedLine& line) {
+            lineNumber_ = line.number;
+            if (!line.refusal.empty()) {
                 startOutput(false);
-                brokenRow("riga più lunga di " + std::to_string(kMaxCsvLine) + " byte");
+                brokenRow(line.refusal);
             } else {
-                row(line);
+                row(line.text);
             }
-            if (refusal_)
-                return stop(*refusal_);
-            if (out_.failed())
-                break;
+            if (refusal_ || out_.failed())
+                return false;
             out_.flushIfFull();
             if ((lineNumber_ & 0xFFF) == 0)
                 progress_.update(rows_, reader_.bytesRead());
-        }
+            return true;
+        });
+        if (!read)
+            return stop("impossibile leggere l'input: " + SystemErrorText(errno));
+        if (refusal_)
+            return stop(*refusal_);
         startOutput(false);
         if (!flushAll())
             return stop("impossibile scrivere sullo standard output: " + SystemErrorText(out_.error()));
@@ -104,8 +101,6 @@ private:
 
     void row(std::string_view line)
     {
-        if (lineNumber_ == 1 && line.starts_with(kByteOrderMark))
-            line.remove_prefix(kByteOrderMark.size());
         if (line.empty())
             return;
         const CsvRow::Status status = row_.read(line);

@@ -7,6 +7,8 @@
 #include "calc/rates_in_force.h"
 #include "calc/reference_rates.h"
 #include "calc/statement.h"
+#include "tests/calc/day.h"
+#include "tests/support/statement_requests.h"
 
 #include <gtest/gtest.h>
 
@@ -16,36 +18,9 @@
 #include <vector>
 
 using namespace tarvel;
+using namespace tarvel::testing;
 
 namespace {
-
-Date day(const char* text) { return ParseDate(text).value(); }
-
-StatementRequest legal(const char* capital, const char* start, const char* end)
-{
-    return {.capital = capital, .start = start, .end = end, .legalRates = &RatesInForce()};
-}
-
-StatementRequest withClaim(const char* claim, const char* capital, const char* start, const char* end)
-{
-    return {.capital = capital,
-            .start = start,
-            .end = end,
-            .regime = Regime::LegalWithClaim,
-            .claimDate = claim,
-            .legalRates = &RatesInForce(),
-            .referenceRates = &ReferenceRates()};
-}
-
-StatementRequest latePayment(const char* margin, const char* capital, const char* start, const char* end)
-{
-    return {.capital = capital,
-            .start = start,
-            .end = end,
-            .regime = Regime::LatePayment,
-            .margin = margin,
-            .referenceRates = &ReferenceRates()};
-}
 
 struct Refusal {
     const char* name;
@@ -57,37 +32,36 @@ TEST(TheRegimes, NameEachFieldAtFaultAndWhy)
 {
     using enum InputField;
     const std::string firstKnown = ", il primo giorno della tabella dei tassi di riferimento";
+    const std::string marginRule = " (un numero di punti da 0 a 20, con la virgola e al più due decimali)";
     const Refusal cases[] = {
         {"a claim before the fourth paragraph",
-         withClaim("10/12/2014", "10000", "31/03/2023", "31/12/2025"),
+         ClaimRequest("10/12/2014", "10000", "31/03/2023", "31/12/2025"),
          {{ClaimDate, "la domanda del 10/12/2014 viene prima dell'11/12/2014: il 4° comma dell'art. 1284 c.c. vale "
                       "per le domande proposte da quel giorno"}}},
         {"a claim that is no date",
-         withClaim("31/02/2024", "abc", "31/03/2023", "31/12/2025"),
+         ClaimRequest("31/02/2024", "abc", "31/03/2023", "31/12/2025"),
          {{Capital, "importo non valido: \"abc\""}, {ClaimDate, "data non valida: \"31/02/2024\""}}},
-        {"no claim", withClaim("", "10000", "31/03/2023", "31/12/2025"), {{ClaimDate, "data non valida: \"\""}}},
+        {"no claim", ClaimRequest("", "10000", "31/03/2023", "31/12/2025"), {{ClaimDate, "data non valida: \"\""}}},
         {"late payment before the reference rates",
-         latePayment("8", "5000", "30/12/2012", "31/12/2013"),
+         LatePaymentRequest("8", "5000", "30/12/2012", "31/12/2013"),
          {{Start, "il primo giorno al tasso di mora, il 31/12/2012, viene prima del 01/01/2013" + firstKnown}}},
         {"a margin above 20",
-         latePayment("20,01", "5000", "31/12/2012", "31/12/2013"),
-         {{Margin, "maggiorazione non valida: \"20,01\" (un numero di punti da 0 a 20, con la virgola e al più due "
-                   "decimali)"}}},
+         LatePaymentRequest("20,01", "5000", "31/12/2012", "31/12/2013"),
+         {{Margin, "maggiorazione non valida: \"20,01\"" + marginRule}}},
         {"a margin with three decimals",
-         latePayment("7,125", "5000", "31/12/2012", "31/12/2013"),
-         {{Margin, "maggiorazione non valida: \"7,125\" (un numero di punti da 0 a 20, con la virgola e al più due "
-                   "decimali)"}}},
+         LatePaymentRequest("7,125", "5000", "31/12/2012", "31/12/2013"),
+         {{Margin, "maggiorazione non valida: \"7,125\"" + marginRule}}},
         {"dates that cannot be read",
-         legal("10000", "01/01/20000", "1.1.2020"),
+         LegalRequest("10000", "01/01/20000", "1.1.2020"),
          {{Start, "data non valida: \"01/01/20000\""}, {End, "data non valida: \"1.1.2020\""}}},
         {"an end before the start",
-         latePayment("8", "10000", "01/01/2025", "01/01/2024"),
+         LatePaymentRequest("8", "10000", "01/01/2025", "01/01/2024"),
          {{End, "la data \"01/01/2024\" viene prima di DAL \"01/01/2025\""}}},
         {"more than 32767 days",
-         legal("10000", "01/01/1950", "19/09/2039"),
+         LegalRequest("10000", "01/01/1950", "19/09/2039"),
          {{End, "da DAL a AL ci sono più di 32767 giorni", false}}},
         {"an amount past the calculation's limits",
-         legal("900000000000000", "01/01/1950", "01/01/2039"),
+         LegalRequest("900000000000000", "01/01/1950", "01/01/2039"),
          {{Capital,
            "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)",
            false}}},
@@ -131,7 +105,7 @@ std::map<std::size_t, std::pair<int, std::int64_t>> modelRows(std::int64_t capit
 TEST(ChargedRates, AgreeWithAnIndependentModel)
 {
     std::mt19937_64 random(20240515);
-    const auto anyDay = [&](const char* from, int span) { return day(from).plusDays(int(random() % span)); };
+    const auto anyDay = [&](const char* from, int span) { return Day(from).plusDays(int(random() % span)); };
     for (int run = 0; run < 20000; ++run) {
         const bool onlyLate = run % 3 == 0;
         const bool claimed = run % 3 == 1;
@@ -168,27 +142,17 @@ TEST(ChargedRates, AgreeWithAnIndependentModel)
 
 TEST(ReadMargin, TakesZeroToTwentyPointsWithAtMostTwoDecimals)
 {
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"8", 800},
-        {"7", 700},
-        {"0", 0},
-        {"20", 2000},
-        {"7,5", 750},
-        {" 8,25 ", 825},
-        {"20,01", std::nullopt},
-        {"21", std::nullopt},
-        {"7.5", std::nullopt},
-        {"7,125", std::nullopt},
-        {"-1", std::nullopt},
-        {"", std::nullopt},
-    };
+    const std::pair<const char*, int> cases[] = {{"8", 800},   {"7", 700},   {"0", 0},
+                                                 {"20", 2000}, {"7,5", 750}, {" 8,25 ", 825}};
     for (const auto& [text, margin] : cases)
         EXPECT_EQ(ReadMargin(text), margin) << '"' << text << '"';
+    for (const char* text : {"20,01", "21", "7.5", "7,125", "-1", ""})
+        EXPECT_EQ(ReadMargin(text), std::nullopt) << '"' << text << '"';
 }
 
 TEST(LaterDaysNoteFor, SaysFromWhichDayTheLastRateKnownIsCharged)
 {
-    const RateTable file("Tassi di riferimento dal file mora.csv", {{day("01/07/2026"), 200, ""}}, RateKind::Reference,
+    const RateTable file("Tassi di riferimento dal file mora.csv", {{Day("01/07/2026"), 200, ""}}, RateKind::Reference,
                          "mora.csv");
     const std::string legalHow = "se è uscito un decreto più recente, salvare la tabella con \"tarvel-calc --tassi "
                                  "vigenti --elenco-tassi > tassi.csv\", aggiungervi una riga con il nuovo tasso e "
@@ -215,7 +179,7 @@ TEST(LaterDaysNoteFor, SaysFromWhichDayTheLastRateKnownIsCharged)
          "mora.csv"},
     };
     for (const auto& [table, lastDay, what, how] : cases) {
-        const auto note = LaterDaysNoteFor(table, day(lastDay));
+        const auto note = LaterDaysNoteFor(table, Day(lastDay));
         ASSERT_EQ(note.has_value(), what != nullptr) << table.name() << " " << lastDay;
         if (note) {
             EXPECT_EQ(note->what, what);
@@ -232,7 +196,7 @@ TEST(StatementText, ReadsAsAnEMail)
         StatementRequest request;
         const char* text;
     } cases[] = {
-        {"claim", withClaim("15/05/2024", "10000", "31/03/2023", "31/12/2025"),
+        {"claim", ClaimRequest("15/05/2024", "10000", "31/03/2023", "31/12/2025"),
          "Capitale: 10.000,00\n"
          "dal 31/03/2023 al 31/12/2025: 2 anni e 276 giorni\n"
          "Dalla domanda giudiziale del 15/05/2024 al tasso di mora, art. 1284, 4° comma c.c.\n"
@@ -246,7 +210,7 @@ TEST(StatementText, ReadsAsAnEMail)
          "Somma: 12.312,26\n"
          "Tabella: Tassi legali in vigore, ultimo atto: D.M. 10/12/2025\n"
          "Tabella: Tassi di riferimento in vigore (D.Lgs. 231/2002), ultimo atto: G.U. n. 15 del 20/01/2026\n"},
-        {"late payment past the last half-year", latePayment("1", "1000", "31/12/2025", "01/07/2026"),
+        {"late payment past the last half-year", LatePaymentRequest("1", "1000", "31/12/2025", "01/07/2026"),
          "Capitale: 1.000,00\n"
          "dal 31/12/2025 al 01/07/2026: 0 anni e 182 giorni\n"
          "Interessi di mora, D.Lgs. 231/2002, maggiorazione 1 punto\n"
@@ -256,7 +220,7 @@ TEST(StatementText, ReadsAsAnEMail)
          "Nota: i giorni dopo il 30/06/2026 sono calcolati all'ultimo tasso di riferimento noto (2,15% dal "
          "01/01/2026)\n"
          "Tabella: Tassi di riferimento in vigore (D.Lgs. 231/2002), ultimo atto: G.U. n. 15 del 20/01/2026\n"},
-        {"one day below one euro", legal("1000", "01/01/2020", "02/01/2020"),
+        {"one day below one euro", LegalRequest("1000", "01/01/2020", "02/01/2020"),
          "Capitale: 1.000,00\n"
          "dal 01/01/2020 al 02/01/2020: 0 anni e 1 giorno\n"
          "dal 02/01/2020 al 02/01/2020: 1 giorno, tasso 0,05%, interessi 0,00\n"

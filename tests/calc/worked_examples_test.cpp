@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -22,9 +23,10 @@ struct Example {
     CalculationInput input;
     bool ok;
     std::array<const char*, kPeriodCount> txtAnno;
-    // importo, importobis, Text1, SeeInteressi, Label6, Label8, Label23
-    std::array<const char*, 7> rest;
+    std::array<const char*, 7> rest; // kRestControls
 };
+
+constexpr std::array<ResultControl, 7> kRestControls{importo, importobis, Text1, SeeInteressi, Label6, Label8, Label23};
 
 constexpr std::array<const char*, kPeriodCount> kNoLines{"", "", "", "", "", "", "", "", "", "", "", ""};
 constexpr std::array<const char*, kPeriodCount> kAnyLines{kAny, kAny, kAny, kAny, kAny, kAny,
@@ -36,6 +38,15 @@ std::array<const char*, kPeriodCount> lines(std::initializer_list<std::pair<int,
     for (const auto& [index, text] : shown)
         result[static_cast<std::size_t>(index)] = text;
     return result;
+}
+
+// The texts of `rest` that a run wrote before it stopped: the others it
+// never wrote.
+std::array<const char*, 7> stoppedAfter(std::initializer_list<const char*> written)
+{
+    std::array<const char*, 7> rest{};
+    std::copy(written.begin(), written.end(), rest.begin());
+    return rest;
 }
 
 void expectText(const std::optional<std::string>& actual, const char* expected, const std::string& control)
@@ -110,53 +121,37 @@ const Example kFailures[] = {
      {"1000", "01/01/1950", "19/09/2039"},
      false,
      kAnyLines,
-     {"1.000,00", kAny, kAny, kAny, nullptr, nullptr, nullptr}},
-    {"CapitalLetters",
-     {"abc", "01/01/2000", "01/01/2015"},
-     false,
-     kNoLines,
-     {"abc", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
-    {"CapitalEmpty",
-     {"", "01/01/2000", "01/01/2015"},
-     false,
-     kNoLines,
-     {"", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
-    {"CapitalOneSpace",
-     {" ", "01/01/2000", "01/01/2015"},
-     false,
-     kNoLines,
-     {" ", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
+     stoppedAfter({"1.000,00", kAny, kAny, kAny})},
+    {"CapitalLetters", {"abc", "01/01/2000", "01/01/2015"}, false, kNoLines, stoppedAfter({"abc"})},
+    {"CapitalEmpty", {"", "01/01/2000", "01/01/2015"}, false, kNoLines, stoppedAfter({""})},
+    {"CapitalOneSpace", {" ", "01/01/2000", "01/01/2015"}, false, kNoLines, stoppedAfter({" "})},
     {"CapitalWithAPointForDecimals",
      {"1234.56", "01/01/2000", "01/01/2015"},
      false,
      kNoLines,
-     {"1234.56", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
+     stoppedAfter({"1234.56"})},
     {"EndMaskNotFilled",
      {"10000", "01 / 01 / 2000", "__ / __ / ____"},
      false,
      kNoLines,
-     {"10.000,00", "10000", nullptr, nullptr, nullptr, nullptr, nullptr}},
-    {"StartNotADay",
-     {"10000", "29/02/2001", "01/01/2015"},
-     false,
-     kNoLines,
-     {"10.000,00", "10000", nullptr, nullptr, nullptr, nullptr, nullptr}},
+     stoppedAfter({"10.000,00", "10000"})},
+    {"StartNotADay", {"10000", "29/02/2001", "01/01/2015"}, false, kNoLines, stoppedAfter({"10.000,00", "10000"})},
     {"CapitalTimesRateOutOfRange",
      {"922337203685477", "01/01/1995", "01/01/1996"},
      false,
      kNoLines,
-     {"922.337.203.685.477,00", "922337203685477", nullptr, nullptr, nullptr, nullptr, nullptr}},
+     stoppedAfter({"922.337.203.685.477,00", "922337203685477"})},
     {"RunningTotalOutOfRange",
      {"922337203685477", "01/01/2015", "02/01/2015"},
      false,
      kNoLines,
-     {"922.337.203.685.477,00", "922337203685477", nullptr, nullptr, nullptr, nullptr, nullptr}},
+     stoppedAfter({"922.337.203.685.477,00", "922337203685477"})},
     // 365 times -90 years does not fit 16 bits: -32,486 days fail in the period line...
     {"PeriodCountBelowSixteenBitYears",
      {"1000", "21/04/1942", "11/05/1853"},
      false,
      kNoLines,
-     {"1.000,00", "1000", nullptr, nullptr, nullptr, nullptr, nullptr}},
+     stoppedAfter({"1.000,00", "1000"})},
     // ...while -32,485 days are exactly -89 years, and only the end before the start fails.
     {"PeriodCountAtSixteenBitYears",
      {"1000", "21/04/1942", "12/05/1853"},
@@ -174,15 +169,13 @@ TEST_P(WorkedExample, LeavesTheTextsOfEveryControl)
     const CalculationResult result = CalculateInterest(example.input);
     EXPECT_EQ(result.ok, example.ok);
     const ControlTexts written = result.written.ToControlTexts();
+    const auto expect = [&written](ResultControl control, const char* expected) {
+        expectText(written[control], expected, std::string(ControlName(control)));
+    };
     for (std::size_t i = 0; i < kPeriodCount; ++i)
-        expectText(written[PeriodControl(i)], example.txtAnno[i], "txtAnno(" + std::to_string(i) + ")");
-    expectText(written[importo], example.rest[0], "importo");
-    expectText(written[importobis], example.rest[1], "importobis");
-    expectText(written[Text1], example.rest[2], "Text1");
-    expectText(written[SeeInteressi], example.rest[3], "SeeInteressi");
-    expectText(written[Label6], example.rest[4], "Label6");
-    expectText(written[Label8], example.rest[5], "Label8");
-    expectText(written[Label23], example.rest[6], "Label23");
+        expect(PeriodControl(i), example.txtAnno[i]);
+    for (std::size_t i = 0; i < kRestControls.size(); ++i)
+        expect(kRestControls[i], example.rest[i]);
 }
 
 // After the warning: the reset texts, with importobis and Text1 as far as the

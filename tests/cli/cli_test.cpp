@@ -37,6 +37,7 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"fatture.csv", "--csv"}, "", Batch},
         {{"--version"}, "", Version},
         {{"--help", "--anni"}, "opzione sconosciuta: \"--anni\""},
+        {{"--csv=a.csv"}, "opzione sconosciuta: \"--csv=a.csv\""},
         {{"-h"}, "", Help},
         {{}, "mancano CAPITALE, DAL e AL"},
         {{"1000"}, "mancano DAL e AL"},

@@ -1,9 +1,8 @@
 // The report of a calculation with the rates in force, after a claim and for
 // late payment, read back from tarvel-calc's PDF.
-#include "calc/rates_in_force.h"
-#include "calc/reference_rates.h"
 #include "tests/cli/calc_run.h"
 #include "tests/print/pdf_layout.h"
+#include "tests/support/statement_requests.h"
 
 #include <gtest/gtest.h>
 
@@ -51,40 +50,28 @@ TEST_P(RegimeReport, NamesTheRegimeEachRatesMakingAndTheTablesUsed)
 
 INSTANTIATE_TEST_SUITE_P(
     Regimes, RegimeReport,
-    ::testing::Values(
-        RegimePage{"Claim",
-                   "--domanda 15/05/2024 10000 31/03/2023 31/12/2025",
-                   {.capital = "10000",
-                    .start = "31/03/2023",
-                    .end = "31/12/2025",
-                    .regime = Regime::LegalWithClaim,
-                    .claimDate = "15/05/2024",
-                    .legalRates = &RatesInForce(),
-                    .referenceRates = &ReferenceRates()},
-                   "dalla domanda giudiziale del 15/05/2024 al tasso di mora, art. 1284, 4° comma c.c.",
-                   "5%",
-                   "2.312,26",
-                   {kLegal, kReference}},
-        RegimePage{"LatePayment",
-                   "--mora --maggiorazione 7 10000 31/05/2024 28/02/2025",
-                   {.capital = "10000",
-                    .start = "31/05/2024",
-                    .end = "28/02/2025",
-                    .regime = Regime::LatePayment,
-                    .margin = "7",
-                    .referenceRates = &ReferenceRates()},
-                   "interessi di mora, D.Lgs. 231/2002, maggiorazione 7 punti",
-                   "4,5% + 7",
-                   "825,71",
-                   {kReference}},
-        // Below one euro every amount has its leading zero.
-        RegimePage{"BelowOneEuro",
-                   "--tassi vigenti 1000 31/12/2019 31/12/2021",
-                   {.capital = "1000", .start = "31/12/2019", .end = "31/12/2021", .legalRates = &RatesInForce()},
-                   "",
-                   "0,05%",
-                   "0,60",
-                   {kLegal}}),
+    ::testing::Values(RegimePage{"Claim",
+                                 "--domanda 15/05/2024 10000 31/03/2023 31/12/2025",
+                                 ClaimRequest("15/05/2024", "10000", "31/03/2023", "31/12/2025"),
+                                 "dalla domanda giudiziale del 15/05/2024 al tasso di mora, art. 1284, 4° comma c.c.",
+                                 "5%",
+                                 "2.312,26",
+                                 {kLegal, kReference}},
+                      RegimePage{"LatePayment",
+                                 "--mora --maggiorazione 7 10000 31/05/2024 28/02/2025",
+                                 LatePaymentRequest("7", "10000", "31/05/2024", "28/02/2025"),
+                                 "interessi di mora, D.Lgs. 231/2002, maggiorazione 7 punti",
+                                 "4,5% + 7",
+                                 "825,71",
+                                 {kReference}},
+                      // Below one euro every amount has its leading zero.
+                      RegimePage{"BelowOneEuro",
+                                 "--tassi vigenti 1000 31/12/2019 31/12/2021",
+                                 LegalRequest("1000", "31/12/2019", "31/12/2021"),
+                                 "",
+                                 "0,05%",
+                                 "0,60",
+                                 {kLegal}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,11 +1,13 @@
 // Table files read to their first fault and no further: the line reader's
 // limit, and the fault given as data for a window to show.
+#include "calc/csv_row.h"
 #include "runtime/line_reader.h"
 #include "runtime/rate_table_file.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <fstream>
 #include <future>
@@ -30,6 +32,15 @@ const char* StatusName(LineReader::Status status)
     return "?";
 }
 
+// A pipe holding `sent`, its writing end open for what a case sends later.
+std::array<int, 2> PipeHolding(const std::string& sent)
+{
+    std::array<int, 2> ends{-1, -1};
+    EXPECT_EQ(pipe(ends.data()), 0);
+    EXPECT_EQ(write(ends[1], sent.data(), sent.size()), ssize_t(sent.size()));
+    return ends;
+}
+
 struct PipeCase {
     const char* name;
     std::string sent;                 // written before the first read, the pipe left open
@@ -50,9 +61,7 @@ TEST(LineReader, RefusesALineAsSoonAsTheBytePastTheLimitComes)
     };
     for (const auto& [name, sent, firstAnswer, sentLater, answers] : cases) {
         SCOPED_TRACE(name);
-        int ends[2];
-        ASSERT_EQ(pipe(ends), 0);
-        ASSERT_EQ(write(ends[1], sent.data(), sent.size()), ssize_t(sent.size()));
+        const auto ends = PipeHolding(sent);
         LineReader reader(ends[0], 8, nullptr);
         std::string_view line;
         const auto answer = [&] {
@@ -73,6 +82,36 @@ TEST(LineReader, RefusesALineAsSoonAsTheBytePastTheLimitComes)
         for (std::size_t i = later.size(); i < answers.size(); ++i)
             later.push_back(answer());
         EXPECT_EQ(later, answers);
+        close(ends[0]);
+    }
+}
+
+// Every line numbered, a line too long refused by its number, a byte-order
+// mark dropped from the first line only, and no line after a stop.
+TEST(LineReader, HandsOnEachLineWithItsNumberUntilTold)
+{
+    const std::string mark(kByteOrderMark);
+    const struct {
+        const char* name;
+        std::string sent;
+        std::vector<std::string> handed; // "number text", "number !refusal"
+    } cases[] = {
+        {"a mark on the first line", mark + "a\n" + mark + "b", {"1 a", "2 " + mark + "b"}},
+        {"a line too long", "123456789\nok\n", {"1 !riga più lunga di 8 byte", "2 ok"}},
+        {"a stop", "a\nstop\nb\n", {"1 a", "2 stop"}},
+    };
+    for (const auto& [name, sent, handed] : cases) {
+        SCOPED_TRACE(name);
+        const auto ends = PipeHolding(sent);
+        close(ends[1]);
+        LineReader reader(ends[0], 8, nullptr);
+        std::vector<std::string> got;
+        EXPECT_TRUE(reader.ReadLines([&got](const NumberedLine& line) {
+            got.push_back(std::to_string(line.number) + " "
+                          + (line.refusal.empty() ? std::string(line.text) : "!" + line.refusal));
+            return line.text != "stop";
+        }));
+        EXPECT_EQ(got, handed);
         close(ends[0]);
     }
 }

@@ -5,11 +5,11 @@
 
 #include "calc/calculate_interest.h"
 #include "calc/number_texts.h"
-#include "calc/rates_in_force.h"
 #include "calc/statement.h"
 #include "calc/version.h"
 #include "print/rates_report.h"
 #include "print/report.h"
+#include "tests/support/statement_requests.h"
 
 #include <string>
 #include <vector>
@@ -91,7 +91,7 @@ inline RatesReportTexts RatesReportOf(const StatementRequest& request)
 inline RatesReportTexts RatesInForceReportAfter(const std::string& capital, const std::string& start,
                                                 const std::string& end)
 {
-    return RatesReportOf({.capital = capital, .start = start, .end = end, .legalRates = &RatesInForce()});
+    return RatesReportOf(LegalRequest(capital, start, end));
 }
 
 // The report's texts after "Calcola" with these texts in the capital and the

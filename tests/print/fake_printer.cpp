@@ -129,21 +129,32 @@ std::string FakePrinter::Fonts(std::int16_t index)
     return fonts[std::size_t(index)];
 }
 
-#define FAKE_CODE_PROPERTY(Name, member)                                                                               \
-    std::int16_t FakePrinter::Name() { return Log(#Name), member; }                                                    \
-    void FakePrinter::Set##Name(std::int16_t value)                                                                    \
-    {                                                                                                                  \
-        Log("Set" #Name, {double(value)});                                                                             \
-        member = value;                                                                                                \
+std::pair<const char*, std::int16_t&> FakePrinter::PageCodeOf(PageSetting setting)
+{
+    switch (setting) {
+    case PageSetting::PaperSize: return {"PaperSize", paperSize};
+    case PageSetting::Copies: return {"Copies", copies};
+    case PageSetting::PrintQuality: return {"PrintQuality", printQuality};
+    case PageSetting::ColorMode: return {"ColorMode", colorMode};
+    case PageSetting::Orientation: return {"Orientation", orientation};
+    case PageSetting::DrawStyle: return {"DrawStyle", drawStyle};
+    case PageSetting::DrawWidth: return {"DrawWidth", drawWidth};
     }
-FAKE_CODE_PROPERTY(PaperSize, paperSize)
-FAKE_CODE_PROPERTY(Copies, copies)
-FAKE_CODE_PROPERTY(PrintQuality, printQuality)
-FAKE_CODE_PROPERTY(ColorMode, colorMode)
-FAKE_CODE_PROPERTY(Orientation, orientation)
-FAKE_CODE_PROPERTY(DrawStyle, drawStyle)
-FAKE_CODE_PROPERTY(DrawWidth, drawWidth)
-#undef FAKE_CODE_PROPERTY
+    throw PrintError(kErrInvalidProperty);
+}
+
+std::int16_t FakePrinter::PageCode(PageSetting setting)
+{
+    const auto [name, code] = PageCodeOf(setting);
+    return Log(name), code;
+}
+
+void FakePrinter::SetPageCode(PageSetting setting, std::int16_t value)
+{
+    const auto [name, code] = PageCodeOf(setting);
+    Log(std::string("Set") + name, {double(value)});
+    code = value;
+}
 
 void FakePrinter::Print(const std::string& text)
 {

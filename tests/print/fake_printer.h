@@ -87,20 +87,9 @@ public:
     void SetForeColor(std::int32_t color) override;
     std::int16_t FontCount() override;
     std::string Fonts(std::int16_t index) override;
-    std::int16_t PaperSize() override;
-    void SetPaperSize(std::int16_t code) override;
-    std::int16_t Copies() override;
-    void SetCopies(std::int16_t copies) override;
-    std::int16_t PrintQuality() override;
-    void SetPrintQuality(std::int16_t quality) override;
-    std::int16_t ColorMode() override;
-    void SetColorMode(std::int16_t mode) override;
-    std::int16_t Orientation() override;
-    void SetOrientation(std::int16_t orientation) override;
-    std::int16_t DrawStyle() override;
-    void SetDrawStyle(std::int16_t style) override;
-    std::int16_t DrawWidth() override;
-    void SetDrawWidth(std::int16_t width) override;
+    // Logged as the setting's name, "Copies" and "SetCopies".
+    std::int16_t PageCode(PageSetting setting) override;
+    void SetPageCode(PageSetting setting, std::int16_t code) override;
     void Print(const std::string& text) override;
     double TextWidth(const std::string& text) override;
     double TextHeight(const std::string& text) override;
@@ -131,6 +120,8 @@ public:
 
 private:
     FakeCall& Log(const std::string& op, std::vector<double> args = {}, std::string text = {});
+    // The setting's name and the member that holds its code.
+    std::pair<const char*, std::int16_t&> PageCodeOf(PageSetting setting);
     std::string name_;
     std::map<std::string, int> counts_;
     std::map<std::pair<std::string, int>, int> failures_;

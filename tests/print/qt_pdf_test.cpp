@@ -64,7 +64,7 @@ TEST_F(QtPdfTest, PageCodesMapToQtAndBadValuesAreRefused)
     objPrint.PaperSize(11);
     EXPECT_EQ(objPrint.PaperSize(), 11);
     objPrint.Orientation(2);
-    EXPECT_EQ(printer->Orientation(), 2);
+    EXPECT_EQ(printer->PageCode(PageSetting::Orientation), 2);
     try {
         objPrint.PaperSize(999);
         ADD_FAILURE() << "999 is no paper";
@@ -83,6 +83,30 @@ TEST_F(QtPdfTest, PageCodesMapToQtAndBadValuesAreRefused)
     EXPECT_EQ(objPrint.FontSize(), 10);
     EXPECT_GT(objPrint.TextWidth("Capitale"), 10);
     EXPECT_LT(objPrint.TextWidth("Capitale"), 20);
+}
+
+// Every page setting keeps a code it can take and refuses one it cannot,
+// keeping the code it had.
+TEST_F(QtPdfTest, EachPageSettingTakesItsCodesAndRefusesOthers)
+{
+    const struct {
+        const char* name;
+        PageSetting setting;
+        std::int16_t taken;
+        std::int16_t refused;
+    } cases[] = {
+        {"paper", PageSetting::PaperSize, 11, 999},      {"copies", PageSetting::Copies, 2, 0},
+        {"quality", PageSetting::PrintQuality, -1, 0},   {"colour", PageSetting::ColorMode, 1, 3},
+        {"orientation", PageSetting::Orientation, 2, 0}, {"draw style", PageSetting::DrawStyle, 2, 7},
+        {"draw width", PageSetting::DrawWidth, 3, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        printer->SetPageCode(c.setting, c.taken);
+        EXPECT_EQ(printer->PageCode(c.setting), c.taken);
+        EXPECT_THROW(printer->SetPageCode(c.setting, c.refused), PrintError);
+        EXPECT_EQ(printer->PageCode(c.setting), c.taken);
+    }
 }
 
 // Rendered at 150 dpi: is the pixel at page point (x, y) mm drawn?

@@ -1,0 +1,42 @@
+#pragma once
+
+// Calculations of each regime on the tables in force, as the window and
+// tarvel-calc ask for them.
+
+#include "calc/rates_in_force.h"
+#include "calc/reference_rates.h"
+#include "calc/statement.h"
+
+#include <string>
+
+namespace tarvel::testing {
+
+// `regime` on the legal and the reference rates in force (each regime reads
+// the tables it charges); `own` is the claim's day of LegalWithClaim, the
+// margin of LatePayment.
+inline StatementRequest RequestInForce(Regime regime, std::string own, std::string capital, std::string start,
+                                       std::string end)
+{
+    StatementRequest request{.capital = capital, .start = start, .end = end, .regime = regime};
+    request.legalRates = &RatesInForce();
+    request.referenceRates = &ReferenceRates();
+    (regime == Regime::LatePayment ? request.margin : request.claimDate) = own;
+    return request;
+}
+
+inline StatementRequest LegalRequest(std::string capital, std::string start, std::string end)
+{
+    return RequestInForce(Regime::Legal, "", capital, start, end);
+}
+
+inline StatementRequest ClaimRequest(std::string claim, std::string capital, std::string start, std::string end)
+{
+    return RequestInForce(Regime::LegalWithClaim, claim, capital, start, end);
+}
+
+inline StatementRequest LatePaymentRequest(std::string margin, std::string capital, std::string start, std::string end)
+{
+    return RequestInForce(Regime::LatePayment, margin, capital, start, end);
+}
+
+} // namespace tarvel::testing
