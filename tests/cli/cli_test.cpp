@@ -58,7 +58,6 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"--elenco-tassi", "1000"}, "argomento in più: \"1000\""},
         {{"--elenco-tassi", "--csv"}, "--elenco-tassi non va con --csv, --pdf né --printer"},
         // Interest after a claim and late-payment interest.
-        {{"--domanda", "15/05/2024", "1000", "01/01/2024", "01/01/2025"}, ""},
         {{"--mora", "--maggiorazione=7,5", "1000", "01/01/2024", "01/01/2025"}, ""},
         {{"--mora", "--tassi-mora", "mora.csv", "1000", "01/01/2024", "01/01/2025"}, ""},
         {{"--csv", "--tassi-mora=mora.csv"}, "", Batch},
@@ -70,8 +69,6 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"--maggiorazione", "7", "1", "1/1/2024", "2/1/2024"}, "--maggiorazione va con --mora"},
         {{"--mora", "--maggiorazione", "25", "1", "1/1/2024", "2/1/2024"},
          "maggiorazione non valida: \"25\" (un numero di punti da 0 a 20, con la virgola e al più due decimali)"},
-        {{"--domanda=", "1", "1/1/2024", "2/1/2024"}, "manca il valore di --domanda"},
-        {{"1", "1/1/2024", "2/1/2024", "--domanda"}, "manca il valore di --domanda"},
         {{"--tassi-mora", "mora.csv", "1", "1/1/2024", "2/1/2024"},
          "--tassi-mora va con --mora, --domanda, --csv o --elenco-tassi-mora"},
         {{"--elenco-tassi", "--elenco-tassi-mora"}, "--elenco-tassi e --elenco-tassi-mora non vanno insieme"},
