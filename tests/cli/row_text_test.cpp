@@ -25,7 +25,6 @@ const RowWrite kWrites[] = {
     {"Character", [](RowText& text) { text.put(';'); }},
     {"Text", [](RowText& text) { text.put("ok"); }},
     {"Field", [](RowText& text) { text.putField("a\"b"); }},
-    {"EmptyField", [](RowText& text) { text.putField(""); }},
     {"PlainAmount", [](RowText& text) { text.putPlainAmount(",35"); }},
     {"Count", [](RowText& text) { text.putCount(std::numeric_limits<int>::min()); }},
     {"Currency", [](RowText& text) { text.putCurrency(Currency::fromTicks(-1)); }},

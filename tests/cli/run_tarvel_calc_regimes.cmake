@@ -16,12 +16,8 @@ file(MAKE_DIRECTORY "${work}")
 set(refused "^importo:  \n([^\n]*: \n)+importobis: importobis\nText1: Text1\nSeeInteressi:  \nLabel6:  \nLabel8: Anni \\?\nLabel23: Giorni \\?\n$")
 check("a claim before 11/12/2014" "--domanda;10/12/2014;10000;31/03/2023;31/12/2025" 1 "${refused}"
       "${message}tarvel-calc: DOMANDA: la domanda del 10/12/2014 viene prima dell'11/12/2014: il 4° comma dell'art. 1284 c.c. vale per le domande proposte da quel giorno\n")
-check("a claim that is no date" "--domanda;1.2.2020;10000;31/03/2023;31/12/2025" 1 "${refused}"
-      "${message}tarvel-calc: DOMANDA: data non valida: \"1.2.2020\"\n")
 check("late payment before the reference rates" "--mora;5000;30/12/2012;31/12/2013" 1 "${refused}"
       "${message}tarvel-calc: DAL: il primo giorno al tasso di mora, il 31/12/2012, viene prima del 01/01/2013, il primo giorno della tabella dei tassi di riferimento\n")
-check("a margin past 20 points" "--mora;--maggiorazione;20,5;5000;31/12/2012;31/12/2013" 2 ""
-      "^tarvel-calc: maggiorazione non valida: \"20,5\" \\(un numero di punti da 0 a 20, con la virgola e al più due decimali\\)\nUso: ")
 
 # Past the last half-year known, the note says how to add the next one.
 check("past the last half-year" "--mora;1000;31/12/2025;31/12/2026" 0 "^.*\nmora 10,15% dal 01/01/2026: 101,5\nimportobis: 1101,5\n"
