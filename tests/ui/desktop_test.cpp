@@ -249,7 +249,7 @@ class DesktopTest : public QObject {
     // The main window as the program starts it, framed by the window manager.
     std::unique_ptr<frmTarvel> StartMainWindow()
     {
-        auto w = std::make_unique<frmTarvel>(*runtime, *printers);
+        auto w = std::make_unique<frmTarvel>(*runtime, *printers, BuiltInTables());
         w->Form_Load();
         w->show();
         if (!WaitManaged(w.get()) || !QTest::qWaitForWindowActive(w.get()))
