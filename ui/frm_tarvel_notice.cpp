@@ -9,6 +9,7 @@
 #include "ui/whole_text.h"
 #include "ui/window_layouts.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -28,10 +29,15 @@ std::string Uncapitalised(std::string text)
     return text;
 }
 
-// "Ai tassi legali in vigore: interessi 3.319,93, somma 28.319,93."
+// "Ai tassi legali in vigore: interessi 3.319,93, somma 28.319,93.", "Ai
+// tassi del file tassi.csv: ..." (its folder is in the other window).
 std::string AtRatesInForce(const RateTable& table, const std::optional<Statement>& statement)
 {
-    const std::string rates = "Ai " + Uncapitalised(table.name());
+    const std::string rates =
+        "Ai "
+        + (table.file().empty()
+               ? Uncapitalised(table.name())
+               : "tassi del file " + QFileInfo(QString::fromStdString(table.file())).fileName().toStdString());
     if (!statement)
         return rates + " il calcolo non riesce.";
     return rates + ": interessi " + statement->interest + ", somma " + statement->sum + '.';

@@ -354,6 +354,10 @@ void RatesInForceWindow::ChooseRegime()
 {
     rigaDomanda->setVisible(regimeDomanda->isChecked());
     rigaMaggiorazione->setVisible(regimeMora->isChecked());
+    // Without a statement, the caption of the interest names the choice;
+    // with one, the statement's regime until the next "Calcola".
+    if (!statement_)
+        ShowStatement();
 }
 
 void RatesInForceWindow::Fill(const TypedCalculation& typed)
@@ -449,10 +453,7 @@ void RatesInForceWindow::ShowTables()
     for (RateKind kind : {RateKind::Legal, RateKind::Reference}) {
         TableLine& line = kind == RateKind::Legal ? tassiLegali_ : tassiRiferimento_;
         const RateTable& table = tables_.Table(kind);
-        QString name = Q(table.description());
-        if (!table.file().empty())
-            name += QStringLiteral(" (") + QDir::toNativeSeparators(Q(table.file())) + ')';
-        line.name->setText(name);
+        line.name->setText(Q(table.description()));
         line.builtIn->setEnabled(!tables_.BuiltIn(kind) || tables_.Fault(kind));
         const auto fault = tables_.Fault(kind);
         line.fault->setText(fault ? Q(*fault) + QStringLiteral(": si usa la tabella incorporata.") : QString());
