@@ -46,7 +46,6 @@ class frmTarvel : public QWidget, public PrinterWindowHost {
 
 public:
     static constexpr char kCaption[] = "Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale";
-    static constexpr char kDateMask[] = "## / ## / ####";
 
     // The runtime, the printers and the tables of the rates in force are the
     // program's; all outlive the window.

@@ -30,7 +30,6 @@
 namespace tarvel {
 namespace {
 
-constexpr char kDateMask[] = "## / ## / ####";
 // Where the note points a desktop user who has a newer decree.
 constexpr char kNewerActHow[] =
     "se è uscito un atto più recente, caricare con «Carica tabella…» una tabella che lo contenga";
@@ -95,10 +94,6 @@ std::string DateTyped(const MaskedEdit* field)
     return {};
 }
 
-// The date into a field of the mask ("15 / 06 / 2018"); a text that is no
-// date is typed in as it is.
-void SetDate(MaskedEdit* field, const std::string& date) { field->SetText(Q(date)); }
-
 QTableWidgetItem* Cell(const std::string& text, Qt::Alignment alignment)
 {
     auto* item = new QTableWidgetItem(Q(text));
@@ -117,11 +112,11 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     setWindowIcon(ProgramIcon());
     setFont(WindowFont());
 
-    new QVBoxLayout(this);
-    BuildInputs(this);
-    BuildResults(this);
-    BuildTables(this);
-    BuildCommands(this);
+    auto* column = new QVBoxLayout(this);
+    BuildInputs(*column);
+    BuildResults(*column);
+    BuildTables(*column);
+    BuildCommands(*column);
     SetTabOrder();
 
     ChooseRegime();
@@ -144,10 +139,10 @@ RatesInForceWindow::~RatesInForceWindow() { delete printer_.data(); }
 
 RatesInForceWindow::Input& RatesInForceWindow::InputOf(InputField field) { return inputs_[int(field)]; }
 
-void RatesInForceWindow::BuildInputs(QWidget* area)
+void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
 {
     // The capital and the span on the left, what to charge on the right.
-    auto* group = new QGroupBox(QStringLiteral("Calcolo"), area);
+    auto* group = new QGroupBox(QStringLiteral("Calcolo"));
     auto* fields = new QGridLayout;
     fields->setColumnStretch(2, 1);
     const auto addField = [&](InputField which, const QString& caption, QLineEdit* field, const char* faultName,
@@ -225,14 +220,14 @@ void RatesInForceWindow::BuildInputs(QWidget* area)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->addWidget(calcola, 1, 1, Qt::AlignRight);
-    area->layout()->addWidget(group);
+    column.addWidget(group);
 }
 
-void RatesInForceWindow::BuildResults(QWidget* area)
+void RatesInForceWindow::BuildResults(QVBoxLayout& column)
 {
     regime = Named(new QLabel, "regime");
     regime->setWordWrap(true);
-    area->layout()->addWidget(regime);
+    column.addWidget(regime);
 
     periodi = Named(new QTableWidget(0, kColumns), "periodi");
     periodi->setAccessibleName(QStringLiteral("Periodi"));
@@ -250,7 +245,7 @@ void RatesInForceWindow::BuildResults(QWidget* area)
     periodi->setMinimumHeight(periodi->verticalHeader()->defaultSectionSize() * 10
                               + periodi->horizontalHeader()->sizeHint().height() + 4);
     // A taller window shows more rows.
-    static_cast<QVBoxLayout*>(area->layout())->addWidget(periodi, 1);
+    column.addWidget(periodi, 1);
 
     auto* totals = new QGridLayout;
     const auto total = [&](int row, const char* name, QLabel* caption) {
@@ -270,17 +265,17 @@ void RatesInForceWindow::BuildResults(QWidget* area)
     for (QLabel* value : {interessi, somma})
         value->setFont(bold);
     totals->setColumnStretch(1, 1);
-    static_cast<QVBoxLayout*>(area->layout())->addLayout(totals);
+    column.addLayout(totals);
 
     note = Named(new QLabel, "note");
     note->setWordWrap(true);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    area->layout()->addWidget(note);
+    column.addWidget(note);
 }
 
-void RatesInForceWindow::BuildTables(QWidget* area)
+void RatesInForceWindow::BuildTables(QVBoxLayout& column)
 {
-    auto* group = new QGroupBox(QStringLiteral("Tabelle dei tassi"), area);
+    auto* group = new QGroupBox(QStringLiteral("Tabelle dei tassi"));
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
     const auto line = [&](int row, RateKind kind, const QString& caption, const char* nameName, const char* loadName,
@@ -308,10 +303,10 @@ void RatesInForceWindow::BuildTables(QWidget* area)
          "incorporataTassiLegali", "erroreTassiLegali");
     line(2, RateKind::Reference, QStringLiteral("Tassi di riferimento (mora)"), "tassiRiferimento",
          "caricaTassiRiferimento", "incorporataTassiRiferimento", "erroreTassiRiferimento");
-    area->layout()->addWidget(group);
+    column.addWidget(group);
 }
 
-void RatesInForceWindow::BuildCommands(QWidget* area)
+void RatesInForceWindow::BuildCommands(QVBoxLayout& column)
 {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
@@ -323,7 +318,7 @@ void RatesInForceWindow::BuildCommands(QWidget* area)
     connect(copia, &QPushButton::clicked, this, &RatesInForceWindow::Copia_Click);
     connect(stampa, &QPushButton::clicked, this, &RatesInForceWindow::Stampa_Click);
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
-    static_cast<QVBoxLayout*>(area->layout())->addLayout(row);
+    column.addLayout(row);
 }
 
 void RatesInForceWindow::SetTabOrder()
@@ -362,8 +357,8 @@ void RatesInForceWindow::ChooseRegime()
 
 void RatesInForceWindow::Fill(const TypedCalculation& typed)
 {
-    SetDate(dal, typed.start);
-    SetDate(al, typed.end);
+    dal->SetText(Q(typed.start));
+    al->SetText(Q(typed.end));
     capitale->setText(Q(typed.capital));
     regimeLegale->setChecked(true);
     Calcola_Click();
@@ -423,7 +418,11 @@ void RatesInForceWindow::ShowStatement()
         return;
     }
     const Statement& s = *statement_;
-    regime->setText(Q(s.regimeText));
+    // The regime as a line of its own, as the copied text has it.
+    QString regimeText = Q(s.regimeText);
+    if (!regimeText.isEmpty())
+        regimeText[0] = regimeText[0].toUpper();
+    regime->setText(regimeText);
     regime->setVisible(!s.regimeText.empty());
     periodi->setRowCount(int(s.rows.size()));
     for (int i = 0; i < int(s.rows.size()); ++i) {

@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace tarvel {
 
@@ -73,10 +74,10 @@ public:
     void PrintEsempio1() override;
 
 private:
-    void BuildInputs(QWidget* area);
-    void BuildResults(QWidget* area);
-    void BuildTables(QWidget* area);
-    void BuildCommands(QWidget* area);
+    void BuildInputs(QVBoxLayout& column);
+    void BuildResults(QVBoxLayout& column);
+    void BuildTables(QVBoxLayout& column);
+    void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
     void ChooseRegime();
     // The reasons beside their fields; every field without one is clear.
