@@ -3,16 +3,12 @@
 // window of its designed size again; the window of the rates in force that
 // it, Ctrl+T and --tassi-vigenti open.
 #include "calc/rates_in_force.h"
-#include "runtime/rate_table_file.h"
 #include "tests/ui/rates_window_steps.h"
 #include "ui/application.h"
 #include "ui/window_layouts.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QPushButton>
-
-#include <sstream>
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -141,20 +137,6 @@ private slots:
         QVERIFY(!w->NoticeLine());
     }
 
-    // Ctrl+C adds the notice's line while it is shown.
-    void copyAddsTheNoticeLine()
-    {
-        CalculateInMain(*w, "25000", "15/06/2018", "08/12/2026");
-        QTest::keySequence(Find(*w, "Command1"), QKeySequence::Copy);
-        QVERIFY(QApplication::clipboard()->text().endsWith(
-            "1% dal 01/01/2014: 2121,9178\n"
-            "Nota: questa finestra calcola l'1% su ogni giorno dopo il 2014. Ai tassi legali in vigore: interessi "
-            "3.319,93, somma 28.319,93.\n"));
-        CalculateInMain(*w, "10000", "01/01/2000", "31/12/2014");
-        QTest::keySequence(Find(*w, "Command1"), QKeySequence::Copy);
-        QVERIFY(!QApplication::clipboard()->text().contains("Nota"));
-    }
-
     void opensTheRatesWindow_data()
     {
         QTest::addColumn<QString>("how");        // the notice's button, or Ctrl+T
@@ -205,10 +187,8 @@ private slots:
     void followsTheTableInUse()
     {
         PrivateFolder folder;
-        std::ostringstream table;
-        WriteRateTableFile(table, RatesInForce().periods());
         program->runtime.openAnswer =
-            folder.Write("tassi.csv", QByteArray::fromStdString(table.str()) + "01/01/2027;3;D.M. prova\n");
+            folder.Write("tassi.csv", TableFileWith(RatesInForce(), "01/01/2027;3;D.M. 11/12/2026\n"));
         CalculateInMain(*w, "25000", "15/06/2018", "08/12/2027");
         QCOMPARE(Find<QLabel>(*w, "AvvisoImporti")->text(),
                  QStringLiteral("Ai tassi legali in vigore: interessi 3.719,93, somma 28.719,93."));

@@ -10,7 +10,6 @@
 #include "tests/ui/rates_window_steps.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 #include <algorithm>
 #include <filesystem>
@@ -74,14 +73,6 @@ private slots:
     {
         program.reset();
         platform.reset();
-    }
-
-    // Without a statement there is nothing to print.
-    void printsOnlyAStatement()
-    {
-        QVERIFY(!Find<QPushButton>(*rates, "stampa")->isEnabled());
-        rates->Stampa_Click();
-        QVERIFY(!rates->PrinterWindow());
     }
 
     void printsOnTheQueuePicked()

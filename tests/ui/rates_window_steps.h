@@ -6,6 +6,7 @@
 // printing.
 
 #include "print/printer_selection.h"
+#include "runtime/rate_table_file.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/frm_tarvel.h"
@@ -24,6 +25,7 @@
 
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace tarvel::testing {
@@ -47,6 +49,15 @@ private:
     QTemporaryDir dir_;
     QSettings settings_{dir_.filePath(QStringLiteral("tarvel.conf")), QSettings::IniFormat};
 };
+
+// A table file with the rows of `table` and then `rows`, as a user adds a
+// newer act to a table written out by tarvel-calc.
+inline QByteArray TableFileWith(const RateTable& table, const char* rows)
+{
+    std::ostringstream file;
+    WriteRateTableFile(file, table.periods());
+    return QByteArray::fromStdString(file.str()) + rows;
+}
 
 // A start of the program: the tables as the settings remember them (the
 // built-in ones without settings) and the main window, shown and active.
@@ -111,21 +122,6 @@ inline void CalculateIn(RatesInForceWindow& rates, const RatesTyped& typed)
 
 // The text of a label of the window.
 inline QString LabelText(const QWidget& window, const char* name) { return Find<QLabel>(window, name)->text(); }
-
-// The rows of the table of periods, one text each: "16/06/2018 31/12/2018
-// 199 0,3% 40,89 D.M. 13/12/2017".
-inline QStringList PeriodRows(const RatesInForceWindow& rates)
-{
-    const auto* table = Find<QTableWidget>(rates, "periodi");
-    QStringList rows;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column)
-            cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
-        rows << cells.join(' ');
-    }
-    return rows;
-}
 
 // The texts of one column of the table of periods, top to bottom.
 inline QStringList PeriodColumn(const RatesInForceWindow& rates, const char* head)
