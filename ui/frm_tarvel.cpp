@@ -21,12 +21,9 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QShortcut>
-
-#include <functional>
 
 namespace tarvel {
 namespace {
