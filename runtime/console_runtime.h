@@ -19,6 +19,7 @@ public:
     ScreenSize Screen() const override { return {}; }
     void ShellOpen(const std::string&) override {}
     std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override { return std::nullopt; }
 
     // Whether a message box has been asked for.
     bool Failed() const { return failed_; }

@@ -17,8 +17,8 @@ struct ScreenSize {
 };
 
 // What the windows and the print engine need of the desktop: a modal message
-// box with one OK button, the screen's size, the shell's "open" and a dialog
-// that asks where to save a file. The program makes the Qt implementation at
+// box with one OK button, the screen's size, the shell's "open", a dialog
+// that asks where to save a file and one that asks for a file to read. The program makes the Qt implementation at
 // start and hands it to the windows and the print engine; tests hand them a
 // recording one, so that nothing blocks on a real modal box or starts a real
 // browser.
@@ -33,6 +33,9 @@ public:
     // A modal save dialog that proposes `suggestedPath`; the chosen path, or
     // nothing when the user cancels.
     virtual std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggestedPath) = 0;
+    // A modal dialog that asks for an existing file, opening in `folder`; the
+    // chosen path, or nothing when the user cancels.
+    virtual std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& folder) = 0;
 };
 
 } // namespace tarvel

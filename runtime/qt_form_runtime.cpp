@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -66,6 +67,20 @@ std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& tit
     if (suggested.dir().exists())
         dialog.setDirectory(suggested.dir());
     dialog.selectFile(suggested.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtFormRuntime::AskOpenFileName(const std::string& title, const std::string& folder)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Tabelle CSV (*.csv)"), QStringLiteral("Tutti i file (*)")});
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (QDir(QString::fromStdString(folder)).exists())
+        dialog.setDirectory(QString::fromStdString(folder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();

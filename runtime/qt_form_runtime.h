@@ -14,6 +14,8 @@ public:
     void ShellOpen(const std::string& target) override;
     // Offers PDF files; a name typed without extension gets ".pdf".
     std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggestedPath) override;
+    // Offers CSV files first, any file on request.
+    std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& folder) override;
 };
 
 } // namespace tarvel

@@ -1,8 +1,10 @@
 // Saves pictures of the windows: the main window at start, after a
-// calculation and with a billion-euro capital, the Info window, the printer window over the disabled main
-// window (with the page it prints, as report-page.pdf), the printer window
-// without printers, the warning of a failed calculation, and the main window
-// after the calculation under a dark palette. Usage: tarvel-screenshots <directory>
+// calculation (with the notice of the rates in force) and with a billion-euro
+// capital, the window of the rates in force, the Info window, the printer
+// window over the disabled main window (with the page it prints, as
+// report-page.pdf), the printer window without printers, the warning of a
+// failed calculation, and the main window and the window of the rates in
+// force under a dark palette. Usage: tarvel-screenshots <directory>
 // Best run on a real X server (xvfb-run), where the printer window is pictured
 // as the screen shows it.
 #include "print/printer_selection.h"
@@ -10,10 +12,12 @@
 #include "runtime/qt_form_runtime.h"
 #include "tests/ui/dark_palette.h"
 #include "tests/ui/main_window_steps.h"
+#include "tests/ui/rates_window_steps.h"
 #include "ui/application.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
+#include "ui/rate_tables_in_use.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,6 +67,22 @@ void Calculate(tarvel::frmTarvel& window, const char* capital = "10000")
     QTest::qWait(100);
 }
 
+// The window of the rates in force with a calculation typed into it, then closed.
+bool PictureRatesWindow(tarvel::frmTarvel& window, const QString& file, const tarvel::testing::RatesTyped& typed)
+{
+    window.OpenRatesInForce();
+    tarvel::RatesInForceWindow* rates = window.RatesWindow();
+    if (!rates || !QTest::qWaitForWindowExposed(rates))
+        return false;
+    tarvel::testing::CalculateIn(*rates, typed);
+    QTest::qWait(300);
+    const bool saved = rates->grab().save(file);
+    rates->close();
+    return saved;
+}
+
+const tarvel::testing::RatesTyped kRatesExample{"25000", "15/06/2018", "08/12/2026"};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -74,7 +94,8 @@ int main(int argc, char* argv[])
     NamedPrinters platform;
     tarvel::PrinterSelection printers(&platform);
 
-    tarvel::frmTarvel window(runtime, printers);
+    tarvel::RateTablesInUse tables;
+    tarvel::frmTarvel window(runtime, printers, tables);
     window.Form_Load();
     window.show();
     QApplication::setActiveWindow(&window);
@@ -89,6 +110,13 @@ int main(int argc, char* argv[])
     Calculate(window, "1234567890");
     saved = window.grab().save(out.filePath(QStringLiteral("main-window-billion.png"))) && saved;
     Calculate(window);
+
+    // The window of the rates in force, on the first example of its own, and
+    // with late-payment interest from a claim.
+    saved = PictureRatesWindow(window, out.filePath(QStringLiteral("rates-window.png")), kRatesExample) && saved;
+    saved = PictureRatesWindow(window, out.filePath(QStringLiteral("rates-window-claim.png")),
+                               {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"})
+            && saved;
 
     window.Command2_Click();
     tarvel::frmVelmora* info = window.InfoWindow();
@@ -134,12 +162,13 @@ int main(int argc, char* argv[])
 
     // The example again on a desktop with a dark colour scheme.
     QApplication::setPalette(tarvel::testing::DarkPalette());
-    tarvel::frmTarvel dark(runtime, printers);
+    tarvel::frmTarvel dark(runtime, printers, tables);
     dark.Form_Load();
     dark.show();
     if (!QTest::qWaitForWindowExposed(&dark))
         return 1;
     Calculate(dark);
     saved = dark.grab().save(out.filePath(QStringLiteral("main-window-dark.png"))) && saved;
+    saved = PictureRatesWindow(dark, out.filePath(QStringLiteral("rates-window-dark.png")), kRatesExample) && saved;
     return saved ? 0 : 1;
 }

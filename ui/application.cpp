@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace tarvel {
@@ -22,6 +23,11 @@ void SetUpApplication(QApplication& app)
     if (qtTexts->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
+}
+
+bool AsksForRatesInForce(const QStringList& arguments)
+{
+    return arguments.indexOf(QLatin1String(kRatesInForceOption), 1) > 0;
 }
 
 } // namespace tarvel

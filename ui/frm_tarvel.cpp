@@ -14,18 +14,16 @@
 #include "ui/modulo2.h"
 #include "ui/pictures.h"
 #include "ui/whole_text.h"
+#include "ui/window_copy.h"
 #include "ui/window_layouts.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QShortcut>
-
-#include <functional>
 
 namespace tarvel {
 namespace {
@@ -78,35 +76,10 @@ std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
 std::string TextOf(const std::string& held) { return held; }
 
-// Ctrl+C in a window, made once its fields are there: a field with text
-// selected copies its selection; anywhere else `copy` runs. (A line edit with
-// the focus claims Ctrl+C before any shortcut sees it, even with nothing
-// selected: these let it pass then.)
-class WindowCopy final : public QObject {
-public:
-    WindowCopy(QWidget& window, std::function<void()> copy) : QObject(&window)
-    {
-        new QShortcut(QKeySequence::Copy, &window, std::move(copy));
-        for (QLineEdit* field : window.findChildren<QLineEdit*>())
-            field->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const auto* field = qobject_cast<QLineEdit*>(watched);
-        if (event->type() != QEvent::ShortcutOverride || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)
-            || !field || field->hasSelectedText())
-            return false;
-        event->ignore(); // not claimed: the window's shortcut takes the key
-        return true;
-    }
-};
-
 } // namespace
 
-frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* parent)
-    : QWidget(parent, Qt::Window), runtime_(runtime), printers_(printers)
+frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTablesInUse& tables, QWidget* parent)
+    : QWidget(parent, Qt::Window), runtime_(runtime), printers_(printers), tables_(tables)
 {
     setObjectName(QStringLiteral("frmTarvel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -130,6 +103,7 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* 
     connect(Picture1, &LinkLabel::clicked, this, &frmTarvel::Picture1_Click);
 
     BuildCommands();
+    BuildNotice();
     results_[ResultControl::Text1].emplace<std::string>();
     results_[ResultControl::importobis].emplace<std::string>();
 
@@ -137,15 +111,18 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* 
     SetTabOrder();
     NameControls();
     new WindowCopy(*this, [this] { CopyCalculation(); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this, this, &frmTarvel::OpenRatesInForce);
     mdataini->setFocus();
 }
 
 frmTarvel::~frmTarvel()
 {
-    // The printer window holds on to this window, and the Info window belongs
-    // to the program that this window is: neither outlives it.
+    // The printer window holds on to this window, and the Info window and the
+    // window of the rates in force belong to the program that this window is:
+    // none outlives it.
     delete printer_.data();
     delete velmora_.data();
+    delete rates_.data();
 }
 
 void frmTarvel::BuildFrame1()
@@ -258,7 +235,8 @@ void frmTarvel::BuildCommands()
 
 void frmTarvel::SetTabOrder()
 {
-    const char* order[] = {"mdataini", "mdatafin", "importo", "Command1", "Pulisci", "Command2", "Command3"};
+    const char* order[] = {"mdataini", "mdatafin", "importo",  "Command1",
+                           "Pulisci",  "Command2", "Command3", "AvvisoApri"};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
 }
@@ -310,10 +288,16 @@ void frmTarvel::Command1_Click()
     ControlTexts written = result.written.ToControlTexts();
     WriteTexts(written);
     if (result.ok) {
-        calculated_ = ShownCalculation{ReportTextsInWindow(), result.years, result.remainingDays};
+        calculated_ = ShownCalculation{{input.capitalText, input.startText, input.endText},
+                                       result.end,
+                                       ReportTextsInWindow(),
+                                       result.years,
+                                       result.remainingDays};
+        ShowNotice();
         return;
     }
     calculated_.reset();
+    ShowNotice();
     runtime_.MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
     ApplyErrorPath(written);
     WriteTexts(written);
@@ -323,6 +307,7 @@ void frmTarvel::Command1_Click()
 void frmTarvel::Pulisci_Click()
 {
     calculated_.reset();
+    ShowNotice();
     for (MaskedEdit* date : {mdataini, mdatafin})
         date->SetMask(QString());
     WriteTexts(ClearedTexts());
@@ -364,15 +349,18 @@ void frmTarvel::Command2_Click()
 void frmTarvel::CopyCalculation()
 {
     if (calculated_)
-        QGuiApplication::clipboard()->setText(
-            QString::fromStdString(CalculationText(calculated_->report, calculated_->years, calculated_->days)));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(
+            CalculationText(calculated_->report, calculated_->years, calculated_->days) + noticeLine_.value_or("")));
 }
 
 void frmTarvel::closeEvent(QCloseEvent* event)
 {
-    // The program ends with its main window, the Info window with it.
+    // The program ends with its main window, the Info window and the window
+    // of the rates in force with it.
     if (velmora_)
         velmora_->close();
+    if (rates_)
+        rates_->close();
     QWidget::closeEvent(event);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/frm_printer.h"
 #include "ui/frm_velmora.h"
 #include "ui/printer_window_host.h"
+#include "ui/rates_in_force_window.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,13 +19,16 @@
 #include <string>
 #include <variant>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tarvel {
 
 class LinkLabel;
 class MaskedEdit;
+class RateTablesInUse;
 class TextBox;
 
 // The main window: the capital and the two dates, the four commands, the
@@ -32,25 +36,37 @@ class TextBox;
 // controls are its own, each named as in the design (objectName); the
 // calculation writes its texts into them and the report reads them back from
 // there.
+//
+// Its table charges 1 % on every day from 2014 on. After a calculation that
+// reaches past 2014 a notice under the designed window says so and gives the
+// interest at the rates in force; its button, and Ctrl+T at any time, open
+// the window of the rates in force with the last calculation.
 class frmTarvel : public QWidget, public PrinterWindowHost {
     Q_OBJECT
 
 public:
     static constexpr char kCaption[] = "Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale";
-    static constexpr char kDateMask[] = "## / ## / ####";
 
-    // The runtime and the printers are the program's; both outlive the window.
-    frmTarvel(FormRuntime& runtime, PrinterSelection& printers, QWidget* parent = nullptr);
+    // The runtime, the printers and the tables of the rates in force are the
+    // program's; all outlive the window.
+    frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTablesInUse& tables, QWidget* parent = nullptr);
     ~frmTarvel() override;
 
     // Load: centres the window; the program calls it before the first show.
     void Form_Load();
+    // Once the window is shown at start: names every remembered table file
+    // that no longer reads and, when asked, opens the window of the rates in
+    // force over this one.
+    void Started(bool openRatesInForce);
 
     // The handlers of the controls' events.
     void Command1_Click(); // "Calcola", also Enter in an input
     void Pulisci_Click();  // "Cancella"
     void Command2_Click(); // "Info"
     void Command3_Click(); // "Stampa"
+    // The notice's button and Ctrl+T: the window of the rates in force, with
+    // the last "Calcola" that succeeded, if any.
+    void OpenRatesInForce();
     void Label16_Click();
     void Picture1_Click();
     void Label16_MouseMove();
@@ -71,6 +87,10 @@ public:
     frmVelmora* InfoWindow() const { return velmora_; }
     // The printer selection window while it is open, else null.
     frmPrinter* PrinterWindow() const;
+    // The window of the rates in force once opened, else null.
+    RatesInForceWindow* RatesWindow() const { return rates_; }
+    // The notice's line as Ctrl+C copies it, while the notice is shown.
+    const std::optional<std::string>& NoticeLine() const { return noticeLine_; }
     // The print engine once the first print has made it, else null.
     const EasyPrint* PrintEngine() const { return objPrint.get(); }
 
@@ -82,6 +102,10 @@ private:
     void BuildFrame1();
     void BuildCommands();
     void BuildRateGrid();
+    void BuildNotice();
+    // The notice for the last "Calcola" that succeeded, when it reaches past
+    // 2014; else none, and the window of its designed size.
+    void ShowNotice();
     void SetTabOrder();
     // Accessible names from the captions on the window, and buddies.
     void NameControls();
@@ -118,15 +142,24 @@ private:
     // A "Calcola" that succeeded, as it stood when it ended; none before the
     // first, after "Cancella" and after a failed one.
     struct ShownCalculation {
+        TypedCalculation typed;
+        Date end;
         ReportTexts report;
         int years = 0;
         int days = 0;
     };
     std::optional<ShownCalculation> calculated_;
 
+    QFrame* Avviso = nullptr;
+    QLabel* AvvisoTesto = nullptr;
+    QLabel* AvvisoImporti = nullptr;
+    std::optional<std::string> noticeLine_;
+
     FormRuntime& runtime_;
     PrinterSelection& printers_;
+    RateTablesInUse& tables_;
     QPointer<frmVelmora> velmora_;
+    QPointer<RatesInForceWindow> rates_;
     QPointer<frmPrinter> printer_;
     // The one engine of the window's reports: its page frame is measured on
     // the printer current at the first print.

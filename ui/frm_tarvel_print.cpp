@@ -3,6 +3,7 @@
 #include "ui/frm_tarvel.h"
 
 #include "ui/masked_edit.h"
+#include "ui/whole_document.h"
 
 namespace tarvel {
 
@@ -46,18 +47,7 @@ ReportTexts frmTarvel::ReportTextsToPrint() const { return calculated_ ? calcula
 void frmTarvel::PrintEsempio1()
 {
     EasyPrint& engine = Engine();
-    try {
-        PrintReport(engine, ReportTextsToPrint());
-    } catch (...) {
-        // A report stopped half-way is dropped, so that the next one does not
-        // go on from its page. A failure to drop it changes nothing for the
-        // caller, who gets the first error.
-        try {
-            engine.KillDoc();
-        } catch (...) {
-        }
-        throw;
-    }
+    PrintWholeDocument(engine, [&] { PrintReport(engine, ReportTextsToPrint()); });
 }
 
 } // namespace tarvel

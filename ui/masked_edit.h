@@ -6,6 +6,9 @@
 
 namespace tarvel {
 
+// The mask of every date field of the program.
+inline constexpr char kDateMask[] = "## / ## / ####";
+
 // A line edit that behaves as the classic masked-edit box: Mask() in its own
 // notation ("#" one digit, every other character fixed, "" a plain field) and
 // Text() read back in the mask's layout with "_" in places not typed,

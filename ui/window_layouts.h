@@ -26,6 +26,16 @@ inline constexpr ControlPlace kMainWindowLayout[] = {
     {"Pulisci", {7440, 3480, 1092, 855}},      {"Command3", {8760, 3480, 1095, 855}},
 };
 
+// The notice under the designed window, shown after a calculation that the
+// rates in force charge otherwise: the window grows by its height. Its
+// controls are measured from it.
+inline constexpr TwipsRect kMainWindowNotice{0, 4605, 10680, 780};
+inline constexpr ControlPlace kMainWindowNoticeLayout[] = {
+    {"AvvisoTesto", {480, 105, 7080, 255}},
+    {"AvvisoImporti", {480, 420, 7080, 255}},
+    {"AvvisoApri", {7800, 165, 2640, 450}},
+};
+
 // The main window's rate grid: period i in column i mod 3 and row i div 3,
 // its caption lblData(i) just over its field txtAnno(i).
 constexpr TwipsRect PeriodCaptionPlace(int period)

@@ -10,7 +10,7 @@
 namespace tarvel::testing {
 
 // Stands in for the desktop of the windows and engines it is given to: records every message box, link
-// and save dialog, answers a chosen screen size and file name, and lets a test
+// and file dialog, answers a chosen screen size and file names, and lets a test
 // look at the windows while a box is open.
 class RecordingRuntime final : public FormRuntime {
 public:
@@ -37,11 +37,18 @@ public:
         saveDialogs.push_back({title, suggestedPath});
         return saveAnswer;
     }
+    std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& folder) override
+    {
+        openDialogs.push_back({title, folder});
+        return openAnswer;
+    }
 
     std::vector<Message> messages;
     std::vector<std::string> opened;
     std::vector<SaveDialog> saveDialogs;
     std::optional<std::string> saveAnswer;
+    std::vector<SaveDialog> openDialogs; // the folder as suggestedPath
+    std::optional<std::string> openAnswer;
     ScreenSize screen{15360, 11520}; // 1024 x 768 pixels
     std::function<void()> whileOpen;
 };

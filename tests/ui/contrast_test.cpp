@@ -4,6 +4,7 @@
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/dark_palette.h"
 #include "tests/ui/main_window_steps.h"
+#include "tests/ui/rates_window_steps.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/frm_tarvel.h"
@@ -128,6 +129,35 @@ private slots:
             const double ratio = OverlayContrast(&info, link->FocusFrame());
             qInfo("focus frame round the %s %.2f:1", name, ratio);
             QVERIFY2(ratio >= 3, qPrintable(QString::number(ratio)));
+        }
+    }
+
+    void theRatesInForceAreReadable_data() { everyTextIsReadable_data(); }
+
+    // The notice under the main window and the window of the rates in force,
+    // with a statement and with a reason beside a field.
+    void theRatesInForceAreReadable()
+    {
+        QFETCH(QPalette, palette);
+        QApplication::setPalette(palette);
+        Program program;
+        Enter(*program.w, "25000", "15062018", "08122026");
+        QTest::mouseClick(Find(*program.w, "Command1"), Qt::LeftButton);
+        RatesInForceWindow* rates = OpenRatesWindow(*program.w);
+        QVERIFY(rates);
+        auto* periodi = Find<QTableWidget>(*rates, "periodi");
+        std::vector<std::pair<QString, double>> ratios;
+        for (const char* name : {"AvvisoTesto", "AvvisoImporti"})
+            ratios.emplace_back(name, DrawnContrast(Find(*program.w, name)));
+        for (const char* name : {"interessi", "somma", "durata", "tassiLegali"})
+            ratios.emplace_back(name, DrawnContrast(Find(*rates, name)));
+        ratios.emplace_back("a period",
+                            DrawnContrast(periodi->viewport(), periodi->visualItemRect(periodi->item(0, 4))));
+        CalculateIn(*rates, {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "10/12/2014"});
+        ratios.emplace_back("erroreDomanda", DrawnContrast(Find(*rates, "erroreDomanda")));
+        for (const auto& [name, ratio] : ratios) {
+            qInfo("%s %.2f:1", qPrintable(name), ratio);
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(ratio, 0, 'f', 2)));
         }
     }
 };

@@ -8,6 +8,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/main_window_steps.h"
 #include "tests/ui/printer_window_steps.h"
+#include "tests/ui/program_windows.h"
 #include "ui/application.h"
 #include "ui/desktop_window.h"
 #include "ui/frm_printer.h"
@@ -54,12 +55,7 @@ bool Contains(const std::vector<std::uint32_t>& values, const char* atom)
     return std::find(values.begin(), values.end(), Atom(atom)) != values.end();
 }
 
-// The title the window manager shows: its visible name, else the window's.
-QByteArray ShownTitle(QWidget* window)
-{
-    const QByteArray visible = Property(Id(window), "_NET_WM_VISIBLE_NAME");
-    return visible.isNull() ? Property(Id(window), "_NET_WM_NAME") : visible;
-}
+QByteArray ShownTitle(QWidget* window) { return tarvel::testing::ShownTitle(Id(window)); }
 
 // The window manager has framed the window and shows it.
 bool Managed(QWidget* window)
@@ -128,15 +124,7 @@ bool ClickAt(QPoint global)
 bool Type(const QString& text) { return XDoTool({"type", "--delay", "20", text}); }
 bool Keys(const QString& keys) { return XDoTool({"key", keys}); }
 
-// The windows the window manager shows for the process `pid`.
-std::vector<xcb_window_t> WindowsOf(qint64 pid)
-{
-    std::vector<xcb_window_t> windows;
-    for (xcb_window_t window : Cardinals(Root(), "_NET_CLIENT_LIST"))
-        if (Cardinals(window, "_NET_WM_PID") == std::vector<std::uint32_t>{std::uint32_t(pid)})
-            windows.push_back(window);
-    return windows;
-}
+using tarvel::testing::WindowsOf;
 
 } // namespace x
 
@@ -249,7 +237,7 @@ class DesktopTest : public QObject {
     // The main window as the program starts it, framed by the window manager.
     std::unique_ptr<frmTarvel> StartMainWindow()
     {
-        auto w = std::make_unique<frmTarvel>(*runtime, *printers);
+        auto w = std::make_unique<frmTarvel>(*runtime, *printers, BuiltInTables());
         w->Form_Load();
         w->show();
         if (!WaitManaged(w.get()) || !QTest::qWaitForWindowActive(w.get()))

@@ -7,6 +7,7 @@
 #include "tests/ui/window_controls.h"
 #include "ui/frm_tarvel.h"
 #include "ui/masked_edit.h"
+#include "ui/rate_tables_in_use.h"
 #include "ui/window_layouts.h"
 
 #include <QApplication>
@@ -21,10 +22,19 @@
 
 namespace tarvel::testing {
 
-// The main window loaded, shown and active, as the program starts it.
-inline std::unique_ptr<frmTarvel> OpenMainWindow(FormRuntime& runtime, PrinterSelection& printers)
+// The built-in tables of the rates in force, remembering nothing, for the
+// windows of a test that does not choose others.
+inline RateTablesInUse& BuiltInTables()
 {
-    auto window = std::make_unique<frmTarvel>(runtime, printers);
+    static RateTablesInUse tables;
+    return tables;
+}
+
+// The main window loaded, shown and active, as the program starts it.
+inline std::unique_ptr<frmTarvel> OpenMainWindow(FormRuntime& runtime, PrinterSelection& printers,
+                                                 RateTablesInUse& tables = BuiltInTables())
+{
+    auto window = std::make_unique<frmTarvel>(runtime, printers, tables);
     window->Form_Load();
     window->show();
     QApplication::setActiveWindow(window.get());
@@ -90,7 +100,8 @@ inline int InfoWindowsShown()
 }
 
 // What Ctrl+C copies after the worked example, 10000 from 01/01/2000 to
-// 01/01/2015.
+// 01/01/2015: the calculation, then the line of the notice that its last day,
+// after 2014, brings.
 inline const QString kWorkedExampleCopied = QStringLiteral("Capitale: 10.000,00\n"
                                                            "dal 01/01/2000 al 01/01/2015: 15 anni e 4 giorni\n"
                                                            "Interessi legali: 3.652,47\n"
@@ -103,7 +114,10 @@ inline const QString kWorkedExampleCopied = QStringLiteral("Capitale: 10.000,00\
                                                            "1,0% fino al 31/12/2010: 100\n"
                                                            "1,5% fino al 31/12/2011: 150\n"
                                                            "2,5% fino al 31/12/2013: 500,6849\n"
-                                                           "1% dal 01/01/2014: 100,274\n");
+                                                           "1% dal 01/01/2014: 100,274\n"
+                                                           "Nota: questa finestra calcola l'1% su ogni giorno "
+                                                           "dopo il 2014. Ai tassi legali in vigore: interessi "
+                                                           "3.652,33, somma 13.652,33.\n");
 
 // The first text of the window that is not shown whole, in its font and its
 // control's width; empty when every one is.
