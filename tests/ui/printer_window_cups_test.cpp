@@ -26,11 +26,14 @@ namespace {
 
 PrintServer* server = nullptr;
 
-// The main window after a calculation, printing on the server's queues; when
-// the case ends, passed or failed, the window goes and no printer is left set.
+// The printers of the desktop, the server's queues; a base, so that they are
+// made before the program that prints on them and outlive it.
 struct OnTheServer {
     QtPrinterPlatform platform;
 };
+
+// The main window after a calculation, printing on the server's queues; when
+// the case ends, passed or failed, the window goes and no printer is left set.
 struct Calculated : OnTheServer, Program {
     Calculated() : Program(&platform) { Calculate(*w, "10000", "01012000", "01012015"); }
 };
