@@ -131,9 +131,9 @@ private slots:
             << RatesTyped{"1000", "01/01/2026", "01/01/2028"} << "--tassi vigenti 1000 01/01/2026 01/01/2028";
         QTest::newRow("claim") << RatesTyped{"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"}
                                << "--domanda 15/05/2024 10000 31/03/2023 31/12/2025";
-        QTest::newRow("late payment, 7 points")
-            << RatesTyped{"10000", "31/05/2024", "28/02/2025", "regimeMora", {}, "7"}
-            << "--mora --maggiorazione 7 10000 31/05/2024 28/02/2025";
+        // The margin as the field proposes it (one typed is read as the refusal of 25 shows).
+        QTest::newRow("late payment") << RatesTyped{"10000", "31/05/2024", "28/02/2025", "regimeMora"}
+                                      << "--mora 10000 31/05/2024 28/02/2025";
     }
 
     void agreesWithTarvelCalc()
