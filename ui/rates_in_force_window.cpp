@@ -12,6 +12,7 @@
 #include "ui/whole_document.h"
 #include "ui/window_copy.h"
 
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -170,16 +171,6 @@ void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
     addField(InputField::Capital, QStringLiteral("Capitale"), capitale, "erroreCapitale", fields, 2);
     fields->setRowStretch(3, 1);
 
-    regimeLegale = Named(new QRadioButton(QStringLiteral("Interessi legali")), "regimeLegale");
-    regimeDomanda =
-        Named(new QRadioButton(QStringLiteral("Interessi legali, di mora dalla domanda giudiziale")), "regimeDomanda");
-    regimeDomanda->setToolTip(QStringLiteral("Art. 1284, 4° comma c.c.: dal giorno della domanda giudiziale, il "
-                                             "tasso di riferimento del semestre più 8 punti"));
-    regimeMora = Named(new QRadioButton(QStringLiteral("Interessi di mora (D.Lgs. 231/2002)")), "regimeMora");
-    regimeMora->setToolTip(QStringLiteral("Transazioni commerciali: il tasso di riferimento del semestre più la "
-                                          "maggiorazione"));
-    regimeLegale->setChecked(true);
-
     // The claim date and the margin, each on a line of its own under its
     // choice, shown with it.
     const auto subLine = [&](const char* name, InputField which, const QString& caption, QLineEdit* field,
@@ -201,22 +192,45 @@ void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
     rigaMaggiorazione = subLine("rigaMaggiorazione", InputField::Margin, QStringLiteral("Maggiorazione, punti"),
                                 maggiorazione, "erroreMaggiorazione");
 
-    auto* choices = new QVBoxLayout;
-    for (QWidget* choice : {static_cast<QWidget*>(regimeLegale), static_cast<QWidget*>(regimeDomanda), rigaDomanda,
-                            static_cast<QWidget*>(regimeMora), rigaMaggiorazione})
-        choices->addWidget(choice);
-    choices->addStretch(1);
-    for (QRadioButton* choice : {regimeLegale, regimeDomanda, regimeMora})
-        connect(choice, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                ChooseRegime();
-        });
+    // Each choice, with the line of its own field under it.
+    const struct {
+        Regime regime;
+        const char* name;
+        const char* caption;
+        const char* tip;
+        QWidget* line;
+    } choices[] = {
+        {Regime::Legal, "regimeLegale", "Interessi legali", nullptr, nullptr},
+        {Regime::LegalWithClaim, "regimeDomanda", "Interessi legali, di mora dalla domanda giudiziale",
+         "Art. 1284, 4° comma c.c.: dal giorno della domanda giudiziale, il tasso di riferimento del semestre più 8 "
+         "punti",
+         rigaDomanda},
+        {Regime::LatePayment, "regimeMora", "Interessi di mora (D.Lgs. 231/2002)",
+         "Transazioni commerciali: il tasso di riferimento del semestre più la maggiorazione", rigaMaggiorazione},
+    };
+    regimes_ = new QButtonGroup(this);
+    auto* choicesColumn = new QVBoxLayout;
+    for (const auto& choice : choices) {
+        auto* button = Named(new QRadioButton(QString::fromUtf8(choice.caption)), choice.name);
+        if (choice.tip)
+            button->setToolTip(QString::fromUtf8(choice.tip));
+        regimes_->addButton(button, int(choice.regime));
+        choicesColumn->addWidget(button);
+        if (choice.line)
+            choicesColumn->addWidget(choice.line);
+    }
+    choicesColumn->addStretch(1);
+    regimes_->button(int(Regime::Legal))->setChecked(true);
+    connect(regimes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            ChooseRegime();
+    });
 
     auto* calcola = Button("calcola", QStringLiteral("Calcola"), "calcola");
     connect(calcola, &QPushButton::clicked, this, &RatesInForceWindow::Calcola_Click);
     auto* grid = new QGridLayout(group);
     grid->addLayout(fields, 0, 0);
-    grid->addLayout(choices, 0, 1);
+    grid->addLayout(choicesColumn, 0, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->addWidget(calcola, 1, 1, Qt::AlignRight);
@@ -345,10 +359,12 @@ void RatesInForceWindow::SetTabOrder()
         setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
 }
 
+Regime RatesInForceWindow::ChosenRegime() const { return Regime(regimes_->checkedId()); }
+
 void RatesInForceWindow::ChooseRegime()
 {
-    rigaDomanda->setVisible(regimeDomanda->isChecked());
-    rigaMaggiorazione->setVisible(regimeMora->isChecked());
+    rigaDomanda->setVisible(ChosenRegime() == Regime::LegalWithClaim);
+    rigaMaggiorazione->setVisible(ChosenRegime() == Regime::LatePayment);
     // Without a statement, the caption of the interest names the choice;
     // with one, the statement's regime until the next "Calcola".
     if (!statement_)
@@ -360,7 +376,7 @@ void RatesInForceWindow::Fill(const TypedCalculation& typed)
     dal->SetText(Q(typed.start));
     al->SetText(Q(typed.end));
     capitale->setText(Q(typed.capital));
-    regimeLegale->setChecked(true);
+    regimes_->button(int(Regime::Legal))->setChecked(true);
     Calcola_Click();
 }
 
@@ -370,9 +386,7 @@ void RatesInForceWindow::Calcola_Click()
     request.capital = capitale->text().toStdString();
     request.start = DateTyped(dal);
     request.end = DateTyped(al);
-    request.regime = regimeDomanda->isChecked() ? Regime::LegalWithClaim
-                     : regimeMora->isChecked()  ? Regime::LatePayment
-                                                : Regime::Legal;
+    request.regime = ChosenRegime();
     request.claimDate = DateTyped(domanda);
     request.margin = maggiorazione->text().trimmed().toStdString();
     request.legalRates = &tables_.Table(RateKind::Legal);
@@ -405,10 +419,7 @@ void RatesInForceWindow::ShowStatement()
     copia->setEnabled(shown);
     stampa->setEnabled(shown);
     periodi->setRowCount(0);
-    didascaliaInteressi->setText(Q(InterestCaption(shown                        ? statement_->regime
-                                                   : regimeDomanda->isChecked() ? Regime::LegalWithClaim
-                                                   : regimeMora->isChecked()    ? Regime::LatePayment
-                                                                                : Regime::Legal)));
+    didascaliaInteressi->setText(Q(InterestCaption(shown ? statement_->regime : ChosenRegime())));
     interessi->setAccessibleName(didascaliaInteressi->text());
     if (!shown) {
         for (QLabel* label : {regime, interessi, somma, durata, note})

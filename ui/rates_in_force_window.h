@@ -14,10 +14,10 @@
 #include <optional>
 #include <string>
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -79,6 +79,8 @@ private:
     void BuildTables(QVBoxLayout& column);
     void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
+    // The regime of the choice checked.
+    Regime ChosenRegime() const;
     void ChooseRegime();
     // The reasons beside their fields; every field without one is clear.
     void ShowFaults(const std::vector<FieldFault>& faults);
@@ -95,14 +97,14 @@ private:
     MaskedEdit* dal = nullptr;
     MaskedEdit* al = nullptr;
     TextBox* capitale = nullptr;
-    QRadioButton* regimeLegale = nullptr;
-    QRadioButton* regimeDomanda = nullptr;
-    QRadioButton* regimeMora = nullptr;
     MaskedEdit* domanda = nullptr;
     TextBox* maggiorazione = nullptr;
+    Input inputs_[5]; // by InputField
+    // The choices, their ids the Regime each stands for.
+    QButtonGroup* regimes_ = nullptr;
+    // The line of the claim date and that of the margin, each shown with its choice.
     QWidget* rigaDomanda = nullptr;
     QWidget* rigaMaggiorazione = nullptr;
-    Input inputs_[5]; // by InputField
 
     QLabel* regime = nullptr;
     QTableWidget* periodi = nullptr;

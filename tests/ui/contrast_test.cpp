@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -88,13 +89,11 @@ private slots:
         QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
         QVERIFY(std::abs(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) - 4.48) < 0.01);
         QApplication::setPalette(palette);
-        RecordingRuntime runtime;
-        PrinterSelection printers;
-        auto w = OpenMainWindow(runtime, printers);
+        Program program;
+        auto& w = program.w;
         // A span that touches all twelve periods.
-        Enter(*w, "10000", "01011980", "01012015");
-        QTest::mouseClick(Find(*w, "Command1"), Qt::LeftButton);
-        frmVelmora info(runtime);
+        Calculate(*w, "10000", "01011980", "01012015");
+        frmVelmora info(program.runtime);
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
 
@@ -141,8 +140,7 @@ private slots:
         QFETCH(QPalette, palette);
         QApplication::setPalette(palette);
         Program program;
-        Enter(*program.w, "25000", "15062018", "08122026");
-        QTest::mouseClick(Find(*program.w, "Command1"), Qt::LeftButton);
+        Calculate(*program.w, "25000", "15062018", "08122026");
         RatesInForceWindow* rates = OpenRatesWindow(*program.w);
         QVERIFY(rates);
         auto* periodi = Find<QTableWidget>(*rates, "periodi");

@@ -8,12 +8,12 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/main_window_steps.h"
 #include "tests/ui/printer_window_steps.h"
-#include "tests/ui/program_windows.h"
 #include "ui/application.h"
 #include "ui/desktop_window.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
 #include "ui/frm_velmora.h"
+#include "ui/rates_in_force_window.h"
 #include "ui/window_layouts.h"
 
 #include <QAbstractNativeEventFilter>
@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -42,6 +43,9 @@ namespace {
 
 constexpr int kTimeoutMs = 20000; // a loaded machine
 
+const QByteArray kMainTitle(tarvel::frmTarvel::kCaption);
+const QByteArray kRatesTitle(tarvel::RatesInForceWindow::kCaption);
+
 // What the X server holds about the windows.
 namespace x {
 
@@ -55,7 +59,13 @@ bool Contains(const std::vector<std::uint32_t>& values, const char* atom)
     return std::find(values.begin(), values.end(), Atom(atom)) != values.end();
 }
 
-QByteArray ShownTitle(QWidget* window) { return tarvel::testing::ShownTitle(Id(window)); }
+// The title the window manager shows: its visible name, else the window's.
+template <class Window>
+QByteArray ShownTitle(Window window)
+{
+    const QByteArray visible = Property(Id(window), "_NET_WM_VISIBLE_NAME");
+    return visible.isNull() ? Property(Id(window), "_NET_WM_NAME") : visible;
+}
 
 // The window manager has framed the window and shows it.
 bool Managed(QWidget* window)
@@ -70,7 +80,8 @@ bool Hidden(Window window)
     return Contains(Cardinals(Id(window), "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN");
 }
 
-bool Active(QWidget* window)
+template <class Window>
+bool Active(Window window)
 {
     const auto active = Cardinals(Root(), "_NET_ACTIVE_WINDOW");
     return !active.empty() && active[0] == Id(window);
@@ -124,9 +135,79 @@ bool ClickAt(QPoint global)
 bool Type(const QString& text) { return XDoTool({"type", "--delay", "20", text}); }
 bool Keys(const QString& keys) { return XDoTool({"key", keys}); }
 
-using tarvel::testing::WindowsOf;
+// The windows the window manager shows for the process `pid`, bottom to top.
+std::vector<WindowId> WindowsOf(qint64 pid)
+{
+    std::vector<WindowId> windows;
+    for (WindowId window : Cardinals(Root(), "_NET_CLIENT_LIST_STACKING"))
+        if (Cardinals(window, "_NET_WM_PID") == std::vector<std::uint32_t>{std::uint32_t(pid)})
+            windows.push_back(window);
+    return windows;
+}
 
 } // namespace x
+
+// The program itself, started with these arguments and with its settings in
+// a folder of its own, where `settings` is the file it finds; stopped, if it
+// still runs, when it goes.
+class Started {
+public:
+    explicit Started(const QStringList& arguments, const QByteArray& settings = {})
+    {
+        if (!settings.isEmpty()) {
+            QDir(config_.path()).mkpath(QStringLiteral("tarvel"));
+            QFile file(SettingsFile());
+            if (!file.open(QIODevice::WriteOnly) || file.write(settings) != settings.size())
+                qWarning("settings not written");
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        program_.setProcessEnvironment(environment);
+        program_.start(QStringLiteral(TARVEL_PROGRAM), arguments);
+    }
+    ~Started()
+    {
+        program_.kill();
+        program_.waitForFinished(kTimeoutMs);
+    }
+
+    QString SettingsFile() const { return config_.filePath(QStringLiteral("tarvel/tarvel.conf")); }
+
+    // Whether its windows are those of these titles, bottom to top; Shows
+    // waits for them.
+    bool ShowsNow(const QByteArrayList& titles)
+    {
+        windows = x::WindowsOf(program_.processId());
+        return Titles() == titles;
+    }
+    bool Shows(const QByteArrayList& titles)
+    {
+        return QTest::qWaitFor([&] { return ShowsNow(titles); }, kTimeoutMs);
+    }
+    QByteArrayList Titles() const
+    {
+        QByteArrayList titles;
+        for (x::WindowId window : windows)
+            titles << x::ShownTitle(window);
+        return titles;
+    }
+
+    // Closes the main window with its close box; whether the program then
+    // ends as it should.
+    bool EndsWithTheMainWindow(x::WindowId main)
+    {
+        x::PressCloseBox(main);
+        return program_.waitForFinished(kTimeoutMs) && program_.exitStatus() == QProcess::NormalExit
+               && program_.exitCode() == 0;
+    }
+
+    // Its windows as Shows last saw them.
+    std::vector<x::WindowId> windows;
+
+private:
+    QTemporaryDir config_;
+    QProcess program_;
+};
 
 // Sees the window manager's request to close a window (WM_DELETE_WINDOW).
 class CloseRequestSpy final : public QAbstractNativeEventFilter {
@@ -223,6 +304,7 @@ class DesktopTest : public QObject {
     std::unique_ptr<QtFormRuntime> runtime;
     FakePlatform platform;
     std::unique_ptr<PrinterSelection> printers;
+    RateTablesInUse tables;
 
     // The printers of the windows started next: recording ones of these names.
     void UsePrinters(std::initializer_list<const char*> names)
@@ -237,7 +319,7 @@ class DesktopTest : public QObject {
     // The main window as the program starts it, framed by the window manager.
     std::unique_ptr<frmTarvel> StartMainWindow()
     {
-        auto w = std::make_unique<frmTarvel>(*runtime, *printers, BuiltInTables());
+        auto w = std::make_unique<frmTarvel>(*runtime, *printers, tables);
         w->Form_Load();
         w->show();
         if (!WaitManaged(w.get()) || !QTest::qWaitForWindowActive(w.get()))
@@ -497,64 +579,64 @@ private slots:
 
     void aDateAsTyped_data()
     {
-        QTest::addColumn<QString>("focus"); // how the field gets it
+        QTest::addColumn<QString>("held");  // by the field that gets the focus
+        QTest::addColumn<QString>("focus"); // how it gets it
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("slashes") << "click"
-                                 << "01/01/2000"
-                                 << "01 / 01 / 2000";
-        QTest::newRow("one-digit day and month") << "click"
-                                                 << "1/1/2000"
-                                                 << "01 / 01 / 2000";
-        QTest::newRow("full stops") << "click"
-                                    << "1.1.2000"
-                                    << "01 / 01 / 2000";
-        QTest::newRow("dashes") << "click"
-                                << "9-12-2015"
-                                << "09 / 12 / 2015";
-        QTest::newRow("spaces") << "click"
-                                << "1 1 2000"
-                                << "01 / 01 / 2000";
-        QTest::newRow("digits only") << "click"
-                                     << "01012000"
-                                     << "01 / 01 / 2000";
-        QTest::newRow("separators at a section's start do nothing") << "click"
-                                                                    << "/31//1/-2000"
-                                                                    << "31 / 01 / 2000";
-        QTest::newRow("a click in the right half of the empty field") << "right"
-                                                                      << "01012015"
-                                                                      << "01 / 01 / 2015";
-        QTest::newRow("Tab into the half-typed field") << "tab"
-                                                       << "2015"
-                                                       << "01 / 01 / 2015";
-        QTest::newRow("after the warning, over the full start date") << "warning"
-                                                                     << "02012000"
-                                                                     << "02 / 01 / 2000";
+        const QString empty = QStringLiteral("__ / __ / ____");
+        // clang-format off
+        QTest::newRow("slashes") << empty << "click" << "01/01/2000" << "01 / 01 / 2000";
+        QTest::newRow("one-digit day and month") << empty << "click" << "1/1/2000" << "01 / 01 / 2000";
+        QTest::newRow("full stops") << empty << "click" << "1.1.2000" << "01 / 01 / 2000";
+        QTest::newRow("dashes") << empty << "click" << "9-12-2015" << "09 / 12 / 2015";
+        QTest::newRow("spaces") << empty << "click" << "1 1 2000" << "01 / 01 / 2000";
+        QTest::newRow("digits only") << empty << "click" << "01012000" << "01 / 01 / 2000";
+        QTest::newRow("separators at a section's start do nothing") << empty << "click" << "/31//1/-2000" << "31 / 01 / 2000";
+        QTest::newRow("a click in the right half of the empty field") << empty << "right" << "01012015" << "01 / 01 / 2015";
+        QTest::newRow("Tab into the half-typed field") << "01 / 01 / ____" << "Tab" << "2015" << "01 / 01 / 2015";
+        QTest::newRow("after the warning, over the full start date") << empty << "warning" << "02012000" << "02 / 01 / 2000";
+        // Typed over a date, as the field was once seen to mix the two.
+        QTest::newRow("1/1/2020 over 01/01/2021, after Shift+Tab") << "01 / 01 / 2021" << "shift+Tab" << "1/1/2020" << "01 / 01 / 2020";
+        QTest::newRow("15/6/2018 over 01/01/2000, after a click") << "01 / 01 / 2000" << "middle" << "15/6/2018" << "15 / 06 / 2018";
+        QTest::newRow("1.2.2019 over 01/01/2020, after Tab") << "01 / 01 / 2020" << "Tab" << "1.2.2019" << "01 / 02 / 2019";
+        QTest::newRow("15/06/2018 after a click on the year of the focused field") << empty << "click focused" << "15/06/2018" << "15 / 06 / 2018";
+        // clang-format on
     }
 
-    // As a user types it, a date goes in whole, wherever the focus came from.
+    // As a user types it, a date goes in whole over whatever the field holds,
+    // wherever the focus came from: Tab comes into the end date, Shift+Tab
+    // and the warning into the start date, a click into the end date.
     void aDateAsTyped()
     {
+        QFETCH(QString, held);
         QFETCH(QString, focus);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         auto w = StartMainWindow();
-        MaskedEdit* field = Find<MaskedEdit>(*w, "mdatafin");
-        if (focus == "tab") {
-            TypeInto(field, "0101");
-            x::Keys("shift+Tab");
-            QTRY_VERIFY_WITH_TIMEOUT(Find(*w, "mdataini")->hasFocus(), kTimeoutMs);
+        auto* start = Find<MaskedEdit>(*w, "mdataini");
+        MaskedEdit* field = focus == "shift+Tab" || focus == "warning" ? start : Find<MaskedEdit>(*w, "mdatafin");
+        field->SetText(held);
+        if (focus == "Tab") {
+            TypeInto(start, QString());
             x::Keys("Tab");
+        } else if (focus == "shift+Tab") {
+            TypeInto(Find(*w, "mdatafin"), QString());
+            x::Keys("shift+Tab");
         } else if (focus == "warning") {
-            field = Find<MaskedEdit>(*w, "mdataini");
             const auto said = TextOfNextBox();
             CalculateAsTyped(*w, "1000", "01012000", "01011999"); // an end before the start
             QTRY_VERIFY_WITH_TIMEOUT(!said->isEmpty() && x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
+        } else if (focus == "click focused") {
+            TypeInto(field, QString());
         }
-        if (focus == "click" || focus == "right")
-            TypeInto(field, typed, QPoint(focus == "right" ? field->width() - 4 : 3, field->height() / 2));
-        else
+        // A click at the left end, the right end, the middle, or on the year.
+        const double across = focus == "right" ? 1 : focus == "middle" ? 0.6 : focus == "click focused" ? 0.75 : 0;
+        if (focus == "click" || focus == "right" || focus == "middle" || focus == "click focused") {
+            TypeInto(field, typed, QPoint(3 + int(across * (field->width() - 7)), field->height() / 2));
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(field->hasFocus(), kTimeoutMs);
             x::Type(typed);
+        }
         QTRY_COMPARE_WITH_TIMEOUT(field->Text(), shown, kTimeoutMs);
     }
 
@@ -563,13 +645,12 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("capital");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("in the start date") << 0 << "10000"
-                                           << "10.000,00";
-        QTest::newRow("in the end date") << 1 << "10000"
-                                         << "10.000,00";
+        // clang-format off
+        QTest::newRow("in the start date") << 0 << "10000" << "10.000,00";
+        QTest::newRow("in the end date") << 1 << "10000" << "10.000,00";
         // Cut off at the left, it would read as 234.567.890,00.
-        QTest::newRow("in Capitale, a billion shown whole") << 2 << "1234567890"
-                                                            << "1.234.567.890,00";
+        QTest::newRow("in Capitale, a billion shown whole") << 2 << "1234567890" << "1.234.567.890,00";
+        // clang-format on
     }
 
     void enterRunsCalcola()
@@ -594,28 +675,17 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("retyped"); // typed over the capital after "Calcola"
         QTest::addColumn<QString>("copied");  // null: the clipboard keeps its text
-        QTest::newRow("the worked example") << "10000"
-                                            << "01/01/2000"
-                                            << "1/1/2015"
-                                            << "" << kWorkedExampleCopied;
-        QTest::newRow("with the capital edited since") << "10000"
-                                                       << "01/01/2000"
-                                                       << "1/1/2015"
-                                                       << "5000" << kWorkedExampleCopied;
-        QTest::newRow("one year and one day") << "1000"
-                                              << "1/1/2013"
-                                              << "2/1/2014"
-                                              << ""
+        // clang-format off
+        QTest::newRow("the worked example") << "10000" << "01/01/2000" << "1/1/2015" << "" << kWorkedExampleCopied;
+        QTest::newRow("with the capital edited since") << "10000" << "01/01/2000" << "1/1/2015" << "5000"
+                                                       << kWorkedExampleCopied;
+        QTest::newRow("one year and one day") << "1000" << "1/1/2013" << "2/1/2014" << ""
                                               << "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\n"
                                                  "Interessi legali: 24,99\nSomma: 1.024,99\n"
                                                  "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 0,0548\n";
-        QTest::newRow("before any calculation") << QString() << ""
-                                                << ""
-                                                << "" << QString();
-        QTest::newRow("after a failed one") << "abc"
-                                            << "01/01/2000"
-                                            << "1/1/2015"
-                                            << "" << QString();
+        QTest::newRow("before any calculation") << QString() << "" << "" << "" << QString();
+        QTest::newRow("after a failed one") << "abc" << "01/01/2000" << "1/1/2015" << "" << QString();
+        // clang-format on
     }
 
     // Ctrl+C with nothing selected copies the last "Calcola" that succeeded.
@@ -676,10 +746,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("warning"); // empty: printed on P2
-        QTest::newRow("an installed printer") << "P2"
-                                              << "";
-        QTest::newRow("a name not installed")
-            << "Largoxyz" << QStringLiteral("La stampante \"Largoxyz\" non è installata");
+        // clang-format off
+        QTest::newRow("an installed printer") << "P2" << "";
+        QTest::newRow("a name not installed") << "Largoxyz" << QStringLiteral("La stampante \"Largoxyz\" non è installata");
+        // clang-format on
     }
 
     // The name in the edit field is the printer that prints.
@@ -718,29 +788,48 @@ private slots:
     void closingTheMainWindowEndsTheProgram()
     {
         QFETCH(bool, minimised);
-        QProcess program;
-        program.start(QStringLiteral(TARVEL_PROGRAM));
-        QVERIFY(program.waitForStarted(kTimeoutMs));
-        std::vector<xcb_window_t> windows;
-        const auto shown = [&](std::size_t count) {
-            return (windows = x::WindowsOf(program.processId())).size() == count;
-        };
-        QVERIFY(QTest::qWaitFor([&] { return shown(1); }, kTimeoutMs));
-        const xcb_window_t main = windows[0];
+        Started program({});
+        QVERIFY2(program.Shows({kMainTitle}), program.Titles().join(", "));
+        const x::WindowId main = program.windows[0];
         const QPoint info = PlaceOf(kMainWindowLayout, "Command2").Pixels().center();
         QVERIFY(AskUntil(
             [&] {
                 x::XDoTool({"mousemove", "--window", QString::number(main), QString::number(info.x()),
                             QString::number(info.y()), "click", "1"});
             },
-            [&] { return shown(2); }));
-        const xcb_window_t infoWindow = windows[0] == main ? windows[1] : windows[0];
+            [&] {
+                return program.ShowsNow({kMainTitle, ""});
+            }));
         if (minimised)
-            QVERIFY(AskUntil([&] { x::Minimise(infoWindow); }, [&] { return x::Hidden(infoWindow); }));
-        x::PressCloseBox(main);
-        QVERIFY(program.waitForFinished(kTimeoutMs));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+            QVERIFY(AskUntil([&] { x::Minimise(program.windows[1]); }, [&] { return x::Hidden(program.windows[1]); }));
+        QVERIFY(program.EndsWithTheMainWindow(main));
+    }
+
+    // --tassi-vigenti: the window of the rates in force over the main window,
+    // and active.
+    void optionOpensItOverTheMainWindow()
+    {
+        Started program({QStringLiteral("--tassi-vigenti")});
+        QVERIFY2(program.Shows({kMainTitle, kRatesTitle}), program.Titles().join(", "));
+        QTRY_VERIFY_WITH_TIMEOUT(x::Active(program.windows[1]), kTimeoutMs);
+        QVERIFY(program.EndsWithTheMainWindow(program.windows[0]));
+    }
+
+    // A remembered table file that is gone: a warning box at start names it,
+    // and it stays remembered, for when the file is back.
+    void aBrokenTableIsNamedAtStart()
+    {
+        QTemporaryDir gone;
+        Started program({}, "[tabelle]\ntassi-legali=" + gone.filePath(QStringLiteral("tassi.csv")).toUtf8() + "\n");
+        QVERIFY2(program.Shows({kMainTitle, kRatesTitle}), program.Titles().join(", "));
+        const x::WindowId box = program.windows[1];
+        QCOMPARE(x::Cardinals(box, "_NET_WM_WINDOW_TYPE").front(), x::Atom("_NET_WM_WINDOW_TYPE_DIALOG"));
+        QTRY_VERIFY_WITH_TIMEOUT(x::Active(box), kTimeoutMs);
+        QVERIFY(x::Keys(QStringLiteral("Return")));
+        QVERIFY2(program.Shows({kMainTitle}), program.Titles().join(", "));
+        QVERIFY(program.EndsWithTheMainWindow(program.windows[0]));
+        QFile settings(program.SettingsFile());
+        QVERIFY(settings.open(QIODevice::ReadOnly) && settings.readAll().contains("tassi.csv"));
     }
 };
 

@@ -46,10 +46,9 @@ class MainWindowRobustnessTest : public QObject {
 private slots:
     void randomInput()
     {
-        RecordingRuntime runtime;
-        PrinterSelection printers;
-        const auto window = OpenMainWindow(runtime, printers);
-        frmTarvel& w = *window;
+        Program program;
+        RecordingRuntime& runtime = program.runtime;
+        frmTarvel& w = *program.w;
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
         const int keys[] = {Qt::Key_0,      Qt::Key_1,       Qt::Key_2,         Qt::Key_5,      Qt::Key_9,

@@ -1,9 +1,11 @@
 #pragma once
 
-// What a user does in the main window, for the window tests and the printing
-// tests alike.
+// The program as it starts, and what a user does in its main window, for the
+// window tests and the printing tests alike.
 
 #include "calc/control_texts.h"
+#include "print/printer_selection.h"
+#include "tests/support/recording_runtime.h"
 #include "tests/ui/window_controls.h"
 #include "ui/frm_tarvel.h"
 #include "ui/masked_edit.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
@@ -22,26 +25,28 @@
 
 namespace tarvel::testing {
 
-// The built-in tables of the rates in force, remembering nothing, for the
-// windows of a test that does not choose others.
-inline RateTablesInUse& BuiltInTables()
-{
-    static RateTablesInUse tables;
-    return tables;
-}
+// A start of the program: what it hands the main window (a recording runtime,
+// the printers of `platform`, none when null, and the tables of the rates in
+// force as `settings` remember them, the built-in ones without settings) and
+// the main window, loaded, shown and active.
+struct Program {
+    explicit Program(PrinterPlatform* platform = nullptr, QSettings* settings = nullptr)
+        : printers(platform),
+          tables(settings ? std::make_unique<RateTablesInUse>(*settings) : std::make_unique<RateTablesInUse>()),
+          w(std::make_unique<frmTarvel>(runtime, printers, *tables))
+    {
+        w->Form_Load();
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        if (!QTest::qWaitForWindowActive(w.get()))
+            qWarning("main window not active");
+    }
 
-// The main window loaded, shown and active, as the program starts it.
-inline std::unique_ptr<frmTarvel> OpenMainWindow(FormRuntime& runtime, PrinterSelection& printers,
-                                                 RateTablesInUse& tables = BuiltInTables())
-{
-    auto window = std::make_unique<frmTarvel>(runtime, printers, tables);
-    window->Form_Load();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("main window not active");
-    return window;
-}
+    RecordingRuntime runtime;
+    PrinterSelection printers;
+    std::unique_ptr<RateTablesInUse> tables;
+    std::unique_ptr<frmTarvel> w;
+};
 
 // The main window takes no input: a dialog of it stands open, window-modal.
 inline bool IsBlocked(const frmTarvel& w)
@@ -78,6 +83,13 @@ inline void Enter(frmTarvel& w, const char* capital, const char* start, const ch
     QTest::keyClicks(importo, QString::fromLatin1(capital));
     TypeDate(Find<MaskedEdit>(w, "mdataini"), start);
     TypeDate(Find<MaskedEdit>(w, "mdatafin"), end);
+}
+
+// Types the capital and the two dates (digits only) and presses "Calcola".
+inline void Calculate(frmTarvel& w, const char* capital, const char* start, const char* end)
+{
+    Enter(w, capital, start, end);
+    QTest::mouseClick(Find(w, "Command1"), Qt::LeftButton);
 }
 
 // The working texts are no controls of any window: nothing shows them, nor

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -38,9 +39,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     // Every case starts with the main window as the program opens it.
-    std::unique_ptr<RecordingRuntime> runtime;
-    PrinterSelection printers;
-    std::unique_ptr<frmTarvel> w;
+    std::optional<Program> program;
+    frmTarvel* w = nullptr;
 
     // The controls the cases work with, by their design names.
     MaskedEdit* mdataini() const { return Find<MaskedEdit>(*w, "mdataini"); }
@@ -51,15 +51,11 @@ class MainWindowTest : public QObject {
 private slots:
     void init()
     {
-        runtime = std::make_unique<RecordingRuntime>();
-        w = OpenMainWindow(*runtime, printers);
+        program.emplace();
+        w = program->w.get();
     }
 
-    void cleanup()
-    {
-        w.reset();
-        runtime.reset();
-    }
+    void cleanup() { program.reset(); }
 
     void opensAsDesigned()
     {
@@ -110,7 +106,7 @@ private slots:
         importo()->setFocus();
         w->Command1_Click();
 
-        QVERIFY(runtime->messages.empty());
+        QVERIFY(program->runtime.messages.empty());
         QCOMPARE(importo()->text(), QStringLiteral("10.000,00"));
         QCOMPARE(PeriodTexts(*w), (QStringList{"", "", "", "250", "350", "600", "1000,6849", "600,8219", "100", "150",
                                                "500,6849", "100,274"}));
@@ -128,7 +124,7 @@ private slots:
         auto* calcola = Find(*w, "Command1");
         calcola->setFocus();
         QTest::keyClick(calcola, Qt::Key_Return);
-        QVERIFY(runtime->messages.empty());
+        QVERIFY(program->runtime.messages.empty());
         QCOMPARE(importo()->text(), QStringLiteral("10.000,00"));
         QCOMPARE(QApplication::focusWidget(), calcola);
     }
@@ -139,18 +135,12 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("importoWhileOpen");
         QTest::addColumn<bool>("yearsWrittenBeforeFailure");
-        QTest::newRow("end before start") << "10000"
-                                          << "01011999"
-                                          << "10.000,00" << true;
-        QTest::newRow("empty capital") << ""
-                                       << "01012015"
-                                       << "" << false;
-        QTest::newRow("letters in capital") << "abc"
-                                            << "01012015"
-                                            << "abc" << false;
-        QTest::newRow("unfilled end date") << "10000"
-                                           << "0101"
-                                           << "10.000,00" << false;
+        // clang-format off
+        QTest::newRow("end before start") << "10000" << "01011999" << "10.000,00" << true;
+        QTest::newRow("empty capital") << "" << "01012015" << "" << false;
+        QTest::newRow("letters in capital") << "abc" << "01012015" << "abc" << false;
+        QTest::newRow("unfilled end date") << "10000" << "0101" << "10.000,00" << false;
+        // clang-format on
     }
 
     void calcolaFailure()
@@ -172,20 +162,20 @@ private slots:
 
         QStringList periodsWhileOpen;
         QString importoSeen, label8Seen;
-        runtime->whileOpen = [&] {
+        program->runtime.whileOpen = [&] {
             periodsWhileOpen = PeriodTexts(*w);
             importoSeen = importo()->text();
             label8Seen = TextIn(*w, ResultControl::Label8);
         };
         w->Command1_Click();
 
-        QCOMPARE(runtime->messages.size(), std::size_t(1));
-        QCOMPARE(runtime->messages[0].text, std::string(tarvel::kCalculationErrorMessage));
-        QCOMPARE(runtime->messages[0].text,
+        QCOMPARE(program->runtime.messages.size(), std::size_t(1));
+        QCOMPARE(program->runtime.messages[0].text, std::string(tarvel::kCalculationErrorMessage));
+        QCOMPARE(program->runtime.messages[0].text,
                  std::string("Si è verificato un errore; dati incongruenti o formato non valido riprova!!."));
-        QCOMPARE(runtime->messages[0].title,
+        QCOMPARE(program->runtime.messages[0].title,
                  std::string("Tarvel  - Vers. " TARVEL_VERSION "  -  Calcolo interesse legale"));
-        QVERIFY(runtime->messages[0].icon == tarvel::MsgBoxIcon::Warning);
+        QVERIFY(program->runtime.messages[0].icon == tarvel::MsgBoxIcon::Warning);
 
         QCOMPARE(importoSeen, importoWhileOpen);
         if (yearsWrittenBeforeFailure) {
@@ -206,7 +196,7 @@ private slots:
 
         // The capital now holds one space: the next run fails again.
         w->Command1_Click();
-        QCOMPARE(runtime->messages.size(), std::size_t(2));
+        QCOMPARE(program->runtime.messages.size(), std::size_t(2));
     }
 
     void everyTextFitsItsControl_data()
@@ -223,7 +213,7 @@ private slots:
         QFETCH(QString, capital);
         Enter(*w, capital.toLatin1().constData(), "01012000", "01012015");
         w->Command1_Click();
-        QVERIFY(runtime->messages.empty());
+        QVERIFY(program->runtime.messages.empty());
         const QString cut = TextNotShownWhole(*w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
         // Shorter again, the design font comes back.
@@ -397,7 +387,7 @@ private slots:
         QTest::mouseMove(Frame1, QPoint(Frame1->width() - 4, Frame1->height() - 4));
         QTest::mouseMove(PeriodCaption(*w, 4), QPoint(2, 2));
         QVERIFY(Label16->font().underline());
-        QTest::mouseMove(w.get(), QPoint(w->width() - 3, 3));
+        QTest::mouseMove(w, QPoint(w->width() - 3, 3));
         QTRY_VERIFY(!Label16->font().underline());
         QVERIFY(Label16->font().bold());
     }
@@ -406,12 +396,13 @@ private slots:
     {
         QTest::mouseClick(Label16(), Qt::LeftButton);
         QTest::mouseClick(Find(*w, "Picture1"), Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(runtime->opened, (std::vector<std::string>{"http://www.tarvel.example", "http://www.tarvel.example"}));
+        QCOMPARE(program->runtime.opened,
+                 (std::vector<std::string>{"http://www.tarvel.example", "http://www.tarvel.example"}));
         // "Stampa" opens the printer window: no link, no message.
         QTest::mouseClick(Find(*w, "Command3"), Qt::LeftButton);
         QVERIFY(w->PrinterWindow());
-        QCOMPARE(runtime->opened.size(), std::size_t(2));
-        QVERIFY(runtime->messages.empty());
+        QCOMPARE(program->runtime.opened.size(), std::size_t(2));
+        QVERIFY(program->runtime.messages.empty());
     }
 };
 

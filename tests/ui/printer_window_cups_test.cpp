@@ -6,6 +6,7 @@
 #include "tests/support/print_server.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/printer_window_steps.h"
+#include "tests/ui/rates_window_steps.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,18 +26,16 @@ namespace {
 
 PrintServer* server = nullptr;
 
+// The printers of the desktop, the server's queues; a base, so that they are
+// made before the program that prints on them and outlive it.
+struct OnTheServer {
+    QtPrinterPlatform platform;
+};
+
 // The main window after a calculation, printing on the server's queues; when
 // the case ends, passed or failed, the window goes and no printer is left set.
-struct Calculated {
-    Calculated()
-    {
-        w = OpenMainWindow(runtime, printers);
-        Calculate(*w, "10000", "01012000", "01012015");
-    }
-    RecordingRuntime runtime;
-    QtPrinterPlatform platform;
-    PrinterSelection printers{&platform};
-    std::unique_ptr<frmTarvel> w;
+struct Calculated : OnTheServer, Program {
+    Calculated() : Program(&platform) { Calculate(*w, "10000", "01012000", "01012015"); }
 };
 
 } // namespace
@@ -137,6 +136,24 @@ private slots:
         QVERIFY(c.runtime.messages.empty());
     }
 
+    // The window of the rates in force prints the statement it shows.
+    void theRatesWindowPrintsOnTheQueuePicked()
+    {
+        Calculated c;
+        RatesInForceWindow* rates = OpenRatesWindow(*c.w);
+        QVERIFY(rates);
+        CalculateIn(*rates, {"25000", "15/06/2018", "08/12/2026"});
+        frmPrinter* printer = OpenPrinterWindow(*rates, "stampa");
+        QVERIFY(printer);
+        PickFromList(Combo1(*printer), 2);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
+        Settle();
+        QVERIFY(!rates->PrinterWindow());
+        QVERIFY(server->WaitForJobs());
+        QCOMPARE(PageFault(server->Output("P3").string(), RatesPageOf(*rates)), QString());
+        QVERIFY(c.runtime.messages.empty());
+    }
+
     // A queue that takes no job: said in the window's box, the window stays
     // with that queue chosen, and nothing is printed anywhere.
     void aPrintThatFailsIsSaid_data()
@@ -145,16 +162,12 @@ private slots:
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("afterListing"); // "remove" the queue, "stop" the server
         QTest::addColumn<QString>("reason");
-        QTest::newRow("refuses jobs") << 4 << "P5"
-                                      << ""
-                                      << "La stampante non accetta lavori";
+        // clang-format off
+        QTest::newRow("refuses jobs") << 4 << "P5" << "" << "La stampante non accetta lavori";
         // Last: the queue stays removed, the server stopped.
-        QTest::newRow("removed after listing") << 2 << "P3"
-                                               << "remove"
-                                               << "La stampante non esiste";
-        QTest::newRow("server stopped") << 0 << "P1"
-                                        << "stop"
-                                        << "Il server di stampa non risponde";
+        QTest::newRow("removed after listing") << 2 << "P3" << "remove" << "La stampante non esiste";
+        QTest::newRow("server stopped") << 0 << "P1" << "stop" << "Il server di stampa non risponde";
+        // clang-format on
     }
 
     void aPrintThatFailsIsSaid()

@@ -1,15 +1,18 @@
 #pragma once
 
-// What a user does around printing: a calculation in the main window, the
-// printer window opened with "Stampa", a printer picked from its list.
+// What a user does around printing: the printer window opened with
+// "Stampa", a printer picked from its list, and the page read back.
 
+#include "print/rates_report.h"
 #include "print/report.h"
 #include "tests/print/expected_report.h"
 #include "tests/print/fake_printer.h"
+#include "tests/print/pdf_layout.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
+#include "ui/rates_in_force_window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -33,22 +36,17 @@ public:
     std::vector<std::shared_ptr<FakePrinter>> printers;
 };
 
-// Types the capital and the two dates (digits only) and presses "Calcola".
-inline void Calculate(frmTarvel& w, const char* capital, const char* start, const char* end)
-{
-    Enter(w, capital, start, end);
-    QTest::mouseClick(Find(w, "Command1"), Qt::LeftButton);
-}
-
 // The printer window's list and its "Stampa".
 inline QComboBox* Combo1(const frmPrinter& printer) { return Find<QComboBox>(printer, "Combo1"); }
 inline QToolButton* Command1(const frmPrinter& printer) { return Find<QToolButton>(printer, "Command1"); }
 
-// Clicks the main window's "Stampa"; the printer window that opens, active.
-inline frmPrinter* OpenPrinterWindow(frmTarvel& w)
+// Clicks "Stampa", by its name in `window` (the main window's, or that of
+// the window of the rates in force); the printer window that opens, active.
+template <class Window>
+frmPrinter* OpenPrinterWindow(Window& window, const char* stampa = "Command3")
 {
-    QTest::mouseClick(Find(w, "Command3"), Qt::LeftButton);
-    frmPrinter* printer = w.PrinterWindow();
+    QTest::mouseClick(Find(window, stampa), Qt::LeftButton);
+    frmPrinter* printer = window.PrinterWindow();
     // (A dialog counts as active while its owner is: wait for the focus.)
     if (printer && !QTest::qWaitFor([&] { return QApplication::activeWindow() == printer; }))
         qWarning("printer window not active");
@@ -98,6 +96,23 @@ inline ReportTexts ExpectedTexts(const char* capital, const char* start = nullpt
         return ReportTextsOfFreshWindow(capital);
     auto field = [](std::string d) { return d.substr(0, 2) + " / " + d.substr(2, 2) + " / " + d.substr(4); };
     return ReportTextsAfter(capital, field(start), field(end));
+}
+
+// What is wrong with the PDF file `path` as one page laid out as `layout`,
+// to half a millimetre; empty when nothing is.
+inline QString PageFault(const std::string& path, const std::vector<LaidOutText>& layout)
+{
+    const auto pages = ReadPdfWords(path);
+    if (pages.size() != 1)
+        return QStringLiteral("%1 pages read").arg(pages.size());
+    const auto mismatches = LayoutMismatches(pages[0], layout, 0.5);
+    return mismatches.empty() ? QString() : QString::fromStdString(mismatches[0]);
+}
+
+// The page the window of the rates in force prints: its statement shown.
+inline std::vector<LaidOutText> RatesPageOf(const RatesInForceWindow& rates)
+{
+    return RatesReportLayout(MakeRatesReportTexts(*rates.ShownStatement()));
 }
 
 } // namespace tarvel::testing

@@ -5,6 +5,7 @@
 #include "tests/support/full_file_system.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/printer_window_steps.h"
+#include "tests/ui/rates_window_steps.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <optional>
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -72,12 +75,7 @@ QString ReportPdfFault(const std::string& path)
     const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
     if (!info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))) || !info.contains(QStringLiteral("(A4)")))
         return "not one A4 page: " + info;
-    const auto pages = ReadPdfWords(path);
-    if (pages.size() != 1)
-        return QStringLiteral("%1 pages read").arg(pages.size());
-    const auto mismatches =
-        LayoutMismatches(pages[0], ReportLayout(ExpectedTexts("10000", "01012000", "01012015")), 0.5);
-    return mismatches.empty() ? QString() : QString::fromStdString(mismatches[0]);
+    return PageFault(path, ReportLayout(ExpectedTexts("10000", "01012000", "01012015")));
 }
 
 } // namespace
@@ -87,11 +85,10 @@ class PrinterWindowTest : public QObject {
 
     // Every case starts with three recording printers and the main window
     // as the program opens it.
-    std::unique_ptr<RecordingRuntime> runtime;
     FakePlatform platform;
-    std::optional<PrinterSelection> printers;
     std::shared_ptr<FakePrinter> P1, P2, P3;
-    std::unique_ptr<frmTarvel> w;
+    std::optional<Program> program;
+    frmTarvel* w = nullptr;
 
     // A new first printer, with a clean log and no failures armed.
     void ReplaceP1()
@@ -103,22 +100,15 @@ class PrinterWindowTest : public QObject {
 private slots:
     void init()
     {
-        runtime = std::make_unique<RecordingRuntime>();
-        runtime->screen = {15360, 11520}; // 1024 x 768 pixels
         P1 = std::make_shared<FakePrinter>("P1");
         P2 = std::make_shared<FakePrinter>("P2");
         P3 = std::make_shared<FakePrinter>("P3");
         platform.printers = {P1, P2, P3};
-        printers.emplace(&platform);
-        w = OpenMainWindow(*runtime, *printers);
+        program.emplace(&platform); // on the 1024 x 768 screen
+        w = program->w.get();
     }
 
-    void cleanup()
-    {
-        w.reset();
-        printers.reset();
-        runtime.reset();
-    }
+    void cleanup() { program.reset(); }
 
     void opensOverTheDisabledMainWindow()
     {
@@ -131,7 +121,7 @@ private slots:
         QCOMPARE(printer->windowFlags() & Qt::WindowType_Mask, Qt::Tool); // no task-bar entry
         QVERIFY(!(printer->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(printer->windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(printer->parentWidget(), w.get()); // window-modal over it
+        QCOMPARE(printer->parentWidget(), w);       // window-modal over it
         QCOMPARE(printer->pos(), QPoint(356, 347)); // centred on the 1024 x 768 screen
         QCOMPARE(Command1(*printer)->text(), QStringLiteral("Stampa"));
         QVERIFY(!Command1(*printer)->icon().isNull());
@@ -146,12 +136,12 @@ private slots:
             QCOMPARE(Combo1(*printer)->itemText(i), QStringLiteral("P%1").arg(i + 1));
         QCOMPARE(Combo1(*printer)->itemText(3), QStringLiteral("File PDF…"));
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P1"));
-        QCOMPARE(&printers->Current(), P1.get());
+        QCOMPARE(&program->printers.Current(), P1.get());
 
         // Real input to the main window is ignored: "Cancella" does not clear.
         QVERIFY(IsBlocked(*w));
         QWidget* Pulisci = Find(*w, "Pulisci");
-        const QPoint cancella = Pulisci->mapTo(w.get(), Pulisci->rect().center());
+        const QPoint cancella = Pulisci->mapTo(w, Pulisci->rect().center());
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, cancella);
         QTest::keyClick(w->windowHandle(), Qt::Key_5);
         QCOMPARE(TextIn(*w, ResultControl::importo), QStringLiteral("1.000,00"));
@@ -170,7 +160,7 @@ private slots:
         // The printer window does not outlive the window it serves.
         QPointer<frmPrinter> left = OpenPrinterWindow(*w);
         QVERIFY(left);
-        w.reset();
+        program->w.reset();
         QVERIFY(!left);
     }
 
@@ -181,7 +171,7 @@ private slots:
         QVERIFY(printer);
         PickFromList(Combo1(*printer), 1);
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P2"));
-        QCOMPARE(&printers->Current(), P2.get());
+        QCOMPARE(&program->printers.Current(), P2.get());
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
@@ -204,7 +194,7 @@ private slots:
         printer = OpenPrinterWindow(*w);
         QVERIFY(printer);
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P1"));
-        QCOMPARE(&printers->Current(), P1.get());
+        QCOMPARE(&program->printers.Current(), P1.get());
         Combo1(*printer)->lineEdit()->selectAll();
         QTest::keyClicks(Combo1(*printer)->lineEdit(), QStringLiteral("P3"));
         QTest::keyClick(Combo1(*printer)->lineEdit(), Qt::Key_Return);
@@ -213,7 +203,7 @@ private slots:
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QCOMPARE(&printers->Current(), P3.get());
+        QCOMPARE(&program->printers.Current(), P3.get());
         QCOMPARE(Count(*P3, "EndDoc"), 1);
         QCOMPARE(Count(*P1, "Print"), 0);
     }
@@ -233,7 +223,7 @@ private slots:
         QCOMPARE(drawn[6].text, "Giorni ?");
         QVERIFY(std::abs(drawn[6].left - 99) < 1e-3 && std::abs(drawn[6].top - 55) < 1e-3);
         QCOMPARE(Count(*P1, "EndDoc"), 1);
-        QVERIFY(runtime->messages.empty());
+        QVERIFY(program->runtime.messages.empty());
     }
 
     void aSecondPrintKeepsTheEngineAndFollowsThePrinter()
@@ -306,11 +296,12 @@ private slots:
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
 
-        QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning("Impossibile stampare su \"P2\": " + reason)});
+        QCOMPARE(Shown(program->runtime),
+                 QStringList{PrinterWindowWarning("Impossibile stampare su \"P2\": " + reason)});
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(IsBlocked(*w));
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("P2"));
-        QCOMPARE(&printers->Current(), P2.get());
+        QCOMPARE(&program->printers.Current(), P2.get());
         QCOMPARE(Count(*P2, "Print"), printed);
         QCOMPARE(Count(*P1, "Print") + Count(*P3, "Print"), 0);
 
@@ -320,7 +311,7 @@ private slots:
         Settle();
         QVERIFY(IsGivenBack(*w));
         QCOMPARE(Count(*P3, "EndDoc"), 1);
-        QCOMPARE(runtime->messages.size(), std::size_t(1));
+        QCOMPARE(program->runtime.messages.size(), std::size_t(1));
     }
 
     void anOutputErrorIsTheEnginesToSay()
@@ -332,8 +323,8 @@ private slots:
         QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QCOMPARE(runtime->messages.size(), std::size_t(1));
-        QCOMPARE(runtime->messages[0].title, "EasyPrint");
+        QCOMPARE(program->runtime.messages.size(), std::size_t(1));
+        QCOMPARE(program->runtime.messages[0].title, "EasyPrint");
         QCOMPARE(Count(*P1, "Print"), 31);
         QCOMPARE(Count(*P1, "EndDoc"), 1);
         QCOMPARE(Count(*P1, "KillDoc"), 0);
@@ -353,10 +344,10 @@ private slots:
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("Nessuna stampante installata"));
         QCOMPARE(Combo1(*printer)->itemText(1), QStringLiteral("File PDF…"));
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
-        QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
-        QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
+        QCOMPARE(program->runtime.saveDialogs.size(), std::size_t(1));
+        QCOMPARE(program->runtime.saveDialogs[0].title, "Salva il rapporto come PDF");
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(QString::fromStdString(runtime->saveDialogs[0].suggestedPath),
+        QCOMPARE(QString::fromStdString(program->runtime.saveDialogs[0].suggestedPath),
                  QDir(documents).filePath(QStringLiteral("Tarvel.pdf")));
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(IsBlocked(*w));
@@ -367,24 +358,24 @@ private slots:
         QVERIFY(!w->PrintEngine());
 
         // A file that cannot be written: one warning, nothing written, the window stays.
-        runtime->saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
+        program->runtime.saveAnswer = dir.filePath(QStringLiteral("manca/rapporto.pdf")).toStdString();
         printer = OpenPrinterWindow(*w);
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
-        QCOMPARE(Shown(*runtime), QStringList{PrinterWindowWarning(
-                                      QString::fromStdString("Impossibile scrivere il file \"" + *runtime->saveAnswer
-                                                             + "\": File o directory non esistente"))});
+        QCOMPARE(Shown(program->runtime), QStringList{PrinterWindowWarning(QString::fromStdString(
+                                              "Impossibile scrivere il file \"" + *program->runtime.saveAnswer
+                                              + "\": File o directory non esistente"))});
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(QDir(dir.path()).isEmpty());
         printer->close();
         Settle();
-        runtime->messages.clear();
+        program->runtime.messages.clear();
 
         // A file chosen: the one-page report is written there.
-        runtime->saveAnswer = pdf.toStdString();
+        program->runtime.saveAnswer = pdf.toStdString();
         QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
         Settle();
         QVERIFY(IsGivenBack(*w));
-        QVERIFY(runtime->messages.empty());
+        QVERIFY(program->runtime.messages.empty());
         const QString fault = ReportPdfFault(pdf.toStdString());
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
@@ -396,16 +387,13 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason"); // empty when the file is written
         QTest::addColumn<bool>("needsFullFileSystem");
-        QTest::newRow("written") << "rapporto.pdf"
-                                 << "" << false;
-        QTest::newRow("over an existing file") << "esistente.pdf"
-                                               << "" << false;
-        QTest::newRow("missing folder") << "manca/rapporto.pdf"
-                                        << "File o directory non esistente" << false;
-        QTest::newRow("a device that is full") << "/dev/full"
-                                               << "Spazio esaurito sul device" << false;
-        QTest::newRow("full file system, existing file") << ""
-                                                         << "Spazio esaurito sul device" << true;
+        // clang-format off
+        QTest::newRow("written") << "rapporto.pdf" << "" << false;
+        QTest::newRow("over an existing file") << "esistente.pdf" << "" << false;
+        QTest::newRow("missing folder") << "manca/rapporto.pdf" << "File o directory non esistente" << false;
+        QTest::newRow("a device that is full") << "/dev/full" << "Spazio esaurito sul device" << false;
+        QTest::newRow("full file system, existing file") << "" << "Spazio esaurito sul device" << true;
+        // clang-format on
     }
 
     void aPdfFileFromTheList()
@@ -425,21 +413,21 @@ private slots:
                                                           : dir.filePath(target).toStdString();
         const bool regular = std::filesystem::is_regular_file(path);
         const std::string before = regular ? FileBytes(path) : std::string();
-        runtime->saveAnswer = path;
+        program->runtime.saveAnswer = path;
 
         Calculate(*w, "10000", "01012000", "01012015");
         frmPrinter* printer = OpenPrinterWindow(*w);
         PickFromList(Combo1(*printer), 3);
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("File PDF…"));
-        QCOMPARE(&printers->Current(), P1.get());
+        QCOMPARE(&program->printers.Current(), P1.get());
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
-        QCOMPARE(runtime->saveDialogs.size(), std::size_t(1));
-        QCOMPARE(runtime->saveDialogs[0].title, "Salva il rapporto come PDF");
+        QCOMPARE(program->runtime.saveDialogs.size(), std::size_t(1));
+        QCOMPARE(program->runtime.saveDialogs[0].title, "Salva il rapporto come PDF");
         QCOMPARE(Count(*P1, "Print") + Count(*P2, "Print") + Count(*P3, "Print"), 0);
 
         if (!reason.isEmpty()) {
-            QCOMPARE(Shown(*runtime),
+            QCOMPARE(Shown(program->runtime),
                      QStringList{PrinterWindowWarning(
                          QString::fromStdString("Impossibile scrivere il file \"" + path + "\": ") + reason)});
             QCOMPARE(w->PrinterWindow(), printer);
@@ -455,10 +443,31 @@ private slots:
             return;
         }
         QVERIFY(IsGivenBack(*w));
-        QVERIFY(runtime->messages.empty());
+        QVERIFY(program->runtime.messages.empty());
         const QString fault = ReportPdfFault(path);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), target == "rapporto.pdf" ? 2 : 1);
+    }
+
+    // The window of the rates in force prints the statement it shows, its
+    // printer window over it: here to "File PDF…".
+    void theRatesWindowPrintsItsStatement()
+    {
+        QTemporaryDir dir;
+        program->runtime.saveAnswer = dir.filePath(QStringLiteral("prospetto.pdf")).toStdString();
+        RatesInForceWindow* rates = OpenRatesWindow(*w);
+        QVERIFY(rates);
+        CalculateIn(*rates, {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"});
+        frmPrinter* printer = OpenPrinterWindow(*rates, "stampa");
+        QVERIFY(printer && printer->parentWidget() == rates && printer->windowModality() == Qt::WindowModal);
+        PickFromList(Combo1(*printer), 3);
+        QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("File PDF…"));
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
+        Settle();
+        QVERIFY(!rates->PrinterWindow());
+        QCOMPARE(program->runtime.saveDialogs.size(), std::size_t(1));
+        QVERIFY(program->runtime.messages.empty());
+        QCOMPARE(PageFault(*program->runtime.saveAnswer, RatesPageOf(*rates)), QString());
     }
 };
 

@@ -1,30 +1,22 @@
 #pragma once
 
-// The program's windows with the tables of the rates in force remembered in
-// settings of the test's own, and what a user does in the window of the rates
-// in force: for the tests of that window, of the main window's notice and of
-// printing.
+// What a user does in the window of the rates in force, and the table files
+// and settings of a test's own: for the tests of that window, of the main
+// window's notice and of printing.
 
-#include "print/printer_selection.h"
 #include "runtime/rate_table_file.h"
-#include "tests/support/recording_runtime.h"
 #include "tests/ui/main_window_steps.h"
 #include "ui/frm_tarvel.h"
 #include "ui/masked_edit.h"
-#include "ui/rate_tables_in_use.h"
 #include "ui/rates_in_force_window.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-#include <optional>
 #include <sstream>
 #include <string>
 
@@ -43,7 +35,6 @@ public:
             qFatal("cannot write %s", qPrintable(file.fileName()));
         return file.fileName().toStdString();
     }
-    std::string Path(const QString& name) const { return dir_.filePath(name).toStdString(); }
 
 private:
     QTemporaryDir dir_;
@@ -58,22 +49,6 @@ inline QByteArray TableFileWith(const RateTable& table, const char* rows)
     WriteRateTableFile(file, table.periods());
     return QByteArray::fromStdString(file.str()) + rows;
 }
-
-// A start of the program: the tables as the settings remember them (the
-// built-in ones without settings) and the main window, shown and active.
-struct Program {
-    explicit Program(QSettings* settings = nullptr, PrinterPlatform* platform = nullptr)
-        : printers(platform),
-          tables(settings ? std::make_unique<RateTablesInUse>(*settings) : std::make_unique<RateTablesInUse>()),
-          w(OpenMainWindow(runtime, printers, *tables))
-    {
-    }
-
-    RecordingRuntime runtime;
-    PrinterSelection printers;
-    std::unique_ptr<RateTablesInUse> tables;
-    std::unique_ptr<frmTarvel> w;
-};
 
 // Opens the window of the rates in force as Ctrl+T does; null when it does not show.
 inline RatesInForceWindow* OpenRatesWindow(frmTarvel& w)
@@ -95,46 +70,30 @@ struct RatesTyped {
     QString margin = {};
 };
 
-// Types a date into its field, as written, from wherever typing starts.
-inline void TypeDateAsWritten(MaskedEdit* field, const QString& date)
-{
-    field->FocusForTyping();
-    QTest::keyClicks(field, date);
-}
-
-// Types the calculation and presses Enter in the capital.
+// Types the calculation, the dates as written, and presses Enter in the capital.
 inline void CalculateIn(RatesInForceWindow& rates, const RatesTyped& typed)
 {
     QTest::mouseClick(Find<QRadioButton>(rates, typed.regime.toStdString()), Qt::LeftButton, {}, QPoint(4, 4));
-    TypeDateAsWritten(Find<MaskedEdit>(rates, "dal"), typed.start);
-    TypeDateAsWritten(Find<MaskedEdit>(rates, "al"), typed.end);
+    const auto retype = [&](const char* name, const QString& text) {
+        auto* field = Find<QLineEdit>(rates, name);
+        if (auto* date = qobject_cast<MaskedEdit*>(field))
+            date->FocusForTyping();
+        else
+            field->clear();
+        QTest::keyClicks(field, text);
+    };
+    retype("dal", typed.start);
+    retype("al", typed.end);
     if (!typed.claim.isNull())
-        TypeDateAsWritten(Find<MaskedEdit>(rates, "domanda"), typed.claim);
-    if (!typed.margin.isNull()) {
-        Find<QLineEdit>(rates, "maggiorazione")->clear();
-        QTest::keyClicks(Find<QLineEdit>(rates, "maggiorazione"), typed.margin);
-    }
-    auto* capitale = Find<QLineEdit>(rates, "capitale");
-    capitale->clear();
-    QTest::keyClicks(capitale, typed.capital);
-    QTest::keyClick(capitale, Qt::Key_Return);
+        retype("domanda", typed.claim);
+    if (!typed.margin.isNull())
+        retype("maggiorazione", typed.margin);
+    retype("capitale", typed.capital);
+    QTest::keyClick(Find(rates, "capitale"), Qt::Key_Return);
 }
 
 // The text of a label of the window.
 inline QString LabelText(const QWidget& window, const char* name) { return Find<QLabel>(window, name)->text(); }
-
-// The texts of one column of the table of periods, top to bottom.
-inline QStringList PeriodColumn(const RatesInForceWindow& rates, const char* head)
-{
-    const auto* table = Find<QTableWidget>(rates, "periodi");
-    int column = 0;
-    while (column < table->columnCount() && table->horizontalHeaderItem(column)->text() != QLatin1String(head))
-        ++column;
-    QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts << table->item(row, column)->text();
-    return texts;
-}
 
 } // namespace tarvel::testing
 
