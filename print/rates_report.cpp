@@ -102,9 +102,7 @@ void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts)
 
 void PrintRatesReport(EasyPrint& objPrint, const RatesReportTexts& texts)
 {
-    objPrint.FollowPrinterChoice();
-    PrintRatesReportBody(objPrint, texts);
-    objPrint.EndDoc();
+    PrintWholeDocument(objPrint, [&] { PrintRatesReportBody(objPrint, texts); });
 }
 
 } // namespace tarvel

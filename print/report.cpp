@@ -139,13 +139,26 @@ std::string ReportPlainText(const ReportTexts& texts)
     return text;
 }
 
+void PrintWholeDocument(EasyPrint& objPrint, const std::function<void()>& layOut)
+{
+    try {
+        // The page frame of the printer the report goes to, read again when
+        // the user has picked another one since it was measured.
+        objPrint.FollowPrinterChoice();
+        layOut();
+        objPrint.EndDoc();
+    } catch (...) {
+        try {
+            objPrint.KillDoc();
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
 void PrintReport(EasyPrint& objPrint, const ReportTexts& texts)
 {
-    // The page frame of the printer the report goes to, read again when the
-    // user has picked another one since it was measured.
-    objPrint.FollowPrinterChoice();
-    PrintReportBody(objPrint, texts);
-    objPrint.EndDoc();
+    PrintWholeDocument(objPrint, [&] { PrintReportBody(objPrint, texts); });
 }
 
 } // namespace tarvel

@@ -5,6 +5,7 @@
 #include "print/easy_print.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,5 +57,11 @@ std::string ReportPlainText(const ReportTexts& texts);
 // The report as one document on the current printer, in that printer's page
 // frame: the body, then EndDoc.
 void PrintReport(EasyPrint& objPrint, const ReportTexts& texts);
+
+// Lays out one document with `layOut` on the current printer, in that
+// printer's page frame, and ends it. A document stopped half-way is dropped,
+// so that the next one does not go on from its page; a failure to drop it
+// changes nothing for the caller, who gets the first error.
+void PrintWholeDocument(EasyPrint& objPrint, const std::function<void()>& layOut);
 
 } // namespace tarvel

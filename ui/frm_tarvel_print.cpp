@@ -3,7 +3,6 @@
 #include "ui/frm_tarvel.h"
 
 #include "ui/masked_edit.h"
-#include "ui/whole_document.h"
 
 namespace tarvel {
 
@@ -44,10 +43,6 @@ ReportTexts frmTarvel::ReportTextsInWindow() const
 
 ReportTexts frmTarvel::ReportTextsToPrint() const { return calculated_ ? calculated_->report : ReportTextsInWindow(); }
 
-void frmTarvel::PrintEsempio1()
-{
-    EasyPrint& engine = Engine();
-    PrintWholeDocument(engine, [&] { PrintReport(engine, ReportTextsToPrint()); });
-}
+void frmTarvel::PrintEsempio1() { PrintReport(Engine(), ReportTextsToPrint()); }
 
 } // namespace tarvel

@@ -9,7 +9,6 @@
 #include "ui/pictures.h"
 #include "ui/rate_tables_in_use.h"
 #include "ui/twips.h"
-#include "ui/whole_document.h"
 #include "ui/window_copy.h"
 
 #include <QButtonGroup>
@@ -498,6 +497,9 @@ void RatesInForceWindow::Stampa_Click()
 {
     if (!statement_)
         return;
+    // The page of the statement shown now: a calculation made while the
+    // printer window is open (from the main window) does not change it.
+    page_ = MakeRatesReportTexts(*statement_);
     // One printer window at a time, window-modal over this one.
     if (!printer_ || !printer_->isVisible()) {
         printer_ = frmPrinter::Load(*this, runtime_, printers_, *this);
@@ -522,10 +524,6 @@ EasyPrint& RatesInForceWindow::Engine()
 
 void RatesInForceWindow::Default_Value() { ::tarvel::Default_Value(Engine()); }
 
-void RatesInForceWindow::PrintEsempio1()
-{
-    EasyPrint& engine = Engine();
-    PrintWholeDocument(engine, [&] { PrintRatesReport(engine, MakeRatesReportTexts(*statement_)); });
-}
+void RatesInForceWindow::PrintEsempio1() { PrintRatesReport(Engine(), page_); }
 
 } // namespace tarvel

@@ -3,6 +3,7 @@
 #include "calc/statement.h"
 #include "print/easy_print.h"
 #include "print/printer_selection.h"
+#include "print/rates_report.h"
 #include "runtime/form_runtime.h"
 #include "ui/frm_printer.h"
 #include "ui/printer_window_host.h"
@@ -129,6 +130,7 @@ private:
     PrinterSelection& printers_;
     RateTablesInUse& tables_;
     std::optional<Statement> statement_;
+    RatesReportTexts page_; // what "Stampa" prints, taken when it was pressed
     QPointer<frmPrinter> printer_;
     std::unique_ptr<EasyPrint> engine_;
 };

@@ -449,8 +449,10 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), target == "rapporto.pdf" ? 2 : 1);
     }
 
-    // The window of the rates in force prints the statement it shows, its
-    // printer window over it: here to "File PDF…".
+    // The window of the rates in force prints the statement it showed when
+    // its "Stampa" was pressed, its printer window over it: here to "File
+    // PDF…". The main window, not blocked, may fill it meanwhile, even with
+    // data that fail.
     void theRatesWindowPrintsItsStatement()
     {
         QTemporaryDir dir;
@@ -458,8 +460,11 @@ private slots:
         RatesInForceWindow* rates = OpenRatesWindow(*w);
         QVERIFY(rates);
         CalculateIn(*rates, {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"});
+        const auto page = RatesPageOf(*rates);
         frmPrinter* printer = OpenPrinterWindow(*rates, "stampa");
         QVERIFY(printer && printer->parentWidget() == rates && printer->windowModality() == Qt::WindowModal);
+        rates->Fill({"abc", "01 / 01 / 2015", "01 / 01 / 2025"});
+        QVERIFY(!rates->ShownStatement());
         PickFromList(Combo1(*printer), 3);
         QCOMPARE(Combo1(*printer)->currentText(), QStringLiteral("File PDF…"));
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
@@ -467,7 +472,7 @@ private slots:
         QVERIFY(!rates->PrinterWindow());
         QCOMPARE(program->runtime.saveDialogs.size(), std::size_t(1));
         QVERIFY(program->runtime.messages.empty());
-        QCOMPARE(PageFault(*program->runtime.saveAnswer, RatesPageOf(*rates)), QString());
+        QCOMPARE(PageFault(*program->runtime.saveAnswer, page), QString());
     }
 };
 
