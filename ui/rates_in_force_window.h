@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/statement.h"
+#include "forms/typed_calculation.h"
 #include "print/easy_print.h"
 #include "print/printer_selection.h"
 #include "print/rates_report.h"
@@ -27,13 +28,6 @@ namespace tarvel {
 class MaskedEdit;
 class RateTablesInUse;
 class TextBox;
-
-// A calculation as typed into the main window: the capital and the two dates.
-struct TypedCalculation {
-    std::string capital; // "25000", "3500,50"
-    std::string start;   // "15 / 06 / 2018"
-    std::string end;
-};
 
 // The window of the rates in force: a capital and two dates, like the main
 // window, charged at the legal rates as the law has set them (or those of a
