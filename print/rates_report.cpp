@@ -33,7 +33,7 @@ constexpr float kMadeOnY = 280;
 
 // A line of N pt needs N × 1.15 pt: the row type shrinks with the pitch.
 constexpr float kMmPerPointOfLine = 25.4f / 72 * 1.15f;
-// Down to 6 pt for a table file's 64 rows; smaller only for two such tables.
+// Down to 7 pt for a table file's 64 rows and its note; smaller only for two such tables.
 constexpr std::int16_t kSmallestPoints = 3;
 
 // The columns of the period rows: the days and the act start at their x, the
