@@ -81,8 +81,9 @@ bool QtReportPrinter::Print(const ControlTexts& window, const std::string& start
 
 bool QtReportPrinter::PrintStatement(const Statement& statement, std::ostream& errors)
 {
-    return PrintDocument([&](EasyPrint& objPrint) { PrintRatesReport(objPrint, MakeRatesReportTexts(statement)); },
-                         errors);
+    return PrintDocument(
+        [&](EasyPrint& objPrint) { PrintRatesReport(objPrint, MakeRatesReportTexts(statement, LocalToday())); },
+        errors);
 }
 
 bool QtReportPrinter::PrintDocument(const std::function<void(EasyPrint&)>& print, std::ostream& errors)

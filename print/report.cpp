@@ -8,8 +8,7 @@
 namespace tarvel {
 namespace {
 
-// The title, at its own place and size. Shared, as every text here, by the
-// printed report and its lines as plain text.
+// The title, at its own place and size.
 constexpr char kTitle[] = " Tarvel ver. " TARVEL_VERSION "        - Calcolo interesse legale -";
 constexpr float kTitleX = 50;
 constexpr float kTitleY = 22;
@@ -111,32 +110,6 @@ void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts)
     for (std::size_t i = 0; i < texts.amounts.size(); ++i)
         objPrint.PrintRight(kAmountsX, kFirstRowY + kRowPitch * static_cast<float>(i), FormatAmount(texts.amounts[i]),
                             0, 0);
-}
-
-std::vector<std::string> ReportLines(const ReportTexts& texts)
-{
-    std::vector<std::string> lines{kTitle};
-    for (std::size_t i = 0; i < std::size(kSummaryTexts); ++i) {
-        const SummaryText& summary = kSummaryTexts[i];
-        const std::string text = summary.label + texts.*summary.text;
-        if (i > 0 && summary.y == kSummaryTexts[i - 1].y)
-            lines.back() += '\t' + text;
-        else
-            lines.push_back(text);
-    }
-    for (std::size_t i = 0; i < texts.captions.size(); ++i) {
-        const std::string amount = FormatAmount(texts.amounts[i]);
-        lines.push_back(amount.empty() ? texts.captions[i] : texts.captions[i] + '\t' + amount);
-    }
-    return lines;
-}
-
-std::string ReportPlainText(const ReportTexts& texts)
-{
-    std::string text;
-    for (const std::string& line : ReportLines(texts))
-        text += line + '\n';
-    return text;
 }
 
 void PrintWholeDocument(EasyPrint& objPrint, const std::function<void()>& layOut)

@@ -47,13 +47,6 @@ void PrintReportSummary(EasyPrint& objPrint, const ReportSummary& summary);
 // FormatAmount. Errors of the settings go to the caller.
 void PrintReportBody(EasyPrint& objPrint, const ReportTexts& texts);
 
-// The report's lines as plain text, top to bottom: the texts printed side by
-// side on the page are one line, separated by a tab; a period without an
-// amount is its caption alone. The texts are exactly those the page shows.
-std::vector<std::string> ReportLines(const ReportTexts& texts);
-// The lines, each ended by a newline.
-std::string ReportPlainText(const ReportTexts& texts);
-
 // The report as one document on the current printer, in that printer's page
 // frame: the body, then EndDoc.
 void PrintReport(EasyPrint& objPrint, const ReportTexts& texts);

@@ -499,7 +499,7 @@ void RatesInForceWindow::Stampa_Click()
         return;
     // The page of the statement shown now: a calculation made while the
     // printer window is open (from the main window) does not change it.
-    page_ = MakeRatesReportTexts(*statement_);
+    page_ = MakeRatesReportTexts(*statement_, LocalToday());
     // One printer window at a time, window-modal over this one.
     if (!printer_ || !printer_->isVisible()) {
         printer_ = frmPrinter::Load(*this, runtime_, printers_, *this);

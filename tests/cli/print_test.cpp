@@ -55,23 +55,23 @@ TEST_F(CalcPdf, WritesTheReportBesideTheUsualLines)
     ExpectLayout(pages[0], ReportLayout(ExampleTexts()), 0.5);
 }
 
-// Every row of the table in force, on the one page, as laid out.
-TEST_F(CalcPdf, WithTheRatesInForceWritesARowForEveryPeriodTheSpanTouches)
+// The longest statement a span can give, every legal rate up to a claim and
+// every reference rate after it, on the one page, as laid out.
+TEST_F(CalcPdf, WithTheRatesInForceTheLongestStatementFillsOnePage)
 {
     const fs::path pdf = scratch / "prospetto.pdf";
-    const std::string data = "--tassi vigenti 10000 21/04/1942 01/01/2026";
+    const std::string data = "--domanda 11/12/2014 10000 21/04/1942 31/12/2031";
     const CommandRun run = RunCommand(Calc(data + " --pdf '" + pdf.string() + "'"), scratch);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, PlainLines(data, scratch));
     const auto pages = ReadPdfWords(pdf.string());
     ASSERT_EQ(pages.size(), 1u);
-    const RatesReportTexts texts = RatesInForceReportAfter("10000", "21 / 04 / 1942", "01 / 01 / 2026");
-    ASSERT_EQ(texts.rows.size(), 24u);
+    const RatesReportTexts texts = RatesReportOf(ClaimRequest("11/12/2014", "10000", "21/04/1942", "31/12/2031"));
+    ASSERT_EQ(texts.rows.size(), 36u);
     const RatesReportRow& last = texts.rows.back();
     EXPECT_EQ(last.firstDay + " " + last.lastDay + " " + last.days + " " + last.rate + " " + last.interest,
-              "01/01/2026 01/01/2026 1 1,6% 0,44");
+              "01/01/2026 31/12/2031 2191 2,15% + 8 6.092,78");
     EXPECT_EQ(texts.rows.front().firstDay + " " + texts.rows.front().lastDay, "22/04/1942 15/12/1990");
-    EXPECT_EQ(texts.tables, std::vector<std::string>{"Tassi legali in vigore, ultimo atto: D.M. 10/12/2025"});
     ExpectLayout(pages[0], RatesReportLayout(texts), 0.5);
 }
 

@@ -53,45 +53,51 @@ inline std::vector<ExpectedText> ExpectedReport(const ReportTexts& texts)
     return report;
 }
 
-// The report with a table of rates, for up to 39 rows: what the regime
-// charges under the title, the column heads in italics, a row every 5 mm, the
-// tables used 3 mm below the last and 4 mm apart.
+// The statement with a table of rates, while its rows stand 5 mm apart (up to
+// 36 rows with two tables and a note of two lines): the title, the regime, the
+// capital, span and duration, the column heads, a row every 5 mm, the totals 3
+// mm below; at the foot the tables 5 mm apart, and the day of the calculation
+// last. The notes, broken into lines where the printer's font says, are not here.
 inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& texts)
 {
-    std::vector<ExpectedText> report = ExpectedSummary(texts);
+    std::vector<ExpectedText> report{{texts.title, 20, 20, false, 12, false}};
     if (!texts.regime.empty())
-        report.push_back({texts.regime, 30, 30, false, 10, true});
-    report.insert(report.end(), {{"dal", 30, 70, false, 10, true},
-                                 {"al", 55, 70, false, 10, true},
-                                 {"giorni", 100, 70, true, 10, true},
-                                 {"tasso", 120, 70, true, 10, true},
-                                 {"interessi", 155, 70, true, 10, true}});
-    double y = 76;
+        report.push_back({texts.regime, 20, 28, false, 10, false});
+    report.insert(report.end(), {{"Capitale", 20, 37, false, 10, false},
+                                 {texts.capital, 45, 37, false, 10, false},
+                                 {"Periodo", 20, 42, false, 10, false},
+                                 {texts.span, 45, 42, false, 10, false},
+                                 {"Durata", 20, 47, false, 10, false},
+                                 {texts.duration, 45, 47, false, 10, false}});
+    const auto columns = [&](const RatesReportRow& row, double y) {
+        report.insert(report.end(), {{row.firstDay, 20, y, false, 10, false},
+                                     {row.lastDay, 42, y, false, 10, false},
+                                     {row.days, 72, y, true, 10, false},
+                                     {row.rate, 94, y, true, 10, false},
+                                     {row.interest, 129, y, true, 10, false},
+                                     {row.act, 133, y, false, 10, false}});
+    };
+    columns({"dal", "al", "giorni", "tasso", "interessi", "atto"}, 57);
+    double y = 63;
     for (const RatesReportRow& row : texts.rows) {
-        report.insert(report.end(), {{row.firstDay, 30, y, false, 10, false},
-                                     {row.lastDay, 55, y, false, 10, false},
-                                     {row.days, 100, y, true, 10, false},
-                                     {row.rate, 120, y, true, 10, false},
-                                     {row.interest, 155, y, true, 10, false}});
+        columns(row, y);
         y += 5;
     }
+    report.insert(report.end(), {{texts.interestCaption, 20, y + 3, false, 10, false},
+                                 {texts.interest, 129, y + 3, true, 10, false},
+                                 {"Somma", 20, y + 8, false, 10, false},
+                                 {texts.sum, 129, y + 8, true, 10, false}});
     for (std::size_t i = 0; i < texts.tables.size(); ++i)
-        report.push_back({texts.tables[i], 30, y + 3 + 4 * double(i), false, 8, false});
+        report.push_back({texts.tables[i], 20, 280 - 5 * double(texts.tables.size() - i), false, 10, false});
+    report.push_back({texts.madeOn, 20, 280, false, 10, false});
     return report;
 }
 
-// The report of the statement of this request, which must succeed.
+// The report of the statement of this request, which must succeed, printed today.
 inline RatesReportTexts RatesReportOf(const StatementRequest& request)
 {
     const StatementOutcome outcome = MakeStatement(request);
-    return outcome.statement ? MakeRatesReportTexts(*outcome.statement) : RatesReportTexts{};
-}
-
-// The report with the rates in force after a calculation of these texts.
-inline RatesReportTexts RatesInForceReportAfter(const std::string& capital, const std::string& start,
-                                                const std::string& end)
-{
-    return RatesReportOf(LegalRequest(capital, start, end));
+    return outcome.statement ? MakeRatesReportTexts(*outcome.statement, LocalToday()) : RatesReportTexts{};
 }
 
 // The report's texts after "Calcola" with these texts in the capital and the

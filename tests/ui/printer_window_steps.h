@@ -112,7 +112,7 @@ inline QString PageFault(const std::string& path, const std::vector<LaidOutText>
 // The page the window of the rates in force prints: its statement shown.
 inline std::vector<LaidOutText> RatesPageOf(const RatesInForceWindow& rates)
 {
-    return RatesReportLayout(MakeRatesReportTexts(*rates.ShownStatement()));
+    return RatesReportLayout(MakeRatesReportTexts(*rates.ShownStatement(), LocalToday()));
 }
 
 } // namespace tarvel::testing
