@@ -585,13 +585,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         const QString empty = QStringLiteral("__ / __ / ____");
         // clang-format off
-        QTest::newRow("slashes") << empty << "click" << "01/01/2000" << "01 / 01 / 2000";
-        QTest::newRow("one-digit day and month") << empty << "click" << "1/1/2000" << "01 / 01 / 2000";
-        QTest::newRow("full stops") << empty << "click" << "1.1.2000" << "01 / 01 / 2000";
-        QTest::newRow("dashes") << empty << "click" << "9-12-2015" << "09 / 12 / 2015";
-        QTest::newRow("spaces") << empty << "click" << "1 1 2000" << "01 / 01 / 2000";
-        QTest::newRow("digits only") << empty << "click" << "01012000" << "01 / 01 / 2000";
-        QTest::newRow("separators at a section's start do nothing") << empty << "click" << "/31//1/-2000" << "31 / 01 / 2000";
+        QTest::newRow("a click at the left end") << empty << "click" << "1/1/2000" << "01 / 01 / 2000";
         QTest::newRow("a click in the right half of the empty field") << empty << "right" << "01012015" << "01 / 01 / 2015";
         QTest::newRow("Tab into the half-typed field") << "01 / 01 / ____" << "Tab" << "2015" << "01 / 01 / 2015";
         QTest::newRow("after the warning, over the full start date") << empty << "warning" << "02012000" << "02 / 01 / 2000";
@@ -604,7 +598,7 @@ private slots:
     }
 
     // As a user types it, a date goes in whole over whatever the field holds,
-    // wherever the focus came from: Tab comes into the end date, Shift+Tab
+    // wherever the real focus came from (the typing rules are the form's): Tab comes into the end date, Shift+Tab
     // and the warning into the start date, a click into the end date.
     void aDateAsTyped()
     {
@@ -666,53 +660,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), fields[field]);
         const QString cut = TextNotShownWhole(*w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
-    }
-
-    void copiesTheLastCalculation_data()
-    {
-        QTest::addColumn<QString>("capital"); // null: no calculation
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("retyped"); // typed over the capital after "Calcola"
-        QTest::addColumn<QString>("copied");  // null: the clipboard keeps its text
-        // clang-format off
-        QTest::newRow("the worked example") << "10000" << "01/01/2000" << "1/1/2015" << "" << kWorkedExampleCopied;
-        QTest::newRow("with the capital edited since") << "10000" << "01/01/2000" << "1/1/2015" << "5000"
-                                                       << kWorkedExampleCopied;
-        QTest::newRow("one year and one day") << "1000" << "1/1/2013" << "2/1/2014" << ""
-                                              << "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\n"
-                                                 "Interessi legali: 24,99\nSomma: 1.024,99\n"
-                                                 "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 0,0548\n";
-        QTest::newRow("before any calculation") << QString() << "" << "" << "" << QString();
-        QTest::newRow("after a failed one") << "abc" << "01/01/2000" << "1/1/2015" << "" << QString();
-        // clang-format on
-    }
-
-    // Ctrl+C with nothing selected copies the last "Calcola" that succeeded.
-    void copiesTheLastCalculation()
-    {
-        QFETCH(QString, capital);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(QString, retyped);
-        QFETCH(QString, copied);
-        auto w = StartMainWindow();
-        QApplication::clipboard()->setText(QStringLiteral("appunti"));
-        if (!capital.isNull()) {
-            const auto said = capital == "abc" ? TextOfNextBox() : nullptr;
-            CalculateAsTyped(*w, capital, start, end);
-            QTRY_VERIFY_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text() != capital && x::Active(w.get()),
-                                     kTimeoutMs);
-        }
-        if (!retyped.isEmpty()) {
-            Retype(Find(*w, "importo"), retyped);
-            QTRY_COMPARE_WITH_TIMEOUT(Find<QLineEdit>(*w, "importo")->text(), retyped, kTimeoutMs);
-        }
-        QWidget* focus = QApplication::focusWidget();
-        x::Keys("ctrl+c");
-        x::Keys("Tab"); // seen once the copy has been done
-        QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget() != focus, kTimeoutMs);
-        QCOMPARE(QApplication::clipboard()->text(), copied.isNull() ? QStringLiteral("appunti") : copied);
     }
 
     // The report describes the last "Calcola", whatever has been typed since.
