@@ -189,24 +189,14 @@ TEST_P(CopiedTest, CopiesTheLastCalculation)
 INSTANTIATE_TEST_SUITE_P(
     MainWindowForm, CopiedTest,
     ::testing::Values(
-        CopiedCase{"the_worked_example",
-                   {kWorkedExample},
-                   "Capitale: 10.000,00\n"
-                   "dal 01/01/2000 al 01/01/2015: 15 anni e 4 giorni\n"
-                   "Interessi legali: 3.652,47\n"
-                   "Somma: 13.652,47\n"
-                   "2,5% fino al 31/12/2000: 250\n"
-                   "3,5% fino al 31/12/2001: 350\n"
-                   "3,0% fino al 31/12/2003: 600\n"
-                   "2,5% fino al 31/12/2007: 1000,6849\n"
-                   "3,0% fino al 31/12/2009: 600,8219\n"
-                   "1,0% fino al 31/12/2010: 100\n"
-                   "1,5% fino al 31/12/2011: 150\n"
-                   "2,5% fino al 31/12/2013: 500,6849\n"
-                   "1% dal 01/01/2014: 100,274\n"
+        CopiedCase{"past_the_table_with_the_notes_line",
+                   {{"1000", "01 / 01 / 2013", "03 / 01 / 2015"}},
+                   "Capitale: 1.000,00\ndal 01/01/2013 al 03/01/2015: 2 anni e 2 giorni\n"
+                   "Interessi legali: 35,01\nSomma: 1.035,01\n"
+                   "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 10,0822\n"
                    "Nota: questa finestra calcola l'1% su ogni giorno dopo il 2014. Ai tassi legali in "
-                   "vigore: interessi 3.652,33, somma 13.652,33.\n"},
-        CopiedCase{"one_year_and_one_day",
+                   "vigore: interessi 34,97, somma 1.034,97.\n"},
+        CopiedCase{"one_year_and_one_day_within_the_table",
                    {{"1000", "01 / 01 / 2013", "02 / 01 / 2014"}},
                    "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\n"
                    "Interessi legali: 24,99\nSomma: 1.024,99\n"

@@ -206,17 +206,6 @@ private slots:
         QCOMPARE(mdatafin()->Text(), QStringLiteral("01 / 02 / ____"));
     }
 
-    void cancellaRightAfterStart()
-    {
-        Press(*w, "Pulisci");
-        QCOMPARE(mdataini()->Text(), QStringLiteral("__ / __ / ____"));
-        QCOMPARE(importo()->text(), QString());
-        QCOMPARE(TextIn(*w, ResultControl::Label8), QStringLiteral("Anni ?"));
-        QCOMPARE(QApplication::focusWidget(), mdataini());
-        QTest::keyClicks(mdataini(), QStringLiteral("01012000"));
-        QCOMPARE(mdataini()->Text(), QStringLiteral("01 / 01 / 2000"));
-    }
-
     void tabOrder()
     {
         QList<QWidget*> expected;
