@@ -62,17 +62,15 @@ QPixmap PictureOf(QWidget& below, QWidget& above)
 // The worked example of the README, typed in and calculated, or another capital.
 void Calculate(tarvel::frmTarvel& window, const char* capital = "10000")
 {
-    tarvel::testing::Enter(window, capital, "01012000", "01012015");
-    window.Command1_Click();
+    tarvel::testing::Calculate(window, capital, "01012000", "01012015");
     QTest::qWait(100);
 }
 
 // The window of the rates in force with a calculation typed into it, then closed.
 bool PictureRatesWindow(tarvel::frmTarvel& window, const QString& file, const tarvel::testing::RatesTyped& typed)
 {
-    window.OpenRatesInForce();
-    tarvel::RatesInForceWindow* rates = window.RatesWindow();
-    if (!rates || !QTest::qWaitForWindowExposed(rates))
+    tarvel::RatesInForceWindow* rates = tarvel::testing::OpenRatesWindow(window);
+    if (!rates)
         return false;
     tarvel::testing::CalculateIn(*rates, typed);
     QTest::qWait(300);
@@ -118,7 +116,7 @@ int main(int argc, char* argv[])
                                {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"})
             && saved;
 
-    window.Command2_Click();
+    tarvel::testing::Press(window, "Command2");
     tarvel::frmVelmora* info = window.InfoWindow();
     if (!QTest::qWaitForWindowExposed(info))
         return 1;
@@ -127,7 +125,7 @@ int main(int argc, char* argv[])
     info->close();
 
     platform.installed = true;
-    window.Command3_Click();
+    tarvel::testing::Press(window, "Command3");
     tarvel::frmPrinter* printer = window.PrinterWindow();
     if (!printer || !QTest::qWaitForWindowExposed(printer))
         return 1;
@@ -141,7 +139,7 @@ int main(int argc, char* argv[])
     platform.installed = false;
 
     // And as it opens on a machine without printers.
-    window.Command3_Click();
+    tarvel::testing::Press(window, "Command3");
     printer = window.PrinterWindow();
     if (!printer || !QTest::qWaitForWindowExposed(printer))
         return 1;
@@ -158,7 +156,7 @@ int main(int argc, char* argv[])
             box->close();
         }
     });
-    window.Command1_Click();
+    tarvel::testing::Press(window, "Command1");
 
     // The example again on a desktop with a dark colour scheme.
     QApplication::setPalette(tarvel::testing::DarkPalette());

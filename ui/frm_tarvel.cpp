@@ -1,9 +1,7 @@
 #include "ui/frm_tarvel.h"
 
-#include "calc/calculate_interest.h"
 #include "calc/rate_schedule.h"
 #include "runtime/form_runtime.h"
-#include "ui/calculation_text.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/desktop_window.h"
@@ -13,6 +11,7 @@
 #include "ui/modulo1.h"
 #include "ui/modulo2.h"
 #include "ui/pictures.h"
+#include "ui/rate_tables_in_use.h"
 #include "ui/whole_text.h"
 #include "ui/window_copy.h"
 #include "ui/window_layouts.h"
@@ -23,6 +22,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace tarvel {
@@ -63,18 +63,12 @@ void SetText(QLabel* label, const std::string& text)
     FitFontToText(label);
 }
 
-void SetText(std::string& held, const std::string& text) { held = text; }
-
 void SetFontUnderline(QLabel* label, bool underline)
 {
     QFont font = label->font();
     font.setUnderline(underline);
     label->setFont(font);
 }
-
-std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
-std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
-std::string TextOf(const std::string& held) { return held; }
 
 } // namespace
 
@@ -104,10 +98,8 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTable
 
     BuildCommands();
     BuildNotice();
-    results_[ResultControl::Text1].emplace<std::string>();
-    results_[ResultControl::importobis].emplace<std::string>();
 
-    WriteTexts(FreshWindowTexts(""));
+    WriteTexts(form_.Texts());
     SetTabOrder();
     NameControls();
     new WindowCopy(*this, [this] { CopyCalculation(); });
@@ -267,50 +259,40 @@ void frmTarvel::WriteTexts(const ControlTexts& texts)
 {
     for (const ResultControl control : kResultControls)
         if (texts[control])
-            std::visit([&](auto& place) { SetText(place, *texts[control]); }, results_[control]);
+            std::visit(
+                [&](auto place) {
+                    if constexpr (!std::is_same_v<decltype(place), std::monostate>)
+                        SetText(place, *texts[control]);
+                },
+                results_[control]);
     DescribeResultLabels();
 }
 
-ControlTexts frmTarvel::TextsInWindow() const
+TypedCalculation frmTarvel::Typed() const
 {
-    ControlTexts texts;
-    for (const ResultControl control : kResultControls)
-        texts[control] = std::visit([](const auto& place) { return TextOf(place); }, results_[control]);
-    return texts;
+    return {importo->text().toStdString(), mdataini->Text().toStdString(), mdatafin->Text().toStdString()};
 }
 
 void frmTarvel::Command1_Click()
 {
-    const CalculationInput input{importo->text().toStdString(), mdataini->Text().toStdString(),
-                                 mdatafin->Text().toStdString()};
-    const CalculationResult result = CalculateInterest(input);
+    const CalculationShown shown = form_.Calculate(Typed());
     // What the run wrote stands in the window, also while the warning is open.
-    ControlTexts written = result.written.ToControlTexts();
-    WriteTexts(written);
-    if (result.ok) {
-        calculated_ = ShownCalculation{{input.capitalText, input.startText, input.endText},
-                                       result.end,
-                                       ReportTextsInWindow(),
-                                       result.years,
-                                       result.remainingDays};
-        ShowNotice();
-        return;
-    }
-    calculated_.reset();
+    WriteTexts(shown.written);
     ShowNotice();
-    runtime_.MsgBox(std::string(kCalculationErrorMessage), windowTitle().toStdString(), MsgBoxIcon::Warning);
-    ApplyErrorPath(written);
-    WriteTexts(written);
+    if (!shown.warning)
+        return;
+    runtime_.MsgBox(*shown.warning, windowTitle().toStdString(), MsgBoxIcon::Warning);
+    WriteTexts(shown.afterWarning);
     mdataini->FocusForTyping();
 }
 
 void frmTarvel::Pulisci_Click()
 {
-    calculated_.reset();
+    const ControlTexts& cleared = form_.Clear();
     ShowNotice();
     for (MaskedEdit* date : {mdataini, mdatafin})
         date->SetMask(QString());
-    WriteTexts(ClearedTexts());
+    WriteTexts(cleared);
     mdataini->FocusForTyping();
     for (MaskedEdit* date : {mdataini, mdatafin}) {
         date->SetText(QString::fromUtf8(kEmptyDateText));
@@ -348,9 +330,68 @@ void frmTarvel::Command2_Click()
 
 void frmTarvel::CopyCalculation()
 {
-    if (calculated_)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(
-            CalculationText(calculated_->report, calculated_->years, calculated_->days) + noticeLine_.value_or("")));
+    if (const std::optional<std::string> copied = form_.Copied(tables_.Table(RateKind::Legal)))
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
+}
+
+void frmTarvel::BuildNotice()
+{
+    Avviso = new QFrame(this);
+    Avviso->setObjectName(QStringLiteral("Avviso"));
+    Avviso->setGeometry(kMainWindowNotice.Pixels());
+    Avviso->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // A fixed light background, and the fixed dark text that reads on it.
+    SetBackColor(Avviso, kLightInfoBackground);
+    SetForeColor(Avviso, kDarkText);
+
+    AvvisoTesto = Place(new QLabel(Avviso), kMainWindowNoticeLayout, "AvvisoTesto");
+    AvvisoImporti = Place(new QLabel(Avviso), kMainWindowNoticeLayout, "AvvisoImporti");
+    auto* AvvisoApri = Place(new QPushButton(QStringLiteral("Calcolo ai tassi in vigore…"), Avviso),
+                             kMainWindowNoticeLayout, "AvvisoApri");
+    AvvisoApri->setAutoDefault(true); // Enter presses it, as Space does
+    AvvisoApri->setToolTip(QStringLiteral("Ctrl+T"));
+    connect(AvvisoApri, &QPushButton::clicked, this, &frmTarvel::OpenRatesInForce);
+    Avviso->hide();
+    // The notice follows the table in use.
+    connect(&tables_, &RateTablesInUse::Changed, this, &frmTarvel::ShowNotice);
+}
+
+void frmTarvel::ShowNotice()
+{
+    const std::optional<MainWindowNotice> notice = form_.Notice(tables_.Table(RateKind::Legal));
+    if (!notice) {
+        Avviso->hide();
+        setFixedSize(kMainWindowClient.Pixels().size());
+        return;
+    }
+    SetText(AvvisoTesto, notice->heading);
+    SetText(AvvisoImporti, notice->amounts);
+    Avviso->setAccessibleName(AvvisoTesto->text() + ' ' + AvvisoImporti->text());
+    setFixedSize(kMainWindowClient.Pixels().size().grownBy({0, 0, 0, kMainWindowNotice.Pixels().height()}));
+    Avviso->show();
+}
+
+void frmTarvel::OpenRatesInForce()
+{
+    // One window of the rates in force, without an owner, as the Info window;
+    // it stays when closed, with what it holds, until the program ends.
+    if (!rates_)
+        rates_ = new RatesInForceWindow(runtime_, printers_, tables_);
+    if (const std::optional<TypedCalculation> calculated = form_.LastCalculation())
+        rates_->Fill(*calculated);
+    rates_->setWindowState(rates_->windowState() & ~Qt::WindowMinimized);
+    BringToCurrentDesktop(*rates_);
+    rates_->show();
+    rates_->raise();
+    rates_->activateWindow();
+}
+
+void frmTarvel::Started(bool openRatesInForce)
+{
+    for (const std::string& fault : tables_.StartFaults())
+        runtime_.MsgBox(fault, RatesInForceWindow::kCaption, MsgBoxIcon::Warning);
+    if (openRatesInForce)
+        OpenRatesInForce();
 }
 
 void frmTarvel::closeEvent(QCloseEvent* event)

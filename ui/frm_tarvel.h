@@ -2,6 +2,7 @@
 
 #include "calc/control_texts.h"
 #include "calc/version.h"
+#include "forms/main_window_form.h"
 #include "print/easy_print.h"
 #include "print/printer_selection.h"
 #include "print/report.h"
@@ -15,8 +16,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <optional>
-#include <string>
 #include <variant>
 
 class QFrame;
@@ -32,15 +31,15 @@ class RateTablesInUse;
 class TextBox;
 
 // The main window: the capital and the two dates, the four commands, the
-// results of the last calculation and the link to the maker's site. Its
-// controls are its own, each named as in the design (objectName); the
-// calculation writes its texts into them and the report reads them back from
-// there.
+// results of the last calculation and the link to the maker's site, a view
+// over its MainWindowForm. Its controls are its own, each named as in the
+// design (objectName); it hands what is typed to the form and shows what the
+// form says.
 //
-// Its table charges 1 % on every day from 2014 on. After a calculation that
-// reaches past 2014 a notice under the designed window says so and gives the
-// interest at the rates in force; its button, and Ctrl+T at any time, open
-// the window of the rates in force with the last calculation.
+// Its table charges its last rate on every day after that rate's year. After
+// a calculation that reaches past it a notice under the designed window says
+// so and gives the interest at the rates in force; its button, and Ctrl+T at
+// any time, open the window of the rates in force with the last calculation.
 class frmTarvel : public QWidget, public PrinterWindowHost {
     Q_OBJECT
 
@@ -59,6 +58,26 @@ public:
     // force over this one.
     void Started(bool openRatesInForce);
 
+    // The report's page settings, and the report of the texts standing in the
+    // window as one document on the current printer. The printer selection
+    // window calls them; the print engine is made at the first of them.
+    void Default_Value() override;
+    void PrintEsempio1() override;
+
+    // The Info window while it is open, else null.
+    frmVelmora* InfoWindow() const { return velmora_; }
+    // The printer selection window while it is open, else null.
+    frmPrinter* PrinterWindow() const;
+    // The window of the rates in force once opened, else null.
+    RatesInForceWindow* RatesWindow() const { return rates_; }
+    // The print engine once the first print has made it, else null.
+    const EasyPrint* PrintEngine() const { return objPrint.get(); }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
     // The handlers of the controls' events.
     void Command1_Click(); // "Calcola", also Enter in an input
     void Pulisci_Click();  // "Cancella"
@@ -73,57 +92,27 @@ public:
     void Form_MouseMove();
     // May change the character code before importo inserts it.
     void importo_KeyPress(int& keyAscii);
-
-    // The report's page settings, and the report of the texts standing in the
-    // window as one document on the current printer. The printer selection
-    // window calls them; the print engine is made at the first of them.
-    void Default_Value() override;
-    void PrintEsempio1() override;
-
-    // The texts standing in the result controls.
-    ControlTexts TextsInWindow() const;
-
-    // The Info window while it is open, else null.
-    frmVelmora* InfoWindow() const { return velmora_; }
-    // The printer selection window while it is open, else null.
-    frmPrinter* PrinterWindow() const;
-    // The window of the rates in force once opened, else null.
-    RatesInForceWindow* RatesWindow() const { return rates_; }
-    // The notice's line as Ctrl+C copies it, while the notice is shown.
-    const std::optional<std::string>& NoticeLine() const { return noticeLine_; }
-    // The print engine once the first print has made it, else null.
-    const EasyPrint* PrintEngine() const { return objPrint.get(); }
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // The notice the form gives with the table in use; without one, the
+    // window of its designed size.
+    void ShowNotice();
+    // Back from the printer window: the start date takes input.
+    void FocusStartDate();
+    // Ctrl+C when no field has a selection.
+    void CopyCalculation();
 
 private:
     void BuildFrame1();
     void BuildCommands();
     void BuildRateGrid();
     void BuildNotice();
-    // The notice for the last "Calcola" that succeeded, when it reaches past
-    // 2014; else none, and the window of its designed size.
-    void ShowNotice();
     void SetTabOrder();
     // Accessible names from the captions on the window, and buddies.
     void NameControls();
     void DescribeResultLabels();
-    // Writes every text the calculation set; the others keep their content.
+    // Writes every text given; the others keep their content. The working
+    // texts, which the window never shows, stand in the form alone.
     void WriteTexts(const ControlTexts& texts);
-    // Back from the printer window: the start date takes input.
-    void FocusStartDate();
-    // The report's texts as they stand in the window.
-    ReportTexts ReportTextsInWindow() const;
-    // The report's texts: after a "Calcola" that succeeded, its capital, dates
-    // and results, whatever has been typed since; else, as before any
-    // calculation, after "Cancella" or a failed one, the texts standing in
-    // the window.
-    ReportTexts ReportTextsToPrint() const;
-    // Puts the text of the last "Calcola" that succeeded on the clipboard
-    // (Ctrl+C when no field has a selection); without one, nothing.
-    void CopyCalculation();
+    TypedCalculation Typed() const;
 
     // objPrint, made on first use.
     EasyPrint& Engine();
@@ -133,27 +122,16 @@ private:
     TextBox* importo = nullptr;
     LinkLabel* Label16 = nullptr;
 
-    // Where each result control's text stands: on a label or in a field of
-    // the window, or, for the working texts Text1 and importobis, which the
-    // window never shows, here.
-    using ResultPlace = std::variant<QLabel*, QLineEdit*, std::string>;
+    // Where each result control's text stands: on a label or in a field;
+    // none for the working texts.
+    using ResultPlace = std::variant<std::monostate, QLabel*, QLineEdit*>;
     PerControl<ResultPlace> results_;
 
-    // A "Calcola" that succeeded, as it stood when it ended; none before the
-    // first, after "Cancella" and after a failed one.
-    struct ShownCalculation {
-        TypedCalculation typed;
-        Date end;
-        ReportTexts report;
-        int years = 0;
-        int days = 0;
-    };
-    std::optional<ShownCalculation> calculated_;
+    MainWindowForm form_;
 
     QFrame* Avviso = nullptr;
     QLabel* AvvisoTesto = nullptr;
     QLabel* AvvisoImporti = nullptr;
-    std::optional<std::string> noticeLine_;
 
     FormRuntime& runtime_;
     PrinterSelection& printers_;

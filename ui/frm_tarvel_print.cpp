@@ -36,13 +36,10 @@ EasyPrint& frmTarvel::Engine()
 
 void frmTarvel::Default_Value() { ::tarvel::Default_Value(Engine()); }
 
-ReportTexts frmTarvel::ReportTextsInWindow() const
+void frmTarvel::PrintEsempio1()
 {
-    return MakeReportTexts(TextsInWindow(), mdataini->Text().toStdString(), mdatafin->Text().toStdString());
+    const PrintedTexts printed = form_.Printed(Typed());
+    PrintReport(Engine(), MakeReportTexts(printed.texts, printed.startDate, printed.endDate));
 }
-
-ReportTexts frmTarvel::ReportTextsToPrint() const { return calculated_ ? calculated_->report : ReportTextsInWindow(); }
-
-void frmTarvel::PrintEsempio1() { PrintReport(Engine(), ReportTextsToPrint()); }
 
 } // namespace tarvel

@@ -19,6 +19,9 @@ class frmVelmora : public QWidget {
 public:
     explicit frmVelmora(FormRuntime& runtime, QWidget* parent = nullptr);
 
+    static std::string MailLink();
+
+private slots:
     // The handlers of the links' events.
     void Label1_Click(); // new e-mail to the maker
     void Label2_Click(); // the maker's site
@@ -26,8 +29,6 @@ public:
     void Label1_MouseMove();
     void Label2_MouseMove();
     void bntpay_MouseMove();
-
-    static std::string MailLink();
 
 private:
     FormRuntime& runtime_;

@@ -1,5 +1,7 @@
 #include "ui/masked_edit.h"
 
+#include "forms/date_typing.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,7 +9,7 @@
 namespace tarvel {
 namespace {
 
-constexpr QChar kPrompt = u'_';
+constexpr QChar kPrompt = kBlankPlace;
 constexpr QChar kDigit = u'#';
 
 // Qt's mask language: '0' an optional digit; the literal characters we use
@@ -40,12 +42,10 @@ QChar TypedKey(const QKeyEvent& key)
     if (IsShortcut(key))
         return {};
     const QString typed = key.text();
-    if (typed.size() != 1 || !(QStringLiteral("0123456789/.- ").contains(typed.at(0))))
+    if (typed.size() != 1 || !IsDateKey(typed.at(0).unicode()))
         return {};
     return typed.at(0);
 }
-
-bool IsSeparator(QChar key) { return !key.isDigit(); }
 
 // Keys that move the caret or change the text where it is: after them,
 // digits go where the caret is.
@@ -68,87 +68,9 @@ bool IsEditingKey(const QKeyEvent& key)
     }
 }
 
-// The field's text in the mask's layout, and the caret.
-struct Typing {
-    QString text;
-    int caret = 0;
-};
+std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
 
-bool IsPlace(const QString& mask, int i) { return i >= 0 && i < mask.size() && mask.at(i) == kDigit; }
-
-// The first place for a digit at or after `from`; the mask's size when none.
-int NextPlace(const QString& mask, int from)
-{
-    while (from < mask.size() && !IsPlace(mask, from))
-        ++from;
-    return from;
-}
-
-QString EmptyText(QString mask) { return mask.replace(kDigit, kPrompt); }
-
-int FirstBlank(const QString& text)
-{
-    const qsizetype blank = text.indexOf(kPrompt);
-    return blank < 0 ? 0 : int(blank);
-}
-
-// A digit goes into the first place at or after the caret, as Qt types it.
-Typing WithDigit(const QString& mask, Typing t, QChar digit)
-{
-    const int place = NextPlace(mask, t.caret);
-    if (place < mask.size()) {
-        t.text[place] = digit;
-        t.caret = NextPlace(mask, place + 1);
-    }
-    return t;
-}
-
-// A separator ends the section of digits before the caret with what is typed
-// there before the caret, completed with leading zeros, and moves on to the
-// next section; at a section's start, in the last one or with no digit typed
-// it does nothing. (Left to Qt, it would jump to the next equal fixed
-// character, and the digits already there would stay.)
-Typing WithSectionEnded(const QString& mask, Typing t)
-{
-    if (IsPlace(mask, t.caret) && !IsPlace(mask, t.caret - 1))
-        return t;
-    int end = t.caret; // one past the section's last place before the caret
-    while (end > 0 && !IsPlace(mask, end - 1))
-        --end;
-    int start = end;
-    while (IsPlace(mask, start - 1))
-        --start;
-    int width = end - start;
-    while (IsPlace(mask, start + width))
-        ++width;
-    const int next = NextPlace(mask, start + width);
-    QString digits = t.text.mid(start, end - start);
-    digits.remove(kPrompt);
-    if (end == 0 || next >= mask.size() || digits.isEmpty())
-        return t;
-    t.text.replace(start, width, digits.rightJustified(width, u'0'));
-    t.caret = next;
-    return t;
-}
-
-Typing WithKeys(const QString& mask, Typing t, const QString& keys)
-{
-    for (QChar key : keys)
-        t = IsSeparator(key) ? WithSectionEnded(mask, t) : WithDigit(mask, t, key);
-    return t;
-}
-
-// What a field that held `held` (a complete date, a part-typed one or none)
-// shows after `typed`. A complete date is typed over afresh; a part-typed one
-// goes on from its first blank, unless what is typed is a whole date by
-// itself.
-Typing Typed(const QString& mask, const QString& held, const QString& typed)
-{
-    const Typing fresh = WithKeys(mask, {EmptyText(mask), 0}, typed);
-    if (!held.contains(kPrompt) || !fresh.text.contains(kPrompt))
-        return fresh;
-    return WithKeys(mask, {held, FirstBlank(held)}, typed);
-}
+QString FromUtf16(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 } // namespace
 
@@ -180,7 +102,7 @@ void MaskedEdit::FocusForTyping()
 void MaskedEdit::PlaceCaretForTyping()
 {
     if (!mask_.isEmpty())
-        setCursorPosition(FirstBlank(displayText()));
+        setCursorPosition(FirstBlank(Utf16(displayText())));
 }
 
 void MaskedEdit::BeginEntry()
@@ -195,17 +117,18 @@ void MaskedEdit::TypeSinceEntry(QChar key)
 {
     // Changed since by other means (a paste from the menu, the program), the
     // field is entered anew.
-    if (displayText() != Typed(mask_, entry_->held, entry_->typed).text)
+    const std::string mask = mask_.toStdString();
+    if (Utf16(displayText()) != Typed(mask, Utf16(entry_->held), Utf16(entry_->typed)).text)
         entry_ = Entry{displayText(), QString()};
     entry_->typed += key;
-    const Typing shown = Typed(mask_, entry_->held, entry_->typed);
-    Show(shown.text, shown.caret);
+    const DateFieldState shown = Typed(mask, Utf16(entry_->held), Utf16(entry_->typed));
+    Show(FromUtf16(shown.text), shown.caret);
 }
 
 void MaskedEdit::EndSection()
 {
-    const Typing ended = WithSectionEnded(mask_, {displayText(), cursorPosition()});
-    Show(ended.text, ended.caret);
+    const DateFieldState ended = WithSectionEnded(mask_.toStdString(), {Utf16(displayText()), cursorPosition()});
+    Show(FromUtf16(ended.text), ended.caret);
 }
 
 void MaskedEdit::Show(const QString& text, int caret)
@@ -232,7 +155,7 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (!key.isNull() && IsSeparator(key)) {
+    if (!key.isNull() && IsSeparator(key.unicode())) {
         EndSection();
         event->accept();
         return;

@@ -62,10 +62,13 @@ inline QLineEdit* PeriodField(const frmTarvel& w, int period)
 }
 inline QLabel* PeriodCaption(const frmTarvel& w, int period) { return Find<QLabel>(w, PeriodCaptionName(period)); }
 
-// The text standing in a result control.
+// The text standing in a result control the window shows.
 inline QString TextIn(const frmTarvel& w, ResultControl control)
 {
-    return QString::fromStdString(w.TextsInWindow()[control].value_or(""));
+    QWidget* shown = Find(w, ControlName(control));
+    if (auto* label = qobject_cast<QLabel*>(shown))
+        return label->text();
+    return Find<QLineEdit>(w, ControlName(control))->text();
 }
 
 // Types digits into a date field from its first place.
@@ -85,11 +88,15 @@ inline void Enter(frmTarvel& w, const char* capital, const char* start, const ch
     TypeDate(Find<MaskedEdit>(w, "mdatafin"), end);
 }
 
+// Presses a command button of the main window: "Command1" (Calcola),
+// "Pulisci", "Command2" (Info), "Command3" (Stampa).
+inline void Press(frmTarvel& w, const char* button) { QTest::mouseClick(Find(w, button), Qt::LeftButton); }
+
 // Types the capital and the two dates (digits only) and presses "Calcola".
 inline void Calculate(frmTarvel& w, const char* capital, const char* start, const char* end)
 {
     Enter(w, capital, start, end);
-    QTest::mouseClick(Find(w, "Command1"), Qt::LeftButton);
+    Press(w, "Command1");
 }
 
 // The working texts are no controls of any window: nothing shows them, nor
@@ -110,26 +117,6 @@ inline int InfoWindowsShown()
         return top->objectName() == QLatin1String("frmVelmora") && top->isVisible();
     }));
 }
-
-// What Ctrl+C copies after the worked example, 10000 from 01/01/2000 to
-// 01/01/2015: the calculation, then the line of the notice that its last day,
-// after 2014, brings.
-inline const QString kWorkedExampleCopied = QStringLiteral("Capitale: 10.000,00\n"
-                                                           "dal 01/01/2000 al 01/01/2015: 15 anni e 4 giorni\n"
-                                                           "Interessi legali: 3.652,47\n"
-                                                           "Somma: 13.652,47\n"
-                                                           "2,5% fino al 31/12/2000: 250\n"
-                                                           "3,5% fino al 31/12/2001: 350\n"
-                                                           "3,0% fino al 31/12/2003: 600\n"
-                                                           "2,5% fino al 31/12/2007: 1000,6849\n"
-                                                           "3,0% fino al 31/12/2009: 600,8219\n"
-                                                           "1,0% fino al 31/12/2010: 100\n"
-                                                           "1,5% fino al 31/12/2011: 150\n"
-                                                           "2,5% fino al 31/12/2013: 500,6849\n"
-                                                           "1% dal 01/01/2014: 100,274\n"
-                                                           "Nota: questa finestra calcola l'1% su ogni giorno "
-                                                           "dopo il 2014. Ai tassi legali in vigore: interessi "
-                                                           "3.652,33, somma 13.652,33.\n");
 
 // The first text of the window that is not shown whole, in its font and its
 // control's width; empty when every one is.

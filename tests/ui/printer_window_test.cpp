@@ -7,6 +7,7 @@
 #include "tests/ui/printer_window_steps.h"
 #include "tests/ui/rates_window_steps.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -148,7 +149,7 @@ private slots:
         QCOMPARE(Find<MaskedEdit>(*w, "mdataini")->Text(), QStringLiteral("01 / 01 / 2011"));
 
         // One window at a time.
-        w->Command3_Click();
+        Find<QAbstractButton>(*w, "Command3")->click();
         QCOMPARE(w->PrinterWindow(), printer);
 
         printer->close();

@@ -53,7 +53,7 @@ inline QByteArray TableFileWith(const RateTable& table, const char* rows)
 // Opens the window of the rates in force as Ctrl+T does; null when it does not show.
 inline RatesInForceWindow* OpenRatesWindow(frmTarvel& w)
 {
-    w.OpenRatesInForce();
+    QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
     RatesInForceWindow* rates = w.RatesWindow();
     return rates && QTest::qWaitForWindowExposed(rates) ? rates : nullptr;
 }

@@ -1,6 +1,6 @@
-#include "ui/calculation_text.h"
+#include "forms/calculation_text.h"
 
-#include <string_view>
+#include "calc/rate_schedule.h"
 
 namespace tarvel {
 namespace {
@@ -44,16 +44,19 @@ std::string Line(std::string_view caption, std::string_view value)
 
 } // namespace
 
-std::string CalculationText(const ReportTexts& texts, int years, int days)
+std::string CalculationText(const ControlTexts& texts, std::string_view startDate, std::string_view endDate, int years,
+                            int days)
 {
-    std::string text = Line("Capitale", texts.capital);
-    text += "dal " + DateWritten(texts.startDate) + " al " + DateWritten(texts.endDate) + ": "
-            + Counted(years, "anno", "anni") + " e " + Counted(days, "giorno", "giorni") + '\n';
-    text += Line("Interessi legali", texts.totalInterest);
-    text += Line("Somma", texts.capitalPlusInterest);
-    for (std::size_t i = 0; i < texts.amounts.size(); ++i)
-        if (!OneSpaced(texts.amounts[i]).empty())
-            text += Line(texts.captions[i], texts.amounts[i]);
+    const auto textOf = [&texts](ResultControl control) { return texts[control].value_or(""); };
+    std::string text = Line("Capitale", textOf(ResultControl::importo));
+    text += "dal " + DateWritten(startDate) + " al " + DateWritten(endDate) + ": " + Counted(years, "anno", "anni")
+            + " e " + Counted(days, "giorno", "giorni") + '\n';
+    text += Line("Interessi legali", textOf(ResultControl::SeeInteressi));
+    text += Line("Somma", textOf(ResultControl::Label6));
+    const auto& schedule = LegalRateSchedule();
+    for (std::size_t i = 0; i < kPeriodCount; ++i)
+        if (const std::string amount = textOf(PeriodControl(i)); !OneSpaced(amount).empty())
+            text += Line(schedule[i].caption, amount);
     return text;
 }
 
