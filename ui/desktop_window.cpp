@@ -147,6 +147,17 @@ void BringToCurrentDesktop(QWidget& window)
     x11::AskWindowManager(id, "_NET_WM_DESKTOP", {current[0], 1 /* from an application */});
 }
 
+void BringForward(QWidget& window)
+{
+    // Moved to this desktop while still shown, so that the window manager
+    // hands it the focus.
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    BringToCurrentDesktop(window);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 QMargins FrameMargins(QWidget& window)
 {
     if (window.isVisible() && window.windowHandle())

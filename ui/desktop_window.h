@@ -27,6 +27,10 @@ void ShowExactTitle(QWidget& window);
 // manager does not hand the focus to a window on another desktop.
 void BringToCurrentDesktop(QWidget& window);
 
+// Opens a window over the one the user works in, or brings it back: shown,
+// no longer minimised, on the desktop in view, raised and active.
+void BringForward(QWidget& window);
+
 // The widths of the frame the window manager puts round the window, in
 // device-independent pixels. For a window not shown yet the window manager is
 // asked for its estimate (_NET_REQUEST_FRAME_EXTENTS); without a window

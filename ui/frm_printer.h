@@ -45,12 +45,13 @@ public:
     // Form_Load; the caller opens it (open()).
     static frmPrinter* Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner);
 
+    // Where the save dialog proposes to put the report without a printer.
+    static std::string SuggestedPdfPath();
+
+private slots:
     void Form_Load();
     void Combo1_Click();
     void Command1_Click(); // "Stampa"
-
-    // Where the save dialog proposes to put the report without a printer.
-    static std::string SuggestedPdfPath();
 
 private:
     frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner);

@@ -73,7 +73,10 @@ void SetFontUnderline(QLabel* label, bool underline)
 } // namespace
 
 frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTablesInUse& tables, QWidget* parent)
-    : QWidget(parent, Qt::Window), runtime_(runtime), printers_(printers), tables_(tables)
+    : QWidget(parent, Qt::Window), runtime_(runtime), printers_(printers), tables_(tables),
+      printing_(
+          *this, runtime, printers, [this](EasyPrint& objPrint) { PrintEsempio1(objPrint); },
+          [this] { FocusStartDate(); })
 {
     setObjectName(QStringLiteral("frmTarvel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -109,10 +112,8 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTable
 
 frmTarvel::~frmTarvel()
 {
-    // The printer window holds on to this window, and the Info window and the
-    // window of the rates in force belong to the program that this window is:
-    // none outlives it.
-    delete printer_.data();
+    // The Info window and the window of the rates in force belong to the
+    // program that this window is: neither outlives it.
     delete velmora_.data();
     delete rates_.data();
 }
@@ -321,11 +322,7 @@ void frmTarvel::Command2_Click()
     // comes back here.
     if (!velmora_)
         velmora_ = new frmVelmora(runtime_);
-    velmora_->setWindowState(velmora_->windowState() & ~Qt::WindowMinimized);
-    BringToCurrentDesktop(*velmora_);
-    velmora_->show();
-    velmora_->raise();
-    velmora_->activateWindow();
+    BringForward(*velmora_);
 }
 
 void frmTarvel::CopyCalculation()
@@ -379,11 +376,7 @@ void frmTarvel::OpenRatesInForce()
         rates_ = new RatesInForceWindow(runtime_, printers_, tables_);
     if (const std::optional<TypedCalculation> calculated = form_.LastCalculation())
         rates_->Fill(*calculated);
-    rates_->setWindowState(rates_->windowState() & ~Qt::WindowMinimized);
-    BringToCurrentDesktop(*rates_);
-    rates_->show();
-    rates_->raise();
-    rates_->activateWindow();
+    BringForward(*rates_);
 }
 
 void frmTarvel::Started(bool openRatesInForce)

@@ -9,8 +9,8 @@
 #include "runtime/form_runtime.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_velmora.h"
-#include "ui/printer_window_host.h"
 #include "ui/rates_in_force_window.h"
+#include "ui/window_printing.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -40,7 +40,7 @@ class TextBox;
 // a calculation that reaches past it a notice under the designed window says
 // so and gives the interest at the rates in force; its button, and Ctrl+T at
 // any time, open the window of the rates in force with the last calculation.
-class frmTarvel : public QWidget, public PrinterWindowHost {
+class frmTarvel : public QWidget {
     Q_OBJECT
 
 public:
@@ -58,20 +58,14 @@ public:
     // force over this one.
     void Started(bool openRatesInForce);
 
-    // The report's page settings, and the report of the texts standing in the
-    // window as one document on the current printer. The printer selection
-    // window calls them; the print engine is made at the first of them.
-    void Default_Value() override;
-    void PrintEsempio1() override;
-
     // The Info window while it is open, else null.
     frmVelmora* InfoWindow() const { return velmora_; }
     // The printer selection window while it is open, else null.
-    frmPrinter* PrinterWindow() const;
+    frmPrinter* PrinterWindow() const { return printing_.PrinterWindow(); }
     // The window of the rates in force once opened, else null.
     RatesInForceWindow* RatesWindow() const { return rates_; }
     // The print engine once the first print has made it, else null.
-    const EasyPrint* PrintEngine() const { return objPrint.get(); }
+    const EasyPrint* PrintEngine() const { return printing_.Engine(); }
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -114,8 +108,9 @@ private:
     void WriteTexts(const ControlTexts& texts);
     TypedCalculation Typed() const;
 
-    // objPrint, made on first use.
-    EasyPrint& Engine();
+    // The report of the last "Calcola" that succeeded, else of the texts
+    // standing in the window.
+    void PrintEsempio1(EasyPrint& objPrint);
 
     MaskedEdit* mdataini = nullptr;
     MaskedEdit* mdatafin = nullptr;
@@ -138,10 +133,9 @@ private:
     RateTablesInUse& tables_;
     QPointer<frmVelmora> velmora_;
     QPointer<RatesInForceWindow> rates_;
-    QPointer<frmPrinter> printer_;
-    // The one engine of the window's reports: its page frame is measured on
-    // the printer current at the first print.
-    std::unique_ptr<EasyPrint> objPrint;
+    // The one engine of the window's reports, whose page frame is measured on
+    // the printer current at the first print, and the printer window.
+    WindowPrinting printing_;
 };
 
 } // namespace tarvel

@@ -9,16 +9,14 @@
 namespace tarvel {
 namespace {
 
-QString Key(RateKind kind)
-{
-    return kind == RateKind::Legal ? QStringLiteral("tabelle/tassi-legali")
-                                   : QStringLiteral("tabelle/tassi-riferimento");
-}
+// Where the settings remember each kind's file.
+constexpr PerRateKind<const char*> kKeys{"tabelle/tassi-legali", "tabelle/tassi-riferimento"};
+QString Key(RateKind kind) { return QString::fromLatin1(kKeys[kind]); }
 
-const char* TableName(RateKind kind)
-{
-    return kind == RateKind::Legal ? "dei tassi legali" : "dei tassi di riferimento";
-}
+constexpr PerRateKind<const char*> kTableNames{"dei tassi legali", "dei tassi di riferimento"};
+
+// The built-in table of each kind.
+constexpr PerRateKind<const RateTable& (*)()> kBuiltInTables{&RatesInForce, &ReferenceRates};
 
 } // namespace
 
@@ -26,42 +24,35 @@ RateTablesInUse::RateTablesInUse() = default;
 
 RateTablesInUse::RateTablesInUse(QSettings& settings) : settings_(&settings)
 {
-    for (RateKind kind : {RateKind::Legal, RateKind::Reference}) {
+    for (RateKind kind : kRateKinds) {
         const std::string file = settings_->value(Key(kind)).toString().toStdString();
         if (file.empty())
             continue;
         auto table = LoadRateTableFile(file, kind);
         if (auto* fault = std::get_if<RateTableFileFault>(&table))
-            Of(kind).fault = fault->message(file);
+            inUse_[kind].fault = fault->message(file);
         else
-            Of(kind).file = std::make_unique<RateTable>(std::move(std::get<RateTable>(table)));
+            inUse_[kind].file = std::make_unique<RateTable>(std::move(std::get<RateTable>(table)));
     }
 }
 
 RateTablesInUse::~RateTablesInUse() = default;
 
-RateTablesInUse::InUse& RateTablesInUse::Of(RateKind kind) { return kind == RateKind::Legal ? legal_ : reference_; }
-
-const RateTablesInUse::InUse& RateTablesInUse::Of(RateKind kind) const
-{
-    return kind == RateKind::Legal ? legal_ : reference_;
-}
-
 const RateTable& RateTablesInUse::Table(RateKind kind) const
 {
-    if (const auto& file = Of(kind).file)
+    if (const auto& file = inUse_[kind].file)
         return *file;
-    return kind == RateKind::Legal ? RatesInForce() : ReferenceRates();
+    return kBuiltInTables[kind]();
 }
 
-bool RateTablesInUse::BuiltIn(RateKind kind) const { return !Of(kind).file; }
+bool RateTablesInUse::BuiltIn(RateKind kind) const { return !inUse_[kind].file; }
 
 std::optional<std::string> RateTablesInUse::LoadFile(RateKind kind, const std::string& file)
 {
     auto table = LoadRateTableFile(file, kind);
     if (auto* fault = std::get_if<RateTableFileFault>(&table))
         return fault->message(file);
-    Of(kind) = {std::make_unique<RateTable>(std::move(std::get<RateTable>(table))), std::nullopt};
+    inUse_[kind] = {std::make_unique<RateTable>(std::move(std::get<RateTable>(table))), std::nullopt};
     Remember(kind, file);
     emit Changed();
     return std::nullopt;
@@ -69,7 +60,7 @@ std::optional<std::string> RateTablesInUse::LoadFile(RateKind kind, const std::s
 
 void RateTablesInUse::UseBuiltIn(RateKind kind)
 {
-    Of(kind) = {};
+    inUse_[kind] = {};
     Remember(kind, {});
     emit Changed();
 }
@@ -85,14 +76,14 @@ void RateTablesInUse::Remember(RateKind kind, const std::string& file)
     settings_->sync();
 }
 
-std::optional<std::string> RateTablesInUse::Fault(RateKind kind) const { return Of(kind).fault; }
+std::optional<std::string> RateTablesInUse::Fault(RateKind kind) const { return inUse_[kind].fault; }
 
 std::vector<std::string> RateTablesInUse::StartFaults() const
 {
     std::vector<std::string> faults;
-    for (RateKind kind : {RateKind::Legal, RateKind::Reference})
-        if (const auto& fault = Of(kind).fault)
-            faults.push_back(std::string("Il file della tabella ") + TableName(kind)
+    for (RateKind kind : kRateKinds)
+        if (const auto& fault = inUse_[kind].fault)
+            faults.push_back(std::string("Il file della tabella ") + kTableNames[kind]
                              + " scelta l'ultima volta non si può usare: " + *fault
                              + ". Si usa la tabella incorporata.");
     return faults;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/per_rate_kind.h"
 #include "calc/rate_table.h"
 
 #include <QObject>
@@ -56,13 +57,10 @@ private:
         std::unique_ptr<RateTable> file; // null: the built-in table
         std::optional<std::string> fault;
     };
-    InUse& Of(RateKind kind);
-    const InUse& Of(RateKind kind) const;
     void Remember(RateKind kind, const std::string& file);
 
     QSettings* settings_ = nullptr;
-    InUse legal_;
-    InUse reference_;
+    PerRateKind<InUse> inUse_;
 };
 
 } // namespace tarvel

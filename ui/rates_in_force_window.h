@@ -1,22 +1,18 @@
 #pragma once
 
-#include "calc/statement.h"
+#include "calc/per_rate_kind.h"
+#include "forms/rates_in_force_form.h"
 #include "forms/typed_calculation.h"
-#include "print/easy_print.h"
 #include "print/printer_selection.h"
-#include "print/rates_report.h"
 #include "runtime/form_runtime.h"
-#include "ui/frm_printer.h"
-#include "ui/printer_window_host.h"
+#include "ui/window_printing.h"
 
-#include <QPointer>
 #include <QWidget>
 
-#include <memory>
-#include <optional>
-#include <string>
+#include <array>
 
 class QButtonGroup;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +24,7 @@ namespace tarvel {
 class MaskedEdit;
 class RateTablesInUse;
 class TextBox;
+class frmPrinter;
 
 // The window of the rates in force: a capital and two dates, like the main
 // window, charged at the legal rates as the law has set them (or those of a
@@ -37,7 +34,8 @@ class TextBox;
 // the notes; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
 // "Seleziona stampante"). Bad data are said beside the field at fault, with
 // nothing typed cleared. Not modal; laid out by Qt, in the main window's font.
-class RatesInForceWindow : public QWidget, public PrinterWindowHost {
+// What it shows, its form decides.
+class RatesInForceWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -52,6 +50,12 @@ public:
     // Legal interest on the calculation typed, calculated at once.
     void Fill(const TypedCalculation& typed);
 
+    // The statement shown: none before the first calculation and after a failed one.
+    const std::optional<Statement>& ShownStatement() const { return form_.Shown(); }
+    // The printer selection window while it is open, else null.
+    frmPrinter* PrinterWindow() const { return printing_.PrinterWindow(); }
+
+private slots:
     void Calcola_Click();
     void Copia_Click();
     void Stampa_Click();
@@ -60,73 +64,70 @@ public:
     // "Tabella incorporata".
     void TabellaIncorporata_Click(RateKind kind);
 
-    // The statement shown: none before the first calculation and after a failed one.
-    const std::optional<Statement>& ShownStatement() const { return statement_; }
-    // The printer selection window while it is open, else null.
-    frmPrinter* PrinterWindow() const;
-
-    void Default_Value() override;
-    void PrintEsempio1() override;
-
 private:
+    // In rates_in_force_widgets.cpp.
     void BuildInputs(QVBoxLayout& column);
+    void BuildFields(QGridLayout& fields);
+    QWidget* BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
+                          const char* faultName);
+    void AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName, QGridLayout& into,
+                  int at);
+    QLayout* BuildChoices();
     void BuildResults(QVBoxLayout& column);
+    void BuildTotals(QVBoxLayout& column);
     void BuildTables(QVBoxLayout& column);
+    void BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption, const char* const names[4]);
     void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
-    // The regime of the choice checked.
-    Regime ChosenRegime() const;
-    void ChooseRegime();
-    // The reasons beside their fields; every field without one is clear.
-    void ShowFaults(const std::vector<FieldFault>& faults);
+    void ChooseRegime(int id);
+    void TablesChanged();
+    // The fields' texts into the form.
+    void ReadFields();
+    void ShowFaults();
     void ShowStatement();
+    void ShowRows(const Statement& statement);
     void ShowTables();
-    EasyPrint& Engine();
+
+    // The columns of the period rows.
+    enum Column { kFirstDay, kLastDay, kDays, kRate, kInterest, kAct, kColumns };
 
     struct Input {
         QLineEdit* field = nullptr;
         QLabel* fault = nullptr;
     };
-    Input& InputOf(InputField field);
-
-    MaskedEdit* dal = nullptr;
-    MaskedEdit* al = nullptr;
-    TextBox* capitale = nullptr;
-    MaskedEdit* domanda = nullptr;
-    TextBox* maggiorazione = nullptr;
-    Input inputs_[5]; // by InputField
-    // The choices, their ids the Regime each stands for.
-    QButtonGroup* regimes_ = nullptr;
-    // The line of the claim date and that of the margin, each shown with its choice.
-    QWidget* rigaDomanda = nullptr;
-    QWidget* rigaMaggiorazione = nullptr;
-
-    QLabel* regime = nullptr;
-    QTableWidget* periodi = nullptr;
-    QLabel* didascaliaInteressi = nullptr;
-    QLabel* interessi = nullptr;
-    QLabel* somma = nullptr;
-    QLabel* durata = nullptr;
-    QLabel* note = nullptr;
-
     struct TableLine {
         QLabel* name = nullptr;
         QLabel* fault = nullptr;
         QPushButton* builtIn = nullptr;
     };
-    TableLine tassiLegali_;
-    TableLine tassiRiferimento_;
 
-    QPushButton* copia = nullptr;
-    QPushButton* stampa = nullptr;
+    MaskedEdit* dal_ = nullptr;
+    MaskedEdit* al_ = nullptr;
+    TextBox* capitale_ = nullptr;
+    MaskedEdit* domanda_ = nullptr;
+    TextBox* maggiorazione_ = nullptr;
+    std::array<Input, kInputFieldCount> inputs_; // by InputField
+    // The choices, their ids the Regime each stands for.
+    QButtonGroup* regimes_ = nullptr;
+    // The line of the claim date and that of the margin, each shown with its choice.
+    QWidget* rigaDomanda_ = nullptr;
+    QWidget* rigaMaggiorazione_ = nullptr;
+
+    QLabel* regime_ = nullptr;
+    QTableWidget* periodi_ = nullptr;
+    QLabel* didascaliaInteressi_ = nullptr;
+    QLabel* interessi_ = nullptr;
+    QLabel* somma_ = nullptr;
+    QLabel* durata_ = nullptr;
+    QLabel* note_ = nullptr;
+    PerRateKind<TableLine> tableLines_;
+    QPushButton* copia_ = nullptr;
+    QPushButton* stampa_ = nullptr;
 
     FormRuntime& runtime_;
-    PrinterSelection& printers_;
     RateTablesInUse& tables_;
-    std::optional<Statement> statement_;
-    RatesReportTexts page_; // what "Stampa" prints, taken when it was pressed
-    QPointer<frmPrinter> printer_;
-    std::unique_ptr<EasyPrint> engine_;
+    RatesInForceForm form_;
+    WindowPrinting printing_;
 };
 
 } // namespace tarvel

@@ -6,7 +6,6 @@
 #include "tests/support/print_server.h"
 #include "tests/support/recording_runtime.h"
 #include "tests/ui/printer_window_steps.h"
-#include "tests/ui/rates_window_steps.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -133,24 +132,6 @@ private slots:
         QVERIFY(farthest < 0.5);
         qInfo("%zu words, farthest apart %.3f mm; \"%s\" at (%.2f, %.2f) mm", printed[0].words.size(), farthest,
               printed[1].words[0].text.c_str(), printed[1].words[0].xMin, printed[1].words[0].yMin);
-        QVERIFY(c.runtime.messages.empty());
-    }
-
-    // The window of the rates in force prints the statement it shows.
-    void theRatesWindowPrintsOnTheQueuePicked()
-    {
-        Calculated c;
-        RatesInForceWindow* rates = OpenRatesWindow(*c.w);
-        QVERIFY(rates);
-        CalculateIn(*rates, {"25000", "15/06/2018", "08/12/2026"});
-        frmPrinter* printer = OpenPrinterWindow(*rates, "stampa");
-        QVERIFY(printer);
-        PickFromList(Combo1(*printer), 2);
-        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
-        Settle();
-        QVERIFY(!rates->PrinterWindow());
-        QVERIFY(server->WaitForJobs());
-        QCOMPARE(PageFault(server->Output("P3").string(), RatesPageOf(*rates)), QString());
         QVERIFY(c.runtime.messages.empty());
     }
 

@@ -12,7 +12,6 @@
 #include "tests/ui/main_window_steps.h"
 #include "ui/frm_printer.h"
 #include "ui/frm_tarvel.h"
-#include "ui/rates_in_force_window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -107,12 +106,6 @@ inline QString PageFault(const std::string& path, const std::vector<LaidOutText>
         return QStringLiteral("%1 pages read").arg(pages.size());
     const auto mismatches = LayoutMismatches(pages[0], layout, 0.5);
     return mismatches.empty() ? QString() : QString::fromStdString(mismatches[0]);
-}
-
-// The page the window of the rates in force prints: its statement shown.
-inline std::vector<LaidOutText> RatesPageOf(const RatesInForceWindow& rates)
-{
-    return RatesReportLayout(MakeRatesReportTexts(*rates.ShownStatement(), LocalToday()));
 }
 
 } // namespace tarvel::testing

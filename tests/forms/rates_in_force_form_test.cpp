@@ -1,0 +1,165 @@
+// The form of the rates in force: what its fields ask for, the reasons beside
+// them, the texts of the statement and the page that Stampa keeps.
+#include "forms/rates_in_force_form.h"
+#include "tests/support/statement_requests.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace tarvel::testing {
+namespace {
+
+// What a user types, the fields left as the window opens when not given.
+struct Typing {
+    std::string capital{}, start{}, end{};
+    Regime regime = Regime::Legal;
+    std::string claim = "__ / __ / ____";
+    std::string margin = "8"; // as the field proposes it
+};
+
+RatesInForceForm FormWith(const Typing& typed)
+{
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    form.Type(InputField::Capital, typed.capital);
+    form.Type(InputField::Start, typed.start);
+    form.Type(InputField::End, typed.end);
+    form.Type(InputField::ClaimDate, typed.claim);
+    form.Type(InputField::Margin, typed.margin);
+    form.Choose(typed.regime);
+    return form;
+}
+
+struct RequestCase {
+    const char* name;
+    Typing typed;
+    StatementRequest asked; // the tables aside
+};
+
+class AsksFor : public ::testing::TestWithParam<RequestCase> {};
+
+// A date field with no digit typed is no date; the margin loses the spaces round it.
+TEST_P(AsksFor, TheTextsAsTheCalculationReadsThem)
+{
+    const auto texts = [](const StatementRequest& r) {
+        return std::tie(r.capital, r.start, r.end, r.regime, r.claimDate, r.margin);
+    };
+    const StatementRequest request = FormWith(GetParam().typed).Request();
+    EXPECT_EQ(texts(request), texts(GetParam().asked));
+    EXPECT_EQ(request.legalRates, &RatesInForce());
+    EXPECT_EQ(request.referenceRates, &ReferenceRates());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, AsksFor, ::testing::Values(
+    RequestCase{"asTyped", {" 1000 ", "15 / 06 / 2018", "01 / 01 / 2020"},
+                {.capital = " 1000 ", .start = "15 / 06 / 2018", .end = "01 / 01 / 2020", .margin = "8"}},
+    RequestCase{"emptyDates", {"1000", "__ / __ / ____", "0_ / __ / ____", Regime::LegalWithClaim},
+                {.capital = "1000", .end = "0_ / __ / ____", .regime = Regime::LegalWithClaim, .margin = "8"}},
+    RequestCase{"marginTrimmed", {"1000", "", "", Regime::LatePayment, "15 / 05 / 2024", " 7,5\t"},
+                {.capital = "1000", .regime = Regime::LatePayment, .claimDate = "15 / 05 / 2024", .margin = "7,5"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct FaultCase {
+    const char* name;
+    Typing typed;
+    InputField field;
+    const char* reason; // its start
+};
+
+class SaysBeside : public ::testing::TestWithParam<FaultCase> {};
+
+// The reason beside its field alone, the focus there, no statement.
+TEST_P(SaysBeside, TheFieldAtFault)
+{
+    RatesInForceForm form = FormWith(GetParam().typed);
+    form.Calculate();
+    EXPECT_FALSE(form.Shown());
+    EXPECT_EQ(form.FirstFault(), GetParam().field);
+    for (int i = 0; i < int(kInputFieldCount); ++i) {
+        const std::string& fault = form.FaultOf(InputField(i));
+        if (InputField(i) == GetParam().field)
+            EXPECT_EQ(fault.rfind(GetParam().reason, 0), 0u) << fault;
+        else
+            EXPECT_EQ(fault, "");
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, SaysBeside, ::testing::Values(
+    FaultCase{"capital", {"abc", "01/01/2020", "01/01/2021"}, InputField::Capital, "importo non valido: \"abc\""},
+    FaultCase{"unfinished", {"1000", "01/01/2020", "01 / 01 / ____"}, InputField::End,
+              "data non valida: \"01 / 01 / ____\""},
+    FaultCase{"claimBefore2014", {"10000", "31/03/2023", "31/12/2025", Regime::LegalWithClaim, "10/12/2014"},
+              InputField::ClaimDate, "la domanda del 10/12/2014 viene prima dell'11/12/2014"},
+    FaultCase{"marginOver20", {"10000", "31/05/2024", "28/02/2025", Regime::LatePayment, "", "25"},
+              InputField::Margin, "maggiorazione non valida: \"25\""},
+    FaultCase{"latePaymentBefore2013", {"5000", "30/12/2012", "31/12/2013", Regime::LatePayment},
+              InputField::Start, "il primo giorno al tasso di mora, il 31/12/2012, viene prima"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct ShownCase {
+    const char* name;
+    Typing typed;
+    std::optional<Regime> calculatedAs; // then the typed regime chosen
+    const char* caption;
+    const char* regimeLine;
+    bool claimShown, marginShown;
+    const char* duration;
+    const char* notes; // their start
+};
+
+class Shows : public ::testing::TestWithParam<ShownCase> {};
+
+// The caption names the statement's regime, or the one chosen while none is
+// shown; each regime shows its own field.
+TEST_P(Shows, TheTextsOfTheStatement)
+{
+    const ShownCase& c = GetParam();
+    RatesInForceForm form = FormWith(c.typed);
+    if (c.calculatedAs) {
+        form.Choose(*c.calculatedAs);
+        form.Calculate();
+        form.Choose(c.typed.regime);
+    }
+    EXPECT_EQ(form.InterestCaption(), c.caption);
+    EXPECT_EQ(form.RegimeLine(), c.regimeLine);
+    EXPECT_EQ(form.Shows(InputField::ClaimDate), c.claimShown);
+    EXPECT_EQ(form.Shows(InputField::Margin), c.marginShown);
+    EXPECT_EQ(form.Duration(), c.duration);
+    EXPECT_EQ(form.Notes().rfind(c.notes, 0), 0u) << form.Notes();
+    EXPECT_EQ(form.Copied(), form.Shown() ? StatementText(*form.Shown()) : "");
+}
+
+const Typing kLatePayment{"10000", "31/05/2024", "28/02/2025", Regime::LatePayment, "", "8"};
+const Typing kPastTheLastAct{"1000", "01/01/2026", "01/01/2028", Regime::LatePayment};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, Shows, ::testing::Values(
+    ShownCase{"legal", {}, {}, "Interessi legali", "", false, false, "", ""},
+    ShownCase{"claim", {.regime = Regime::LegalWithClaim}, {}, "Interessi legali e di mora", "", true, false, "", ""},
+    ShownCase{"latePayment", {.regime = Regime::LatePayment}, {}, "Interessi di mora", "", false, true, "", ""},
+    ShownCase{"statementKeepsItsRegime", kPastTheLastAct, Regime::Legal, "Interessi legali", "", false, true,
+              "2 anni e 0 giorni", "Nota: i giorni dopo il 31/12/2026"},
+    ShownCase{"regimeLineCapitalised", kLatePayment, Regime::LatePayment, "Interessi di mora",
+              "Interessi di mora, D.Lgs. 231/2002, maggiorazione 8 punti", false, true, "0 anni e 273 giorni", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Stampa keeps the statement shown, whatever is calculated after it; with
+// none shown there is nothing to print.
+TEST(RatesInForceForm, PrintsThePageTakenWhenStampaWasPressed)
+{
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    EXPECT_FALSE(form.TakePage());
+    form.Fill({"25000", "15/06/2018", "08/12/2026"});
+    ASSERT_TRUE(form.TakePage());
+    const std::string page = StatementText(*form.Page());
+    form.Fill({"abc", "01 / 01 / 2015", "01 / 01 / 2025"});
+    EXPECT_FALSE(form.TakePage());
+    EXPECT_EQ(StatementText(*form.Page()), page);
+}
+
+} // namespace
+} // namespace tarvel::testing
