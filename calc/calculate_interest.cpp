@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <charconv>
 #include <limits>
 
 namespace tarvel {
@@ -54,25 +53,18 @@ double annualInterest(const RatePeriod& period, Currency capital)
     return capital.toDouble() * period.ratePercent / 100.0;
 }
 
-// Every number text fits a field's text: the writers below need no bound of their own.
+// Every number text fits a field's text, so these writes never stop the run.
 static_assert(kNumberTextRoom <= ShortText::kCapacity);
 
-void writeCurrency(ShortText& text, Currency value) { text.finish(WriteCurrencyText(value, text.begin())); }
-void writeAmount(ShortText& text, Currency value) { text.finish(WriteAmount(value, text.begin())); }
-
-// A fixed text and a 16-bit count after it: "anni  15".
-void writeCount(ShortText& text, std::string_view label, std::int16_t count)
-{
-    char* out = std::copy(label.begin(), label.end(), text.begin());
-    text.finish(std::to_chars(out, out + 6, count).ptr);
-}
+void writeCurrency(ShortText& text, Currency value) { text.finish(WriteCurrencyText(value, text.room())); }
+void writeAmount(ShortText& text, Currency value) { text.finish(WriteAmount(value, text.room())); }
 
 void run(const CalculationInput& input, std::span<const RatePeriod> table, CalculationResult& result)
 {
     using enum ResultControl;
     WrittenTexts& written = result.written;
     for (std::size_t i = 0; i < kPeriodCount; ++i)
-        written[PeriodControl(i)].assign("");
+        written[PeriodControl(i)].clear();
 
     written.capital = FormatAmount(input.capitalText);
     result.capital = need(ParseCurrency(*written.capital));
@@ -106,10 +98,10 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
     writeCurrency(written[importobis], result.runningTotal);
     const Currency totalInterest = need(result.runningTotal.minus(result.capital));
     if (totalInterest.isNegative()) {
-        written[Text1].assign("");
+        written[Text1].clear();
         result.runningTotal = Currency();
         written[importobis].assign("0");
-        written[SeeInteressi].assign("");
+        written[SeeInteressi].clear();
     } else {
         writeCurrency(written[Text1], totalInterest);
         writeAmount(written[SeeInteressi], totalInterest);
@@ -119,8 +111,8 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
     const YearsAndDays span = splitYears(result.totalDays);
     result.years = span.years;
     result.remainingDays = span.remainingDays;
-    writeCount(written[Label8], "anni  ", result.years);
-    writeCount(written[Label23], " giorni  ", result.remainingDays);
+    written[Label8].assignCount("anni  ", result.years);
+    written[Label23].assignCount(" giorni  ", result.remainingDays);
     writeAmount(written[Label6], result.runningTotal);
 
     result.ok = result.years >= 0;

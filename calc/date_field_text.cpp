@@ -27,21 +27,6 @@ std::optional<DayMonthYear> readCompact(std::string_view text)
     return std::nullopt;
 }
 
-// The form the field itself reads; ParseDate has checked it, so the three
-// runs of digits are the day, the month and the year.
-DayMonthYear readSlashed(std::string_view text)
-{
-    int parts[3] = {0, 0, 0};
-    std::size_t part = 0;
-    for (const char c : text) {
-        if (c == '/')
-            ++part;
-        else if (c >= '0' && c <= '9')
-            parts[part] = parts[part] * 10 + (c - '0');
-    }
-    return {parts[0], parts[1], parts[2]};
-}
-
 void putTwo(std::string& field, std::size_t at, int value)
 {
     field[at] = static_cast<char>('0' + value / 10);
@@ -57,8 +42,10 @@ std::optional<std::string> DateFieldText(std::string_view typed)
     if (date) {
         if (!Date::fromCivil(date->year, date->month, date->day))
             return std::nullopt;
-    } else if (ParseDate(text)) {
-        date = readSlashed(text);
+    } else if (const auto parsed = ParseDate(text)) {
+        // The form the field itself reads: the day it names, digit for digit.
+        const Date::Civil civil = parsed->civil();
+        date = DayMonthYear{civil.day, civil.month, civil.year};
     } else {
         return std::nullopt;
     }

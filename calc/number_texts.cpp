@@ -1,5 +1,6 @@
 #include "calc/number_texts.h"
 
+#include "calc/check.h"
 #include "calc/number_reader.h"
 
 #include <charconv>
@@ -14,10 +15,14 @@ std::uint64_t magnitudeOf(std::int64_t ticks)
     return ticks < 0 ? 0 - static_cast<std::uint64_t>(ticks) : static_cast<std::uint64_t>(ticks);
 }
 
+void checkRoom(std::span<char> out) { Check(out.size() >= kNumberTextRoom, "testo di un numero oltre il suo buffer"); }
+
 } // namespace
 
-char* WriteCurrencyText(Currency value, char* out)
+std::size_t WriteCurrencyText(Currency value, std::span<char> room)
 {
+    checkRoom(room);
+    char* out = room.data();
     const std::uint64_t magnitude = magnitudeOf(value.ticks());
     const std::uint64_t scale = Currency::kScale;
     if (value.isNegative())
@@ -36,7 +41,7 @@ char* WriteCurrencyText(Currency value, char* out)
             out[k] = static_cast<char>('0' + fraction % 10), fraction /= 10;
         out += digits;
     }
-    return out;
+    return static_cast<std::size_t>(out - room.data());
 }
 
 std::string CurrencyText(Currency value)
@@ -47,8 +52,10 @@ std::string CurrencyText(Currency value)
 
 // The decimal digits of a currency text are exact, so rounding them to the
 // hundredth, ties away from zero, is rounding the ticks.
-char* WriteAmount(Currency value, char* out)
+std::size_t WriteAmount(Currency value, std::span<char> room)
 {
+    checkRoom(room);
+    char* out = room.data();
     const std::uint64_t hundredths = (magnitudeOf(value.ticks()) + 50) / 100;
     if (value.isNegative() && hundredths != 0)
         *out++ = '-';
@@ -64,7 +71,7 @@ char* WriteAmount(Currency value, char* out)
     *out++ = ',';
     *out++ = static_cast<char>('0' + hundredths % 100 / 10);
     *out++ = static_cast<char>('0' + hundredths % 10);
-    return out;
+    return static_cast<std::size_t>(out - room.data());
 }
 
 std::string FormatAmount(std::string_view text)
@@ -137,7 +144,7 @@ std::string WithLeadingZero(std::string_view amount)
 std::string AmountText(Currency value)
 {
     char buffer[kNumberTextRoom];
-    return WithLeadingZero(std::string_view(buffer, static_cast<std::size_t>(WriteAmount(value, buffer) - buffer)));
+    return WithLeadingZero(std::string_view(buffer, WriteAmount(value, buffer)));
 }
 
 std::optional<Currency> ParseCurrency(std::string_view text)

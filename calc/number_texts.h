@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,12 +31,13 @@ std::string AmountText(Currency value);
 // exactly to the nearest ten-thousandth, ties away from zero.
 std::optional<Currency> ParseCurrency(std::string_view text);
 
-// CurrencyText, and FormatAmount of that text, written at `out` for callers
-// that make many texts; `out` has room for kNumberTextRoom characters. They
-// return the end of what they wrote.
-inline constexpr std::size_t kNumberTextRoom = 24;
-char* WriteCurrencyText(Currency value, char* out);
-char* WriteAmount(Currency value, char* out);
+// CurrencyText, and FormatAmount of that text, written at the start of `out`
+// for callers that make many texts; they return how many characters they
+// wrote. Room for kNumberTextRoom characters holds any value: less stops the
+// program before a byte is written.
+inline constexpr std::size_t kNumberTextRoom = 24; // "-922.337.203.685.477,58" and one to spare
+std::size_t WriteCurrencyText(Currency value, std::span<char> out);
+std::size_t WriteAmount(Currency value, std::span<char> out);
 
 // Decimal digits with a leading '-' when negative.
 std::string WholeNumberText(int value);

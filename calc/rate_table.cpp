@@ -13,6 +13,11 @@ namespace tarvel {
 
 Date LastChargedDay() { return *Date::fromCivil(2199, 12, 31); }
 
+RateChange BuiltInChange(int year, int month, int day, int rateHundredths, std::string act)
+{
+    return {Date::fromCivil(year, month, day).value(), rateHundredths, std::move(act)};
+}
+
 std::optional<std::string> RateChangeProblem(const RateChange* previous, const RateChange& change)
 {
     if (previous && change.firstDay <= previous->firstDay)

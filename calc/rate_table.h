@@ -35,6 +35,10 @@ struct RateChange {
     std::string act;    // the law or decree; may be empty
 };
 
+// A change of a built-in table, from a day that exists: (year, month, day) as
+// Date::fromCivil.
+RateChange BuiltInChange(int year, int month, int day, int rateHundredths, std::string act);
+
 // The last day any table charges, as the program's own last period does.
 Date LastChargedDay();
 

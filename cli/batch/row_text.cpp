@@ -10,7 +10,10 @@ void RowText::putField(std::string_view field, bool mayBeNumber)
     const bool formulaStart =
         !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
     const bool markAsText = formulaStart && !(mayBeNumber && ParseCurrency(FormatAmount(field)));
-    const bool quoted = field.find_first_of(";\"\r\n") != std::string_view::npos;
+    // One pass over the field: find_first_of would search the set once for
+    // each of its characters.
+    const bool quoted =
+        std::ranges::any_of(field, [](char c) { return c == ';' || c == '"' || c == '\r' || c == '\n'; });
     room(2 * field.size() + 3); // every quote doubled, two more and the mark
     if (quoted)
         *end_++ = '"';

@@ -64,7 +64,7 @@ public:
     void putCurrency(Currency value)
     {
         room(kNumberTextRoom);
-        end_ = WriteCurrencyText(value, end_);
+        end_ += WriteCurrencyText(value, {end_, kNumberTextRoom});
     }
 
 private:

@@ -40,6 +40,13 @@ std::array<const char*, kPeriodCount> lines(std::initializer_list<std::pair<int,
     return result;
 }
 
+// A run that succeeds, having charged the periods of `shown`.
+Example succeeds(const char* name, CalculationInput input, std::initializer_list<std::pair<int, const char*>> shown,
+                 std::array<const char*, 7> rest)
+{
+    return {name, std::move(input), true, lines(shown), rest};
+}
+
 // The texts of `rest` that a run wrote before it stopped: the others it
 // never wrote.
 std::array<const char*, 7> stoppedAfter(std::initializer_list<const char*> written)
@@ -47,6 +54,12 @@ std::array<const char*, 7> stoppedAfter(std::initializer_list<const char*> writt
     std::array<const char*, 7> rest{};
     std::copy(written.begin(), written.end(), rest.begin());
     return rest;
+}
+
+// A run that stops before any period, having written `written`.
+Example stops(const char* name, CalculationInput input, std::initializer_list<const char*> written)
+{
+    return {name, std::move(input), false, kNoLines, stoppedAfter(written)};
 }
 
 void expectText(const std::optional<std::string>& actual, const char* expected, const std::string& control)
@@ -68,41 +81,22 @@ const Example kSuccesses[] = {
      true,
      {"", "", "", "250", "350", "600", "1000,6849", "600,8219", "100", "150", "500,6849", "100,274"},
      {"10.000,00", "13652,4657", "3652,4657", "3.652,47", "13.652,47", "anni  15", " giorni  4"}},
-    {"AcrossTheFirstRateChange",
-     {"1000", "01/01/1990", "01/01/1991"},
-     true,
-     lines({{0, "47,6712"}, {1, "4,6575"}}),
-     {"1.000,00", "1052,3287", "52,3287", "52,33", "1.052,33", "anni  1", " giorni  0"}},
-    {"CapitalRoundedToHundredthsFirst",
-     {"1000,556", "01/01/1990", "01/01/1991"},
-     true,
-     lines({{0, "47,6979"}, {1, "4,6601"}}),
-     {"1.000,56", "1052,918", "52,358", "52,36", "1.052,92", "anni  1", " giorni  0"}},
-    {"LeapYearsAreNotSpecial",
-     {"10000", "01/01/2000", "01/01/2004"},
-     true,
-     lines({{3, "250"}, {4, "350"}, {5, "600"}, {6, "0,6849"}}),
-     {"10.000,00", "11200,6849", "1200,6849", "1.200,68", "11.200,68", "anni  4", " giorni  1"}},
-    {"StartBeforeTheFirstPeriod",
-     {"1000", "01/01/1942", "01/01/1943"},
-     true,
-     lines({{0, "34,9315"}}),
-     {"1.000,00", "1034,9315", "34,9315", "34,93", "1.034,93", "anni  1", " giorni  0"}},
-    {"WholeSpanBeforeTheFirstPeriod",
-     {"1000", "01/01/1930", "01/01/1940"},
-     true,
-     lines({{0, "-115,2055"}}),
-     {"1.000,00", "0", "", "", ",00", "anni  10", " giorni  2"}},
-    {"NegativeCapital",
-     {"-1000", "01/01/2000", "01/01/2001"},
-     true,
-     lines({{3, "-25"}, {4, "-0,0959"}}),
-     {"-1.000,00", "0", "", "", ",00", "anni  1", " giorni  1"}},
-    {"StartEqualsEndInsideAPeriod",
-     {"10000", "01/06/2005", "01/06/2005"},
-     true,
-     lines({{6, "0"}}),
-     {"10.000,00", "10000", "0", ",00", "10.000,00", "anni  0", " giorni  0"}},
+    succeeds("AcrossTheFirstRateChange", {"1000", "01/01/1990", "01/01/1991"}, {{0, "47,6712"}, {1, "4,6575"}},
+             {"1.000,00", "1052,3287", "52,3287", "52,33", "1.052,33", "anni  1", " giorni  0"}),
+    succeeds("CapitalRoundedToHundredthsFirst", {"1000,556", "01/01/1990", "01/01/1991"},
+             {{0, "47,6979"}, {1, "4,6601"}},
+             {"1.000,56", "1052,918", "52,358", "52,36", "1.052,92", "anni  1", " giorni  0"}),
+    succeeds("LeapYearsAreNotSpecial", {"10000", "01/01/2000", "01/01/2004"},
+             {{3, "250"}, {4, "350"}, {5, "600"}, {6, "0,6849"}},
+             {"10.000,00", "11200,6849", "1200,6849", "1.200,68", "11.200,68", "anni  4", " giorni  1"}),
+    succeeds("StartBeforeTheFirstPeriod", {"1000", "01/01/1942", "01/01/1943"}, {{0, "34,9315"}},
+             {"1.000,00", "1034,9315", "34,9315", "34,93", "1.034,93", "anni  1", " giorni  0"}),
+    succeeds("WholeSpanBeforeTheFirstPeriod", {"1000", "01/01/1930", "01/01/1940"}, {{0, "-115,2055"}},
+             {"1.000,00", "0", "", "", ",00", "anni  10", " giorni  2"}),
+    succeeds("NegativeCapital", {"-1000", "01/01/2000", "01/01/2001"}, {{3, "-25"}, {4, "-0,0959"}},
+             {"-1.000,00", "0", "", "", ",00", "anni  1", " giorni  1"}),
+    succeeds("StartEqualsEndInsideAPeriod", {"10000", "01/06/2005", "01/06/2005"}, {{6, "0"}},
+             {"10.000,00", "10000", "0", ",00", "10.000,00", "anni  0", " giorni  0"}),
     {"LongestSpan",
      {"1000", "01/01/1950", "18/09/2039"},
      true,
@@ -122,36 +116,18 @@ const Example kFailures[] = {
      false,
      kAnyLines,
      stoppedAfter({"1.000,00", kAny, kAny, kAny})},
-    {"CapitalLetters", {"abc", "01/01/2000", "01/01/2015"}, false, kNoLines, stoppedAfter({"abc"})},
-    {"CapitalEmpty", {"", "01/01/2000", "01/01/2015"}, false, kNoLines, stoppedAfter({""})},
-    {"CapitalOneSpace", {" ", "01/01/2000", "01/01/2015"}, false, kNoLines, stoppedAfter({" "})},
-    {"CapitalWithAPointForDecimals",
-     {"1234.56", "01/01/2000", "01/01/2015"},
-     false,
-     kNoLines,
-     stoppedAfter({"1234.56"})},
-    {"EndMaskNotFilled",
-     {"10000", "01 / 01 / 2000", "__ / __ / ____"},
-     false,
-     kNoLines,
-     stoppedAfter({"10.000,00", "10000"})},
-    {"StartNotADay", {"10000", "29/02/2001", "01/01/2015"}, false, kNoLines, stoppedAfter({"10.000,00", "10000"})},
-    {"CapitalTimesRateOutOfRange",
-     {"922337203685477", "01/01/1995", "01/01/1996"},
-     false,
-     kNoLines,
-     stoppedAfter({"922.337.203.685.477,00", "922337203685477"})},
-    {"RunningTotalOutOfRange",
-     {"922337203685477", "01/01/2015", "02/01/2015"},
-     false,
-     kNoLines,
-     stoppedAfter({"922.337.203.685.477,00", "922337203685477"})},
+    stops("CapitalLetters", {"abc", "01/01/2000", "01/01/2015"}, {"abc"}),
+    stops("CapitalEmpty", {"", "01/01/2000", "01/01/2015"}, {""}),
+    stops("CapitalOneSpace", {" ", "01/01/2000", "01/01/2015"}, {" "}),
+    stops("CapitalWithAPointForDecimals", {"1234.56", "01/01/2000", "01/01/2015"}, {"1234.56"}),
+    stops("EndMaskNotFilled", {"10000", "01 / 01 / 2000", "__ / __ / ____"}, {"10.000,00", "10000"}),
+    stops("StartNotADay", {"10000", "29/02/2001", "01/01/2015"}, {"10.000,00", "10000"}),
+    stops("CapitalTimesRateOutOfRange", {"922337203685477", "01/01/1995", "01/01/1996"},
+          {"922.337.203.685.477,00", "922337203685477"}),
+    stops("RunningTotalOutOfRange", {"922337203685477", "01/01/2015", "02/01/2015"},
+          {"922.337.203.685.477,00", "922337203685477"}),
     // 365 times -90 years does not fit 16 bits: -32,486 days fail in the period line...
-    {"PeriodCountBelowSixteenBitYears",
-     {"1000", "21/04/1942", "11/05/1853"},
-     false,
-     kNoLines,
-     stoppedAfter({"1.000,00", "1000"})},
+    stops("PeriodCountBelowSixteenBitYears", {"1000", "21/04/1942", "11/05/1853"}, {"1.000,00", "1000"}),
     // ...while -32,485 days are exactly -89 years, and only the end before the start fails.
     {"PeriodCountAtSixteenBitYears",
      {"1000", "21/04/1942", "12/05/1853"},

@@ -42,6 +42,17 @@ std::string ArgumentsOf(const StatementRequest& request)
     return regime + " " + request.capital + " " + request.start + " " + request.end;
 }
 
+// A claim on `claim` for 10.000 euro from 31/03/2023 to 31/12/2025: `rows`,
+// then `later`, by default the late-payment rows from July 2024 on.
+Example claimOn(const char* name, const char* claim, Totals totals, std::vector<std::string> rows,
+                const std::vector<std::string>& later = {"mora 12,25% dal 01/07/2024: 617,5342",
+                                                         "mora 11,15% dal 01/01/2025: 552,9178",
+                                                         "mora 10,15% dal 01/07/2025: 511,6712"})
+{
+    rows.insert(rows.end(), later.begin(), later.end());
+    return {name, ClaimRequest(claim, "10000", "31/03/2023", "31/12/2025"), totals, std::move(rows)};
+}
+
 class WorkedExample : public ScratchTest, public ::testing::WithParamInterface<Example> {};
 
 TEST_P(WorkedExample, GivesTheSameInTarvelCalcAndInTheStatement)
@@ -94,22 +105,13 @@ const Example kExamples[] = {
      LatePaymentRequest("8", "5000", "31/12/2012", "31/12/2013"),
      {"431,20", "5.431,20", 1, 0},
      {"mora 8,75% dal 01/01/2013: 216,9521", "mora 8,5% dal 01/07/2013: 214,2466"}},
-    {"ClaimInTheSpan",
-     ClaimRequest("15/05/2024", "10000", "31/03/2023", "31/12/2025"),
-     {"2.312,26", "12.312,26", 2, 276},
-     {"5% dal 01/01/2023: 376,7123", "2,5% dal 01/01/2024: 92,4658", "mora 12,5% dal 01/01/2024: 160,9589",
-      "mora 12,25% dal 01/07/2024: 617,5342", "mora 11,15% dal 01/01/2025: 552,9178",
-      "mora 10,15% dal 01/07/2025: 511,6712"}},
-    {"ClaimAfterTheEnd",
-     ClaimRequest("01/01/2027", "10000", "31/03/2023", "31/12/2025"),
-     {"827,40", "10.827,40", 2, 276},
-     {"5% dal 01/01/2023: 376,7123", "2,5% dal 01/01/2024: 250,6849", "2% dal 01/01/2025: 200"}},
-    {"ClaimBeforeTheStart",
-     ClaimRequest("01/01/2020", "10000", "31/03/2023", "31/12/2025"),
-     {"3.172,12", "13.172,12", 2, 276},
-     {"mora 10,5% dal 01/01/2023: 261,7808", "mora 12% dal 01/07/2023: 604,9315", "mora 12,5% dal 01/01/2024: 623,2877",
-      "mora 12,25% dal 01/07/2024: 617,5342", "mora 11,15% dal 01/01/2025: 552,9178",
-      "mora 10,15% dal 01/07/2025: 511,6712"}},
+    claimOn("ClaimInTheSpan", "15/05/2024", {"2.312,26", "12.312,26", 2, 276},
+            {"5% dal 01/01/2023: 376,7123", "2,5% dal 01/01/2024: 92,4658", "mora 12,5% dal 01/01/2024: 160,9589"}),
+    claimOn("ClaimAfterTheEnd", "01/01/2027", {"827,40", "10.827,40", 2, 276},
+            {"5% dal 01/01/2023: 376,7123", "2,5% dal 01/01/2024: 250,6849", "2% dal 01/01/2025: 200"}, {}),
+    claimOn("ClaimBeforeTheStart", "01/01/2020", {"3.172,12", "13.172,12", 2, 276},
+            {"mora 10,5% dal 01/01/2023: 261,7808", "mora 12% dal 01/07/2023: 604,9315",
+             "mora 12,5% dal 01/01/2024: 623,2877"}),
     // The claim day itself is charged at the late-payment rate.
     {"ClaimOnTheLastDay",
      ClaimRequest("31/12/2025", "10000", "30/12/2025", "31/12/2025"),
