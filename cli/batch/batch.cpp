@@ -84,7 +84,7 @@ private:
         }
         if (claimColumn)
             charged_ = ChargedRates::WithClaim(rates_.LegalForClaims(), rates_.Reference());
-        const auto periods = charged_ ? charged_->Periods(std::nullopt) : rates_.periods();
+        const auto periods = charged_ ? charged_->Periods(std::nullopt, periodRoom_) : rates_.periods();
         noResults_.assign(kTotalColumns + periods.size(), ';');
         text_.clear();
         text_.put(claimColumn ? "capitale;dal;al;domanda" : "capitale;dal;al");
@@ -150,7 +150,7 @@ private:
                 input_.capitalText.assign(row_[0]);
                 input_.startText.assign(*startField);
                 input_.endText.assign(*endField);
-                const CalculationResult result = CalculateInterest(input_, charged_->Periods(claim));
+                const CalculationResult result = CalculateInterest(input_, charged_->Periods(claim, periodRoom_));
                 if (result.ok) {
                     for (const LaterDaysNote& note : charged_->Notes(start, end, claim))
                         noteOnce(NoteLine(note));
@@ -287,6 +287,7 @@ private:
     BatchProgress progress_;
     const ChosenRates& rates_;
     std::optional<ChargedRates> charged_;
+    std::vector<RatePeriod> periodRoom_; // the periods of a row's claim, reused from row to row
     const std::optional<Date> claim_;
     std::string noResults_; // the result fields of a row that has none
     CsvRow row_;

@@ -112,11 +112,12 @@ TEST(ChargedRates, AgreeWithAnIndependentModel)
         const int margin = onlyLate ? int(random() % 2001) : kDefaultMarginHundredths;
         const std::int64_t capitalTicks = std::int64_t(random() % 100000000) * 100;
 
-        ChargedRates rates = onlyLate  ? ChargedRates::LatePayment(ReferenceRates(), margin)
-                             : claimed ? ChargedRates::WithClaim(RatesInForce(), ReferenceRates())
-                                       : ChargedRates::Legal(RatesInForce());
+        const ChargedRates rates = onlyLate  ? ChargedRates::LatePayment(ReferenceRates(), margin)
+                                   : claimed ? ChargedRates::WithClaim(RatesInForce(), ReferenceRates())
+                                             : ChargedRates::Legal(RatesInForce());
         const CalculationInput input{CurrencyText(Currency::fromTicks(capitalTicks)), DateText(start), DateText(end)};
-        const auto periods = rates.Periods(claim);
+        std::vector<RatePeriod> room;
+        const auto periods = rates.Periods(claim, room);
         const CalculationResult result = CalculateInterest(input, periods);
         ASSERT_TRUE(result.ok) << input.startText << " " << input.endText;
 
