@@ -103,7 +103,10 @@ void EndAt(RatePeriod& period, Date lastDay)
         return;
     period.toDate = lastDay;
     using enum Participation;
-    if (period.fromDate >= period.toDate && period.participation != StartOnly && period.participation != Always)
+    // A row cut away whole charges nothing, the first one too: when a legal
+    // table starts after the claim, the days before its first row earn
+    // nothing, as they do without a claim.
+    if (period.fromDate >= period.toDate)
         period.participation = Never;
     else if (period.participation == Always)
         period.participation = StartOnly;

@@ -101,6 +101,8 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
     calculation.input = {request.capital, startField.value_or(kUnfilledDateField),
                          endField.value_or(kUnfilledDateField)};
     calculation.result = CalculateInterest(calculation.input, periods);
+    if (calculation.result.ok && RunRefused(request.capital, calculation.result))
+        calculation.result = CalculationResult{}; // nothing of it is shown
     if (!calculation.result.ok) {
         faults = CalculationFaults(request.capital, request.start, request.end);
         return calculation;
