@@ -27,6 +27,11 @@ namespace {
 
 bool moreThanTwoDecimals(std::string_view capital)
 {
+    // Most capitals have two decimals or none: what follows the comma settles
+    // them without reading the number (a batch asks for every row).
+    const std::size_t comma = capital.find(',');
+    if (comma == std::string_view::npos || capital.size() - comma <= 3)
+        return false;
     const auto number = ReadNumber(capital);
     return number && number->fraction.size() > 2;
 }
