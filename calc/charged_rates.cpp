@@ -53,10 +53,10 @@ ChargedRates ChargedRates::LatePayment(const RateTable& reference, int marginHun
     return ChargedRates(Regime::LatePayment, nullptr, &reference, marginHundredths);
 }
 
-ChargedRates::ChargedRates(Regime regime, const RateTable* legal, const RateTable* reference, int margin)
-    : regime_(regime), legal_(legal), reference_(reference), margin_(margin)
+ChargedRates::ChargedRates(Regime regime, const RateTable* legal, const RateTable* reference, int marginHundredths)
+    : regime_(regime), legal_(legal), reference_(reference), marginHundredths_(marginHundredths)
 {
-    assert(margin >= 0 && margin <= kMaxMarginHundredths);
+    assert(marginHundredths >= 0 && marginHundredths <= kMaxMarginHundredths);
     if (legal_) {
         for (const RatePeriod& period : legal_->periods()) {
             base_.push_back(period);
@@ -65,17 +65,16 @@ ChargedRates::ChargedRates(Regime regime, const RateTable* legal, const RateTabl
         legalCount_ = base_.size();
     }
     if (reference_)
-        addLateRows();
-    charged_ = base_;
+        AddLateRows();
 }
 
-void ChargedRates::addLateRows()
+void ChargedRates::AddLateRows()
 {
     const auto periods = reference_->periods();
     captions_.reserve(periods.size()); // the periods view these strings
     for (const RatePeriod& period : periods) {
         const int reference = RateHundredths(period);
-        const int rate = reference + margin_;
+        const int rate = reference + marginHundredths_;
         captions_.push_back("mora " + RateText(rate) + "% dal " + DateText(period.fromDate.plusDays(1)));
         RatePeriod row = period;
         row.index = static_cast<int>(base_.size());
@@ -98,13 +97,16 @@ void ChargedRates::addLateRows()
 namespace {
 
 // Charges only the days of `period` up to `lastDay`.
-void endAt(RatePeriod& period, Date lastDay)
+void EndAt(RatePeriod& period, Date lastDay)
 {
     if (period.toDate <= lastDay)
         return;
     period.toDate = lastDay;
     using enum Participation;
-    if (period.fromDate >= period.toDate && period.participation != StartOnly && period.participation != Always)
+    // A row cut away whole charges nothing, the first one too: when a legal
+    // table starts after the claim, the days before its first row earn
+    // nothing, as they do without a claim.
+    if (period.fromDate >= period.toDate)
         period.participation = Never;
     else if (period.participation == Always)
         period.participation = StartOnly;
@@ -113,7 +115,7 @@ void endAt(RatePeriod& period, Date lastDay)
 }
 
 // Charges only the days of `period` after `dayBefore`.
-void startAfter(RatePeriod& period, Date dayBefore)
+void StartAfter(RatePeriod& period, Date dayBefore)
 {
     if (period.fromDate >= dayBefore)
         return;
@@ -124,21 +126,21 @@ void startAfter(RatePeriod& period, Date dayBefore)
 
 } // namespace
 
-std::span<const RatePeriod> ChargedRates::Periods(std::optional<Date> claim)
+std::span<const RatePeriod> ChargedRates::Periods(std::optional<Date> claim, std::vector<RatePeriod>& room) const
 {
     if (regime_ != Regime::LegalWithClaim)
         return base_;
-    std::copy(base_.begin(), base_.end(), charged_.begin());
-    for (std::size_t i = legalCount_; i < charged_.size(); ++i) {
+    room.assign(base_.begin(), base_.end());
+    for (std::size_t i = legalCount_; i < room.size(); ++i) {
         if (claim)
-            startAfter(charged_[i], claim->plusDays(-1));
+            StartAfter(room[i], claim->plusDays(-1));
         else
-            charged_[i].participation = Participation::Never;
+            room[i].participation = Participation::Never;
     }
     if (claim)
         for (std::size_t i = 0; i < legalCount_; ++i)
-            endAt(charged_[i], claim->plusDays(-1));
-    return charged_;
+            EndAt(room[i], claim->plusDays(-1));
+    return room;
 }
 
 std::optional<FieldFault> ChargedRates::LateDaysFault(Date start, Date end, std::optional<Date> claim) const

@@ -55,10 +55,10 @@ public:
     ChargedRates(ChargedRates&&) = default;
     ChargedRates& operator=(ChargedRates&&) = default;
 
-    Regime regime() const { return regime_; }
-    const RateTable* legal() const { return legal_; }
-    const RateTable* reference() const { return reference_; }
-    int marginHundredths() const { return margin_; }
+    Regime ChargedRegime() const { return regime_; }
+    const RateTable* LegalTable() const { return legal_; }
+    const RateTable* ReferenceTable() const { return reference_; }
+    int MarginHundredths() const { return marginHundredths_; }
 
     // What a row charges, in the order of the periods.
     struct Row {
@@ -66,13 +66,16 @@ public:
         int referenceHundredths; // the reference rate of a late-payment row
         int rateHundredths;      // the rate charged: a legal rate, or the reference rate plus the margin
     };
-    std::span<const Row> rows() const { return rows_; }
+    std::span<const Row> Rows() const { return rows_; }
 
     // The periods for a span whose claim was filed on `claim`: the legal rows
     // charge the days before it, the late-payment rows that day and the later
     // ones; without a claim the legal rows charge every day. The regimes
-    // without a claim ignore it. Valid until the next call.
-    std::span<const RatePeriod> Periods(std::optional<Date> claim);
+    // without a claim ignore it. A claim's periods are written into `room`,
+    // which the caller keeps (and may reuse, so that a batch allocates once);
+    // the others are the object's own. Either stays valid while this object
+    // and `room` live and `room` is not written again.
+    std::span<const RatePeriod> Periods(std::optional<Date> claim, std::vector<RatePeriod>& room) const;
 
     // Why the span from `start` to `end` cannot be charged: its first
     // late-payment day comes before the first day the reference rates are
@@ -86,18 +89,17 @@ public:
     std::vector<std::string> TableDescriptions() const;
 
 private:
-    ChargedRates(Regime regime, const RateTable* legal, const RateTable* reference, int margin);
-    void addLateRows();
+    ChargedRates(Regime regime, const RateTable* legal, const RateTable* reference, int marginHundredths);
+    void AddLateRows();
 
     Regime regime_;
     const RateTable* legal_;
     const RateTable* reference_;
-    int margin_;
+    int marginHundredths_;
     std::size_t legalCount_ = 0;
     std::vector<std::string> captions_; // of the late-payment rows
     std::vector<Row> rows_;
-    std::vector<RatePeriod> base_;    // every row as its table has it
-    std::vector<RatePeriod> charged_; // the rows cut at the last claim asked for
+    std::vector<RatePeriod> base_; // every row as its table has it
 };
 
 } // namespace tarvel

@@ -21,6 +21,14 @@ bool IsHeader(const CsvRow& row, std::initializer_list<std::string_view> names)
     return true;
 }
 
+bool IsBlankRow(const CsvRow& row)
+{
+    for (std::size_t i = 0; i < row.size(); ++i)
+        if (!TrimSpaces(row[i]).empty())
+            return false;
+    return true;
+}
+
 const char* ProblemOf(CsvRow::Status status)
 {
     switch (status) {

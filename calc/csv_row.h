@@ -37,6 +37,11 @@ private:
 // around them allowed.
 bool IsHeader(const CsvRow& row, std::initializer_list<std::string_view> names);
 
+// Whether every field of the row is empty or spaces: a blank line, or one of
+// separators only (";;;", as spreadsheets save an empty row), which every
+// reader skips.
+bool IsBlankRow(const CsvRow& row);
+
 // Why a row that read with `status` cannot be split into fields, in the words
 // of the messages; null for Ok.
 const char* ProblemOf(CsvRow::Status status);

@@ -2,8 +2,10 @@
 
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
+#include "calc/number_reader.h"
 #include "calc/number_texts.h"
 #include "calc/printable.h"
+#include "calc/rate_table.h"
 
 namespace tarvel {
 
@@ -21,11 +23,37 @@ std::string_view FieldName(InputField field)
 
 std::string FieldFault::line() const { return named ? std::string(FieldName(field)) + ": " + reason : reason; }
 
+namespace {
+
+bool moreThanTwoDecimals(std::string_view capital)
+{
+    // Most capitals have two decimals or none: what follows the comma settles
+    // them without reading the number (a batch asks for every row).
+    const std::size_t comma = capital.find(',');
+    if (comma == std::string_view::npos || capital.size() - comma <= 3)
+        return false;
+    const auto number = ReadNumber(capital);
+    return number && number->fraction.size() > 2;
+}
+
+} // namespace
+
+std::optional<FieldFault> CapitalFault(std::string_view capital)
+{
+    if (!ParseCurrency(FormatAmount(capital)))
+        return FieldFault{InputField::Capital, "importo non valido: " + Quoted(capital)};
+    if (moreThanTwoDecimals(capital))
+        return FieldFault{InputField::Capital, "il capitale " + Quoted(capital)
+                                                   + " ha più di due decimali: per diecimila euro scrivere 10000 o "
+                                                     "10.000,00"};
+    return std::nullopt;
+}
+
 std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view start, std::string_view end)
 {
     std::vector<FieldFault> faults;
-    if (!ParseCurrency(FormatAmount(capital)))
-        faults.push_back({InputField::Capital, "importo non valido: " + Quoted(capital)});
+    if (auto fault = CapitalFault(capital))
+        faults.push_back(std::move(*fault));
     const auto startField = DateFieldText(start);
     const auto endField = DateFieldText(end);
     if (!startField)
@@ -35,12 +63,21 @@ std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view st
     if (!faults.empty())
         return faults;
 
-    const auto days = *ParseDate(*endField) - *ParseDate(*startField);
+    const Date last = *ParseDate(*endField);
+    const auto days = last - *ParseDate(*startField);
     if (days < 0)
         faults.push_back({InputField::End, "la data " + Quoted(end) + " viene prima di DAL " + Quoted(start)});
+    else if (last > LastChargedDay())
+        faults.push_back({InputField::End, "la data " + Quoted(end) + " viene dopo il " + DateText(LastChargedDay())
+                                               + ", l'ultimo giorno che si calcola"});
     else if (days > 32767)
         faults.push_back({InputField::End, "da DAL a AL ci sono più di 32767 giorni", false});
     return faults;
+}
+
+bool RunRefused(std::string_view capital, const CalculationResult& result)
+{
+    return result.end > LastChargedDay() || moreThanTwoDecimals(capital);
 }
 
 std::vector<FieldFault> CalculationFaults(std::string_view capital, std::string_view start, std::string_view end)

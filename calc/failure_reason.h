@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calc/calculate_interest.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,11 +30,23 @@ struct FieldFault {
     friend bool operator==(const FieldFault&, const FieldFault&) = default;
 };
 
+// Why the capital cannot be calculated: it is not a number, or it has more
+// than two decimals ("10,000" is ten thousand written with the wrong
+// separator far more often than ten euros to the thousandth, and the
+// calculation would round it away silently). Nothing when it can.
+std::optional<FieldFault> CapitalFault(std::string_view capital);
+
 // What keeps the capital and date texts, in the forms tarvel-calc takes, from
 // being calculated: a fault for each field that cannot be read, else the
-// span's (an end before the start, more than 32767 days); nothing when they
-// may be calculated.
+// span's (an end before the start, a day past LastChargedDay, more than 32767
+// days); nothing when they may be calculated.
 std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view start, std::string_view end);
+
+// Whether a run that ended well charged what TextFaults refuses and the run
+// itself does not check: a capital of more than two decimals, which it
+// rounds, or days past LastChargedDay, which it counts backwards. Cheap, for
+// a batch's every row.
+bool RunRefused(std::string_view capital, const CalculationResult& result);
 
 // Why a calculation of these texts failed: their TextFaults, or, when they
 // have none, that the amounts leave the calculation's limits.

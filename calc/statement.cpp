@@ -24,14 +24,14 @@ std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
 
 std::string regimeText(const ChargedRates& rates, std::optional<Date> claim)
 {
-    switch (rates.regime()) {
+    switch (rates.ChargedRegime()) {
     case Regime::LegalWithClaim:
         return claim
                    ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
                    : "";
     case Regime::LatePayment:
-        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.marginHundredths())
-               + (rates.marginHundredths() == 100 ? " punto" : " punti");
+        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.MarginHundredths())
+               + (rates.MarginHundredths() == 100 ? " punto" : " punti");
     case Regime::Legal: break;
     }
     return "";
@@ -79,8 +79,10 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
         else
             margin = *ReadMargin(request.margin);
     }
-    ChargedRates rates = ratesOf(request, margin);
-    for (const RatePeriod& period : rates.Periods(claim))
+    const ChargedRates rates = ratesOf(request, margin);
+    std::vector<RatePeriod> room;
+    const auto periods = rates.Periods(claim, room);
+    for (const RatePeriod& period : periods)
         calculation.captions.emplace_back(period.caption);
     if (!faults.empty()) {
         std::vector<FieldFault> all = TextFaults(request.capital, request.start, request.end);
@@ -98,8 +100,9 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
     }
     calculation.input = {request.capital, startField.value_or(kUnfilledDateField),
                          endField.value_or(kUnfilledDateField)};
-    const auto periods = rates.Periods(claim);
     calculation.result = CalculateInterest(calculation.input, periods);
+    if (calculation.result.ok && RunRefused(request.capital, calculation.result))
+        calculation.result = CalculationResult{}; // nothing of it is shown
     if (!calculation.result.ok) {
         faults = CalculationFaults(request.capital, request.start, request.end);
         return calculation;
@@ -120,7 +123,7 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
     assert(result.ok && periods.size() == result.lineCount);
     using enum ResultControl;
     Statement statement;
-    statement.regime = rates.regime();
+    statement.regime = rates.ChargedRegime();
     statement.regimeText = regimeText(rates, claim);
     statement.capital = WithLeadingZero(result.written.capital.value_or(""));
     statement.startDate = DateText(result.start);
@@ -129,7 +132,7 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
         const PeriodLine& line = result.lines[i];
         if (!line.applies)
             continue;
-        const ChargedRates::Row& charged = rates.rows()[i];
+        const ChargedRates::Row& charged = rates.Rows()[i];
         StatementRow row;
         if (line.days > 0) {
             const ClippedSpan span = clipToPeriod(periods[i], result.start, result.end);
@@ -139,7 +142,7 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
         row.days = line.days;
         row.chargedRate = percent(charged.rateHundredths);
         row.rate = charged.latePayment
-                       ? percent(charged.referenceHundredths) + " + " + RateText(rates.marginHundredths())
+                       ? percent(charged.referenceHundredths) + " + " + RateText(rates.MarginHundredths())
                        : row.chargedRate;
         row.interest = line.interest;
         row.interestText = AmountText(line.interest);

@@ -4,6 +4,8 @@
 #include "calc/printable.h"
 #include "calc/version.h"
 
+#include <algorithm>
+
 namespace tarvel {
 
 const char* const kCalcUsage =
@@ -106,6 +108,14 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         {"--domanda", &options.claimDate}, {"--maggiorazione", &margin},
     };
     const auto valueOf = [&valued](std::string_view name) { return PlaceOf(valued, name); };
+    // Each option once: a second value would silently win over the first.
+    std::vector<std::string> seen;
+    const auto repeated = [&seen](std::string name) {
+        if (std::find(seen.begin(), seen.end(), name) != seen.end())
+            return true;
+        seen.push_back(std::move(name));
+        return false;
+    };
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -117,13 +127,20 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (bool* flag = PlaceOf(flags, argument)) {
+            if (repeated(argument))
+                return fail("opzione ripetuta: " + argument);
             *flag = true;
         } else if (std::optional<std::string>* value = valueOf(argument)) {
-            if (i + 1 == arguments.size())
+            // An option after it is no value of it ("--domanda --csv f.csv").
+            if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--"))
                 return fail("manca il valore di " + argument);
+            if (repeated(argument))
+                return fail("opzione ripetuta: " + argument);
             *value = arguments[++i];
         } else if (const std::size_t equals = argument.find('=');
                    equals != std::string::npos && valueOf(argument.substr(0, equals))) {
+            if (repeated(argument.substr(0, equals)))
+                return fail("opzione ripetuta: " + argument.substr(0, equals));
             *valueOf(argument.substr(0, equals)) = argument.substr(equals + 1);
         } else {
             return fail("opzione sconosciuta: " + Quoted(argument));

@@ -39,7 +39,9 @@ int calculateWithOwnTable(const CalcOptions& options, ReportPrinter* printer)
     const auto endField = DateFieldText(options.endDate);
     const CalculationInput input{options.capital, startField.value_or(kUnfilledDateField),
                                  endField.value_or(kUnfilledDateField)};
-    const CalculationResult result = CalculateInterest(input);
+    CalculationResult result = CalculateInterest(input);
+    if (result.ok && RunRefused(options.capital, result))
+        result = CalculationResult{}; // as after a capital that is not a number
     const ControlTexts window = WindowTextsAfter(input, result);
     if (!result.ok) {
         std::cerr << kCalculationErrorMessage << '\n';

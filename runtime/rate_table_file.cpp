@@ -69,10 +69,10 @@ std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string&
         const std::string_view line = numbered.text;
         if (reader.bytesRead() > kMaxRateTableFileBytes)
             return "file più lungo di " + std::to_string(kMaxRateTableFileBytes) + " byte";
-        if (TrimSpaces(line).empty())
-            return std::nullopt;
         if (const char* problem = ProblemOf(row.read(line)))
             return problem;
+        if (IsBlankRow(row))
+            return std::nullopt;
         if (!headerSeen) {
             if (!IsHeader(row, {"dal", "tasso", "atto"}))
                 return "la prima riga deve essere l'intestazione " + std::string(kHeader);

@@ -34,10 +34,11 @@ class Batch {
 public:
     // `charged`: the rows of --mora or --domanda, charged from `claim` on;
     // nothing for the legal rates of `rates` alone.
+    // `referenceRatesGiven`: --tassi-mora, which only late-payment rows use.
     Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates,
-          std::optional<ChargedRates> charged, std::optional<Date> claim)
+          std::optional<ChargedRates> charged, std::optional<Date> claim, bool referenceRatesGiven)
         : reader_(input, kMaxCsvLine, [this] { flushAll(); }), progress_(fromFile && isatty(STDERR_FILENO), fileSize),
-          rates_(rates), charged_(std::move(charged)), claim_(claim)
+          rates_(rates), charged_(std::move(charged)), claim_(claim), referenceRatesGiven_(referenceRatesGiven)
     {
     }
 
@@ -47,7 +48,8 @@ public:
             lineNumber_ = line.number;
             if (!line.refusal.empty()) {
                 startOutput(false);
-                brokenRow(line.refusal);
+                if (!refusal_)
+                    brokenRow(line.refusal);
             } else {
                 row(line.text);
             }
@@ -60,9 +62,9 @@ public:
         });
         if (!read)
             return stop("impossibile leggere l'input: " + SystemErrorText(errno));
+        startOutput(false);
         if (refusal_)
             return stop(*refusal_);
-        startOutput(false);
         if (!flushAll())
             return stop("impossibile scrivere sullo standard output: " + SystemErrorText(out_.error()));
         progress_.clear();
@@ -82,9 +84,13 @@ private:
             refusal_ = "la colonna domanda non va con --domanda né con --mora";
             return;
         }
+        if (!claimColumn && !charged_ && referenceRatesGiven_) {
+            refusal_ = "--tassi-mora va con --mora, --domanda o con la colonna domanda del file CSV";
+            return;
+        }
         if (claimColumn)
             charged_ = ChargedRates::WithClaim(rates_.LegalForClaims(), rates_.Reference());
-        const auto periods = charged_ ? charged_->Periods(std::nullopt) : rates_.periods();
+        const auto periods = charged_ ? charged_->Periods(std::nullopt, periodRoom_) : rates_.periods();
         noResults_.assign(kTotalColumns + periods.size(), ';');
         text_.clear();
         text_.put(claimColumn ? "capitale;dal;al;domanda" : "capitale;dal;al");
@@ -101,9 +107,9 @@ private:
 
     void row(std::string_view line)
     {
-        if (line.empty())
-            return;
         const CsvRow::Status status = row_.read(line);
+        if (status == CsvRow::Status::Ok && IsBlankRow(row_))
+            return;
         const bool first = !rowSeen_;
         rowSeen_ = true;
         const bool claimHeader =
@@ -150,8 +156,8 @@ private:
                 input_.capitalText.assign(row_[0]);
                 input_.startText.assign(*startField);
                 input_.endText.assign(*endField);
-                const CalculationResult result = CalculateInterest(input_, charged_->Periods(claim));
-                if (result.ok) {
+                const CalculationResult result = CalculateInterest(input_, charged_->Periods(claim, periodRoom_));
+                if (result.ok && !RunRefused(row_[0], result)) {
                     for (const LaterDaysNote& note : charged_->Notes(start, end, claim))
                         noteOnce(NoteLine(note));
                     return writeResult(result);
@@ -176,7 +182,7 @@ private:
             input_.startText.assign(*startField);
             input_.endText.assign(*endField);
             const CalculationResult result = CalculateInterest(input_, rates_.periods());
-            if (result.ok) {
+            if (result.ok && !RunRefused(row_[0], result)) {
                 noteLaterDays(result.end);
                 return writeResult(result);
             }
@@ -287,7 +293,9 @@ private:
     BatchProgress progress_;
     const ChosenRates& rates_;
     std::optional<ChargedRates> charged_;
+    std::vector<RatePeriod> periodRoom_; // the periods of a row's claim, reused from row to row
     const std::optional<Date> claim_;
+    const bool referenceRatesGiven_;
     std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
@@ -337,7 +345,7 @@ int RunBatch(const CalcOptions& options, const ChosenRates& rates)
         }
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
-    return Batch(input, fromFile, size, rates, std::move(charged), claim).run();
+    return Batch(input, fromFile, size, rates, std::move(charged), claim, options.referenceRates.has_value()).run();
 }
 
 } // namespace tarvel

@@ -56,6 +56,9 @@ TEST(TheRegimes, NameEachFieldAtFaultAndWhy)
         {"more than 32767 days",
          LegalRequest("10000", "01/01/1950", "19/09/2039"),
          {{End, "da DAL a AL ci sono più di 32767 giorni", false}}},
+        {"a capital of three decimals",
+         LegalRequest("10,000", "01/01/2020", "01/01/2021"),
+         {{Capital, "il capitale \"10,000\" ha più di due decimali: per diecimila euro scrivere 10000 o 10.000,00"}}},
         {"an amount past the calculation's limits",
          LegalRequest("900000000000000", "01/01/1950", "01/01/2039"),
          {{Capital,
@@ -112,11 +115,12 @@ TEST(ChargedRates, AgreeWithAnIndependentModel)
         const int margin = onlyLate ? int(random() % 2001) : kDefaultMarginHundredths;
         const std::int64_t capitalTicks = std::int64_t(random() % 100000000) * 100;
 
-        ChargedRates rates = onlyLate  ? ChargedRates::LatePayment(ReferenceRates(), margin)
-                             : claimed ? ChargedRates::WithClaim(RatesInForce(), ReferenceRates())
-                                       : ChargedRates::Legal(RatesInForce());
+        const ChargedRates rates = onlyLate  ? ChargedRates::LatePayment(ReferenceRates(), margin)
+                                   : claimed ? ChargedRates::WithClaim(RatesInForce(), ReferenceRates())
+                                             : ChargedRates::Legal(RatesInForce());
         const CalculationInput input{CurrencyText(Currency::fromTicks(capitalTicks)), DateText(start), DateText(end)};
-        const auto periods = rates.Periods(claim);
+        std::vector<RatePeriod> room;
+        const auto periods = rates.Periods(claim, room);
         const CalculationResult result = CalculateInterest(input, periods);
         ASSERT_TRUE(result.ok) << input.startText << " " << input.endText;
 

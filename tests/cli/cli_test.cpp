@@ -142,7 +142,7 @@ TEST(ReadRateTableFile, RefusesAFileWithTheLineAndWhatIsWrong)
         {header + "01/01/2020;1;decreto \xE8\n", "riga 2: testo non in UTF-8"},
         {header + std::string(5000, 'x') + "\n", "riga 2: riga più lunga di 4096 byte"},
         // A byte-order mark is dropped from the first line only; a fault ends the reading.
-        {header + mark + "01/01/2020;1;\n01/01/2021;1;\n", "riga 2: data non valida: \"" + mark + "01/01/2020\""},
+        {header + mark + "01/01/2020;1;\n01/01/2021;1;\n", "riga 2: data non valida: \"<U+FEFF>01/01/2020\""},
         {tooMany, "riga 66: la tabella ha più di 64 righe di tassi"},
     };
     for (const auto& [bytes, message] : cases)
