@@ -295,25 +295,31 @@ std::vector<std::string> LedgerTotalLines(const Ledger& ledger)
     return lines;
 }
 
+void ForEachLedgerTextLine(const Ledger& ledger, const std::function<void(const std::string&)>& line)
+{
+    if (ledger.regimeText.empty()) {
+        line(InterestCaption(ledger.regime));
+    } else {
+        std::string regime = ledger.regimeText;
+        regime[0] = static_cast<char>(regime[0] - 'a' + 'A'); // "dalla", "interessi": lower case
+        line(regime);
+    }
+    if (ledger.capitalFirst)
+        line("Pagamenti imputati prima al capitale, poi agli interessi");
+    for (const LedgerLine& movement : ledger.lines)
+        line(LedgerLineText(movement));
+    for (const LaterDaysNote& note : ledger.notes)
+        line("Nota: " + note.what);
+    for (const std::string& table : ledger.tables)
+        line("Tabella: " + table);
+    for (const std::string& total : LedgerTotalLines(ledger))
+        line(total);
+}
+
 std::string LedgerText(const Ledger& ledger)
 {
     std::string text;
-    if (ledger.regimeText.empty()) {
-        text = InterestCaption(ledger.regime) + '\n';
-    } else {
-        text = ledger.regimeText + '\n';
-        text[0] = static_cast<char>(text[0] - 'a' + 'A'); // "dalla", "interessi": lower case
-    }
-    if (ledger.capitalFirst)
-        text += "Pagamenti imputati prima al capitale, poi agli interessi\n";
-    for (const LedgerLine& line : ledger.lines)
-        text += LedgerLineText(line) + '\n';
-    for (const LaterDaysNote& note : ledger.notes)
-        text += "Nota: " + note.what + '\n';
-    for (const std::string& table : ledger.tables)
-        text += "Tabella: " + table + '\n';
-    for (const std::string& line : LedgerTotalLines(ledger))
-        text += line + '\n';
+    ForEachLedgerTextLine(ledger, [&text](const std::string& line) { text.append(line) += '\n'; });
     return text;
 }
 

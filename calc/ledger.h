@@ -6,6 +6,7 @@
 #include "calc/rate_table.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,5 +119,8 @@ std::vector<std::string> LedgerTotalLines(const Ledger& ledger);
 // movements and spans, the notes, the tables used, and the totals last, for
 // scripts to read.
 std::string LedgerText(const Ledger& ledger);
+// The same lines, each handed to `line` without its newline as soon as it is
+// made, for a caller that writes a long statement out as it goes.
+void ForEachLedgerTextLine(const Ledger& ledger, const std::function<void(const std::string&)>& line);
 
 } // namespace tarvel

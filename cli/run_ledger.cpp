@@ -24,6 +24,27 @@ int refuse(const std::string& message, int code)
     return code;
 }
 
+// The statement on standard output, a block at a time, so that a long one
+// is never held whole; the first error, or 0.
+int writeOut(const Ledger& ledger)
+{
+    constexpr std::size_t kBlock = 64 * 1024;
+    std::string block;
+    int error = 0;
+    const auto flush = [&] {
+        if (error == 0)
+            error = WriteFully(STDOUT_FILENO, block);
+        block.clear();
+    };
+    ForEachLedgerTextLine(ledger, [&](const std::string& line) {
+        block.append(line) += '\n';
+        if (block.size() >= kBlock)
+            flush();
+    });
+    flush();
+    return error;
+}
+
 } // namespace
 
 int RunLedger(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
@@ -57,7 +78,7 @@ int RunLedger(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
                           *options.ledger.file),
                       1);
     if (!printer || !printer->TakesStandardOutput()) {
-        if (const int error = WriteFully(STDOUT_FILENO, LedgerText(*outcome.ledger)); error != 0)
+        if (const int error = writeOut(*outcome.ledger); error != 0)
             return refuse("impossibile scrivere sullo standard output: " + SystemErrorText(error), 2);
     }
     if (printer)
