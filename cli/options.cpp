@@ -58,7 +58,8 @@ const char* const kCalcUsage =
     "Esce con 0 se il calcolo riesce, 1 se i dati non sono validi, 2 se l'uso è errato,\n"
     "la stampante non esiste o la tabella dei tassi non va, 3 se la stampa non riesce.\n"
     "Con --csv esce con 0 se ogni riga è riuscita, 1 se almeno una ha esito errore, 2 se\n"
-    "l'uso è errato o FILE non si può leggere.\n";
+    "l'uso è errato o FILE non si può leggere; così anche con --movimenti, che esce con 1 se\n"
+    "un dato del file non è valido.\n";
 
 const char* const kCalcVersion = "tarvel-calc " TARVEL_VERSION;
 
