@@ -215,8 +215,10 @@ std::optional<LedgerFault> requestFault(const LedgerRequest& request, const Move
             return LedgerFault{movement.line,
                                "data " + DateText(movement.day) + ": viene dopo AL " + DateText(request.end)};
     const ChargedRates rates = ratesOf(request);
+    // Before the reference rates: the claim's day ("DOMANDA: ..."), or the first movement's.
     if (auto fault = rates.LateDaysFault(first.day, request.end, request.claim))
-        return LedgerFault{request.claim && *request.claim > first.day ? 0 : first.line, fault->reason};
+        return fault->field == InputField::ClaimDate ? LedgerFault{0, fault->line()}
+                                                     : LedgerFault{first.line, fault->reason};
     return std::nullopt;
 }
 
