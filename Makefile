@@ -46,6 +46,7 @@ sanitize:
 bench: test
 	$(TEST_BUILD)/bench/tarvel-bench
 	bench/batch-tables $(TEST_BUILD)/app/tarvel-calc
+	bench/ledger-vs-batch $(TEST_BUILD)/app/tarvel-calc
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(SANITIZE_BUILD)

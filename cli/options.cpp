@@ -17,6 +17,7 @@ const char* const kCalcUsage =
     "     tarvel-calc --domanda DATA CAPITALE DAL AL\n"
     "     tarvel-calc --mora [--maggiorazione N] CAPITALE DAL AL\n"
     "     tarvel-calc --elenco-tassi-mora\n"
+    "     tarvel-calc --movimenti FILE [--domanda DATA | --mora [--indennizzo]] AL\n"
     "Calcola l'interesse legale su CAPITALE dal giorno DAL al giorno AL.\n"
     "  CAPITALE  importo in euro, per esempio 10000 oppure 10.000,50\n"
     "  DAL, AL   date nel formato gg/mm/aaaa (01/01/2000 oppure 1/1/2000),\n"
@@ -46,12 +47,21 @@ const char* const kCalcUsage =
     "                       di quelli incorporati, dal 01/01/2013 al 1° semestre 2026\n"
     "  --elenco-tassi-mora  scrive la tabella dei tassi di riferimento in uso nella forma di\n"
     "                       quel file\n"
+    "  --movimenti FILE     il conto di un debito, al giorno AL, dai crediti e dai pagamenti del\n"
+    "                       file CSV FILE (data;tipo;importo;descrizione; con -, dallo standard\n"
+    "                       input): ogni pagamento va prima agli interessi, poi al capitale;\n"
+    "                       scrive il prospetto e in fondo capitale residuo, interessi e totale\n"
+    "                       dovuto (con i tassi legali in vigore, se non si dà --tassi)\n"
+    "  --imputazione capitale  con --movimenti, ogni pagamento va prima al capitale\n"
+    "  --indennizzo         con --movimenti e --mora, 40,00 euro per ogni credito\n"
+    "                       (art. 6 D.Lgs. 231/2002)\n"
     "  --version            stampa il nome e la versione del programma\n"
     "  --help               stampa questo testo\n"
     "Esce con 0 se il calcolo riesce, 1 se i dati non sono validi, 2 se l'uso è errato,\n"
     "la stampante non esiste o la tabella dei tassi non va, 3 se la stampa non riesce.\n"
     "Con --csv esce con 0 se ogni riga è riuscita, 1 se almeno una ha esito errore, 2 se\n"
-    "l'uso è errato o FILE non si può leggere.\n";
+    "l'uso è errato o FILE non si può leggere; così anche con --movimenti, che esce con 1 se\n"
+    "un dato del file non è valido.\n";
 
 const char* const kCalcVersion = "tarvel-calc " TARVEL_VERSION;
 
@@ -101,11 +111,13 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         {"--elenco-tassi", &listRates},
         {"--elenco-tassi-mora", &listReferenceRates},
         {"--mora", &options.latePayment},
+        {"--indennizzo", &options.ledger.compensation},
     };
     const std::pair<std::string_view, std::optional<std::string>*> valued[] = {
-        {"--pdf", &options.pdfFile},       {"--printer", &options.printerName},
-        {"--tassi", &options.rates},       {"--tassi-mora", &options.referenceRates},
-        {"--domanda", &options.claimDate}, {"--maggiorazione", &margin},
+        {"--pdf", &options.pdfFile},           {"--printer", &options.printerName},
+        {"--tassi", &options.rates},           {"--tassi-mora", &options.referenceRates},
+        {"--domanda", &options.claimDate},     {"--maggiorazione", &margin},
+        {"--movimenti", &options.ledger.file}, {"--imputazione", &options.ledger.imputation},
     };
     const auto valueOf = [&valued](std::string_view name) { return PlaceOf(valued, name); };
     // Each option once: a second value would silently win over the first.
@@ -173,6 +185,10 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
             return fail(fault->reason);
     }
     options.marginHundredths = margin ? *ReadMargin(*margin) : kDefaultMarginHundredths;
+    if (options.ledger.file || options.ledger.imputation || options.ledger.compensation) {
+        FinishLedgerOptions(options, positional, batch || listRates || listReferenceRates);
+        return options;
+    }
     if (listRates && listReferenceRates)
         return fail("--elenco-tassi e --elenco-tassi-mora non vanno insieme");
     if (listRates || listReferenceRates) {

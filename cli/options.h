@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/ledger_options.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,7 +9,7 @@
 namespace tarvel {
 
 struct CalcOptions {
-    enum class Mode { Calculate, Help, Version, Batch, ListRates, ListReferenceRates };
+    enum class Mode { Calculate, Help, Version, Batch, ListRates, ListReferenceRates, Ledger };
     Mode mode = Mode::Calculate;
     // What was wrong with the arguments, said above the usage; empty when the
     // arguments make a valid call.
@@ -30,6 +32,8 @@ struct CalcOptions {
     // --mora, and its --maggiorazione in hundredths of a point.
     bool latePayment = false;
     int marginHundredths = 0;
+    // --movimenti and the options that go with it; endDate is its AL.
+    LedgerOptions ledger;
 
     bool wantsReport() const { return pdfFile || printerName; }
     // Whether a calculation charges late-payment interest on some days.

@@ -1,6 +1,7 @@
 #include "cli/qt_report_printer.h"
 
 #include "calc/printable.h"
+#include "cli/ledger_page.h"
 #include "cli/options.h"
 #include "print/easy_print.h"
 #include "print/printer_selection.h"
@@ -84,6 +85,11 @@ bool QtReportPrinter::PrintStatement(const Statement& statement, std::ostream& e
     return PrintDocument(
         [&](EasyPrint& objPrint) { PrintRatesReport(objPrint, MakeRatesReportTexts(statement, LocalToday())); },
         errors);
+}
+
+bool QtReportPrinter::PrintLedger(const Ledger& ledger, std::ostream& errors)
+{
+    return PrintDocument([&](EasyPrint& objPrint) { PrintLedgerPages(objPrint, ledger); }, errors);
 }
 
 bool QtReportPrinter::PrintDocument(const std::function<void(EasyPrint&)>& print, std::ostream& errors)

@@ -22,6 +22,7 @@ public:
     bool Print(const ControlTexts& window, const std::string& startField, const std::string& endField,
                std::ostream& errors) override;
     bool PrintStatement(const Statement& statement, std::ostream& errors) override;
+    bool PrintLedger(const Ledger& ledger, std::ostream& errors) override;
 
 private:
     // Lays out one document with `print` on a fresh engine and reports it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/control_texts.h"
+#include "calc/ledger.h"
 #include "calc/statement.h"
 
 #include <ostream>
@@ -29,6 +30,9 @@ public:
     // --domanda or --mora: the same summary, one row per period the span
     // touches and the tables at the foot. Delivered and reported as Print.
     virtual bool PrintStatement(const Statement& statement, std::ostream& errors) = 0;
+    // The statement of a ledger, its lines on as many pages as they take.
+    // Delivered and reported as Print.
+    virtual bool PrintLedger(const Ledger& ledger, std::ostream& errors) = 0;
 };
 
 } // namespace tarvel

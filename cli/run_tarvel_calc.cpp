@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "cli/print_program.h"
 #include "cli/report_printer.h"
+#include "cli/run_ledger.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/rate_table_file.h"
 #include "runtime/system_error_text.h"
@@ -135,13 +136,14 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
         return listRates(rates->Reference().periods());
     if (options.mode == CalcOptions::Mode::Batch)
         return RunBatch(options, *rates);
+    const auto run = options.mode == CalcOptions::Mode::Ledger ? RunLedger : calculate;
     if (!options.wantsReport())
-        return calculate(options, *rates, nullptr);
+        return run(options, *rates, nullptr);
     if (!printer)
         return ExecPrintProgram(argv);
     if (!printer->Open(options, std::cerr))
         return 2;
-    return calculate(options, *rates, printer);
+    return run(options, *rates, printer);
 }
 
 } // namespace tarvel

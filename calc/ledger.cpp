@@ -1,0 +1,328 @@
+#include "calc/ledger.h"
+
+#include "calc/calculate_interest.h"
+#include "calc/date_text.h"
+#include "calc/number_texts.h"
+#include "calc/statement.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tarvel {
+namespace {
+
+// Art. 6 D.Lgs. 231/2002: 40 euro for each sum paid late.
+constexpr Currency kCompensation = Currency::fromTicks(40 * Currency::kScale);
+constexpr std::int64_t kCentTicks = Currency::kScale / 100;
+
+const char kBeyondLimits[] =
+    "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)";
+
+// To the cent, half away from zero.
+Currency toCents(Currency value)
+{
+    const std::int64_t ticks = value.ticks();
+    std::int64_t cents = ticks / kCentTicks;
+    const std::int64_t rest = ticks % kCentTicks;
+    if (rest >= kCentTicks / 2)
+        ++cents;
+    else if (rest <= -kCentTicks / 2)
+        --cents;
+    return Currency::fromTicks(cents * kCentTicks);
+}
+
+Currency smaller(Currency a, Currency b) { return a.ticks() < b.ticks() ? a : b; }
+
+ChargedRates ratesOf(const LedgerRequest& request)
+{
+    switch (request.regime) {
+    case Regime::LegalWithClaim: return ChargedRates::WithClaim(*request.legalRates, *request.referenceRates);
+    case Regime::LatePayment: return ChargedRates::LatePayment(*request.referenceRates, request.marginHundredths);
+    case Regime::Legal: break;
+    }
+    return ChargedRates::Legal(*request.legalRates);
+}
+
+// The heading the statement of one calculation gives the regime
+// (statement.cpp), for the same words on both.
+std::string regimeText(const ChargedRates& rates, std::optional<Date> claim)
+{
+    switch (rates.regime()) {
+    case Regime::LegalWithClaim:
+        return claim
+                   ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
+                   : "";
+    case Regime::LatePayment:
+        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.marginHundredths())
+               + (rates.marginHundredths() == 100 ? " punto" : " punti");
+    case Regime::Legal: break;
+    }
+    return "";
+}
+
+// Takes the movements in order, one span between each two days and the last
+// to the end day; a fault stops it.
+class LedgerRun {
+public:
+    explicit LedgerRun(const LedgerRequest& request)
+        : request_(request), rates_(ratesOf(request)), periods_(rates_.Periods(request.claim))
+    {
+    }
+
+    Ledger run(const std::vector<const Movement*>& taken)
+    {
+        ledger_.regime = request_.regime;
+        ledger_.regimeText = regimeText(rates_, request_.claim);
+        ledger_.capitalFirst = request_.capitalFirst;
+        ledger_.compensation = request_.compensation && request_.regime == Regime::LatePayment;
+        ledger_.end = request_.end;
+        ledger_.lines.reserve(2 * taken.size() + 1);
+        std::int64_t credits = 0;
+        for (std::size_t i = 0; i < taken.size(); ++i) {
+            const Movement& movement = *taken[i];
+            if (movement.kind == Movement::Kind::Credit) {
+                credit(movement);
+                ++credits;
+            } else {
+                payment(movement);
+            }
+            const Date next = i + 1 < taken.size() ? taken[i + 1]->day : request_.end;
+            if (next > movement.day)
+                span(movement, next);
+        }
+        settle(*taken.back());
+        LedgerTotals& totals = ledger_.totals;
+        totals.capital = capital_;
+        totals.interest = interestDue_;
+        totals.surplus = surplus_;
+        if (ledger_.compensation)
+            totals.compensation = need(kCompensation.times(credits), *taken.back());
+        totals.due = need(need(capital_.plus(interestDue_), *taken.back()).plus(totals.compensation), *taken.back());
+        ledger_.notes = rates_.Notes(taken.front()->day, request_.end, request_.claim);
+        ledger_.tables = rates_.TableDescriptions();
+        return std::move(ledger_);
+    }
+
+private:
+    static Currency need(std::optional<Currency> value, const Movement& movement)
+    {
+        if (!value)
+            throw LedgerFault{movement.line, kBeyondLimits};
+        return *value;
+    }
+
+    LedgerLine& movementLine(const Movement& movement, LedgerLine::Kind kind)
+    {
+        LedgerLine& line = ledger_.lines.emplace_back();
+        line.kind = kind;
+        line.day = movement.day;
+        line.amount = movement.amount;
+        line.description = movement.description;
+        return line;
+    }
+
+    // A credit is first set against what the debtor has paid over.
+    void credit(const Movement& movement)
+    {
+        LedgerLine& line = movementLine(movement, LedgerLine::Kind::Credit);
+        line.surplus = smaller(surplus_, movement.amount);
+        surplus_ = need(surplus_.minus(line.surplus), movement);
+        capital_ = need(capital_.plus(need(movement.amount.minus(line.surplus), movement)), movement);
+        line.capital = capital_;
+    }
+
+    void payment(const Movement& movement)
+    {
+        settle(movement);
+        LedgerLine& line = movementLine(movement, LedgerLine::Kind::Payment);
+        Currency rest = movement.amount;
+        const auto take = [&](Currency& owed, Currency& paid) {
+            paid = smaller(rest, owed);
+            rest = need(rest.minus(paid), movement);
+            owed = need(owed.minus(paid), movement);
+        };
+        line.capitalFirst = request_.capitalFirst;
+        if (request_.capitalFirst) {
+            take(capital_, line.toCapital);
+            take(interestDue_, line.toInterest);
+        } else {
+            take(interestDue_, line.toInterest);
+            take(capital_, line.toCapital);
+        }
+        line.surplus = rest;
+        surplus_ = need(surplus_.plus(rest), movement);
+        line.interestDue = interestDue_;
+        line.capital = capital_;
+    }
+
+    // The interest accrued since the last payment becomes due, to the cent.
+    void settle(const Movement& movement)
+    {
+        interestDue_ = need(interestDue_.plus(toCents(accrued_)), movement);
+        accrued_ = Currency();
+    }
+
+    // The capital outstanding from the day after `from`'s to `to`, one line
+    // per rate period it runs through.
+    void span(const Movement& from, Date to)
+    {
+        if (capital_ == Currency())
+            return;
+        input_.capitalText = CurrencyText(capital_);
+        input_.startText = DateText(from.day);
+        input_.endText = DateText(to);
+        const CalculationResult result = CalculateInterest(input_, periods_);
+        if (!result.ok)
+            throw LedgerFault{from.line, kBeyondLimits};
+        for (std::size_t i = 0; i < result.lineCount; ++i) {
+            const PeriodLine& part = result.lines[i];
+            if (!part.applies || part.days <= 0)
+                continue;
+            const ClippedSpan clipped = clipToPeriod(periods_[i], from.day, to);
+            const ChargedRates::Row& charged = rates_.rows()[i];
+            LedgerLine& line = ledger_.lines.emplace_back();
+            line.day = clipped.start.plusDays(1);
+            line.lastDay = clipped.end;
+            line.capital = capital_;
+            line.days = part.days;
+            line.rateHundredths = charged.rateHundredths;
+            line.latePayment = charged.latePayment;
+            line.referenceHundredths = charged.referenceHundredths;
+            line.marginHundredths = rates_.marginHundredths();
+            line.interest = part.interest;
+        }
+        accrued_ = need(accrued_.plus(need(result.runningTotal.minus(result.capital), from)), from);
+    }
+
+    const LedgerRequest& request_;
+    ChargedRates rates_;
+    std::span<const RatePeriod> periods_;
+    CalculationInput input_;
+    Ledger ledger_;
+    Currency capital_;
+    Currency accrued_; // since the last payment, to the ten-thousandth
+    Currency interestDue_;
+    Currency surplus_;
+};
+
+std::optional<LedgerFault> requestFault(const LedgerRequest& request, const Movement& first)
+{
+    if (request.end > LastChargedDay())
+        return LedgerFault{0, "AL " + DateText(request.end) + " viene dopo il " + DateText(LastChargedDay())
+                                  + ", l'ultimo giorno che si calcola"};
+    for (const Movement& movement : request.movements)
+        if (movement.day > request.end)
+            return LedgerFault{movement.line,
+                               "data " + DateText(movement.day) + ": viene dopo AL " + DateText(request.end)};
+    const ChargedRates rates = ratesOf(request);
+    // Before the reference rates: the claim's day ("DOMANDA: ..."), or the first movement's.
+    if (auto fault = rates.LateDaysFault(first.day, request.end, request.claim))
+        return fault->field == InputField::ClaimDate ? LedgerFault{0, fault->line()}
+                                                     : LedgerFault{first.line, fault->reason};
+    return std::nullopt;
+}
+
+std::string amount(Currency value) { return AmountText(value); }
+
+std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
+
+} // namespace
+
+LedgerOutcome ComputeLedger(const LedgerRequest& request)
+{
+    assert(request.regime == Regime::LatePayment || request.legalRates);
+    assert(request.regime == Regime::Legal || request.referenceRates);
+    if (request.movements.empty())
+        return {LedgerFault{0, "nessun movimento"}, std::nullopt};
+    // By day; on one day the credits before the payments; else as given.
+    std::vector<const Movement*> taken;
+    taken.reserve(request.movements.size());
+    for (const Movement& movement : request.movements)
+        taken.push_back(&movement);
+    std::stable_sort(taken.begin(), taken.end(), [](const Movement* a, const Movement* b) {
+        return std::pair(a->day, a->kind) < std::pair(b->day, b->kind);
+    });
+    if (auto fault = requestFault(request, *taken.front()))
+        return {std::move(fault), std::nullopt};
+    try {
+        return {std::nullopt, LedgerRun(request).run(taken)};
+    } catch (const LedgerFault& fault) {
+        return {fault, std::nullopt};
+    }
+}
+
+std::string LedgerLineText(const LedgerLine& line)
+{
+    using enum LedgerLine::Kind;
+    if (line.kind == Span) {
+        std::string text = "dal " + DateText(line.day) + " al " + DateText(line.lastDay) + ": capitale "
+                           + amount(line.capital) + ", " + std::to_string(line.days)
+                           + (line.days == 1 ? " giorno" : " giorni");
+        text += line.latePayment
+                    ? ", tasso di mora " + percent(line.rateHundredths) + " (" + percent(line.referenceHundredths)
+                          + " + " + RateText(line.marginHundredths) + ")"
+                    : ", tasso " + percent(line.rateHundredths);
+        return text + ", interessi " + amount(line.interest);
+    }
+    std::string text = DateText(line.day) + (line.kind == Credit ? " credito " : " pagamento ") + amount(line.amount);
+    if (!line.description.empty())
+        text += " (" + line.description + ")";
+    text += ": ";
+    if (line.kind == Credit) {
+        if (line.surplus != Currency())
+            text += "meno l'eccedenza " + amount(line.surplus) + ", ";
+        return text + "capitale " + amount(line.capital);
+    }
+    const std::string toInterest = "a interessi " + amount(line.toInterest);
+    const std::string toCapital = "a capitale " + amount(line.toCapital);
+    text += line.capitalFirst ? toCapital + ", " + toInterest : toInterest + ", " + toCapital;
+    if (line.surplus != Currency())
+        text += ", eccedenza " + amount(line.surplus);
+    text += "; capitale " + amount(line.capital);
+    if (line.interestDue != Currency())
+        text += ", interessi da pagare " + amount(line.interestDue);
+    return text;
+}
+
+std::vector<std::string> LedgerTotalLines(const Ledger& ledger)
+{
+    const LedgerTotals& totals = ledger.totals;
+    std::vector<std::string> lines = {"Capitale residuo: " + amount(totals.capital),
+                                      "Interessi: " + amount(totals.interest)};
+    if (ledger.compensation)
+        lines.push_back("Indennizzo (art. 6 D.Lgs. 231/2002): " + amount(totals.compensation));
+    if (totals.surplus != Currency())
+        lines.push_back("Eccedenza a favore del debitore: " + amount(totals.surplus));
+    lines.push_back("Totale dovuto al " + DateText(ledger.end) + ": " + amount(totals.due));
+    return lines;
+}
+
+void ForEachLedgerTextLine(const Ledger& ledger, const std::function<void(const std::string&)>& line)
+{
+    if (ledger.regimeText.empty()) {
+        line(InterestCaption(ledger.regime));
+    } else {
+        std::string regime = ledger.regimeText;
+        regime[0] = static_cast<char>(regime[0] - 'a' + 'A'); // "dalla", "interessi": lower case
+        line(regime);
+    }
+    if (ledger.capitalFirst)
+        line("Pagamenti imputati prima al capitale, poi agli interessi");
+    for (const LedgerLine& movement : ledger.lines)
+        line(LedgerLineText(movement));
+    for (const LaterDaysNote& note : ledger.notes)
+        line("Nota: " + note.what);
+    for (const std::string& table : ledger.tables)
+        line("Tabella: " + table);
+    for (const std::string& total : LedgerTotalLines(ledger))
+        line(total);
+}
+
+std::string LedgerText(const Ledger& ledger)
+{
+    std::string text;
+    ForEachLedgerTextLine(ledger, [&text](const std::string& line) { text.append(line) += '\n'; });
+    return text;
+}
+
+} // namespace tarvel

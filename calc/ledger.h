@@ -1,0 +1,126 @@
+#pragma once
+
+#include "calc/charged_rates.h"
+#include "calc/currency.h"
+#include "calc/date.h"
+#include "calc/rate_table.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvel {
+
+// A debt's ledger: sums that fall due on their days and payments on account,
+// each payment going to the interest due and then to capital (art. 1194 c.c.),
+// unpaid interest earning nothing (art. 1283 c.c.).
+
+struct Movement {
+    enum class Kind { Credit, Payment };
+    Kind kind = Kind::Credit;
+    Date day;
+    Currency amount; // more than zero, in whole cents
+    std::string description;
+    std::uint64_t line = 0; // where the movement was read, for the messages; 0 when it was not read from a file
+};
+
+struct LedgerRequest {
+    std::vector<Movement> movements; // in the order given
+    Date end;                        // AL: the last day charged
+    Regime regime = Regime::Legal;
+    std::optional<Date> claim; // LegalWithClaim
+    int marginHundredths = kDefaultMarginHundredths;
+    // Legal and LegalWithClaim: the legal rates; LegalWithClaim and LatePayment: the reference rates.
+    const RateTable* legalRates = nullptr;
+    const RateTable* referenceRates = nullptr;
+    bool capitalFirst = false; // "imputazione al capitale": payments go to capital, then to interest
+    bool compensation = false; // LatePayment: 40,00 for each credit (art. 6 D.Lgs. 231/2002)
+};
+
+// One line of the statement, in the order the movements are taken: a
+// movement, or the part of a span between movement days that lies in one
+// rate period (a span across a change of rate has one line per rate).
+struct LedgerLine {
+    enum class Kind { Credit, Payment, Span };
+    Kind kind = Kind::Span;
+    Date day;     // a movement's day; a span's first day charged
+    Date lastDay; // a span's last day
+    // Credit and Payment: the amount and the description as given.
+    Currency amount;
+    std::string description;
+    // Credit: what the debtor's surplus took off it. Payment: what it left over.
+    Currency surplus;
+    // Payment: what went to interest and to capital, and the interest still due after it.
+    Currency toInterest;
+    Currency toCapital;
+    Currency interestDue;
+    bool capitalFirst = false; // the payment went to capital first
+    // A movement: the capital outstanding after it; a span: the capital it runs on.
+    Currency capital;
+    // Span: its days, the rate charged (a late-payment rate is the reference
+    // rate plus the margin) and its interest to the ten-thousandth.
+    int days = 0;
+    int rateHundredths = 0;
+    bool latePayment = false;
+    int referenceHundredths = 0;
+    int marginHundredths = 0;
+    Currency interest;
+};
+
+struct LedgerTotals {
+    Currency capital;      // capitale residuo
+    Currency interest;     // interest due at the end, in cents
+    Currency compensation; // indennizzo
+    Currency surplus;      // eccedenza a favore del debitore
+    Currency due;          // capital, interest and compensation
+};
+
+struct Ledger {
+    Regime regime = Regime::Legal;
+    std::string regimeText; // as Statement::regimeText
+    bool capitalFirst = false;
+    bool compensation = false; // asked for
+    Date end;
+    std::vector<LedgerLine> lines;
+    LedgerTotals totals;
+    std::vector<LaterDaysNote> notes;
+    std::vector<std::string> tables; // as Statement::tables
+};
+
+// Why a ledger cannot be computed; `line` is the movement's, 0 for the ledger as a whole.
+struct LedgerFault {
+    std::uint64_t line = 0;
+    std::string reason;
+    friend bool operator==(const LedgerFault&, const LedgerFault&) = default;
+};
+
+struct LedgerOutcome {
+    std::optional<LedgerFault> fault;
+    std::optional<Ledger> ledger;
+};
+
+// The ledger of `request`, or why there is none: no movement, a movement
+// after the end day, late-payment days before the reference rates' first day,
+// an end day past the last day any table charges, amounts past the
+// calculation's limits.
+LedgerOutcome ComputeLedger(const LedgerRequest& request);
+
+// "01/01/2025 credito 10.000,00 (fattura 1): capitale 10.000,00",
+// "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18".
+std::string LedgerLineText(const LedgerLine& line);
+
+// "Capitale residuo: 7.099,18", "Interessi: 71,19", the compensation when
+// asked, the surplus when one is left, "Totale dovuto al 31/12/2025: 7.170,37".
+std::vector<std::string> LedgerTotalLines(const Ledger& ledger);
+
+// The whole statement, one line each ended by a newline: the regime, the
+// movements and spans, the notes, the tables used, and the totals last, for
+// scripts to read.
+std::string LedgerText(const Ledger& ledger);
+// The same lines, each handed to `line` without its newline as soon as it is
+// made, for a caller that writes a long statement out as it goes.
+void ForEachLedgerTextLine(const Ledger& ledger, const std::function<void(const std::string&)>& line);
+
+} // namespace tarvel

@@ -1,0 +1,221 @@
+// A debt's ledger: the worked examples through the calculation and through
+// tarvel-calc --movimenti, and the files and arguments it refuses.
+#include "calc/date_text.h"
+#include "calc/ledger.h"
+#include "calc/number_texts.h"
+#include "calc/rates_in_force.h"
+#include "calc/reference_rates.h"
+#include "tests/cli/calc_run.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tarvel::testing {
+namespace {
+
+constexpr char kHeader[] = "data;tipo;importo;descrizione\n";
+
+// Writes `rows` after the header into the scratch folder; its path, quoted for the shell.
+std::string LedgerFile(const fs::path& scratch, const std::string& rows, const char* header = kHeader)
+{
+    const fs::path file = scratch / "movimenti.csv";
+    std::ofstream(file, std::ios::binary) << header << rows;
+    return "'" + file.string() + "'";
+}
+
+struct Example {
+    const char* name;
+    const char* rows;    // the file's rows, "data;tipo;importo;descrizione" each
+    const char* end;     // AL
+    const char* options; // as tarvel-calc takes them
+    std::vector<std::string> totals;
+};
+
+void PrintTo(const Example& example, std::ostream* out) { *out << example.name; }
+
+// The request tarvel-calc makes of `example`, on the tables in force.
+LedgerRequest RequestOf(const Example& example)
+{
+    LedgerRequest request;
+    std::istringstream rows(example.rows);
+    for (std::string row; std::getline(rows, row);) {
+        Movement movement;
+        movement.day = *ParseDate(row.substr(0, 10));
+        movement.kind = row.find(";credito;") != std::string::npos ? Movement::Kind::Credit : Movement::Kind::Payment;
+        const std::size_t amount = row.find(';', 11) + 1;
+        const std::size_t description = row.find(';', amount);
+        movement.amount = *ParseCurrency(row.substr(amount, description - amount));
+        movement.description = row.substr(description + 1);
+        request.movements.push_back(movement);
+    }
+    const std::string options = example.options;
+    request.end = *ParseDate(example.end);
+    request.legalRates = &RatesInForce();
+    request.referenceRates = &ReferenceRates();
+    if (options.find("--mora") != std::string::npos)
+        request.regime = Regime::LatePayment;
+    if (const std::size_t claim = options.find("--domanda "); claim != std::string::npos) {
+        request.regime = Regime::LegalWithClaim;
+        request.claim = ParseDate(options.substr(claim + 10, 10));
+    }
+    request.capitalFirst = options.find("--imputazione capitale") != std::string::npos;
+    request.compensation = options.find("--indennizzo") != std::string::npos;
+    return request;
+}
+
+class WorkedLedger : public ScratchTest, public ::testing::WithParamInterface<Example> {};
+
+TEST_P(WorkedLedger, GivesTheSameInTarvelCalcAndInTheCalculation)
+{
+    const Example& example = GetParam();
+    const LedgerOutcome outcome = ComputeLedger(RequestOf(example));
+    ASSERT_TRUE(outcome.ledger) << outcome.fault->reason;
+    EXPECT_EQ(LedgerTotalLines(*outcome.ledger), example.totals);
+
+    const CommandRun run = RunCommand(
+        Calc("--movimenti " + LedgerFile(scratch, example.rows) + " " + example.options + " " + example.end), scratch);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, LedgerText(*outcome.ledger));
+    std::string totals;
+    for (const std::string& line : example.totals)
+        totals += line + '\n';
+    EXPECT_TRUE(run.out.ends_with(totals)) << run.out;
+}
+
+const Example kExamples[] = {
+    {"OnePayment",
+     "01/01/2025;credito;10.000,00;fattura 1\n01/07/2025;pagamento;3000;bonifico\n",
+     "31/12/2025",
+     "",
+     {"Capitale residuo: 7.099,18", "Interessi: 71,19", "Totale dovuto al 31/12/2025: 7.170,37"}},
+    {"LatePayment",
+     "30/06/2025;credito;10000;\n30/09/2025;pagamento;4000;\n",
+     "31/12/2025",
+     "--mora",
+     {"Capitale residuo: 6.255,84", "Interessi: 160,05", "Totale dovuto al 31/12/2025: 6.415,89"}},
+    {"LatePaymentToCapitalFirst",
+     "30/06/2025;credito;10000;\n30/09/2025;pagamento;4000;\n",
+     "31/12/2025",
+     "--mora --imputazione capitale",
+     {"Capitale residuo: 6.000,00", "Interessi: 409,34", "Totale dovuto al 31/12/2025: 6.409,34"}},
+    {"Compensation",
+     "31/03/2025;credito;5000;\n31/08/2025;credito;3000;\n",
+     "31/12/2025",
+     "--mora --indennizzo",
+     {"Capitale residuo: 8.000,00", "Interessi: 496,61", "Indennizzo (art. 6 D.Lgs. 231/2002): 80,00",
+      "Totale dovuto al 31/12/2025: 8.576,61"}},
+    {"ClaimAcrossRates",
+     "15/03/2022;credito;12000;\n30/09/2023;credito;8000;\n31/12/2023;pagamento;2000;\n30/06/2024;pagamento;5000;\n",
+     "30/11/2025",
+     "--domanda 15/05/2024",
+     {"Capitale residuo: 14.297,37", "Interessi: 2.281,74", "Totale dovuto al 30/11/2025: 16.579,11"}},
+    {"LegalAcrossRates",
+     "15/03/2022;credito;12000;\n30/09/2023;credito;8000;\n31/12/2023;pagamento;2000;\n30/06/2024;pagamento;5000;\n",
+     "30/11/2025",
+     "",
+     {"Capitale residuo: 14.055,02", "Interessi: 434,36", "Totale dovuto al 30/11/2025: 14.489,38"}},
+    {"UnpaidInterestCarried",
+     "01/01/2023;credito;10000;\n31/12/2023;pagamento;300;\n",
+     "31/12/2024",
+     "",
+     {"Capitale residuo: 10.000,00", "Interessi: 449,31", "Totale dovuto al 31/12/2024: 10.449,31"}},
+    {"SurplusSetAgainstTheNextCredit",
+     "01/01/2024;credito;1000;\n01/07/2024;pagamento;1100;\n01/10/2024;credito;500;\n",
+     "31/12/2024",
+     "",
+     {"Capitale residuo: 412,47", "Interessi: 2,57", "Totale dovuto al 31/12/2024: 415,04"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ledgers, WorkedLedger, ::testing::ValuesIn(kExamples),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using LedgerStatement = ScratchTest;
+
+// The lines of the first example, as the request has them.
+TEST_F(LedgerStatement, ShowsEachMovementAndSpan)
+{
+    const LedgerOutcome outcome = ComputeLedger(RequestOf(kExamples[0]));
+    ASSERT_TRUE(outcome.ledger);
+    std::vector<std::string> lines;
+    for (const LedgerLine& line : outcome.ledger->lines)
+        lines.push_back(LedgerLineText(line));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  "01/01/2025 credito 10.000,00 (fattura 1): capitale 10.000,00",
+                  "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18",
+                  "01/07/2025 pagamento 3.000,00 (bonifico): a interessi 99,18, a capitale 2.900,82; capitale 7.099,18",
+                  "dal 02/07/2025 al 31/12/2025: capitale 7.099,18, 183 giorni, tasso 2%, interessi 71,19",
+              }));
+}
+
+struct Refusal {
+    const char* name;
+    const char* file; // after the header; or, starting with '/', a path
+    const char* arguments;
+    int status;
+    const char* error; // the first line on standard error
+};
+
+TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
+{
+    const Refusal cases[] = {
+        {"a type", "01/01/2025;credito;10000;\n01/02/2025;rimborso;5;\n", "31/12/2025", 1,
+         "riga 3: tipo «rimborso»: si attende credito o pagamento"},
+        {"a date", "31/02/2025;credito;10000;\n", "31/12/2025", 1,
+         "riga 2: data «31/02/2025»: data non valida (gg/mm/aaaa)"},
+        {"three decimals", "01/01/2025;credito;10,000;\n", "31/12/2025", 1,
+         "riga 2: importo «10,000»: ha più di due decimali"},
+        {"no amount", "01/01/2025;credito;dieci;\n", "31/12/2025", 1,
+         "riga 2: importo «dieci»: importo non valido (per esempio 1000 oppure 1.000,50)"},
+        {"a zero amount", "01/01/2025;pagamento;0,00;\n", "31/12/2025", 1,
+         "riga 2: importo «0,00»: deve essere maggiore di zero"},
+        {"five fields", "01/01/2025;credito;1;a;b\n", "31/12/2025", 1,
+         "riga 2: la riga ha 5 campi invece di 3 o 4 (data;tipo;importo;descrizione)"},
+        {"an open quote", "01/01/2025;credito;1;\"a\n", "31/12/2025", 1, "riga 2: "},
+        {"no movement", "\n;;;\n", "31/12/2025", 1, "nessun movimento"},
+        {"a movement after AL", "01/01/2026;credito;100;\n", "31/12/2025", 1,
+         "riga 2: data 01/01/2026: viene dopo AL 31/12/2025"},
+        {"late payment before the table", "30/12/2012;credito;100;\n", "--mora 31/12/2025", 1,
+         "riga 2: il primo giorno al tasso di mora, il 31/12/2012, viene prima del 01/01/2013, il primo giorno "
+         "della tabella dei tassi di riferimento"},
+        {"an end past the last day", "01/01/2025;credito;100;\n", "01/01/2200", 1,
+         "AL 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola"},
+        {"a line that never ends", "/dev/zero", "31/12/2025", 1, "riga 1: riga più lunga di 4096 byte"},
+        {"a missing file", "/nonexistent/movimenti.csv", "31/12/2025", 2,
+         "impossibile aprire \"/nonexistent/movimenti.csv\": File o directory non esistente"},
+        {"compensation without late payment", "01/01/2025;credito;100;\n", "--indennizzo 31/12/2025", 2,
+         "--indennizzo va con --mora"},
+        {"no AL", "01/01/2025;credito;100;\n", "", 2, "manca AL"},
+    };
+    for (const auto& [name, file, arguments, status, error] : cases) {
+        const std::string path = file[0] == '/' ? file : LedgerFile(scratch, file);
+        const CommandRun run = RunCommand(Calc("--movimenti " + path + " " + arguments), scratch);
+        EXPECT_EQ(run.status, status) << name;
+        EXPECT_TRUE(run.err.starts_with("tarvel-calc: " + std::string(error))) << name << ": " << run.err;
+    }
+}
+
+// What spreadsheets write is read as the plain file: a byte-order mark, CRLF,
+// a quoted ';', blank lines and rows of separators, no description column.
+TEST_F(LedgerStatement, ReadsWhatSpreadsheetsWrite)
+{
+    const std::string plain = LedgerFile(scratch, kExamples[0].rows);
+    const std::string expected = RunCommand(Calc("--movimenti " + plain + " 31/12/2025"), scratch).out;
+    const std::string saved = LedgerFile(scratch,
+                                         "01/01/2025;credito;10.000,00;fattura 1\r\n\r\n;;;\r\n"
+                                         "01/07/2025;pagamento;3000;\"bonifico\"\r\n",
+                                         "\xEF\xBB\xBF"
+                                         "data;tipo;importo;descrizione\r\n");
+    EXPECT_EQ(RunCommand("cat " + saved + " | " + Calc("--movimenti - 31/12/2025"), scratch).out, expected);
+    const std::string noDescription =
+        LedgerFile(scratch, "01/01/2025;credito;\"10.000,00\"\n01/07/2025;pagamento;3000\n", "data;tipo;importo\n");
+    const CommandRun run = RunCommand(Calc("--movimenti " + noDescription + " 31/12/2025"), scratch);
+    EXPECT_TRUE(run.out.ends_with("Totale dovuto al 31/12/2025: 7.170,37\n")) << run.out << run.err;
+}
+
+} // namespace
+} // namespace tarvel::testing
