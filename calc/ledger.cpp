@@ -43,36 +43,19 @@ ChargedRates ratesOf(const LedgerRequest& request)
     return ChargedRates::Legal(*request.legalRates);
 }
 
-// The heading the statement of one calculation gives the regime
-// (statement.cpp), for the same words on both.
-std::string regimeText(const ChargedRates& rates, std::optional<Date> claim)
-{
-    switch (rates.regime()) {
-    case Regime::LegalWithClaim:
-        return claim
-                   ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
-                   : "";
-    case Regime::LatePayment:
-        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.marginHundredths())
-               + (rates.marginHundredths() == 100 ? " punto" : " punti");
-    case Regime::Legal: break;
-    }
-    return "";
-}
-
 // Takes the movements in order, one span between each two days and the last
 // to the end day; a fault stops it.
 class LedgerRun {
 public:
     explicit LedgerRun(const LedgerRequest& request)
-        : request_(request), rates_(ratesOf(request)), periods_(rates_.Periods(request.claim))
+        : request_(request), rates_(ratesOf(request)), periods_(rates_.Periods(request.claim, room_))
     {
     }
 
     Ledger run(const std::vector<const Movement*>& taken)
     {
         ledger_.regime = request_.regime;
-        ledger_.regimeText = regimeText(rates_, request_.claim);
+        ledger_.regimeText = RegimeText(rates_, request_.claim);
         ledger_.capitalFirst = request_.capitalFirst;
         ledger_.compensation = request_.compensation && request_.regime == Regime::LatePayment;
         ledger_.end = request_.end;
@@ -179,7 +162,7 @@ private:
             if (!part.applies || part.days <= 0)
                 continue;
             const ClippedSpan clipped = clipToPeriod(periods_[i], from.day, to);
-            const ChargedRates::Row& charged = rates_.rows()[i];
+            const ChargedRates::Row& charged = rates_.Rows()[i];
             LedgerLine& line = ledger_.lines.emplace_back();
             line.day = clipped.start.plusDays(1);
             line.lastDay = clipped.end;
@@ -188,7 +171,7 @@ private:
             line.rateHundredths = charged.rateHundredths;
             line.latePayment = charged.latePayment;
             line.referenceHundredths = charged.referenceHundredths;
-            line.marginHundredths = rates_.marginHundredths();
+            line.marginHundredths = rates_.MarginHundredths();
             line.interest = part.interest;
         }
         accrued_ = need(accrued_.plus(need(result.runningTotal.minus(result.capital), from)), from);
@@ -196,6 +179,7 @@ private:
 
     const LedgerRequest& request_;
     ChargedRates rates_;
+    std::vector<RatePeriod> room_;
     std::span<const RatePeriod> periods_;
     CalculationInput input_;
     Ledger ledger_;

@@ -32,14 +32,6 @@ bool IsLedgerHeader(const CsvRow& row)
     return IsHeader(row, {"data", "tipo", "importo", "descrizione"}) || IsHeader(row, {"data", "tipo", "importo"});
 }
 
-bool IsBlankRow(const CsvRow& row)
-{
-    for (std::size_t i = 0; i < row.size(); ++i)
-        if (!TrimSpaces(row[i]).empty())
-            return false;
-    return true;
-}
-
 std::optional<std::string> AmountFault(std::string_view text)
 {
     const auto number = ReadNumber(text);

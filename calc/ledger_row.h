@@ -18,9 +18,6 @@ inline constexpr std::string_view kLedgerHeader = "data;tipo;importo;descrizione
 
 bool IsLedgerHeader(const CsvRow& row);
 
-// A row of separators and spaces only, as spreadsheets leave below a table.
-bool IsBlankRow(const CsvRow& row);
-
 // Why `text` is not the amount of a movement, naming the field
 // ("importo «10,000»: ha più di due decimali"); nothing when it is. Every
 // amount of a ledger is checked here alone.

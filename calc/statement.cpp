@@ -22,21 +22,6 @@ ChargedRates ratesOf(const StatementRequest& request, int margin)
 
 std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
 
-std::string regimeText(const ChargedRates& rates, std::optional<Date> claim)
-{
-    switch (rates.ChargedRegime()) {
-    case Regime::LegalWithClaim:
-        return claim
-                   ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
-                   : "";
-    case Regime::LatePayment:
-        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.MarginHundredths())
-               + (rates.MarginHundredths() == 100 ? " punto" : " punti");
-    case Regime::Legal: break;
-    }
-    return "";
-}
-
 std::string counted(int count, const char* one, const char* many)
 {
     return std::to_string(count) + ' ' + (count == 1 ? one : many);
@@ -56,6 +41,21 @@ std::string line(std::string_view caption, std::string_view value)
 }
 
 } // namespace
+
+std::string RegimeText(const ChargedRates& rates, std::optional<Date> claim)
+{
+    switch (rates.ChargedRegime()) {
+    case Regime::LegalWithClaim:
+        return claim
+                   ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
+                   : "";
+    case Regime::LatePayment:
+        return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.MarginHundredths())
+               + (rates.MarginHundredths() == 100 ? " punto" : " punti");
+    case Regime::Legal: break;
+    }
+    return "";
+}
 
 ChargedCalculation CalculateCharged(const StatementRequest& request)
 {
@@ -124,7 +124,7 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
     using enum ResultControl;
     Statement statement;
     statement.regime = rates.ChargedRegime();
-    statement.regimeText = regimeText(rates, claim);
+    statement.regimeText = RegimeText(rates, claim);
     statement.capital = WithLeadingZero(result.written.capital.value_or(""));
     statement.startDate = DateText(result.start);
     statement.endDate = DateText(result.end);

@@ -93,6 +93,12 @@ ChargedCalculation CalculateCharged(const StatementRequest& request);
 Statement StatementOf(const CalculationResult& result, const ChargedRates& rates, std::span<const RatePeriod> periods,
                       std::optional<Date> claim);
 
+// What the regime of `rates` charges, as a heading names it: empty for legal
+// interest (and for a claim not given), "dalla domanda giudiziale del
+// 15/05/2024 al tasso di mora, art. 1284, 4° comma c.c.", "interessi di mora,
+// D.Lgs. 231/2002, maggiorazione 8 punti".
+std::string RegimeText(const ChargedRates& rates, std::optional<Date> claim);
+
 // "Interessi legali", "Interessi legali e di mora", "Interessi di mora".
 std::string InterestCaption(Regime regime);
 
