@@ -600,12 +600,15 @@ private slots:
         QTest::newRow("15/6/2018 over 01/01/2000, after a click") << "01 / 01 / 2000" << "middle" << "15/6/2018" << "15 / 06 / 2018";
         QTest::newRow("1.2.2019 over 01/01/2020, after Tab") << "01 / 01 / 2020" << "Tab" << "1.2.2019" << "01 / 02 / 2019";
         QTest::newRow("15/06/2018 after a click on the year of the focused field") << empty << "click focused" << "15/06/2018" << "15 / 06 / 2018";
+        QTest::newRow("1/1/2020 after Enter, over the date typed") << empty << "Enter" << "1/1/2020" << "01 / 01 / 2020";
+        QTest::newRow("1/1/2020 over a date typed before leaving the window") << empty << "window left" << "1/1/2020" << "01 / 01 / 2020";
         // clang-format on
     }
 
     // As a user types it, a date goes in whole over whatever the field holds,
     // wherever the focus came from: Tab comes into the end date, Shift+Tab
-    // and the warning into the start date, a click into the end date.
+    // and the warning into the start date, a click, Enter and the return to
+    // the window into the end date.
     void aDateAsTyped()
     {
         QFETCH(QString, held);
@@ -628,6 +631,16 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!said->isEmpty() && x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
         } else if (focus == "click focused") {
             TypeInto(field, QString());
+        } else if (focus == "Enter") {
+            CalculateAsTyped(*w, "1000", "01012000", "01012015", field);
+        } else if (focus == "window left") {
+            TypeInto(field, "01012021");
+            QVERIFY(OpenInfo(*w));
+            QVERIFY(AskUntil(
+                [&] {
+                    x::AskWindowManager(x::Id(w.get()), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
+                },
+                [&] { return x::Active(w.get()); }));
         }
         // A click at the left end, the right end, the middle, or on the year.
         const double across = focus == "right" ? 1 : focus == "middle" ? 0.6 : focus == "click focused" ? 0.75 : 0;
