@@ -635,7 +635,8 @@ private slots:
             CalculateAsTyped(*w, "1000", "01012000", "01012015", field);
         } else if (focus == "window left") {
             TypeInto(field, "01012021");
-            QVERIFY(OpenInfo(*w));
+            w->Command2_Click(); // not a click, which would take the focus
+            QVERIFY(QTest::qWaitFor([&] { return w->InfoWindow() && x::Active(w->InfoWindow()); }, kTimeoutMs));
             QVERIFY(AskUntil(
                 [&] {
                     x::AskWindowManager(x::Id(w.get()), "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME});
