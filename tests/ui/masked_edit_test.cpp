@@ -103,8 +103,7 @@ class MaskedEditTest : public QObject {
             break;
         case Focus::ClickFocused: QTest::mouseClick(field_, Qt::LeftButton, {}, click); break;
         case Focus::DoubleClickAlone:
-            // Qt's double click of a click at the place of one in another
-            // window: the focus and the double click come, not the press.
+            // A click where one was just made in another window: no press.
             before_->setFocus();
             field_->setFocus(Qt::MouseFocusReason);
             QTest::mouseDClick(field_, Qt::LeftButton, {}, click);
