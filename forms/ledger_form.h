@@ -27,6 +27,7 @@ struct LedgerRowTexts {
 struct FirstCredit {
     std::string date;   // "01/01/2025"
     std::string amount; // "10.000,00"
+    friend bool operator==(const FirstCredit&, const FirstCredit&) = default;
 };
 
 // "credito", "pagamento": the type as the ledger file and the list name it.
