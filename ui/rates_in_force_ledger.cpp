@@ -38,6 +38,15 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
     estratto_->hide();
     column.insertWidget(column.indexOf(periodi_) + 1, estratto_, 1);
 
+    // The list's controls come after "Calcola", before the statement.
+    QWidget* before = findChild<QWidget*>(QStringLiteral("calcola"));
+    for (const char* name :
+         {"movimenti", "aggiungi", "rimuovi", "apri", "salva", "imputazioneCapitale", "indennizzo", "estratto"}) {
+        QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
+        setTabOrder(before, next);
+        before = next;
+    }
+
     connect(movimenti_, &LedgerEditor::Changed, this, &RatesInForceWindow::LedgerChanged);
     const auto fill = [this](const FirstCredit& first) {
         dal_->SetText(QString::fromStdString(first.date));

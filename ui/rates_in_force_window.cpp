@@ -54,8 +54,8 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     BuildResults(*column);
     BuildTables(*column);
     BuildCommands(*column);
-    BuildLedger(*column);
     SetTabOrder();
+    BuildLedger(*column);
 
     ChooseRegime(int(Regime::Legal));
     ShowTables();
