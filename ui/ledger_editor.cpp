@@ -116,7 +116,8 @@ LedgerEditor::LedgerEditor(QWidget* parent) : QWidget(parent)
     movimenti_->setHorizontalHeaderLabels(heads);
     movimenti_->horizontalHeader()->setStretchLastSection(true);
     movimenti_->setItemDelegate(new CellEditors(movimenti_));
-    movimenti_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    movimenti_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                                | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     movimenti_->setSelectionBehavior(QAbstractItemView::SelectItems);
     movimenti_->setSelectionMode(QAbstractItemView::SingleSelection);
     movimenti_->setTabKeyNavigation(false);
