@@ -126,6 +126,13 @@ LedgerEditor::LedgerEditor(QWidget* parent) : QWidget(parent)
                                  + movimenti_->horizontalHeader()->sizeHint().height() + 4);
     movimenti_->setColumnWidth(int(LedgerColumn::Date),
                                movimenti_->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
+    // Every column in view: the date, the type and the amount at their
+    // widths, the description taking the rest.
+    const int amountWidth = movimenti_->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00")) + 16;
+    movimenti_->setColumnWidth(int(LedgerColumn::Kind), amountWidth);
+    movimenti_->setColumnWidth(int(LedgerColumn::Amount), amountWidth);
+    movimenti_->setMinimumWidth(movimenti_->columnWidth(int(LedgerColumn::Date)) + 3 * amountWidth
+                                + movimenti_->verticalHeader()->sizeHint().width() + 8);
     connect(movimenti_, &QTableWidget::itemChanged, this, &LedgerEditor::CellChanged);
     new QShortcut(Qt::Key_Insert, movimenti_, this, &LedgerEditor::Aggiungi_Click, Qt::WidgetShortcut);
     new QShortcut(Qt::Key_Delete, movimenti_, this, &LedgerEditor::Rimuovi_Click, Qt::WidgetShortcut);
