@@ -23,6 +23,8 @@ constexpr float kRowsBottomY = kFootY - kGap;
 // own column; the amounts have room for 99.999.999,99.
 constexpr float kMovementX = 61;
 constexpr float kMovementWidth = 44;
+// A long description is cut, ended by an ellipsis, so that a row never runs past a page.
+constexpr std::size_t kMostMovementLines = 8;
 constexpr Column<LedgerReportRow> kColumns[] = {
     {kLeftX, false, "data", &LedgerReportRow::day},
     {41, false, "al", &LedgerReportRow::lastDay},
@@ -39,7 +41,7 @@ float EndHeight(std::size_t totals, std::size_t noteLines)
     return kGap + kPitch * float(totals) + (noteLines == 0 ? 0 : kGap + kPitch * float(noteLines));
 }
 
-// A movement's parts, each wrapped to the column.
+// A movement's parts, each wrapped to the column, in at most kMostMovementLines lines.
 std::vector<std::string> MovementLines(const EasyPrint& objPrint, const std::string& movement)
 {
     std::vector<std::string> lines;
@@ -48,6 +50,10 @@ std::vector<std::string> MovementLines(const EasyPrint& objPrint, const std::str
         for (std::string& line : Wrapped(objPrint, movement.substr(at, end - at), kMovementWidth))
             lines.push_back(std::move(line));
         at = end + 1;
+    }
+    if (lines.size() > kMostMovementLines) {
+        lines.resize(kMostMovementLines);
+        lines.back() = Fitted(objPrint, lines.back() + "…", kMovementWidth);
     }
     return lines;
 }
