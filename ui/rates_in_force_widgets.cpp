@@ -156,6 +156,8 @@ void RatesInForceWindow::AddField(InputField which, const QString& caption, QLin
     into.addWidget(field, at, 1);
     into.addWidget(input.fault, at, 2);
     connect(field, &QLineEdit::returnPressed, this, &RatesInForceWindow::Calcola_Click);
+    // Any change, typed or pasted, is calculated at once.
+    connect(field, &QLineEdit::textChanged, this, [this, which] { Edited(which); });
 }
 
 QLayout* RatesInForceWindow::BuildChoices()
@@ -201,9 +203,8 @@ void RatesInForceWindow::BuildResults(QVBoxLayout& column)
     periodi_->setTabKeyNavigation(false);
     periodi_->horizontalHeader()->setStretchLastSection(true);
     periodi_->verticalHeader()->setDefaultSectionSize(periodi_->fontMetrics().height() + 6);
-    // Ten rows in view; a longer span scrolls.
-    periodi_->setMinimumHeight(periodi_->verticalHeader()->defaultSectionSize() * 10
-                               + periodi_->horizontalHeader()->sizeHint().height() + 4);
+    // Ten rows in view as the window opens; a longer span scrolls.
+    periodi_->setMinimumHeight(PeriodRowsHeight(10));
     // A taller window shows more rows.
     column.addWidget(periodi_, 1);
     BuildTotals(column);
@@ -212,6 +213,12 @@ void RatesInForceWindow::BuildResults(QVBoxLayout& column)
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column.addWidget(note_);
+}
+
+int RatesInForceWindow::PeriodRowsHeight(int rows) const
+{
+    return periodi_->verticalHeader()->defaultSectionSize() * rows + periodi_->horizontalHeader()->sizeHint().height()
+           + 4;
 }
 
 void RatesInForceWindow::BuildTotals(QVBoxLayout& column)

@@ -32,9 +32,10 @@ class frmPrinter;
 // filed in court, or at the late-payment rate. It shows the statement: a row
 // per period the span touches, the interest, the sum, the years and days and
 // the notes; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
-// "Seleziona stampante"). Bad data are said beside the field at fault, with
-// nothing typed cleared. Not modal; laid out by Qt, in the main window's font.
-// What it shows, its form decides.
+// "Seleziona stampante"). The statement follows what is typed, key by key; bad
+// data are said beside the field at fault, with nothing typed cleared. Not
+// modal; laid out by Qt, in the main window's font, and kept inside the
+// screen. What it shows, its form decides.
 class RatesInForceWindow : public QWidget {
     Q_OBJECT
 
@@ -49,6 +50,9 @@ public:
 
     // Legal interest on the calculation typed, calculated at once.
     void Fill(const TypedCalculation& typed);
+    // Opens the window, or brings it back, ready for a date typed into "Dal":
+    // the focus there, the whole date selected.
+    void OpenForTyping();
 
     // The statement shown: none before the first calculation and after a failed one.
     const std::optional<Statement>& ShownStatement() const { return form_.Shown(); }
@@ -74,15 +78,23 @@ private:
                   int at);
     QLayout* BuildChoices();
     void BuildResults(QVBoxLayout& column);
+    // The height of the table of periods with that many rows in view.
+    int PeriodRowsHeight(int rows) const;
     void BuildTotals(QVBoxLayout& column);
     void BuildTables(QVBoxLayout& column);
     void BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption, const char* const names[4]);
     void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
     void ChooseRegime(int id);
+    // The line of the claim date or of the margin, with its choice.
+    void ShowChoice();
     void TablesChanged();
-    // The fields' texts into the form.
-    void ReadFields();
+    // A field's text into the form, which calculates anew.
+    void Edited(InputField which);
+    // The reasons beside the fields and the statement, as the form has them.
+    void ShowCalculation();
+    // Room for what wraps at the window's width, within the screen.
+    void MakeRoom();
     void ShowFaults();
     void ShowStatement();
     void ShowRows(const Statement& statement);
