@@ -118,7 +118,7 @@ void RatesInForceWindow::BuildFields(QGridLayout& fields)
     AddField(InputField::Start, QStringLiteral("Dal"), dal_, "erroreDal", fields, 0);
     AddField(InputField::End, QStringLiteral("Al"), al_, "erroreAl", fields, 1);
     AddField(InputField::Capital, QStringLiteral("Capitale"), capitale_, "erroreCapitale", fields, 2);
-    fields.setRowStretch(3, 1);
+    fields.setRowStretch(6, 1);
 
     // The claim date and the margin, each on a line of its own under its
     // choice, shown with it.
@@ -152,9 +152,11 @@ void RatesInForceWindow::AddField(InputField which, const QString& caption, QLin
     Input& input = inputs_[std::size_t(which)];
     input = {field, FaultLabel(faultName)};
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
-    into.addWidget(Caption(caption, field), at, 0);
-    into.addWidget(field, at, 1);
-    into.addWidget(input.fault, at, 2);
+    // The reason right under its field, across the field's whole column: a
+    // long one (a claim date refused) then takes a few lines, not a dozen.
+    into.addWidget(Caption(caption, field), 2 * at, 0);
+    into.addWidget(field, 2 * at, 1);
+    into.addWidget(input.fault, 2 * at + 1, 0, 1, 3);
     connect(field, &QLineEdit::returnPressed, this, &RatesInForceWindow::Calcola_Click);
     // Any change, typed or pasted, is calculated at once.
     connect(field, &QLineEdit::textChanged, this, [this, which] { Edited(which); });

@@ -74,6 +74,7 @@ private:
     void BuildFields(QGridLayout& fields);
     QWidget* BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
                           const char* faultName);
+    // The field on the `at`th line of `into`, its reason on a line under it.
     void AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName, QGridLayout& into,
                   int at);
     QLayout* BuildChoices();
