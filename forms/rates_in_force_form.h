@@ -51,11 +51,11 @@ public:
     // A calculation typed into the main window, at the legal rates, calculated.
     void Fill(const TypedCalculation& typed);
 
-    // The statement shown: none before the first calculation and after a failed one.
+    // The statement shown: none before anything is typed and while a field is at fault.
     const std::optional<Statement>& Shown() const { return statement_; }
-    // The reasons of the last calculation beside `field`, joined by "; "; empty when none.
+    // The reasons beside `field`, joined by "; "; empty when none.
     const std::string& FaultOf(InputField field) const { return faults_[Index(field)]; }
-    // The first field at fault, where the focus goes; none after a success.
+    // The first field at fault, where "Calcola" takes the focus; none after a success.
     std::optional<InputField> FirstFault() const { return firstFault_; }
 
     // The caption of the interest: of the regime chosen.

@@ -54,7 +54,7 @@ public:
     // the focus there, the whole date selected.
     void OpenForTyping();
 
-    // The statement shown: none before the first calculation and after a failed one.
+    // The statement shown: none before anything is typed and while a field is at fault.
     const std::optional<Statement>& ShownStatement() const { return form_.Shown(); }
     // The printer selection window while it is open, else null.
     frmPrinter* PrinterWindow() const { return printing_.PrinterWindow(); }
