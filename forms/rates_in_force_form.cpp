@@ -34,7 +34,23 @@ RatesInForceForm::RatesInForceForm(const RateTable& legalRates, const RateTable&
     typed_[Index(InputField::Margin)] = RateText(kDefaultMarginHundredths);
 }
 
-void RatesInForceForm::Type(InputField field, std::string text) { typed_[Index(field)] = std::move(text); }
+void RatesInForceForm::Type(InputField field, std::string text)
+{
+    typed_[Index(field)] = std::move(text);
+    Calculate();
+}
+
+void RatesInForceForm::Choose(Regime regime)
+{
+    regime_ = regime;
+    Calculate();
+}
+
+void RatesInForceForm::UseTables(const RateTable& legalRates, const RateTable& referenceRates)
+{
+    tables_ = {&legalRates, &referenceRates};
+    Calculate();
+}
 
 bool RatesInForceForm::Shows(InputField field) const
 {
@@ -75,18 +91,13 @@ void RatesInForceForm::Calculate()
 
 void RatesInForceForm::Fill(const TypedCalculation& typed)
 {
-    Type(InputField::Capital, typed.capital);
-    Type(InputField::Start, typed.start);
-    Type(InputField::End, typed.end);
-    regime_ = Regime::Legal;
-    Calculate();
+    typed_[Index(InputField::Capital)] = typed.capital;
+    typed_[Index(InputField::Start)] = typed.start;
+    typed_[Index(InputField::End)] = typed.end;
+    Choose(Regime::Legal);
 }
 
-std::string RatesInForceForm::InterestCaption() const
-{
-    // Until the next "Calcola", a statement's caption is its own regime's.
-    return ::tarvel::InterestCaption(statement_ ? statement_->regime : regime_);
-}
+std::string RatesInForceForm::InterestCaption() const { return ::tarvel::InterestCaption(regime_); }
 
 std::string RatesInForceForm::RegimeLine() const
 {

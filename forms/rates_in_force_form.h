@@ -22,19 +22,21 @@ inline constexpr char kNewerActHow[] =
 // The window of the rates in force without its widgets: the texts typed into
 // its fields, the regime chosen and the tables in use go in; the statement,
 // the reason beside each field, the texts of the results, what Copia copies
-// and what Stampa prints come out.
+// and what Stampa prints come out. The statement is always the fields' own:
+// each text typed, regime chosen or table changed calculates anew.
 class RatesInForceForm {
 public:
-    // Both tables outlive the form, or are replaced (UseTable) before they go.
+    // Both tables outlive the form, or are replaced (UseTables) before they go.
     RatesInForceForm(const RateTable& legalRates, const RateTable& referenceRates);
 
     // The text of a field as it stands in the window: a date field's with its
-    // mask ("15 / 06 / 2018", "__ / __ / ____").
+    // mask ("15 / 06 / 2018", "__ / __ / ____"); calculated at once.
     void Type(InputField field, std::string text);
     const std::string& Typed(InputField field) const { return typed_[Index(field)]; }
-    void Choose(Regime regime) { regime_ = regime; }
+    void Choose(Regime regime);
     Regime Chosen() const { return regime_; }
-    void UseTable(RateKind kind, const RateTable& table) { tables_[kind] = &table; }
+    // Both at once: a table replaced may be gone already.
+    void UseTables(const RateTable& legalRates, const RateTable& referenceRates);
 
     // Whether the field is shown: the claim date and the margin only with
     // the regime that reads them.
@@ -43,20 +45,20 @@ public:
     // What Calculate asks of the calculation: a date with no digit typed is
     // no date, the margin is read without the spaces round it.
     StatementRequest Request() const;
-    // "Calcola": the statement, or the faults and no statement.
+    // The statement, or the faults and no statement; "Calcola" asks it
+    // again, to take the focus to the first field at fault.
     void Calculate();
     // A calculation typed into the main window, at the legal rates, calculated.
     void Fill(const TypedCalculation& typed);
 
-    // The statement shown: none before the first calculation and after a failed one.
+    // The statement shown: none before anything is typed and while a field is at fault.
     const std::optional<Statement>& Shown() const { return statement_; }
-    // The reasons of the last calculation beside `field`, joined by "; "; empty when none.
+    // The reasons beside `field`, joined by "; "; empty when none.
     const std::string& FaultOf(InputField field) const { return faults_[Index(field)]; }
-    // The first field at fault, where the focus goes; none after a success.
+    // The first field at fault, where "Calcola" takes the focus; none after a success.
     std::optional<InputField> FirstFault() const { return firstFault_; }
 
-    // The caption of the interest: of the statement's regime, or, with none
-    // shown, of the regime chosen.
+    // The caption of the interest: of the regime chosen.
     std::string InterestCaption() const;
     // The regime as a line of its own, capitalised; empty for legal interest.
     std::string RegimeLine() const;

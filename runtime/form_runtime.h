@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tarvel {
 
@@ -14,6 +15,15 @@ enum class UnsavedAnswer { Save, Discard, Cancel };
 // The windows are laid out in twips; at 96 dots per inch a device-independent
 // pixel is 15 twips.
 inline constexpr int kTwipsPerPixel = 15;
+
+// The part of the screen that windows may cover, without the desktop's panels,
+// in device-independent pixels; empty when unknown.
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
 struct ScreenSize {
     double widthTwips = 0;
@@ -33,6 +43,8 @@ public:
     // Texts are UTF-8. Returns when the user has closed the box.
     virtual void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon) = 0;
     virtual ScreenSize Screen() const = 0;
+    // Where windows are kept; unknown unless the runtime says.
+    virtual ScreenArea AvailableArea() const { return {}; }
     // Hands the target to the desktop's default handler; the result is not looked at.
     virtual void ShellOpen(const std::string& target) = 0;
     // A modal save dialog that proposes `suggestedPath`; the chosen path, or
@@ -43,6 +55,15 @@ public:
     virtual std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& folder) = 0;
     // A modal question with the buttons Salva, Non salvare and Annulla.
     virtual UnsavedAnswer AskUnsaved(const std::string& text, const std::string& title) = 0;
+
+    // The folder of the last file saved in this run, where the next save
+    // dialog opens; empty before the first. Kept here since the runtime lasts
+    // as long as the program, and each window saves through it.
+    const std::string& LastSaveFolder() const { return lastSaveFolder_; }
+    void RememberSaveFolder(std::string folder) { lastSaveFolder_ = std::move(folder); }
+
+private:
+    std::string lastSaveFolder_;
 };
 
 } // namespace tarvel

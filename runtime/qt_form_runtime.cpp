@@ -32,6 +32,15 @@ ScreenSize QtFormRuntime::Screen() const
     return {static_cast<double>(size.width()) * kTwipsPerPixel, static_cast<double>(size.height()) * kTwipsPerPixel};
 }
 
+ScreenArea QtFormRuntime::AvailableArea() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect available = screen->availableGeometry();
+    return {available.x(), available.y(), available.width(), available.height()};
+}
+
 void QtFormRuntime::ShellOpen(const std::string& target)
 {
     // Tolerant parsing: the mail link carries its subject unencoded.

@@ -11,6 +11,7 @@ public:
     void MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon) override;
     // The primary screen in device-independent pixels, 15 twips each.
     ScreenSize Screen() const override;
+    ScreenArea AvailableArea() const override;
     void ShellOpen(const std::string& target) override;
     // Offers PDF files, or CSV files when `suggestedPath` ends in ".csv"; a
     // name typed without extension gets that extension.

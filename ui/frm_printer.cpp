@@ -11,9 +11,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 
 #include <exception>
 
@@ -69,7 +69,7 @@ void frmPrinter::FillPrinterList()
         if (auto* entries = qobject_cast<QStandardItemModel*>(Combo1->model()))
             entries->item(0)->setEnabled(false);
         Combo1->lineEdit()->setReadOnly(true);
-        Command1->setToolTip(QStringLiteral("Salva il rapporto in un file PDF"));
+        Command1->setToolTip(QStringLiteral("Salva il prospetto in un file PDF"));
     }
     Combo1->addItem(QString::fromUtf8(kPdfEntry));
     SetListIndex(0);
@@ -122,19 +122,19 @@ void frmPrinter::Command1_Click()
         accept();
 }
 
-std::string frmPrinter::SuggestedPdfPath()
+std::string frmPrinter::SuggestedPdfPath(const std::string& lastFolder)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
+    // As the load dialog of a table, the home folder rather than the working one.
+    const QString folder = lastFolder.empty() ? QDir::homePath() : QString::fromStdString(lastFolder);
     return QDir(folder).filePath(QString::fromUtf8(kPdfFileName)).toStdString();
 }
 
 bool frmPrinter::ChoosePdfFile()
 {
-    const auto file = runtime_.AskSaveFileName(kSavePdfTitle, SuggestedPdfPath());
+    const auto file = runtime_.AskSaveFileName(kSavePdfTitle, SuggestedPdfPath(runtime_.LastSaveFolder()));
     if (!file)
         return false;
+    runtime_.RememberSaveFolder(QFileInfo(QString::fromStdString(*file)).absolutePath().toStdString());
     // Nothing touches the file before the whole report is written: one that
     // cannot be written is the print's failure, reported once.
     printers_.MakeCurrent(QtPrinter::ForPdf(*file));

@@ -37,7 +37,7 @@ class frmPrinter : public QDialog {
 public:
     static constexpr char kCaption[] = "Seleziona stampante";
     static constexpr char kNoPrinterText[] = "Nessuna stampante installata";
-    static constexpr char kSavePdfTitle[] = "Salva il rapporto come PDF";
+    static constexpr char kSavePdfTitle[] = "Salva il prospetto come PDF";
     static constexpr char kPdfFileName[] = "Tarvel.pdf";
     static constexpr char kPdfEntry[] = "File PDF…";
 
@@ -45,8 +45,9 @@ public:
     // Form_Load; the caller opens it (open()).
     static frmPrinter* Load(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner);
 
-    // Where the save dialog proposes to put the report without a printer.
-    static std::string SuggestedPdfPath();
+    // Where the save dialog proposes to put the report: in the folder last
+    // used (`lastFolder`), else in the home folder.
+    static std::string SuggestedPdfPath(const std::string& lastFolder);
 
 private slots:
     void Form_Load();

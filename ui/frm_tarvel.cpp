@@ -376,7 +376,7 @@ void frmTarvel::OpenRatesInForce()
         rates_ = new RatesInForceWindow(runtime_, printers_, tables_);
     if (const std::optional<TypedCalculation> calculated = form_.LastCalculation())
         rates_->Fill(*calculated);
-    BringForward(*rates_);
+    rates_->OpenForTyping();
 }
 
 void frmTarvel::Started(bool openRatesInForce)

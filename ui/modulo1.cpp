@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +33,26 @@ WindowState StateOf(const QWidget& window)
     return WindowState::Normal;
 }
 
+bool Known(const tarvel::ScreenArea& area) { return area.width > 0 && area.height > 0; }
+
+// No larger, frame included, than the area.
+void ShrinkInto(QWidget& window, QMargins frame, const tarvel::ScreenArea& area)
+{
+    const QSize room = QSize(area.width, area.height).shrunkBy(frame);
+    const QSize fitted = window.size().boundedTo(room).expandedTo(window.minimumSize());
+    if (fitted != window.size())
+        window.resize(fitted);
+}
+
+// The frame's corner moved so that the whole frame lies in the area, its
+// top-left corner first where it cannot.
+QPoint KeptInside(QPoint corner, QSize outer, const tarvel::ScreenArea& area)
+{
+    const int x = std::max(area.left, std::min(corner.x(), area.left + area.width - outer.width()));
+    const int y = std::max(area.top, std::min(corner.y(), area.top + area.height - outer.height()));
+    return {x, y};
+}
+
 } // namespace
 
 std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen, double windowWidth,
@@ -53,13 +74,33 @@ void CentraForm(QWidget& window, const tarvel::FormRuntime& runtime)
     // The whole window is centred, frame included: before the window is shown
     // the window manager is asked how wide its frame will be.
     const QMargins frame = tarvel::FrameMargins(window);
+    const tarvel::ScreenSize screen = runtime.Screen();
+    const tarvel::ScreenArea area = runtime.AvailableArea();
+    const bool keepInside = Known(area) && StateOf(window) == WindowState::Normal;
+    if (keepInside)
+        ShrinkInto(window, frame, area);
     const QSize outer = window.size().grownBy(frame);
-    const auto placement =
-        CentredPlacement(StateOf(window), runtime.Screen(), double(outer.width()) * tarvel::kTwipsPerPixel,
-                         double(outer.height()) * tarvel::kTwipsPerPixel);
-    if (placement)
-        tarvel::MoveFrameTo(window, {tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top)},
-                            frame);
+    const auto placement = CentredPlacement(StateOf(window), screen, double(outer.width()) * tarvel::kTwipsPerPixel,
+                                            double(outer.height()) * tarvel::kTwipsPerPixel);
+    if (!placement)
+        return;
+    QPoint corner(tarvel::TwipsToPixels(placement->left), tarvel::TwipsToPixels(placement->top));
+    if (keepInside)
+        corner = KeptInside(corner, outer, area);
+    tarvel::MoveFrameTo(window, corner, frame);
+}
+
+void KeepInside(QWidget& window, const tarvel::FormRuntime& runtime)
+{
+    const tarvel::ScreenArea area = runtime.AvailableArea();
+    if (!Known(area) || StateOf(window) != WindowState::Normal)
+        return;
+    const QMargins frame = tarvel::FrameMargins(window);
+    ShrinkInto(window, frame, area);
+    const QPoint corner = window.frameGeometry().topLeft();
+    const QPoint inside = KeptInside(corner, window.size().grownBy(frame), area);
+    if (inside != corner)
+        tarvel::MoveFrameTo(window, inside, frame);
 }
 
 } // namespace Modulo1

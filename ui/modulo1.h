@@ -24,7 +24,13 @@ struct Placement {
 std::optional<Placement> CentredPlacement(WindowState state, tarvel::ScreenSize screen, double windowWidth,
                                           double windowHeight);
 
-// Centres the window on the runtime's screen; never reports a failure.
+// Centres the window on the runtime's screen; never reports a failure. Where
+// the runtime knows the screen's available area, the window, frame included,
+// is kept inside it: shrunk to it first (not below its minimum size).
 void CentraForm(QWidget& window, const tarvel::FormRuntime& runtime);
+
+// Keeps a window that has grown inside the screen's available area, as
+// CentraForm does, without centring it: shrunk to the area, then moved in.
+void KeepInside(QWidget& window, const tarvel::FormRuntime& runtime);
 
 } // namespace Modulo1

@@ -11,6 +11,7 @@
 #include "ui/rate_tables_in_use.h"
 
 #include <QClipboard>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,23 +26,40 @@ namespace tarvel {
 void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
 {
     auto* group = new QGroupBox(QStringLiteral("Movimenti (acconti e altri crediti)"));
+    group->setObjectName(QStringLiteral("gruppoMovimenti"));
     movimenti_ = new LedgerEditor;
     (new QVBoxLayout(group))->addWidget(movimenti_);
     column.insertWidget(column.indexOf(regime_), group);
+    group->hide();
+    gruppoMovimenti_ = group;
+
+    // Beside "Calcola", the choice to list movements.
+    auto* calcola = findChild<QPushButton*>(QStringLiteral("calcola"));
+    auto* mostra = new QPushButton(QStringLiteral("Movimenti…"));
+    mostra->setObjectName(QStringLiteral("mostraMovimenti"));
+    mostra->setCheckable(true);
+    mostra->setAutoDefault(true);
+    mostra->setToolTip(QStringLiteral("Acconti e altri crediti: il conto del debito"));
+    static_cast<QGridLayout*>(calcola->parentWidget()->layout())->addWidget(mostra, 1, 0, Qt::AlignLeft);
+    connect(mostra, &QPushButton::toggled, this, [this](bool on) {
+        gruppoMovimenti_->setVisible(on);
+        MakeRoom();
+    });
 
     estratto_ = new QPlainTextEdit;
     estratto_->setObjectName(QStringLiteral("estratto"));
     estratto_->setAccessibleName(QStringLiteral("Estratto dei movimenti"));
     estratto_->setReadOnly(true);
     estratto_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    estratto_->setMinimumHeight(periodi_->minimumHeight());
+    estratto_->setMinimumHeight(PeriodRowsHeight(4));
     estratto_->hide();
     column.insertWidget(column.indexOf(periodi_) + 1, estratto_, 1);
 
-    // The list's controls come after "Calcola", before the statement.
-    QWidget* before = findChild<QWidget*>(QStringLiteral("calcola"));
-    for (const char* name :
-         {"movimenti", "aggiungi", "rimuovi", "apri", "salva", "imputazioneCapitale", "indennizzo", "estratto"}) {
+    // "Movimenti…" comes before "Calcola", the list's controls after it,
+    // before the statement.
+    QWidget* before = findChild<QWidget*>(QStringLiteral("maggiorazione"));
+    for (const char* name : {"mostraMovimenti", "calcola", "movimenti", "aggiungi", "rimuovi", "apri", "salva",
+                             "imputazioneCapitale", "indennizzo", "estratto"}) {
         QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
         setTabOrder(before, next);
         before = next;
@@ -53,26 +71,25 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
         capitale_->setText(QString::fromStdString(first.amount));
         Calcola_Click();
     };
-    const auto fields = [this] {
-        ReadFields();
-        return form_.Request();
-    };
+    const auto fields = [this] { return form_.Request(); };
     new LedgerFiles(*this, *movimenti_, runtime_, tables_.Settings(), {fields, fill});
 }
 
 void RatesInForceWindow::LedgerChanged()
 {
-    movimenti_->ShowRegime(form_.Chosen());
+    // A ledger opened shows its list.
+    if (movimenti_->Form().HasLedger() && gruppoMovimenti_->isHidden())
+        findChild<QPushButton*>(QStringLiteral("mostraMovimenti"))->setChecked(true);
     // With no movement listed now or before, the window stays as it is.
     if (!movimenti_->Form().HasLedger() && estratto_->isHidden())
         return;
-    ReadFields();
-    ShowStatement();
-    ShowLedger();
+    ShowCalculation();
 }
 
 void RatesInForceWindow::ShowLedger()
 {
+    if (!movimenti_) // while the window is being built
+        return;
     LedgerForm& ledger = movimenti_->Form();
     const bool on = ledger.HasLedger();
     if (on)

@@ -118,7 +118,7 @@ void RatesInForceWindow::BuildFields(QGridLayout& fields)
     AddField(InputField::Start, QStringLiteral("Dal"), dal_, "erroreDal", fields, 0);
     AddField(InputField::End, QStringLiteral("Al"), al_, "erroreAl", fields, 1);
     AddField(InputField::Capital, QStringLiteral("Capitale"), capitale_, "erroreCapitale", fields, 2);
-    fields.setRowStretch(3, 1);
+    fields.setRowStretch(6, 1);
 
     // The claim date and the margin, each on a line of its own under its
     // choice, shown with it.
@@ -152,10 +152,14 @@ void RatesInForceWindow::AddField(InputField which, const QString& caption, QLin
     Input& input = inputs_[std::size_t(which)];
     input = {field, FaultLabel(faultName)};
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
-    into.addWidget(Caption(caption, field), at, 0);
-    into.addWidget(field, at, 1);
-    into.addWidget(input.fault, at, 2);
+    // The reason right under its field, across the field's whole column: a
+    // long one (a claim date refused) then takes a few lines, not a dozen.
+    into.addWidget(Caption(caption, field), 2 * at, 0);
+    into.addWidget(field, 2 * at, 1);
+    into.addWidget(input.fault, 2 * at + 1, 0, 1, 3);
     connect(field, &QLineEdit::returnPressed, this, &RatesInForceWindow::Calcola_Click);
+    // Any change, typed or pasted, is calculated at once.
+    connect(field, &QLineEdit::textChanged, this, [this, which] { Edited(which); });
 }
 
 QLayout* RatesInForceWindow::BuildChoices()
@@ -201,9 +205,8 @@ void RatesInForceWindow::BuildResults(QVBoxLayout& column)
     periodi_->setTabKeyNavigation(false);
     periodi_->horizontalHeader()->setStretchLastSection(true);
     periodi_->verticalHeader()->setDefaultSectionSize(periodi_->fontMetrics().height() + 6);
-    // Ten rows in view; a longer span scrolls.
-    periodi_->setMinimumHeight(periodi_->verticalHeader()->defaultSectionSize() * 10
-                               + periodi_->horizontalHeader()->sizeHint().height() + 4);
+    // Ten rows in view as the window opens; a longer span scrolls.
+    periodi_->setMinimumHeight(PeriodRowsHeight(10));
     // A taller window shows more rows.
     column.addWidget(periodi_, 1);
     BuildTotals(column);
@@ -212,6 +215,12 @@ void RatesInForceWindow::BuildResults(QVBoxLayout& column)
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column.addWidget(note_);
+}
+
+int RatesInForceWindow::PeriodRowsHeight(int rows) const
+{
+    return periodi_->verticalHeader()->defaultSectionSize() * rows + periodi_->horizontalHeader()->sizeHint().height()
+           + 4;
 }
 
 void RatesInForceWindow::BuildTotals(QVBoxLayout& column)

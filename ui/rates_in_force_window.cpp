@@ -2,6 +2,8 @@
 
 #include "print/rates_report.h"
 #include "ui/controls.h"
+#include "ui/desktop_window.h"
+#include "ui/ledger_editor.h"
 #include "ui/masked_edit.h"
 #include "ui/modulo1.h"
 #include "ui/pictures.h"
@@ -57,13 +59,17 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     SetTabOrder();
     BuildLedger(*column);
 
-    ChooseRegime(int(Regime::Legal));
+    // Nothing is said of the fields before anything is typed.
+    ShowChoice();
     ShowTables();
     ShowStatement();
     connect(&tables_, &RateTablesInUse::Changed, this, &RatesInForceWindow::TablesChanged);
     new WindowCopy(*this, [this] { Copia_Click(); });
     new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
+    // Ten rows of periods in view where the screen has room; on a small
+    // screen CentraForm shrinks the window, down to four rows that scroll.
     resize(sizeHint().expandedTo({720, 0}));
+    periodi_->setMinimumHeight(PeriodRowsHeight(4));
     Modulo1::CentraForm(*this, runtime_);
     dal_->setFocus();
 }
@@ -73,23 +79,39 @@ RatesInForceWindow::~RatesInForceWindow() = default;
 void RatesInForceWindow::ChooseRegime(int id)
 {
     form_.Choose(Regime(id));
+    ShowChoice();
+    ShowCalculation();
+}
+
+void RatesInForceWindow::ShowChoice()
+{
     rigaDomanda_->setVisible(form_.Shows(InputField::ClaimDate));
     rigaMaggiorazione_->setVisible(form_.Shows(InputField::Margin));
     if (movimenti_)
-        LedgerChanged();
-    // Without a statement, the caption of the interest names the choice.
-    if (!form_.Shown())
-        ShowStatement();
+        movimenti_->ShowRegime(form_.Chosen());
+    MakeRoom();
 }
 
 void RatesInForceWindow::TablesChanged()
 {
-    for (RateKind kind : kRateKinds)
-        form_.UseTable(kind, tables_.Table(kind));
+    form_.UseTables(tables_.Table(RateKind::Legal), tables_.Table(RateKind::Reference));
     ShowTables();
-    // A statement shown follows the table now in use.
-    if (form_.Shown())
-        Calcola_Click();
+    ShowCalculation();
+}
+
+void RatesInForceWindow::OpenForTyping()
+{
+    BringForward(*this);
+    dal_->FocusForTyping();
+    dal_->selectAll();
+}
+
+void RatesInForceWindow::Edited(InputField which)
+{
+    const QLineEdit* field = inputs_[std::size_t(which)].field;
+    const auto* date = qobject_cast<const MaskedEdit*>(field);
+    form_.Type(which, (date ? date->Text() : field->text()).toStdString());
+    ShowCalculation();
 }
 
 void RatesInForceWindow::Fill(const TypedCalculation& typed)
@@ -101,22 +123,38 @@ void RatesInForceWindow::Fill(const TypedCalculation& typed)
     Calcola_Click();
 }
 
-void RatesInForceWindow::ReadFields()
-{
-    for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        const QLineEdit* field = inputs_[i].field;
-        const auto* date = qobject_cast<const MaskedEdit*>(field);
-        form_.Type(InputField(i), (date ? date->Text() : field->text()).toStdString());
-    }
-}
-
 void RatesInForceWindow::Calcola_Click()
 {
-    ReadFields();
     form_.Calculate();
+    ShowCalculation();
+    // Typing never moves the focus; "Calcola" and Enter take it to the fault.
+    if (const auto first = form_.FirstFault())
+        inputs_[std::size_t(*first)].field->setFocus();
+}
+
+void RatesInForceWindow::ShowCalculation()
+{
     ShowFaults();
     ShowStatement();
     ShowLedger();
+    MakeRoom();
+}
+
+void RatesInForceWindow::MakeRoom()
+{
+    if (!isVisible())
+        return;
+    // The layout's minimum knows nothing of wrapped lines: a reason of
+    // several lines would be cut, or drawn over the table, at the window's
+    // height. The window grows for it; the screen may shrink it back, the
+    // table of periods giving up its rows.
+    QLayout* column = layout();
+    column->activate();
+    const int needed = column->totalHeightForWidth(width());
+    if (needed > height()) {
+        resize(width(), needed);
+        Modulo1::KeepInside(*this, runtime_);
+    }
 }
 
 void RatesInForceWindow::ShowFaults()
@@ -129,8 +167,6 @@ void RatesInForceWindow::ShowFaults()
         // Read out with the field, for whoever does not see the red text.
         input.field->setAccessibleDescription(input.fault->text());
     }
-    if (const auto first = form_.FirstFault())
-        inputs_[std::size_t(*first)].field->setFocus();
 }
 
 void RatesInForceWindow::ShowStatement()
@@ -178,6 +214,7 @@ void RatesInForceWindow::ShowTables()
         line.fault->setText(fault ? Q(TableFaultAtStart(*fault)) : QString());
         line.fault->setVisible(bool(fault));
     }
+    MakeRoom();
 }
 
 void RatesInForceWindow::Copia_Click()
@@ -199,6 +236,7 @@ void RatesInForceWindow::CaricaTabella_Click(RateKind kind)
     if (const auto fault = tables_.LoadFile(kind, *file)) {
         tableLines_[kind].fault->setText(Q(TableFaultRefused(*fault)));
         tableLines_[kind].fault->show();
+        MakeRoom();
     }
 }
 

@@ -34,9 +34,10 @@ class frmPrinter;
 // filed in court, or at the late-payment rate. It shows the statement: a row
 // per period the span touches, the interest, the sum, the years and days and
 // the notes; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
-// "Seleziona stampante"). Bad data are said beside the field at fault, with
-// nothing typed cleared. Not modal; laid out by Qt, in the main window's font.
-// What it shows, its form decides.
+// "Seleziona stampante"). The statement follows what is typed, key by key; bad
+// data are said beside the field at fault, with nothing typed cleared. Not
+// modal; laid out by Qt, in the main window's font, and kept inside the
+// screen. What it shows, its form decides.
 class RatesInForceWindow : public QWidget {
     Q_OBJECT
 
@@ -51,8 +52,11 @@ public:
 
     // Legal interest on the calculation typed, calculated at once.
     void Fill(const TypedCalculation& typed);
+    // Opens the window, or brings it back, ready for a date typed into "Dal":
+    // the focus there, the whole date selected.
+    void OpenForTyping();
 
-    // The statement shown: none before the first calculation and after a failed one.
+    // The statement shown: none before anything is typed and while a field is at fault.
     const std::optional<Statement>& ShownStatement() const { return form_.Shown(); }
     // The printer selection window while it is open, else null.
     frmPrinter* PrinterWindow() const { return printing_.PrinterWindow(); }
@@ -72,19 +76,28 @@ private:
     void BuildFields(QGridLayout& fields);
     QWidget* BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
                           const char* faultName);
+    // The field on the `at`th line of `into`, its reason on a line under it.
     void AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName, QGridLayout& into,
                   int at);
     QLayout* BuildChoices();
     void BuildResults(QVBoxLayout& column);
+    // The height of the table of periods with that many rows in view.
+    int PeriodRowsHeight(int rows) const;
     void BuildTotals(QVBoxLayout& column);
     void BuildTables(QVBoxLayout& column);
     void BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption, const char* const names[4]);
     void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
     void ChooseRegime(int id);
+    // The line of the claim date or of the margin, with its choice.
+    void ShowChoice();
     void TablesChanged();
-    // The fields' texts into the form.
-    void ReadFields();
+    // A field's text into the form, which calculates anew.
+    void Edited(InputField which);
+    // The reasons beside the fields and the statement, as the form has them.
+    void ShowCalculation();
+    // Room for what wraps at the window's width, within the screen.
+    void MakeRoom();
     void ShowFaults();
     void ShowStatement();
     void ShowRows(const Statement& statement);
@@ -131,6 +144,9 @@ private:
     PerRateKind<TableLine> tableLines_;
     QPushButton* copia_ = nullptr;
     QPushButton* stampa_ = nullptr;
+    // The list of movements, in a group shown by "Movimenti…" (or by a ledger
+    // opened): without it the window is the single calculation's.
+    QWidget* gruppoMovimenti_ = nullptr;
     LedgerEditor* movimenti_ = nullptr;
     QPlainTextEdit* estratto_ = nullptr; // the ledger's statement, in place of the periods
 

@@ -102,7 +102,6 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, SaysBeside, ::testing::Values(
 struct ShownCase {
     const char* name;
     Typing typed;
-    std::optional<Regime> calculatedAs; // then the typed regime chosen
     const char* caption;
     const char* regimeLine;
     bool claimShown, marginShown;
@@ -112,38 +111,73 @@ struct ShownCase {
 
 class Shows : public ::testing::TestWithParam<ShownCase> {};
 
-// The caption names the statement's regime, or the one chosen while none is
-// shown; each regime shows its own field.
+// The caption names the regime chosen; each regime shows its own field.
 TEST_P(Shows, TheTextsOfTheStatement)
 {
     const ShownCase& c = GetParam();
     RatesInForceForm form = FormWith(c.typed);
-    if (c.calculatedAs) {
-        form.Choose(*c.calculatedAs);
-        form.Calculate();
-        form.Choose(c.typed.regime);
-    }
     EXPECT_EQ(form.InterestCaption(), c.caption);
     EXPECT_EQ(form.RegimeLine(), c.regimeLine);
     EXPECT_EQ(form.Shows(InputField::ClaimDate), c.claimShown);
     EXPECT_EQ(form.Shows(InputField::Margin), c.marginShown);
     EXPECT_EQ(form.Duration(), c.duration);
     EXPECT_EQ(form.Notes().rfind(c.notes, 0), 0u) << form.Notes();
-    EXPECT_EQ(form.Copied(), form.Shown() ? StatementText(*form.Shown()) : "");
 }
 
 const Typing kLatePayment{"10000", "31/05/2024", "28/02/2025", Regime::LatePayment, "", "8"};
-const Typing kPastTheLastAct{"1000", "01/01/2026", "01/01/2028", Regime::LatePayment};
+const Typing kFirstExample{"25000", "15/06/2018", "08/12/2026"};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(RatesInForceForm, Shows, ::testing::Values(
-    ShownCase{"legal", {}, {}, "Interessi legali", "", false, false, "", ""},
-    ShownCase{"claim", {.regime = Regime::LegalWithClaim}, {}, "Interessi legali e di mora", "", true, false, "", ""},
-    ShownCase{"latePayment", {.regime = Regime::LatePayment}, {}, "Interessi di mora", "", false, true, "", ""},
-    ShownCase{"statementKeepsItsRegime", kPastTheLastAct, Regime::Legal, "Interessi legali", "", false, true,
+    ShownCase{"legal", {}, "Interessi legali", "", false, false, "", ""},
+    ShownCase{"claim", {.regime = Regime::LegalWithClaim}, "Interessi legali e di mora", "", true, false, "", ""},
+    ShownCase{"latePayment", {.regime = Regime::LatePayment}, "Interessi di mora", "", false, true, "", ""},
+    ShownCase{"pastTheLastAct", {"1000", "01/01/2026", "01/01/2028"}, "Interessi legali", "", false, false,
               "2 anni e 0 giorni", "Nota: i giorni dopo il 31/12/2026"},
-    ShownCase{"regimeLineCapitalised", kLatePayment, Regime::LatePayment, "Interessi di mora",
+    ShownCase{"regimeLineCapitalised", kLatePayment, "Interessi di mora",
               "Interessi di mora, D.Lgs. 231/2002, maggiorazione 8 punti", false, true, "0 anni e 273 giorni", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// A change after the fields were typed: a field retyped, or a regime chosen.
+struct EditCase {
+    const char* name;
+    Typing before;
+    std::optional<InputField> field;
+    const char* text;
+    std::optional<Regime> regime;
+    std::optional<InputField> faultAt; // none: a statement is shown
+};
+
+class Follows : public ::testing::TestWithParam<EditCase> {};
+
+// Without "Calcola", the statement shown and copied is always that of the
+// fields as they stand, or none while one is at fault, its reason beside it
+// alone; a field put right loses its reason.
+TEST_P(Follows, WhatStandsInTheFields)
+{
+    const EditCase& c = GetParam();
+    RatesInForceForm form = FormWith(c.before);
+    if (c.field)
+        form.Type(*c.field, c.text);
+    if (c.regime)
+        form.Choose(*c.regime);
+    const std::optional<Statement> expected = MakeStatement(form.Request()).statement;
+    ASSERT_EQ(form.Shown().has_value(), !c.faultAt);
+    EXPECT_EQ(form.Copied(), expected ? StatementText(*expected) : "");
+    for (int i = 0; i < int(kInputFieldCount); ++i)
+        EXPECT_EQ(form.FaultOf(InputField(i)).empty(), c.faultAt != InputField(i)) << i;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, Follows, ::testing::Values(
+    EditCase{"capitalRetyped", kFirstExample, InputField::Capital, "30000", {}, {}},
+    EditCase{"dateRetyped", kFirstExample, InputField::Start, "15 / 06 / 2019", {}, {}},
+    EditCase{"dateUnfinished", kFirstExample, InputField::End, "31 / 12 / 20__", {}, InputField::End},
+    EditCase{"capitalMended", {"abc", "15/06/2018", "08/12/2026"}, InputField::Capital, "1000", {}, {}},
+    EditCase{"regimeChosen", {"10000", "31/05/2024", "28/02/2025"}, {}, "", Regime::LatePayment, {}},
+    EditCase{"claimRefusedWhenChosen", {"10000", "31/03/2023", "31/12/2025", Regime::Legal, "10/12/2014"}, {}, "",
+             Regime::LegalWithClaim, InputField::ClaimDate}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -653,6 +653,60 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
 
+    void ratesWindowTakesADateInDal_data()
+    {
+        QTest::addColumn<QString>("how"); // the window is opened or brought back
+        QTest::newRow("Ctrl+T") << "ctrl+t";
+        QTest::newRow("Ctrl+T again, after typing in Capitale") << "again";
+        QTest::newRow("the notice's button") << "notice";
+        QTest::newRow("at start, as --tassi-vigenti") << "start";
+    }
+
+    // However the window of the rates in force comes up, a date typed goes
+    // whole into "Dal", over the date there, and nowhere else.
+    void ratesWindowTakesADateInDal()
+    {
+        QFETCH(QString, how);
+        auto w = StartMainWindow();
+        if (how == "again") {
+            x::Keys(QStringLiteral("ctrl+t"));
+            QTRY_VERIFY_WITH_TIMEOUT(w->RatesWindow() && x::Active(w->RatesWindow()), kTimeoutMs);
+            TypeInto(Find(*w->RatesWindow(), "capitale"), QStringLiteral("1000"));
+            x::Keys(QStringLiteral("Escape"));
+            QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()), kTimeoutMs);
+        }
+        if (how == "notice") {
+            CalculateAsTyped(*w, "10000", "01012015", "01012020");
+            QTRY_VERIFY_WITH_TIMEOUT(Find(*w, "AvvisoApri")->isVisible(), kTimeoutMs);
+            ClickButton(Find(*w, "AvvisoApri"));
+        } else if (how == "start") {
+            w->Started(true);
+        } else {
+            x::Keys(QStringLiteral("ctrl+t"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(w->RatesWindow() && x::Active(w->RatesWindow()), kTimeoutMs);
+        RatesInForceWindow& rates = *w->RatesWindow();
+        const QString capital = Find<QLineEdit>(rates, "capitale")->text();
+        QTRY_VERIFY_WITH_TIMEOUT(Find(rates, "dal")->hasFocus(), kTimeoutMs);
+        x::Type(QStringLiteral("05/05/2019"));
+        QTRY_COMPARE_WITH_TIMEOUT(Find<MaskedEdit>(rates, "dal")->Text(), QStringLiteral("05 / 05 / 2019"), kTimeoutMs);
+        QCOMPARE(Find<QLineEdit>(rates, "capitale")->text(), capital);
+    }
+
+    // The window of the rates in force opens wholly inside the screen's
+    // available area, also on a small screen (run once more at 1024 x 600).
+    void ratesWindowInsideTheScreen()
+    {
+        auto w = StartMainWindow();
+        x::Keys(QStringLiteral("ctrl+t"));
+        QTRY_VERIFY_WITH_TIMEOUT(w->RatesWindow() && x::Active(w->RatesWindow()), kTimeoutMs);
+        const QRect frame = x::FrameOnScreen(w->RatesWindow());
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        qInfo("frame %dx%d at %d,%d on %dx%d", frame.width(), frame.height(), frame.x(), frame.y(), available.width(),
+              available.height());
+        QVERIFY(available.contains(frame));
+    }
+
     // A name in the edit field that is no installed printer: said, nothing printed.
     void aTypedPrinterName()
     {

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -299,10 +298,9 @@ private slots:
         QCOMPARE(Combo1(*printer)->itemText(1), QStringLiteral("File PDF…"));
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         QCOMPARE(program->runtime.saveDialogs.size(), std::size_t(1));
-        QCOMPARE(program->runtime.saveDialogs[0].title, "Salva il rapporto come PDF");
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(program->runtime.saveDialogs[0].title, "Salva il prospetto come PDF");
         QCOMPARE(QString::fromStdString(program->runtime.saveDialogs[0].suggestedPath),
-                 QDir(documents).filePath(QStringLiteral("Tarvel.pdf")));
+                 QDir::home().filePath(QStringLiteral("Tarvel.pdf")));
         QCOMPARE(w->PrinterWindow(), printer);
         QVERIFY(IsBlocked(*w));
         QVERIFY(QDir(dir.path()).isEmpty());
@@ -319,6 +317,12 @@ private slots:
         QVERIFY(program->runtime.messages.empty());
         const QString fault = ReportPdfFault(pdf.toStdString());
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        // The next save opens in the folder last used.
+        program->runtime.saveAnswer.reset();
+        QTest::mouseClick(Command1(*OpenPrinterWindow(*w)), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(program->runtime.saveDialogs.back().suggestedPath),
+                 dir.filePath(QStringLiteral("Tarvel.pdf")));
     }
 
     // "File PDF…", after the printers: the same save dialog, and the report
@@ -364,7 +368,7 @@ private slots:
         QTest::mouseClick(Command1(*printer), Qt::LeftButton);
         Settle();
         QCOMPARE(program->runtime.saveDialogs.size(), std::size_t(1));
-        QCOMPARE(program->runtime.saveDialogs[0].title, "Salva il rapporto come PDF");
+        QCOMPARE(program->runtime.saveDialogs[0].title, "Salva il prospetto come PDF");
         QCOMPARE(Count(*P1, "Print") + Count(*P2, "Print") + Count(*P3, "Print"), 0);
 
         if (!reason.isEmpty()) {

@@ -70,8 +70,8 @@ struct RatesTyped {
     QString margin = {};
 };
 
-// Types the calculation, the dates as written, and presses Enter in the capital.
-inline void CalculateIn(RatesInForceWindow& rates, const RatesTyped& typed)
+// Types the calculation, the dates as written, the capital last.
+inline void TypeIn(RatesInForceWindow& rates, const RatesTyped& typed)
 {
     QTest::mouseClick(Find<QRadioButton>(rates, typed.regime.toStdString()), Qt::LeftButton, {}, QPoint(4, 4));
     const auto retype = [&](const char* name, const QString& text) {
@@ -89,6 +89,12 @@ inline void CalculateIn(RatesInForceWindow& rates, const RatesTyped& typed)
     if (!typed.margin.isNull())
         retype("maggiorazione", typed.margin);
     retype("capitale", typed.capital);
+}
+
+// Types the calculation and presses Enter in the capital.
+inline void CalculateIn(RatesInForceWindow& rates, const RatesTyped& typed)
+{
+    TypeIn(rates, typed);
     QTest::keyClick(Find(rates, "capitale"), Qt::Key_Return);
 }
 

@@ -80,11 +80,14 @@ private slots:
     }
 
     // The dates in every form a user writes them, each regime chosen and
-    // its own field typed: what the window shows is the statement asked for.
+    // its own field typed over a statement shown, without "Calcola": what
+    // the window shows and copies is the statement of what is typed.
     void showsTheStatementTyped_data()
     {
         QTest::addColumn<RatesTyped>("typed");
         QTest::addColumn<StatementRequest>("asked");
+        QTest::newRow("another regime") << RatesTyped{"25000", "15/06/2018", "08/12/2026", "regimeMora"}
+                                        << LatePaymentRequest("8", "25000", "15/06/2018", "08/12/2026");
         QTest::newRow("3500.50, 2021 to 2025, dates as written")
             << RatesTyped{"3500.50", "1-3-2021", "30112025"} << LegalRequest("3500,50", "01/03/2021", "30/11/2025");
         QTest::newRow("past the last act")
@@ -100,8 +103,12 @@ private slots:
     {
         QFETCH(RatesTyped, typed);
         QFETCH(StatementRequest, asked);
-        CalculateIn(*rates, typed);
+        CalculateIn(*rates, kFirstExample);
+        TypeIn(*rates, typed);
         QCOMPARE(Shown(*rates), Expected(asked));
+        Click("copia");
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromStdString(StatementText(*MakeStatement(asked).statement)));
     }
 
     void copiesTheStatement_data()
@@ -127,34 +134,42 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(StatementText(*rates->ShownStatement())));
     }
 
-    // A field of the main column and one under its choice.
+    // A field of the main column and one under its choice, with Enter; an
+    // unfinished date as it is typed.
     void saysWhatIsWrongBesideTheField_data()
     {
         QTest::addColumn<RatesTyped>("typed");
-        QTest::addColumn<QString>("faultLabel");
-        QTest::newRow("capital") << RatesTyped{"abc", "01/01/2020", "01/01/2021"} << "erroreCapitale";
+        QTest::addColumn<bool>("enter");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("capital") << RatesTyped{"abc", "01/01/2020", "01/01/2021"} << true << "capitale";
         QTest::newRow("margin over 20") << RatesTyped{"10000", "31/05/2024", "28/02/2025", "regimeMora", {}, "25"}
-                                        << "erroreMaggiorazione";
+                                        << true << "maggiorazione";
+        // Typed into "Dal", then "Al": the focus stays in "Al".
+        QTest::newRow("unfinished date, typed") << RatesTyped{"25000", "15/06/20", "08/12/2026"} << false << "dal";
     }
 
     // The reason beside the field at fault alone and read out with it, the
-    // focus there, nothing typed cleared, no box, no statement to copy or
-    // print; put right, the reason goes.
+    // focus there after Enter (typing leaves it where it is), nothing typed
+    // cleared, no box, no statement to copy or print; put right, the reason
+    // goes at once.
     void saysWhatIsWrongBesideTheField()
     {
         QFETCH(RatesTyped, typed);
-        QFETCH(QString, faultLabel);
+        QFETCH(bool, enter);
+        QFETCH(QString, field);
+        const QString faultLabel = "errore" + field.left(1).toUpper() + field.mid(1);
         CalculateIn(*rates, kFirstExample);
-        CalculateIn(*rates, typed);
+        enter ? CalculateIn(*rates, typed) : TypeIn(*rates, typed);
         QVERIFY(program->runtime.messages.empty());
         QVERIFY(!rates->ShownStatement() && Find<QTableWidget>(*rates, "periodi")->rowCount() == 0);
         QVERIFY(!Find(*rates, "copia")->isEnabled() && !Find(*rates, "stampa")->isEnabled());
         for (const char* name : {"erroreCapitale", "erroreDal", "erroreAl", "erroreDomanda", "erroreMaggiorazione"})
             QCOMPARE(Find(*rates, name)->isVisible(), faultLabel == name);
         QVERIFY(!LabelText(*rates, qPrintable(faultLabel)).isEmpty());
-        QCOMPARE(QApplication::focusWidget()->accessibleDescription(), LabelText(*rates, qPrintable(faultLabel)));
+        QCOMPARE(Find(*rates, field.toStdString())->accessibleDescription(), LabelText(*rates, qPrintable(faultLabel)));
+        QCOMPARE(QApplication::focusWidget()->objectName(), enter ? field : "al");
         QCOMPARE(Find<QLineEdit>(*rates, "capitale")->text(), typed.capital);
-        CalculateIn(*rates, kFirstExample);
+        TypeIn(*rates, kFirstExample);
         QVERIFY(!Find(*rates, faultLabel.toStdString())->isVisible() && rates->ShownStatement());
     }
 
@@ -258,15 +273,17 @@ private slots:
     void keyboardAndScreenReaders()
     {
         QTest::mouseClick(Find(*rates, "regimeMora"), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(Find(*rates, "mostraMovimenti"), Qt::LeftButton);
         Find(*rates, "dal")->setFocus();
         QStringList walked;
-        for (int i = 0; i < 17; ++i) {
+        for (int i = 0; i < 18; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             walked << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(walked, QStringList({"al", "capitale", "regimeMora", "maggiorazione", "calcola", "movimenti",
-                                      "aggiungi", "rimuovi", "apri", "salva", "imputazioneCapitale", "indennizzo",
-                                      "periodi", "caricaTassiLegali", "caricaTassiRiferimento", "chiudi", "dal"}));
+        QCOMPARE(walked,
+                 QStringList({"al", "capitale", "regimeMora", "maggiorazione", "mostraMovimenti", "calcola",
+                              "movimenti", "aggiungi", "rimuovi", "apri", "salva", "imputazioneCapitale", "indennizzo",
+                              "periodi", "caricaTassiLegali", "caricaTassiRiferimento", "chiudi", "dal"}));
         const std::pair<const char*, const char*> named[] = {{"dal", "Dal"},
                                                              {"capitale", "Capitale"},
                                                              {"domanda", "Domanda del"},
