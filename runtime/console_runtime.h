@@ -20,6 +20,8 @@ public:
     void ShellOpen(const std::string&) override {}
     std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override { return std::nullopt; }
     std::optional<std::string> AskOpenFileName(const std::string&, const std::string&) override { return std::nullopt; }
+    // With no one to answer, nothing is kept from closing.
+    UnsavedAnswer AskUnsaved(const std::string&, const std::string&) override { return UnsavedAnswer::Discard; }
 
     // Whether a message box has been asked for.
     bool Failed() const { return failed_; }

@@ -7,6 +7,10 @@ namespace tarvel {
 
 enum class MsgBoxIcon { Warning, Critical };
 
+// The answers to a question about changes not yet saved: "Salva", "Non
+// salvare", "Annulla" (also closing the box).
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 // The windows are laid out in twips; at 96 dots per inch a device-independent
 // pixel is 15 twips.
 inline constexpr int kTwipsPerPixel = 15;
@@ -18,7 +22,8 @@ struct ScreenSize {
 
 // What the windows and the print engine need of the desktop: a modal message
 // box with one OK button, the screen's size, the shell's "open", a dialog
-// that asks where to save a file and one that asks for a file to read. The program makes the Qt implementation at
+// that asks where to save a file, one that asks for a file to read and a question
+// about changes not saved. The program makes the Qt implementation at
 // start and hands it to the windows and the print engine; tests hand them a
 // recording one, so that nothing blocks on a real modal box or starts a real
 // browser.
@@ -36,6 +41,8 @@ public:
     // A modal dialog that asks for an existing file, opening in `folder`; the
     // chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> AskOpenFileName(const std::string& title, const std::string& folder) = 0;
+    // A modal question with the buttons Salva, Non salvare and Annulla.
+    virtual UnsavedAnswer AskUnsaved(const std::string& text, const std::string& title) = 0;
 };
 
 } // namespace tarvel

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -59,11 +60,12 @@ std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& tit
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QFileInfo suggested(QString::fromStdString(suggestedPath));
+    const bool csv = suggested.suffix() == QStringLiteral("csv");
+    dialog.setNameFilter(csv ? QStringLiteral("File CSV (*.csv)") : QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
     dialog.setWindowModality(Qt::ApplicationModal);
     // A suggested folder that does not exist yet leaves the dialog where it opens.
-    const QFileInfo suggested(QString::fromStdString(suggestedPath));
     if (suggested.dir().exists())
         dialog.setDirectory(suggested.dir());
     dialog.selectFile(suggested.fileName());
@@ -84,6 +86,21 @@ std::optional<std::string> QtFormRuntime::AskOpenFileName(const std::string& tit
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+UnsavedAnswer QtFormRuntime::AskUnsaved(const std::string& text, const std::string& title)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* save = box.addButton(QStringLiteral("Salva"), QMessageBox::AcceptRole);
+    QAbstractButton* discard = box.addButton(QStringLiteral("Non salvare"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    if (box.clickedButton() == static_cast<QAbstractButton*>(save))
+        return UnsavedAnswer::Save;
+    return box.clickedButton() == discard ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
 }
 
 } // namespace tarvel

@@ -5,18 +5,11 @@
 #include "calc/date_text.h"
 #include "calc/printable.h"
 #include "calc/trim_spaces.h"
-#include "runtime/descriptor_io.h"
-#include "runtime/line_reader.h"
-#include "runtime/system_error_text.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace tarvel {
 namespace {
@@ -37,48 +30,13 @@ std::string csvField(std::string_view text)
 
 } // namespace
 
-std::string RateTableFileFault::message(const std::string& file) const
-{
-    switch (kind) {
-    case Kind::Open: return "impossibile aprire " + Quoted(file) + ": " + reason;
-    case Kind::Read: return "impossibile leggere " + Quoted(file) + ": " + reason;
-    case Kind::Line: break;
-    }
-    return Printable(file) + ": riga " + std::to_string(line) + ": " + reason;
-}
-
 static_assert(kMaxRateTableFileBytes == (kMaxRatePeriods + 1) * (kMaxCsvLine + 2));
 
 std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string& file, RateKind kind)
 {
-    using Kind = RateTableFileFault::Kind;
-    const OwnedDescriptor input(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (input.get() < 0)
-        return RateTableFileFault{Kind::Open, 0, SystemErrorText(errno)};
-    std::size_t lineNumber = 0;
-    const auto refuse = [&](std::string what) { return RateTableFileFault{Kind::Line, lineNumber, std::move(what)}; };
-
-    LineReader reader(input.get(), kMaxCsvLine, nullptr);
-    CsvRow row;
-    bool headerSeen = false;
     std::vector<RateChange> changes;
-    // Takes the header, then a change a line; says why a line is refused.
-    const auto take = [&](const NumberedLine& numbered) -> std::optional<std::string> {
-        if (!numbered.refusal.empty())
-            return numbered.refusal;
-        const std::string_view line = numbered.text;
-        if (reader.bytesRead() > kMaxRateTableFileBytes)
-            return "file più lungo di " + std::to_string(kMaxRateTableFileBytes) + " byte";
-        if (const char* problem = ProblemOf(row.read(line)))
-            return problem;
-        if (IsBlankRow(row))
-            return std::nullopt;
-        if (!headerSeen) {
-            if (!IsHeader(row, {"dal", "tasso", "atto"}))
-                return "la prima riga deve essere l'intestazione " + std::string(kHeader);
-            headerSeen = true;
-            return std::nullopt;
-        }
+    // A change a row.
+    const auto take = [&](const CsvRow& row, std::uint64_t) -> std::optional<std::string> {
         if (row.size() != 3)
             return "la riga ha " + std::to_string(row.size()) + " campi invece di 3 (" + std::string(kHeader) + ")";
         const auto field = DateFieldText(row[0]);
@@ -96,22 +54,17 @@ std::variant<RateTable, RateTableFileFault> LoadRateTableFile(const std::string&
         changes.push_back(change);
         return std::nullopt;
     };
-
-    std::optional<std::string> refusal;
-    const bool read = reader.ReadLines([&](const NumberedLine& line) {
-        lineNumber = line.number;
-        refusal = take(line);
-        return !refusal;
-    });
-    if (!read)
-        return RateTableFileFault{Kind::Read, 0, SystemErrorText(errno)};
-    if (refusal)
-        return refuse(*refusal);
-    ++lineNumber;
-    if (!headerSeen)
-        return refuse("manca l'intestazione " + std::string(kHeader));
+    const CsvFileRules rules{kHeader,
+                             [](const CsvRow& row) {
+                                 return IsHeader(row, {"dal", "tasso", "atto"});
+                             },
+                             take, kMaxRateTableFileBytes, true};
+    std::uint64_t lines = 0;
+    if (auto fault = ReadCsvFile(file, rules, false, lines))
+        return std::move(*fault);
     if (changes.empty())
-        return refuse("manca almeno una riga di tassi dopo l'intestazione");
+        return RateTableFileFault{RateTableFileFault::Kind::Line, lines + 1,
+                                  "manca almeno una riga di tassi dopo l'intestazione", true};
     const std::string name = kind == RateKind::Legal ? "Tassi dal file " : "Tassi di riferimento dal file ";
     return RateTable(name + file, std::move(changes), kind, file);
 }

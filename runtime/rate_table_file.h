@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/rate_table.h"
+#include "runtime/csv_file.h"
 
 #include <cstddef>
 #include <optional>
@@ -17,19 +18,10 @@ namespace tarvel {
 // ReadRate) and the act (may be empty), in strictly increasing order of first
 // day. The same format holds legal rates and reference rates.
 
-// Why a table file cannot be used, as data a window can show.
-struct RateTableFileFault {
-    enum class Kind { Open, Read, Line };
-    Kind kind = Kind::Line;
-    std::size_t line = 0; // for Line: the line at fault, from 1
-    // What is wrong with the line ("la data 01/01/2019 non viene dopo
-    // 01/01/2020"), or the system's reason the file could not be opened or read.
-    std::string reason;
-
-    // tarvel-calc's message about `file`, without "tarvel-calc: ":
-    // "tassi.csv: riga 7: la data 01/01/2019 non viene dopo 01/01/2020".
-    std::string message(const std::string& file) const;
-};
+// Why a table file cannot be used, as data a window can show; its message
+// names the file: "tassi.csv: riga 7: la data 01/01/2019 non viene dopo
+// 01/01/2020".
+using RateTableFileFault = CsvFileFault;
 
 // More than a header and kMaxRatePeriods rows of the longest lines take: a
 // longer file is refused as soon as it is read that far, so that an input

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -81,6 +82,36 @@ bool PictureRatesWindow(tarvel::frmTarvel& window, const QString& file, const ta
 
 const tarvel::testing::RatesTyped kRatesExample{"25000", "15/06/2018", "08/12/2026"};
 
+// The window with the ledger of the first example: 10.000,00 from 01/01/2025
+// and a payment of 3.000,00 on 01/07/2025, to 31/12/2025.
+bool PictureRatesLedger(tarvel::frmTarvel& window, const QString& file)
+{
+    tarvel::RatesInForceWindow* rates = tarvel::testing::OpenRatesWindow(window);
+    if (!rates)
+        return false;
+    tarvel::testing::CalculateIn(*rates, {"10000", "01/01/2025", "31/12/2025"});
+    auto* table = tarvel::testing::Find<QTableWidget>(*rates, "movimenti");
+    QTest::mouseClick(tarvel::testing::Find(*rates, "aggiungi"), Qt::LeftButton);
+    const std::pair<int, const char*> cells[] = {{0, "01/07/2025"}, {2, "3000"}, {3, "bonifico"}};
+    for (const auto& [column, text] : cells) {
+        table->setCurrentCell(0, column);
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    table->setCurrentCell(0, 1);
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(300);
+    const bool saved = rates->grab().save(file);
+    // The movement removed, closing asks nothing.
+    QTest::keyClick(table, Qt::Key_Delete);
+    rates->close();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -115,6 +146,7 @@ int main(int argc, char* argv[])
     saved = PictureRatesWindow(window, out.filePath(QStringLiteral("rates-window-claim.png")),
                                {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"})
             && saved;
+    saved = PictureRatesLedger(window, out.filePath(QStringLiteral("rates-window-ledger.png"))) && saved;
 
     tarvel::testing::Press(window, "Command2");
     tarvel::frmVelmora* info = window.InfoWindow();

@@ -91,6 +91,8 @@ void MaskedEdit::SetText(const QString& text)
     setText(text);
     if (hasFocus())
         BeginEntry();
+    else
+        entry_.reset(); // entered anew with the focus
 }
 
 void MaskedEdit::FocusForTyping()
@@ -147,6 +149,16 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // Whatever the click that gave the focus was, typing has begun.
+    focusedByClick_ = false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // The calculation runs, and the focus stays: what is typed next is a
+        // new date, typed over the one there.
+        QLineEdit::keyPressEvent(event);
+        if (hasFocus())
+            BeginEntry();
+        return;
+    }
     if (IsEditingKey(*event))
         entry_.reset();
     const QChar key = TypedKey(*event);
@@ -171,12 +183,15 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event)
 void MaskedEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    switch (event->reason()) {
-    case Qt::MouseFocusReason: focusedByClick_ = true; break;
-    case Qt::ActiveWindowFocusReason: // back from another window: typing goes on as it was
-    case Qt::PopupFocusReason: break;
-    default: BeginEntry();
-    }
+    if (event->reason() == Qt::PopupFocusReason)
+        return; // a menu closed: editing goes on as it was
+    // Back from another window too, or in a window opening with the field
+    // focused: a complete date typed before is typed over, never added to.
+    // After a click, the entry starts now, not with the press: Qt takes a
+    // click at the place of one just made in another window for the second
+    // of a double click, and the field then sees no press at all.
+    focusedByClick_ = event->reason() == Qt::MouseFocusReason;
+    BeginEntry();
 }
 
 void MaskedEdit::focusOutEvent(QFocusEvent* event)

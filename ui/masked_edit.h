@@ -19,8 +19,9 @@ inline constexpr char kDateMask[] = "## / ## / ####";
 // zeros ("1/1/2000" is "01 / 01 / 2000"), and does nothing at a section's
 // start.
 //
-// Whenever the field is entered (by Tab, a click, FocusForTyping, or a new
-// text set while it has the focus), typing starts at its first place not
+// Whenever the field is entered (by Tab, a click, FocusForTyping, a return
+// to its window, a window opening with it focused, or a new text set while
+// it has the focus) and after Enter, typing starts at its first place not
 // typed, or at the start of a full field, and what it held is never mixed
 // into another date:
 // - a complete date is typed over afresh: the first digit empties the field;
@@ -28,7 +29,9 @@ inline constexpr char kDateMask[] = "## / ## / ####";
 //   since entering make a whole date by themselves: the field then holds that
 //   date ("1/1/2020" typed into "1_ / __ / ____" is 01/01/2020, not 11/01).
 // An editing key (an arrow, Home, End, Backspace, Delete, a shortcut) first
-// means editing in place: digits then go where the caret is.
+// means editing in place: digits then go where the caret is, until the field
+// is entered again. The entry starts with the focus, so keys typed at once
+// after a click count whatever mouse events the click brings.
 class MaskedEdit : public QLineEdit {
     Q_OBJECT
 
@@ -41,7 +44,8 @@ public:
     QString Text() const;
     void SetText(const QString& text);
 
-    // Takes the focus, with the caret where typing starts.
+    // Takes the focus, with the caret where typing starts; before its window
+    // is shown too.
     void FocusForTyping();
 
 protected:

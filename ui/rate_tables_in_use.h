@@ -47,6 +47,8 @@ public:
     std::optional<std::string> Fault(RateKind kind) const;
     // A sentence for each remembered file that could not be read at start.
     std::vector<std::string> StartFaults() const;
+    // Where the choices are remembered; null when nothing is.
+    QSettings* Settings() const { return settings_; }
 
 signals:
     // The table of some kind has changed.

@@ -55,6 +55,7 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     BuildTables(*column);
     BuildCommands(*column);
     SetTabOrder();
+    BuildLedger(*column);
 
     ChooseRegime(int(Regime::Legal));
     ShowTables();
@@ -74,6 +75,8 @@ void RatesInForceWindow::ChooseRegime(int id)
     form_.Choose(Regime(id));
     rigaDomanda_->setVisible(form_.Shows(InputField::ClaimDate));
     rigaMaggiorazione_->setVisible(form_.Shows(InputField::Margin));
+    if (movimenti_)
+        LedgerChanged();
     // Without a statement, the caption of the interest names the choice.
     if (!form_.Shown())
         ShowStatement();
@@ -113,6 +116,7 @@ void RatesInForceWindow::Calcola_Click()
     form_.Calculate();
     ShowFaults();
     ShowStatement();
+    ShowLedger();
 }
 
 void RatesInForceWindow::ShowFaults()
@@ -178,6 +182,8 @@ void RatesInForceWindow::ShowTables()
 
 void RatesInForceWindow::Copia_Click()
 {
+    if (CopyLedger())
+        return;
     if (form_.Shown())
         QGuiApplication::clipboard()->setText(Q(form_.Copied()));
 }

@@ -15,12 +15,14 @@ class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class QVBoxLayout;
 
 namespace tarvel {
 
+class LedgerEditor;
 class MaskedEdit;
 class RateTablesInUse;
 class TextBox;
@@ -88,6 +90,12 @@ private:
     void ShowRows(const Statement& statement);
     void ShowTables();
 
+    // In rates_in_force_ledger.cpp: the list of movements and the ledger's statement.
+    void BuildLedger(QVBoxLayout& column);
+    void LedgerChanged();
+    void ShowLedger();
+    bool CopyLedger() const;
+
     // The columns of the period rows.
     enum Column { kFirstDay, kLastDay, kDays, kRate, kInterest, kAct, kColumns };
 
@@ -123,6 +131,8 @@ private:
     PerRateKind<TableLine> tableLines_;
     QPushButton* copia_ = nullptr;
     QPushButton* stampa_ = nullptr;
+    LedgerEditor* movimenti_ = nullptr;
+    QPlainTextEdit* estratto_ = nullptr; // the ledger's statement, in place of the periods
 
     FormRuntime& runtime_;
     RateTablesInUse& tables_;

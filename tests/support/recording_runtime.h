@@ -42,6 +42,11 @@ public:
         openDialogs.push_back({title, folder});
         return openAnswer;
     }
+    UnsavedAnswer AskUnsaved(const std::string& text, const std::string& title) override
+    {
+        questions.push_back({text, title, MsgBoxIcon::Warning});
+        return unsavedAnswer;
+    }
 
     std::vector<Message> messages;
     std::vector<std::string> opened;
@@ -49,6 +54,8 @@ public:
     std::optional<std::string> saveAnswer;
     std::vector<SaveDialog> openDialogs; // the folder as suggestedPath
     std::optional<std::string> openAnswer;
+    std::vector<Message> questions;
+    UnsavedAnswer unsavedAnswer = UnsavedAnswer::Discard;
     ScreenSize screen{15360, 11520}; // 1024 x 768 pixels
     std::function<void()> whileOpen;
 };

@@ -580,18 +580,20 @@ private slots:
         QTest::addColumn<QString>("focus"); // how the start date gets it
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("after the warning") << "warning"
-                                           << "02012000"
-                                           << "02 / 01 / 2000";
+        // clang-format off
+        QTest::newRow("after the warning") << "warning" << "02012000" << "02 / 01 / 2000";
         // Typed over a date, as the field was once seen to mix the two.
-        QTest::newRow("after a click in the middle") << "middle"
-                                                     << "15/6/2018"
-                                                     << "15 / 06 / 2018";
+        QTest::newRow("after a click in the middle") << "middle" << "15/6/2018" << "15 / 06 / 2018";
+        // Right after a click, which a slow program once took for a double click.
+        QTest::newRow("separators at a section's start, after a click") << "click" << "/31//1/-2000" << "31 / 01 / 2000";
+        QTest::newRow("after Enter, over the date typed") << "Enter" << "1/1/2020" << "01 / 01 / 2020";
+        QTest::newRow("over a date typed before leaving the window") << "window left" << "1/1/2020" << "01 / 01 / 2020";
+        // clang-format on
     }
 
     // As a user types it, a date goes in whole over the date the field holds,
-    // when the real focus comes back from the warning or with a click (the
-    // typing rules are the form's).
+    // when the real focus comes back from the warning, with a click, after
+    // Enter and back from another window (the typing rules are the form's).
     void aDateAsTyped()
     {
         QFETCH(QString, focus);
@@ -603,10 +605,22 @@ private slots:
             const auto said = TextOfNextBox();
             CalculateAsTyped(*w, "1000", "01012000", "01011999"); // an end before the start
             QTRY_VERIFY_WITH_TIMEOUT(!said->isEmpty() && x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
-            x::Type(typed);
+        } else if (focus == "Enter") {
+            CalculateAsTyped(*w, "1000", "01012000", "01012015", field);
+        } else if (focus == "window left") {
+            TypeInto(field, "01012021");
+            // Not a click on "Info", which would take the focus.
+            QMetaObject::invokeMethod(w.get(), "Command2_Click");
+            QVERIFY(QTest::qWaitFor([&] { return w->InfoWindow() && x::Active(w->InfoWindow()); }, kTimeoutMs));
+            w->InfoWindow()->close(); // the window manager goes back to the main window
         } else {
             field->SetText(QStringLiteral("01 / 01 / 2000"));
-            TypeInto(field, typed, QPoint(3 + int(0.6 * (field->width() - 7)), field->height() / 2));
+            const double across = focus == "middle" ? 0.6 : 0;
+            TypeInto(field, typed, QPoint(3 + int(across * (field->width() - 7)), field->height() / 2));
+        }
+        if (focus == "warning" || focus == "Enter" || focus == "window left") {
+            QTRY_VERIFY_WITH_TIMEOUT(x::Active(w.get()) && field->hasFocus(), kTimeoutMs);
+            x::Type(typed);
         }
         QTRY_COMPARE_WITH_TIMEOUT(field->Text(), shown, kTimeoutMs);
     }

@@ -14,7 +14,7 @@ using namespace tarvel;
 namespace {
 
 // How the date field gets the focus before the date is typed.
-enum class Focus { Tab, ShiftTab, Click, ClickFocused, Warning };
+enum class Focus { Tab, ShiftTab, Click, ClickFocused, Warning, DoubleClickAlone };
 
 // Editing keys by name, as the tables write them: "{End}{Backspace}9".
 void PressKeys(QWidget* target, const QString& script)
@@ -74,6 +74,13 @@ class MaskedEditTest : public QObject {
             QTest::mouseClick(field_, Qt::LeftButton, {}, click);
             break;
         case Focus::ClickFocused: QTest::mouseClick(field_, Qt::LeftButton, {}, click); break;
+        case Focus::DoubleClickAlone:
+            // A click where one was just made in another window: no press.
+            before_->setFocus();
+            field_->setFocus(Qt::MouseFocusReason);
+            QTest::mouseDClick(field_, Qt::LeftButton, {}, click);
+            QTest::mouseRelease(field_, Qt::LeftButton, {}, click);
+            break;
         case Focus::Warning:
             // The warning's box took the focus from the field and gave it back.
             if (clickAt < 0.5)
@@ -124,6 +131,9 @@ private slots:
                                                       << "01 / 01 / 2020";
         QTest::newRow("over a date, after a click") << "01/01/2000" << Focus::Click << 0.6 << "15/6/2018"
                                                     << "15 / 06 / 2018";
+        QTest::newRow("separators at a section's start, after a click taken for a double click")
+            << "" << Focus::DoubleClickAlone << 0.0 << "/31//1/-2000"
+            << "31 / 01 / 2000";
         QTest::newRow("over a date, after a click into the focused field")
             << "01/01/2000" << Focus::ClickFocused << 0.75 << "15/06/2018"
             << "15 / 06 / 2018";
