@@ -23,26 +23,22 @@ std::string_view FieldName(InputField field)
 
 std::string FieldFault::line() const { return named ? std::string(FieldName(field)) + ": " + reason : reason; }
 
-namespace {
-
-bool moreThanTwoDecimals(std::string_view capital)
+bool HasMoreThanTwoDecimals(std::string_view amount)
 {
     // Most capitals have two decimals or none: what follows the comma settles
     // them without reading the number (a batch asks for every row).
-    const std::size_t comma = capital.find(',');
-    if (comma == std::string_view::npos || capital.size() - comma <= 3)
+    const std::size_t comma = amount.find(',');
+    if (comma == std::string_view::npos || amount.size() - comma <= 3)
         return false;
-    const auto number = ReadNumber(capital);
+    const auto number = ReadNumber(amount);
     return number && number->fraction.size() > 2;
 }
-
-} // namespace
 
 std::optional<FieldFault> CapitalFault(std::string_view capital)
 {
     if (!ParseCurrency(FormatAmount(capital)))
         return FieldFault{InputField::Capital, "importo non valido: " + Quoted(capital)};
-    if (moreThanTwoDecimals(capital))
+    if (HasMoreThanTwoDecimals(capital))
         return FieldFault{InputField::Capital, TooManyDecimalsReason(Quoted(capital))};
     return std::nullopt;
 }
@@ -81,7 +77,7 @@ std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view st
 
 bool RunRefused(std::string_view capital, const CalculationResult& result)
 {
-    return result.end > LastChargedDay() || moreThanTwoDecimals(capital);
+    return result.end > LastChargedDay() || HasMoreThanTwoDecimals(capital);
 }
 
 std::vector<FieldFault> CalculationFaults(std::string_view capital, std::string_view start, std::string_view end)

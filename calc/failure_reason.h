@@ -30,10 +30,14 @@ struct FieldFault {
     friend bool operator==(const FieldFault&, const FieldFault&) = default;
 };
 
+// Whether an amount has more than two decimals: "10,000" is ten thousand
+// written with the wrong separator far more often than ten euros to the
+// thousandth, and a calculation would round it away silently. The rule for the
+// capital of a calculation and the amounts of a ledger alike.
+bool HasMoreThanTwoDecimals(std::string_view amount);
+
 // Why the capital cannot be calculated: it is not a number, or it has more
-// than two decimals ("10,000" is ten thousand written with the wrong
-// separator far more often than ten euros to the thousandth, and the
-// calculation would round it away silently). Nothing when it can.
+// than two decimals. Nothing when it can.
 std::optional<FieldFault> CapitalFault(std::string_view capital);
 
 // The reason a capital of more than two decimals is refused, with the capital

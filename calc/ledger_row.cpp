@@ -2,6 +2,7 @@
 
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
+#include "calc/failure_reason.h"
 #include "calc/number_reader.h"
 #include "calc/number_texts.h"
 #include "calc/printable.h"
@@ -37,7 +38,7 @@ std::optional<std::string> AmountFault(std::string_view text)
     const auto number = ReadNumber(text);
     if (!number || !ParseCurrency(text))
         return named("importo", text) + "importo non valido (per esempio 1000 oppure 1.000,50)";
-    if (number->fraction.size() > 2)
+    if (HasMoreThanTwoDecimals(text))
         return named("importo", text) + "ha più di due decimali";
     if (number->negative || ParseCurrency(text)->ticks() == 0)
         return named("importo", text) + "deve essere maggiore di zero";

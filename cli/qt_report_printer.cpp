@@ -1,9 +1,9 @@
 #include "cli/qt_report_printer.h"
 
 #include "calc/printable.h"
-#include "cli/ledger_page.h"
 #include "cli/options.h"
 #include "print/easy_print.h"
+#include "print/ledger_report.h"
 #include "print/printer_selection.h"
 #include "print/qt_printer.h"
 #include "print/qt_printer_platform.h"
@@ -89,7 +89,8 @@ bool QtReportPrinter::PrintStatement(const Statement& statement, std::ostream& e
 
 bool QtReportPrinter::PrintLedger(const Ledger& ledger, std::ostream& errors)
 {
-    return PrintDocument([&](EasyPrint& objPrint) { PrintLedgerPages(objPrint, ledger); }, errors);
+    return PrintDocument(
+        [&](EasyPrint& objPrint) { PrintLedgerReport(objPrint, MakeLedgerReportTexts(ledger, LocalToday())); }, errors);
 }
 
 bool QtReportPrinter::PrintDocument(const std::function<void(EasyPrint&)>& print, std::ostream& errors)

@@ -36,6 +36,14 @@ struct RatesReportTexts {
     std::string madeOn;              // "Calcolo del 09/12/2026"
 };
 
+// The title of a statement under `regime`, "Interessi di mora, D.Lgs. 231/2002";
+// after a claim it names the claim's day, found in `regimeText`.
+std::string RegimeTitle(Regime regime, const std::string& regimeText);
+
+// What the regime charges as a line of its own: `regimeText` with a capital
+// first letter; empty for the legal rates alone.
+std::string RegimeLine(const std::string& regimeText);
+
 // The page of a statement calculated on `madeOn`: the same page whether a
 // window or tarvel-calc prints it.
 RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn);

@@ -11,34 +11,34 @@ namespace {
 // al tasso di mora, ...", up to the rate they charge: the title names the day.
 constexpr char kClaimRateWords[] = " al tasso di mora";
 
-// "Interessi di mora": the first letter of a text that starts a line.
-std::string Capitalised(std::string text)
-{
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
+} // namespace
 
-std::string Title(const Statement& statement)
+std::string RegimeTitle(Regime regime, const std::string& regimeText)
 {
-    switch (statement.regime) {
+    switch (regime) {
     case Regime::LegalWithClaim: {
-        const std::string claim = statement.regimeText.substr(0, statement.regimeText.find(kClaimRateWords));
-        return InterestCaption(statement.regime) + (claim.empty() ? "" : " " + claim);
+        const std::string claim = regimeText.substr(0, regimeText.find(kClaimRateWords));
+        return InterestCaption(regime) + (claim.empty() ? "" : " " + claim);
     }
     case Regime::LatePayment: return "Interessi di mora, D.Lgs. 231/2002";
     case Regime::Legal: break;
     }
-    return InterestCaption(statement.regime);
+    return InterestCaption(regime);
 }
 
-} // namespace
+std::string RegimeLine(const std::string& regimeText)
+{
+    std::string line = regimeText;
+    if (!line.empty() && line[0] >= 'a' && line[0] <= 'z')
+        line[0] = static_cast<char>(line[0] - 'a' + 'A');
+    return line;
+}
 
 RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
 {
     RatesReportTexts texts;
-    texts.title = Title(statement);
-    texts.regime = Capitalised(statement.regimeText);
+    texts.title = RegimeTitle(statement.regime, statement.regimeText);
+    texts.regime = RegimeLine(statement.regimeText);
     texts.capital = statement.capital;
     texts.span = "dal " + statement.startDate + " al " + statement.endDate;
     texts.duration = YearsAndDaysText(statement.years, statement.days);

@@ -10,29 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
 namespace tarvel::testing {
 namespace {
-
-// The page's lines top to bottom, each its words left to right.
-std::vector<std::string> LinesOf(const PdfPage& page)
-{
-    std::vector<PdfWord> words = page.words;
-    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
-        return std::abs(a.yMin - b.yMin) > 0.5 ? a.yMin < b.yMin : a.xMin < b.xMin;
-    });
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (i > 0 && std::abs(words[i].yMin - words[i - 1].yMin) <= 0.5)
-            lines.back() += ' ' + words[i].text;
-        else
-            lines.push_back(words[i].text);
-    }
-    return lines;
-}
 
 bool Has(const std::vector<std::string>& lines, const std::string& line)
 {
@@ -75,7 +57,7 @@ TEST_F(RegimeReport, NamesTheRegimeTheActsTheNoteTheTotalAndTheDay)
         ASSERT_EQ(run.status, 0) << run.err;
         const auto pages = ReadPdfWords(pdf);
         ASSERT_EQ(pages.size(), 1u);
-        const std::vector<std::string> lines = LinesOf(pages[0]);
+        const std::vector<std::string> lines = PageLines(pages[0]);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.front(), c.title);
         EXPECT_TRUE(Has(lines, c.row)) << c.row;

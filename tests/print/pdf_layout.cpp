@@ -73,6 +73,22 @@ std::vector<PdfPage> ReadPdfWords(const std::string& file)
     return pages;
 }
 
+std::vector<std::string> PageLines(const PdfPage& page)
+{
+    std::vector<PdfWord> words = page.words;
+    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        return std::abs(a.yMin - b.yMin) > 0.5 ? a.yMin < b.yMin : a.xMin < b.xMin;
+    });
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0 && std::abs(words[i].yMin - words[i - 1].yMin) <= 0.5)
+            lines.back() += ' ' + words[i].text;
+        else
+            lines.push_back(words[i].text);
+    }
+    return lines;
+}
+
 namespace {
 
 std::vector<LaidOutText> LayoutOf(const std::vector<ExpectedText>& report)

@@ -22,6 +22,9 @@ struct PdfPage {
 
 std::vector<PdfPage> ReadPdfWords(const std::string& file);
 
+// The page's lines top to bottom, each its words left to right, one space apart.
+std::vector<std::string> PageLines(const PdfPage& page);
+
 // A text of the report where the layout puts it: left edge (or right edge)
 // and top, in millimetres.
 struct LaidOutText {
