@@ -39,10 +39,14 @@ std::optional<FieldFault> CapitalFault(std::string_view capital)
     if (!ParseCurrency(FormatAmount(capital)))
         return FieldFault{InputField::Capital, "importo non valido: " + Quoted(capital)};
     if (HasMoreThanTwoDecimals(capital))
-        return FieldFault{InputField::Capital, "il capitale " + Quoted(capital)
-                                                   + " ha più di due decimali: per diecimila euro scrivere 10000 o "
-                                                     "10.000,00"};
+        return FieldFault{InputField::Capital, TooManyDecimalsReason(Quoted(capital))};
     return std::nullopt;
+}
+
+std::string TooManyDecimalsReason(std::string_view quotedCapital)
+{
+    return "il capitale " + std::string(quotedCapital)
+           + " ha più di due decimali: per diecimila euro scrivere 10000 o 10.000,00";
 }
 
 std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view start, std::string_view end)

@@ -40,6 +40,11 @@ bool HasMoreThanTwoDecimals(std::string_view amount);
 // than two decimals. Nothing when it can.
 std::optional<FieldFault> CapitalFault(std::string_view capital);
 
+// The reason a capital of more than two decimals is refused, with the capital
+// quoted as the one who shows it quotes: "il capitale \"10,000\" ha più di
+// due decimali: per diecimila euro scrivere 10000 o 10.000,00".
+std::string TooManyDecimalsReason(std::string_view quotedCapital);
+
 // What keeps the capital and date texts, in the forms tarvel-calc takes, from
 // being calculated: a fault for each field that cannot be read, else the
 // span's (an end before the start, a day past LastChargedDay, more than 32767

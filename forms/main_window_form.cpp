@@ -4,6 +4,7 @@
 #include "calc/rate_schedule.h"
 #include "calc/statement.h"
 #include "forms/calculation_text.h"
+#include "forms/capital_decimals.h"
 #include "forms/first_letter.h"
 
 #include <filesystem>
@@ -48,6 +49,17 @@ MainWindowForm::MainWindowForm() : texts_(FreshWindowTexts("")) {}
 
 CalculationShown MainWindowForm::Calculate(const TypedCalculation& typed)
 {
+    succeeded_.reset();
+    if (std::optional<std::string> warning = CapitalDecimalsWarning(typed.capital)) {
+        // Nothing is written while the warning is open; then the error path,
+        // but for the capital, which stays as typed.
+        CalculationShown shown{{}, std::move(warning), {}, FocusAfterWarning::Capital};
+        ApplyErrorPath(shown.afterWarning);
+        shown.afterWarning[ResultControl::importo].reset();
+        texts_[ResultControl::importo] = typed.capital;
+        Overlay(texts_, shown.afterWarning);
+        return shown;
+    }
     const CalculationResult result = CalculateInterest({typed.capital, typed.start, typed.end});
     CalculationShown shown{result.written.ToControlTexts(), std::nullopt, {}};
     // The capital stands as typed where the run leaves it.
@@ -57,7 +69,6 @@ CalculationShown MainWindowForm::Calculate(const TypedCalculation& typed)
         succeeded_ = Succeeded{typed, result.end, texts_, result.years, result.remainingDays};
         return shown;
     }
-    succeeded_.reset();
     shown.warning = std::string(kCalculationErrorMessage);
     shown.afterWarning = shown.written;
     ApplyErrorPath(shown.afterWarning);

@@ -10,6 +10,12 @@
 
 namespace tarvel {
 
+// The field that takes the focus once a warning has been closed.
+enum class FocusAfterWarning {
+    StartDate, // ready for typing, as after the designed warning
+    Capital,   // its text selected, to be mended where it was typed
+};
+
 // What "Calcola" shows in the main window.
 struct CalculationShown {
     // The texts the run wrote; every other control keeps its text. They stand
@@ -18,6 +24,7 @@ struct CalculationShown {
     // A failed run's warning, and the texts written once it has been closed.
     std::optional<std::string> warning;
     ControlTexts afterWarning;
+    FocusAfterWarning focus = FocusAfterWarning::StartDate;
 };
 
 // The notice under the main window, after a calculation that ends past the
@@ -47,7 +54,9 @@ public:
     // hidden working fields, which show their names.
     MainWindowForm();
 
-    // "Calcola" on what is typed.
+    // "Calcola" on what is typed. A capital of more than two decimals
+    // (CapitalDecimalsWarning) is refused before the run: nothing typed is
+    // cleared, the results are cleared as after the designed warning.
     CalculationShown Calculate(const TypedCalculation& typed);
     // "Cancella": the texts it writes, every one.
     const ControlTexts& Clear();

@@ -284,7 +284,12 @@ void frmTarvel::Command1_Click()
         return;
     runtime_.MsgBox(*shown.warning, windowTitle().toStdString(), MsgBoxIcon::Warning);
     WriteTexts(shown.afterWarning);
-    mdataini->FocusForTyping();
+    if (shown.focus == FocusAfterWarning::Capital) {
+        importo->setFocus(Qt::OtherFocusReason);
+        importo->selectAll();
+    } else {
+        mdataini->FocusForTyping();
+    }
 }
 
 void frmTarvel::Pulisci_Click()

@@ -80,6 +80,52 @@ INSTANTIATE_TEST_SUITE_P(
             "unfilled_end_date", {"10000", "01 / 01 / 2000", "01 / 01 / ____"}, "10.000,00", "<none>", "<none>", true}),
     [](const auto& info) { return info.param.name; });
 
+struct CapitalCase {
+    const char* capital;
+    bool refused;
+    const char* importo; // after "Calcola", the warning closed
+};
+
+class CapitalDecimalsTest : public ::testing::TestWithParam<CapitalCase> {};
+
+// A capital of more than two decimals, as the key filter leaves ten thousand
+// typed with a full stop, is refused with its reason; nothing typed is
+// cleared, the results are, and no notice tells of it.
+TEST_P(CapitalDecimalsTest, RefusedWithItsReasonOrCalculated)
+{
+    const CapitalCase& c = GetParam();
+    MainWindowForm form = FormAfter({kFirstNoticeExample});
+    const CalculationShown shown = form.Calculate({c.capital, kFirstNoticeExample.start, kFirstNoticeExample.end});
+    EXPECT_EQ(TextOf(form.Texts(), ResultControl::importo), c.importo);
+    EXPECT_EQ(form.LastCalculation().has_value(), !c.refused);
+    EXPECT_EQ(form.Notice(RatesInForce()).has_value(), !c.refused);
+    if (!c.refused) {
+        EXPECT_FALSE(shown.warning);
+        return;
+    }
+    EXPECT_EQ(shown.warning.value_or(""), std::string("Il capitale «") + c.capital
+                                              + "» ha più di due decimali: per diecimila euro scrivere 10000 o "
+                                                "10.000,00.");
+    EXPECT_EQ(shown.focus, FocusAfterWarning::Capital);
+    for (const ResultControl control : kResultControls)
+        EXPECT_FALSE(shown.written[control]) << ControlName(control);
+    EXPECT_FALSE(shown.afterWarning[ResultControl::importo]);
+    EXPECT_EQ(TextOf(form.Texts(), ResultControl::SeeInteressi), " ");
+    EXPECT_EQ(TextOf(form.Texts(), ResultControl::Label8), "Anni ?");
+    EXPECT_EQ(TextOf(form.Texts(), PeriodControl(kPeriodCount - 1)), "");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(MainWindowForm, CapitalDecimalsTest, ::testing::Values(
+    CapitalCase{"10,000", true, "10,000"},
+    CapitalCase{"1,001", true, "1,001"},
+    CapitalCase{"10,125", true, "10,125"},
+    CapitalCase{"10,000,50", true, "10,000,50"},
+    CapitalCase{"10,5", false, "10,50"},
+    CapitalCase{"10,50", false, "10,50"},
+    CapitalCase{"10000", false, "10.000,00"}));
+// clang-format on
+
 // The hidden working fields show their names until "Cancella" empties them
 // with every other text.
 TEST(MainWindowFormTexts, WorkingFieldsFromOpeningToCancella)

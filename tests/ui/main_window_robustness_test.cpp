@@ -82,7 +82,12 @@ private slots:
             if (int(runtime.messages.size()) > messagesSeen) {
                 messagesSeen = int(runtime.messages.size());
                 QCOMPARE(TextIn(w, ResultControl::Label8), QStringLiteral("Anni ?")); // a failure always resets
-                QCOMPARE(TextIn(w, ResultControl::importo), QStringLiteral(" "));
+                // The capital is cleared, but for one refused for its decimals, which it names as typed.
+                const QString text = QString::fromStdString(runtime.messages.back().text);
+                const QString refused = text.startsWith(QStringLiteral("Il capitale «"))
+                                            ? text.section(QChar(u'«'), 1).section(QChar(u'»'), 0, 0)
+                                            : QStringLiteral(" ");
+                QCOMPARE(TextIn(w, ResultControl::importo), refused);
             }
         }
         // The run reached the commands, not just the fields.

@@ -1,0 +1,17 @@
+#include "forms/capital_decimals.h"
+
+#include "calc/failure_reason.h"
+#include "calc/printable.h"
+#include "forms/first_letter.h"
+
+namespace tarvel {
+
+std::optional<std::string> CapitalDecimalsWarning(std::string_view capital)
+{
+    const std::size_t comma = capital.find(',');
+    if (comma == std::string_view::npos || capital.size() - comma - 1 <= 2)
+        return std::nullopt;
+    return CapitalisedFirst(TooManyDecimalsReason("«" + Printable(capital) + "»")) + '.';
+}
+
+} // namespace tarvel
