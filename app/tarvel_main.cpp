@@ -27,7 +27,6 @@ int main(int argc, char* argv[])
     tarvel::RateTablesInUse tables(settings);
 
     tarvel::frmTarvel window(runtime, printers, tables);
-    window.Form_Load();
     window.show();
     window.Started(openRatesInForce);
     return QApplication::exec();

@@ -190,6 +190,12 @@ void LedgerForm::Calculate(const StatementRequest& window)
     ledger_ = std::move(outcome.ledger);
 }
 
+bool LedgerForm::TakePage()
+{
+    page_ = ledger_;
+    return page_.has_value();
+}
+
 std::string LedgerForm::Copied() const { return ledger_ ? LedgerText(*ledger_) : std::string(); }
 
 std::string LedgerForm::FileText(const StatementRequest& window) const

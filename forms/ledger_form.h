@@ -75,6 +75,10 @@ public:
     const std::optional<Ledger>& Shown() const { return ledger_; }
     // What Copia copies: the statement as tarvel-calc --movimenti prints it; empty with none.
     std::string Copied() const;
+    // "Stampa": the ledger shown now is the one printed, whatever is computed
+    // while the printer window is open; false with none shown.
+    bool TakePage();
+    const std::optional<Ledger>& Page() const { return page_; }
 
     // The ledger file: the header, the first credit of the window's fields,
     // then the rows with something typed; a row that reads is written in the
@@ -98,6 +102,7 @@ private:
     bool compensation_ = false;
     bool unsaved_ = false;
     std::optional<Ledger> ledger_;
+    std::optional<Ledger> page_;
     std::string ledgerFault_;
 };
 

@@ -125,7 +125,6 @@ int main(int argc, char* argv[])
 
     tarvel::RateTablesInUse tables;
     tarvel::frmTarvel window(runtime, printers, tables);
-    window.Form_Load();
     window.show();
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowExposed(&window))
@@ -193,7 +192,6 @@ int main(int argc, char* argv[])
     // The example again on a desktop with a dark colour scheme.
     QApplication::setPalette(tarvel::testing::DarkPalette());
     tarvel::frmTarvel dark(runtime, printers, tables);
-    dark.Form_Load();
     dark.show();
     if (!QTest::qWaitForWindowExposed(&dark))
         return 1;

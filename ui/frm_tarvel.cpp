@@ -108,6 +108,7 @@ frmTarvel::frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTable
     new WindowCopy(*this, [this] { CopyCalculation(); });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this, this, &frmTarvel::OpenRatesInForce);
     mdataini->setFocus();
+    Form_Load();
 }
 
 frmTarvel::~frmTarvel()

@@ -51,8 +51,6 @@ public:
     frmTarvel(FormRuntime& runtime, PrinterSelection& printers, RateTablesInUse& tables, QWidget* parent = nullptr);
     ~frmTarvel() override;
 
-    // Load: centres the window; the program calls it before the first show.
-    void Form_Load();
     // Once the window is shown at start: names every remembered table file
     // that no longer reads and, when asked, opens the window of the rates in
     // force over this one.
@@ -72,6 +70,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
+    // Load, once the window is built: centres it.
+    void Form_Load();
     // The handlers of the controls' events.
     void Command1_Click(); // "Calcola", also Enter in an input
     void Pulisci_Click();  // "Cancella"

@@ -105,8 +105,7 @@ void RatesInForceWindow::ShowLedger()
     somma_->setText(shown ? QString::fromStdString(AmountText(shown->totals.due)) : QString());
     durata_->clear();
     copia_->setEnabled(shown.has_value());
-    // The page is the single calculation's: it is not offered for a ledger.
-    stampa_->setEnabled(false);
+    stampa_->setEnabled(shown.has_value());
 }
 
 bool RatesInForceWindow::CopyLedger() const

@@ -1,5 +1,6 @@
 #include "ui/rates_in_force_window.h"
 
+#include "print/ledger_report.h"
 #include "print/rates_report.h"
 #include "ui/controls.h"
 #include "ui/desktop_window.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -42,9 +44,7 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     : QWidget(parent, Qt::Window), runtime_(runtime), tables_(tables),
       form_(tables.Table(RateKind::Legal), tables.Table(RateKind::Reference)),
       printing_(
-          *this, runtime, printers,
-          [this](EasyPrint& engine) { PrintRatesReport(engine, MakeRatesReportTexts(*form_.Page(), LocalToday())); },
-          [this] { activateWindow(); })
+          *this, runtime, printers, [this](EasyPrint& engine) { PrintPage(engine); }, [this] { activateWindow(); })
 {
     setObjectName(QStringLiteral("RatesInForceWindow"));
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -246,8 +246,17 @@ void RatesInForceWindow::Stampa_Click()
 {
     // The page of the statement shown now: a calculation made while the
     // printer window is open (from the main window) does not change it.
-    if (form_.TakePage())
+    ledgerPrinted_ = !estratto_->isHidden();
+    if (ledgerPrinted_ ? movimenti_->Form().TakePage() : form_.TakePage())
         printing_.Open();
+}
+
+void RatesInForceWindow::PrintPage(EasyPrint& engine)
+{
+    if (ledgerPrinted_)
+        PrintLedgerReport(engine, MakeLedgerReportTexts(*movimenti_->Form().Page(), LocalToday()));
+    else
+        PrintRatesReport(engine, MakeRatesReportTexts(*form_.Page(), LocalToday()));
 }
 
 } // namespace tarvel

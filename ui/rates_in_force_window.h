@@ -83,6 +83,8 @@ private:
     void BuildResults(QVBoxLayout& column);
     // The height of the table of periods with that many rows in view.
     int PeriodRowsHeight(int rows) const;
+    // The page "Stampa" took: the ledger's or the single statement's.
+    void PrintPage(EasyPrint& engine);
     void BuildTotals(QVBoxLayout& column);
     void BuildTables(QVBoxLayout& column);
     void BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption, const char* const names[4]);
@@ -153,6 +155,8 @@ private:
     FormRuntime& runtime_;
     RateTablesInUse& tables_;
     RatesInForceForm form_;
+    // Whether "Stampa" took the ledger's page, else the single statement's.
+    bool ledgerPrinted_ = false;
     WindowPrinting printing_;
 };
 

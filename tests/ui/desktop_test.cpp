@@ -318,7 +318,6 @@ class DesktopTest : public QObject {
     std::unique_ptr<frmTarvel> StartMainWindow()
     {
         auto w = std::make_unique<frmTarvel>(*runtime, *printers, tables);
-        w->Form_Load();
         w->show();
         if (!WaitManaged(w.get()) || !QTest::qWaitForWindowActive(w.get()))
             qWarning("main window not shown");

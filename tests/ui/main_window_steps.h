@@ -35,7 +35,6 @@ struct Program {
           tables(settings ? std::make_unique<RateTablesInUse>(*settings) : std::make_unique<RateTablesInUse>()),
           w(std::make_unique<frmTarvel>(runtime, printers, *tables))
     {
-        w->Form_Load();
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get()))

@@ -394,6 +394,38 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), target == "rapporto.pdf" ? 2 : 1);
     }
 
+    // With movements listed, its "Stampa" prints the ledger's pages.
+    void theRatesWindowPrintsItsLedger()
+    {
+        QTemporaryDir dir;
+        const QString ledger = dir.filePath(QStringLiteral("movimenti.csv"));
+        QFile file(ledger);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("data;tipo;importo;descrizione\n01/01/2025;credito;10000;\n01/07/2025;pagamento;3000;\n");
+        file.close();
+        RatesInForceWindow* rates = OpenRatesWindow(*w);
+        QVERIFY(rates);
+        CalculateIn(*rates, {"10000", "01/01/2025", "31/12/2025"});
+        program->runtime.openAnswer = ledger.toStdString();
+        QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
+        program->runtime.saveAnswer = dir.filePath(QStringLiteral("conto.pdf")).toStdString();
+        frmPrinter* printer = OpenPrinterWindow(*rates, "stampa");
+        QVERIFY(printer);
+        PickFromList(Combo1(*printer), 3);
+        QTest::mouseClick(Command1(*printer), Qt::LeftButton);
+        Settle();
+        const auto pages = ReadPdfWords(*program->runtime.saveAnswer);
+        QCOMPARE(pages.size(), std::size_t(1));
+        const auto lines = PageLines(pages[0]);
+        const auto has = [&](const std::string& text) {
+            return std::any_of(lines.begin(), lines.end(),
+                               [&](const std::string& line) { return line.find(text) != std::string::npos; });
+        };
+        QVERIFY(has("Conto del debito: interessi legali"));
+        QVERIFY(has("Totale dovuto al 31/12/2025 7.170,37"));
+        QVERIFY(has("pagina 1 di 1"));
+    }
+
     // The window of the rates in force prints the statement it showed when
     // its "Stampa" was pressed, its printer window over it: here to "File
     // PDF…". The main window, not blocked, may fill it meanwhile, even with
