@@ -676,8 +676,13 @@ private slots:
         }
         if (how == "notice") {
             CalculateAsTyped(*w, "10000", "01012015", "01012020");
-            QTRY_VERIFY_WITH_TIMEOUT(Find(*w, "AvvisoApri")->isVisible(), kTimeoutMs);
-            ClickButton(Find(*w, "AvvisoApri"));
+            QWidget* button = Find(*w, "AvvisoApri");
+            // Clicked once the window has grown by the notice on the screen.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                button->isVisible()
+                    && x::FrameOnScreen(w.get()).contains(QRect(button->mapToGlobal(QPoint()), button->size())),
+                kTimeoutMs);
+            ClickButton(button);
         } else if (how == "start") {
             w->Started(true);
         } else {
