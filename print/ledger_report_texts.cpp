@@ -75,11 +75,9 @@ LedgerReportTexts MakeLedgerReportTexts(const Ledger& ledger, Date madeOn)
         const std::size_t colon = total.rfind(": ");
         texts.totals.emplace_back(total.substr(0, colon), total.substr(colon + 2));
     }
-    for (const LaterDaysNote& note : ledger.notes)
-        texts.notes.push_back("Nota: " + note.what);
-    for (const std::string& table : ledger.tables)
-        texts.tables.push_back("Tabella: " + table);
-    texts.madeOn = "Calcolo del " + DateText(madeOn);
+    texts.notes = NoteLines(ledger.notes);
+    texts.tables = TableLines(ledger.tables);
+    texts.madeOn = MadeOnLine(madeOn);
     return texts;
 }
 

@@ -44,6 +44,12 @@ std::string RegimeTitle(Regime regime, const std::string& regimeText);
 // first letter; empty for the legal rates alone.
 std::string RegimeLine(const std::string& regimeText);
 
+// The lines that end a statement's page, the ledger's too: "Nota: ..." a
+// note, "Tabella: ..." a table used, and "Calcolo del 09/12/2026".
+std::vector<std::string> NoteLines(const std::vector<LaterDaysNote>& notes);
+std::vector<std::string> TableLines(const std::vector<std::string>& tables);
+std::string MadeOnLine(Date madeOn);
+
 // The page of a statement calculated on `madeOn`: the same page whether a
 // window or tarvel-calc prints it.
 RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn);

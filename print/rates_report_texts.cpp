@@ -34,6 +34,24 @@ std::string RegimeLine(const std::string& regimeText)
     return line;
 }
 
+std::vector<std::string> NoteLines(const std::vector<LaterDaysNote>& notes)
+{
+    std::vector<std::string> lines;
+    for (const LaterDaysNote& note : notes)
+        lines.push_back("Nota: " + note.what);
+    return lines;
+}
+
+std::vector<std::string> TableLines(const std::vector<std::string>& tables)
+{
+    std::vector<std::string> lines;
+    for (const std::string& table : tables)
+        lines.push_back("Tabella: " + table);
+    return lines;
+}
+
+std::string MadeOnLine(Date madeOn) { return "Calcolo del " + DateText(madeOn); }
+
 RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
 {
     RatesReportTexts texts;
@@ -50,11 +68,9 @@ RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
     texts.sum = statement.sum;
     // What the later days are charged, as the copied statement says it; how to
     // add a newer act is for the one who calculates, not for the claim.
-    for (const LaterDaysNote& note : statement.notes)
-        texts.notes.push_back("Nota: " + note.what);
-    for (const std::string& table : statement.tables)
-        texts.tables.push_back("Tabella: " + table);
-    texts.madeOn = "Calcolo del " + DateText(madeOn);
+    texts.notes = NoteLines(statement.notes);
+    texts.tables = TableLines(statement.tables);
+    texts.madeOn = MadeOnLine(madeOn);
     return texts;
 }
 

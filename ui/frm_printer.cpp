@@ -18,6 +18,14 @@
 #include <exception>
 
 namespace tarvel {
+namespace {
+
+// The texts only the window itself shows.
+constexpr char kNoPrinterText[] = "Nessuna stampante installata";
+constexpr char kPdfFileName[] = "Tarvel.pdf";
+constexpr char kPdfEntry[] = "File PDF…";
+
+} // namespace
 
 frmPrinter::frmPrinter(PrinterWindowHost& host, FormRuntime& runtime, PrinterSelection& printers, QWidget& owner)
     : QDialog(&owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),

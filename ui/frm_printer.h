@@ -36,10 +36,7 @@ class frmPrinter : public QDialog {
 
 public:
     static constexpr char kCaption[] = "Seleziona stampante";
-    static constexpr char kNoPrinterText[] = "Nessuna stampante installata";
     static constexpr char kSavePdfTitle[] = "Salva il prospetto come PDF";
-    static constexpr char kPdfFileName[] = "Tarvel.pdf";
-    static constexpr char kPdfEntry[] = "File PDF…";
 
     // Creates the window over `owner`, centred on the screen, and runs its
     // Form_Load; the caller opens it (open()).

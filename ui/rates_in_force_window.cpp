@@ -28,6 +28,9 @@
 namespace tarvel {
 namespace {
 
+// The title of the open dialog of "Carica tabella…".
+constexpr char kLoadTableTitle[] = "Carica una tabella dei tassi";
+
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QTableWidgetItem* Cell(const std::string& text, Qt::Alignment alignment)

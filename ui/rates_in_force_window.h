@@ -43,7 +43,6 @@ class RatesInForceWindow : public QWidget {
 
 public:
     static constexpr char kCaption[] = "Interessi legali ai tassi in vigore";
-    static constexpr char kLoadTableTitle[] = "Carica una tabella dei tassi";
 
     // The runtime, the printers and the tables are the program's; all outlive the window.
     RatesInForceWindow(FormRuntime& runtime, PrinterSelection& printers, RateTablesInUse& tables,

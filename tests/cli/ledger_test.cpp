@@ -32,8 +32,23 @@ struct Example {
     const char* rows;    // the file's rows, "data;tipo;importo;descrizione" each
     const char* end;     // AL
     const char* options; // as tarvel-calc takes them
-    std::vector<std::string> totals;
+    // The amounts of the totals; no compensation line when it is empty.
+    const char* residual;
+    const char* interest;
+    const char* compensation;
+    const char* due;
 };
+
+// The lines of the totals `example` ends with.
+std::vector<std::string> TotalsOf(const Example& example)
+{
+    std::vector<std::string> totals{std::string("Capitale residuo: ") + example.residual,
+                                    std::string("Interessi: ") + example.interest};
+    if (*example.compensation)
+        totals.push_back(std::string("Indennizzo (art. 6 D.Lgs. 231/2002): ") + example.compensation);
+    totals.push_back(std::string("Totale dovuto al ") + example.end + ": " + example.due);
+    return totals;
+}
 
 void PrintTo(const Example& example, std::ostream* out) { *out << example.name; }
 
@@ -74,60 +89,37 @@ TEST_P(WorkedLedger, GivesTheSameInTarvelCalcAndInTheCalculation)
     const Example& example = GetParam();
     const LedgerOutcome outcome = ComputeLedger(RequestOf(example));
     ASSERT_TRUE(outcome.ledger) << outcome.fault->reason;
-    EXPECT_EQ(LedgerTotalLines(*outcome.ledger), example.totals);
+    EXPECT_EQ(LedgerTotalLines(*outcome.ledger), TotalsOf(example));
 
     const CommandRun run = RunCommand(
         Calc("--movimenti " + LedgerFile(scratch, example.rows) + " " + example.options + " " + example.end), scratch);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, LedgerText(*outcome.ledger));
     std::string totals;
-    for (const std::string& line : example.totals)
+    for (const std::string& line : TotalsOf(example))
         totals += line + '\n';
     EXPECT_TRUE(run.out.ends_with(totals)) << run.out;
 }
 
+// The movements of the examples.
+constexpr char kOnePayment[] = "01/01/2025;credito;10.000,00;fattura 1\n01/07/2025;pagamento;3000;bonifico\n";
+constexpr char kPartPayment[] = "30/06/2025;credito;10000;\n30/09/2025;pagamento;4000;\n";
+constexpr char kTwoCredits[] = "31/03/2025;credito;5000;\n31/08/2025;credito;3000;\n";
+constexpr char kAcrossRates[] =
+    "15/03/2022;credito;12000;\n30/09/2023;credito;8000;\n31/12/2023;pagamento;2000;\n30/06/2024;pagamento;5000;\n";
+constexpr char kUnpaidInterest[] = "01/01/2023;credito;10000;\n31/12/2023;pagamento;300;\n";
+constexpr char kSurplus[] = "01/01/2024;credito;1000;\n01/07/2024;pagamento;1100;\n01/10/2024;credito;500;\n";
+
 const Example kExamples[] = {
-    {"OnePayment",
-     "01/01/2025;credito;10.000,00;fattura 1\n01/07/2025;pagamento;3000;bonifico\n",
-     "31/12/2025",
-     "",
-     {"Capitale residuo: 7.099,18", "Interessi: 71,19", "Totale dovuto al 31/12/2025: 7.170,37"}},
-    {"LatePayment",
-     "30/06/2025;credito;10000;\n30/09/2025;pagamento;4000;\n",
-     "31/12/2025",
-     "--mora",
-     {"Capitale residuo: 6.255,84", "Interessi: 160,05", "Totale dovuto al 31/12/2025: 6.415,89"}},
-    {"LatePaymentToCapitalFirst",
-     "30/06/2025;credito;10000;\n30/09/2025;pagamento;4000;\n",
-     "31/12/2025",
-     "--mora --imputazione capitale",
-     {"Capitale residuo: 6.000,00", "Interessi: 409,34", "Totale dovuto al 31/12/2025: 6.409,34"}},
-    {"Compensation",
-     "31/03/2025;credito;5000;\n31/08/2025;credito;3000;\n",
-     "31/12/2025",
-     "--mora --indennizzo",
-     {"Capitale residuo: 8.000,00", "Interessi: 496,61", "Indennizzo (art. 6 D.Lgs. 231/2002): 80,00",
-      "Totale dovuto al 31/12/2025: 8.576,61"}},
-    {"ClaimAcrossRates",
-     "15/03/2022;credito;12000;\n30/09/2023;credito;8000;\n31/12/2023;pagamento;2000;\n30/06/2024;pagamento;5000;\n",
-     "30/11/2025",
-     "--domanda 15/05/2024",
-     {"Capitale residuo: 14.297,37", "Interessi: 2.281,74", "Totale dovuto al 30/11/2025: 16.579,11"}},
-    {"LegalAcrossRates",
-     "15/03/2022;credito;12000;\n30/09/2023;credito;8000;\n31/12/2023;pagamento;2000;\n30/06/2024;pagamento;5000;\n",
-     "30/11/2025",
-     "",
-     {"Capitale residuo: 14.055,02", "Interessi: 434,36", "Totale dovuto al 30/11/2025: 14.489,38"}},
-    {"UnpaidInterestCarried",
-     "01/01/2023;credito;10000;\n31/12/2023;pagamento;300;\n",
-     "31/12/2024",
-     "",
-     {"Capitale residuo: 10.000,00", "Interessi: 449,31", "Totale dovuto al 31/12/2024: 10.449,31"}},
-    {"SurplusSetAgainstTheNextCredit",
-     "01/01/2024;credito;1000;\n01/07/2024;pagamento;1100;\n01/10/2024;credito;500;\n",
-     "31/12/2024",
-     "",
-     {"Capitale residuo: 412,47", "Interessi: 2,57", "Totale dovuto al 31/12/2024: 415,04"}},
+    {"OnePayment", kOnePayment, "31/12/2025", "", "7.099,18", "71,19", "", "7.170,37"},
+    {"LatePayment", kPartPayment, "31/12/2025", "--mora", "6.255,84", "160,05", "", "6.415,89"},
+    {"LatePaymentToCapitalFirst", kPartPayment, "31/12/2025", "--mora --imputazione capitale", "6.000,00", "409,34", "",
+     "6.409,34"},
+    {"Compensation", kTwoCredits, "31/12/2025", "--mora --indennizzo", "8.000,00", "496,61", "80,00", "8.576,61"},
+    {"ClaimAcrossRates", kAcrossRates, "30/11/2025", "--domanda 15/05/2024", "14.297,37", "2.281,74", "", "16.579,11"},
+    {"LegalAcrossRates", kAcrossRates, "30/11/2025", "", "14.055,02", "434,36", "", "14.489,38"},
+    {"UnpaidInterestCarried", kUnpaidInterest, "31/12/2024", "", "10.000,00", "449,31", "", "10.449,31"},
+    {"SurplusSetAgainstTheNextCredit", kSurplus, "31/12/2024", "", "412,47", "2,57", "", "415,04"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ledgers, WorkedLedger, ::testing::ValuesIn(kExamples),
@@ -154,44 +146,41 @@ TEST_F(LedgerStatement, ShowsEachMovementAndSpan)
 
 struct Refusal {
     const char* name;
-    const char* file; // after the header; or, starting with '/', a path
-    const char* arguments;
-    int status;
-    const char* error; // the first line on standard error
+    const char* file;                     // after the header; or, starting with '/', a path
+    const char* error;                    // the first line on standard error
+    const char* arguments = "31/12/2025"; // after the file
+    int status = 1;
 };
 
 TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
 {
     const Refusal cases[] = {
-        {"a type", "01/01/2025;credito;10000;\n01/02/2025;rimborso;5;\n", "31/12/2025", 1,
+        {"a type", "01/01/2025;credito;10000;\n01/02/2025;rimborso;5;\n",
          "riga 3: tipo «rimborso»: si attende credito o pagamento"},
-        {"a date", "31/02/2025;credito;10000;\n", "31/12/2025", 1,
-         "riga 2: data «31/02/2025»: data non valida (gg/mm/aaaa)"},
-        {"three decimals", "01/01/2025;credito;10,000;\n", "31/12/2025", 1,
-         "riga 2: importo «10,000»: ha più di due decimali"},
-        {"no amount", "01/01/2025;credito;dieci;\n", "31/12/2025", 1,
+        {"a date", "31/02/2025;credito;10000;\n", "riga 2: data «31/02/2025»: data non valida (gg/mm/aaaa)"},
+        {"three decimals", "01/01/2025;credito;10,000;\n", "riga 2: importo «10,000»: ha più di due decimali"},
+        {"no amount", "01/01/2025;credito;dieci;\n",
          "riga 2: importo «dieci»: importo non valido (per esempio 1000 oppure 1.000,50)"},
-        {"a zero amount", "01/01/2025;pagamento;0,00;\n", "31/12/2025", 1,
-         "riga 2: importo «0,00»: deve essere maggiore di zero"},
-        {"five fields", "01/01/2025;credito;1;a;b\n", "31/12/2025", 1,
+        {"a zero amount", "01/01/2025;pagamento;0,00;\n", "riga 2: importo «0,00»: deve essere maggiore di zero"},
+        {"five fields", "01/01/2025;credito;1;a;b\n",
          "riga 2: la riga ha 5 campi invece di 3 o 4 (data;tipo;importo;descrizione)"},
-        {"an open quote", "01/01/2025;credito;1;\"a\n", "31/12/2025", 1, "riga 2: "},
-        {"no movement", "\n;;;\n", "31/12/2025", 1, "nessun movimento"},
-        {"a movement after AL", "01/01/2026;credito;100;\n", "31/12/2025", 1,
-         "riga 2: data 01/01/2026: viene dopo AL 31/12/2025"},
-        {"late payment before the table", "30/12/2012;credito;100;\n", "--mora 31/12/2025", 1,
-         "riga 2: il primo giorno al tasso di mora, il 31/12/2012, viene prima del 01/01/2013, il primo giorno "
-         "della tabella dei tassi di riferimento"},
-        {"an end past the last day", "01/01/2025;credito;100;\n", "01/01/2200", 1,
-         "AL 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola"},
-        {"a line that never ends", "/dev/zero", "31/12/2025", 1, "riga 1: riga più lunga di 4096 byte"},
-        {"a missing file", "/nonexistent/movimenti.csv", "31/12/2025", 2,
-         "impossibile aprire \"/nonexistent/movimenti.csv\": File o directory non esistente"},
-        {"compensation without late payment", "01/01/2025;credito;100;\n", "--indennizzo 31/12/2025", 2,
-         "--indennizzo va con --mora"},
-        {"no AL", "01/01/2025;credito;100;\n", "", 2, "manca AL"},
+        {"an open quote", "01/01/2025;credito;1;\"a\n", "riga 2: "},
+        {"no movement", "\n;;;\n", "nessun movimento"},
+        {"a movement after AL", "01/01/2026;credito;100;\n", "riga 2: data 01/01/2026: viene dopo AL 31/12/2025"},
+        {"late payment before the table", "30/12/2012;credito;100;\n",
+         "riga 2: il primo giorno al tasso di mora, il 31/12/2012, viene prima del 01/01/2013, il primo giorno della "
+         "tabella dei tassi di riferimento",
+         "--mora 31/12/2025"},
+        {"an end past the last day", "01/01/2025;credito;100;\n",
+         "AL 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola", "01/01/2200"},
+        {"a line that never ends", "/dev/zero", "riga 1: riga più lunga di 4096 byte"},
+        {"a missing file", "/nonexistent/movimenti.csv",
+         "impossibile aprire \"/nonexistent/movimenti.csv\": File o directory non esistente", "31/12/2025", 2},
+        {"compensation without late payment", "01/01/2025;credito;100;\n", "--indennizzo va con --mora",
+         "--indennizzo 31/12/2025", 2},
+        {"no AL", "01/01/2025;credito;100;\n", "manca AL", "", 2},
     };
-    for (const auto& [name, file, arguments, status, error] : cases) {
+    for (const auto& [name, file, error, arguments, status] : cases) {
         const std::string path = file[0] == '/' ? file : LedgerFile(scratch, file);
         const CommandRun run = RunCommand(Calc("--movimenti " + path + " " + arguments), scratch);
         EXPECT_EQ(run.status, status) << name;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ constexpr Typing kWorkedExample{"10000", "01 / 01 / 2000", "01 / 01 / 2015"};
 constexpr Typing kFirstNoticeExample{"25000", "15 / 06 / 2018", "08 / 12 / 2026"};
 
 // A form after the calculations typed, in order.
-MainWindowForm FormAfter(std::initializer_list<Typing> calculations)
+MainWindowForm FormAfter(const std::vector<Typing>& calculations)
 {
     MainWindowForm form;
     for (const Typing& typed : calculations)
@@ -34,10 +35,8 @@ std::string TextOf(const ControlTexts& texts, ResultControl control) { return te
 struct CalculateCase {
     const char* name;
     Typing typed;
-    // What the run writes, standing while its warning is open.
-    const char* importo;
-    const char* label8;
-    const char* text1;
+    // What the run writes in importo, Label8 and Text1, standing while its warning is open.
+    std::array<const char*, 3> written;
     bool fails;
 };
 
@@ -50,9 +49,9 @@ TEST_P(CalculateTest, WritesTheRunsTexts)
     const CalculateCase& c = GetParam();
     MainWindowForm form = FormAfter({kWorkedExample});
     const CalculationShown shown = form.Calculate({c.typed.capital, c.typed.start, c.typed.end});
-    EXPECT_EQ(TextOf(shown.written, ResultControl::importo), c.importo);
-    EXPECT_EQ(TextOf(shown.written, ResultControl::Label8), c.label8);
-    EXPECT_EQ(TextOf(shown.written, ResultControl::Text1), c.text1);
+    const ResultControl controls[] = {ResultControl::importo, ResultControl::Label8, ResultControl::Text1};
+    for (std::size_t i = 0; i < c.written.size(); ++i)
+        EXPECT_EQ(TextOf(shown.written, controls[i]), c.written[i]) << ControlName(controls[i]);
     EXPECT_EQ(shown.warning.has_value(), c.fails);
     EXPECT_EQ(form.LastCalculation().has_value(), !c.fails);
     if (!c.fails)
@@ -69,15 +68,17 @@ TEST_P(CalculateTest, WritesTheRunsTexts)
 INSTANTIATE_TEST_SUITE_P(
     MainWindowForm, CalculateTest,
     ::testing::Values(
-        CalculateCase{"the_worked_example", kWorkedExample, "10.000,00", "anni  15", "3652,4657", false},
+        CalculateCase{"the_worked_example", kWorkedExample, {"10.000,00", "anni  15", "3652,4657"}, false},
         // The years are written before the failure is seen.
         CalculateCase{
-            "end_before_start", {"10000", "01 / 01 / 2000", "01 / 01 / 1999"}, "10.000,00", "anni  -1", "", true},
-        CalculateCase{"empty_capital", {"", "01 / 01 / 2000", "01 / 01 / 2015"}, "", "<none>", "<none>", true},
+            "end_before_start", {"10000", "01 / 01 / 2000", "01 / 01 / 1999"}, {"10.000,00", "anni  -1", ""}, true},
+        CalculateCase{"empty_capital", {"", "01 / 01 / 2000", "01 / 01 / 2015"}, {"", "<none>", "<none>"}, true},
         CalculateCase{
-            "letters_in_capital", {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}, "abc", "<none>", "<none>", true},
-        CalculateCase{
-            "unfilled_end_date", {"10000", "01 / 01 / 2000", "01 / 01 / ____"}, "10.000,00", "<none>", "<none>", true}),
+            "letters_in_capital", {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}, {"abc", "<none>", "<none>"}, true},
+        CalculateCase{"unfilled_end_date",
+                      {"10000", "01 / 01 / 2000", "01 / 01 / ____"},
+                      {"10.000,00", "<none>", "<none>"},
+                      true}),
     [](const auto& info) { return info.param.name; });
 
 struct CapitalCase {
@@ -170,9 +171,7 @@ class NoticeTest : public ::testing::TestWithParam<NoticeCase> {};
 TEST_P(NoticeTest, FollowsTheLastCalculation)
 {
     const NoticeCase& c = GetParam();
-    MainWindowForm form;
-    for (const Typing& typed : c.calculations)
-        form.Calculate({typed.capital, typed.start, typed.end});
+    MainWindowForm form = FormAfter(c.calculations);
     if (c.cancelled)
         form.Clear();
     const std::optional<MainWindowNotice> notice = form.Notice(c.table());
@@ -222,9 +221,7 @@ class CopiedTest : public ::testing::TestWithParam<CopiedCase> {};
 TEST_P(CopiedTest, CopiesTheLastCalculation)
 {
     const CopiedCase& c = GetParam();
-    MainWindowForm form;
-    for (const Typing& typed : c.calculations)
-        form.Calculate({typed.capital, typed.start, typed.end});
+    MainWindowForm form = FormAfter(c.calculations);
     const std::optional<std::string> copied = form.Copied(RatesInForce());
     ASSERT_EQ(copied.has_value(), c.copied != nullptr);
     if (copied) {
@@ -267,9 +264,7 @@ class PrintedTest : public ::testing::TestWithParam<PrintedCase> {};
 TEST_P(PrintedTest, PrintsTheLastCalculation)
 {
     const PrintedCase& c = GetParam();
-    MainWindowForm form;
-    for (const Typing& typed : c.calculations)
-        form.Calculate({typed.capital, typed.start, typed.end});
+    MainWindowForm form = FormAfter(c.calculations);
     const PrintedTexts printed = form.Printed({c.typedNow.capital, c.typedNow.start, c.typedNow.end});
     EXPECT_EQ(TextOf(printed.texts, ResultControl::importo), c.capital);
     EXPECT_EQ(printed.startDate, c.start);

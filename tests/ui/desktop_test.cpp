@@ -4,6 +4,7 @@
 // stacking, the active window and the frames.
 #include "runtime/qt_form_runtime.h"
 #include "tests/print/fake_printer.h"
+#include "tests/ui/data_rows.h"
 #include "tests/ui/main_window_steps.h"
 #include "tests/ui/printer_window_steps.h"
 #include "ui/application.h"
@@ -430,10 +431,9 @@ private slots:
 
     void infoComesBack_data()
     {
-        QTest::addColumn<QString>("where");
-        QTest::newRow("minimised") << "minimised";
-        QTest::newRow("behind the main window") << "behind";
-        QTest::newRow("on another desktop") << "desktop";
+        AddRows<QString>(
+            "where",
+            {{"minimised", "minimised"}, {"behind the main window", "behind"}, {"on another desktop", "desktop"}});
     }
 
     // "Info" brings the one Info window back, shown, here and active.
@@ -463,12 +463,7 @@ private slots:
         QVERIFY(x::StackIndex(info) > x::StackIndex(w.get()));
     }
 
-    void escapeCloses_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::newRow("Info window") << "info";
-        QTest::newRow("printer window") << "printer";
-    }
+    void escapeCloses_data() { AddRows<QString>("which", {{"Info window", "info"}, {"printer window", "printer"}}); }
 
     void escapeCloses()
     {
@@ -532,10 +527,7 @@ private slots:
 
     void centring_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::newRow("main window") << "main";
-        QTest::newRow("Info window") << "info";
-        QTest::newRow("printer window") << "printer";
+        AddRows<QString>("window", {{"main window", "main"}, {"Info window", "info"}, {"printer window", "printer"}});
     }
 
     // The whole window, frame included, stands at the centre of the screen.
@@ -652,13 +644,13 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
 
+    // How the window of the rates in force is opened or brought back.
     void ratesWindowTakesADateInDal_data()
     {
-        QTest::addColumn<QString>("how"); // the window is opened or brought back
-        QTest::newRow("Ctrl+T") << "ctrl+t";
-        QTest::newRow("Ctrl+T again, after typing in Capitale") << "again";
-        QTest::newRow("the notice's button") << "notice";
-        QTest::newRow("at start, as --tassi-vigenti") << "start";
+        AddRows<QString>("how", {{"Ctrl+T", "ctrl+t"},
+                                 {"Ctrl+T again, after typing in Capitale", "again"},
+                                 {"the notice's button", "notice"},
+                                 {"at start, as --tassi-vigenti", "start"}});
     }
 
     // However the window of the rates in force comes up, a date typed goes
@@ -730,9 +722,7 @@ private slots:
 
     void closingTheMainWindowEndsTheProgram_data()
     {
-        QTest::addColumn<bool>("minimised");
-        QTest::newRow("with Info open") << false;
-        QTest::newRow("with Info minimised") << true;
+        AddRows<bool>("minimised", {{"with Info open", false}, {"with Info minimised", true}});
     }
 
     // The program itself: its main window closed, it ends, Info and all.

@@ -26,12 +26,9 @@ const QString kFirstExampleTotals =
 
 } // namespace
 
-class LedgerEditorTest : public QObject {
+class LedgerEditorTest : public QObject, RatesWindowSession {
     Q_OBJECT
 
-    std::unique_ptr<PrivateFolder> folder;
-    std::optional<Program> program;
-    RatesInForceWindow* rates = nullptr;
     QTableWidget* table = nullptr;
 
     // Opens the cell's editor with F2, types, and closes it with Enter.
@@ -50,9 +47,7 @@ class LedgerEditorTest : public QObject {
 private slots:
     void init()
     {
-        folder = std::make_unique<PrivateFolder>();
-        program.emplace(nullptr, &folder->Settings());
-        rates = OpenRatesWindow(*program->w);
+        Start();
         QVERIFY(rates);
         table = Find<QTableWidget>(*rates, "movimenti");
         CalculateIn(*rates, kFirstCredit);
@@ -61,8 +56,7 @@ private slots:
     void cleanup()
     {
         program->runtime.unsavedAnswer = UnsavedAnswer::Discard;
-        program.reset();
-        folder.reset();
+        Stop();
     }
 
     // "Aggiungi" and Insert add a row, Delete removes one; a '.' typed in an

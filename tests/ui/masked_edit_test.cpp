@@ -125,36 +125,28 @@ private slots:
         QTest::addColumn<double>("clickAt");
         QTest::addColumn<QString>("keys"); // a date typed, editing keys by name
         QTest::addColumn<QString>("shown");
-        QTest::newRow("over a date, after Tab") << "01/01/2021" << Focus::Tab << 0.0 << "1/1/2020"
-                                                << "01 / 01 / 2020";
-        QTest::newRow("over a date, after Shift+Tab") << "01/01/2021" << Focus::ShiftTab << 0.0 << "1/1/2020"
-                                                      << "01 / 01 / 2020";
-        QTest::newRow("over a date, after a click") << "01/01/2000" << Focus::Click << 0.6 << "15/6/2018"
-                                                    << "15 / 06 / 2018";
-        QTest::newRow("separators at a section's start, after a click taken for a double click")
-            << "" << Focus::DoubleClickAlone << 0.0 << "/31//1/-2000"
-            << "31 / 01 / 2000";
-        QTest::newRow("over a date, after a click into the focused field")
-            << "01/01/2000" << Focus::ClickFocused << 0.75 << "15/06/2018"
-            << "15 / 06 / 2018";
-        QTest::newRow("on in a half-typed date, after the warning") << "15/06/201" << Focus::Warning << 0.0 << "8"
-                                                                    << "15 / 06 / 2018";
-        QTest::newRow("Backspace after a click past the end")
-            << "15/06/2018" << Focus::ClickFocused << 1.0 << "{Backspace}9"
-            << "15 / 06 / 2019";
-        QTest::newRow("Delete a digit and type it anew")
-            << "15/06/2018" << Focus::Tab << 0.0 << "{End}{Left}{Left}{Delete}3"
-            << "15 / 06 / 2038";
-        QTest::newRow("an arrow, then a digit over the day's") << "15/06/2018" << Focus::Click << 0.0 << "{Right}6"
-                                                               << "16 / 06 / 2018";
-        QTest::newRow("End in a half-typed date goes to its first blank")
-            << "15/06" << Focus::Tab << 0.0 << "{Home}{End}2018"
-            << "15 / 06 / 2018";
-        QTest::newRow("a separator ends the day at the caret") << "15/06/2018" << Focus::Tab << 0.0 << "{Right}/"
-                                                               << "01 / 06 / 2018";
-        QTest::newRow("all selected, then a new date")
-            << "15/06/2018" << Focus::ClickFocused << 0.3 << "{Ctrl+A}1/2/2003"
-            << "01 / 02 / 2003";
+        const auto row = [](const char* name, const char* held, Focus focus, double clickAt, const char* keys,
+                            const char* shown) {
+            QTest::newRow(name) << QString(held) << focus << clickAt << QString(keys) << QString(shown);
+        };
+        row("over a date, after Tab", "01/01/2021", Focus::Tab, 0.0, "1/1/2020", "01 / 01 / 2020");
+        row("over a date, after Shift+Tab", "01/01/2021", Focus::ShiftTab, 0.0, "1/1/2020", "01 / 01 / 2020");
+        row("over a date, after a click", "01/01/2000", Focus::Click, 0.6, "15/6/2018", "15 / 06 / 2018");
+        row("separators at a section's start, after a click taken for a double click", "", Focus::DoubleClickAlone, 0.0,
+            "/31//1/-2000", "31 / 01 / 2000");
+        row("over a date, after a click into the focused field", "01/01/2000", Focus::ClickFocused, 0.75, "15/06/2018",
+            "15 / 06 / 2018");
+        row("on in a half-typed date, after the warning", "15/06/201", Focus::Warning, 0.0, "8", "15 / 06 / 2018");
+        row("Backspace after a click past the end", "15/06/2018", Focus::ClickFocused, 1.0, "{Backspace}9",
+            "15 / 06 / 2019");
+        row("Delete a digit and type it anew", "15/06/2018", Focus::Tab, 0.0, "{End}{Left}{Left}{Delete}3",
+            "15 / 06 / 2038");
+        row("an arrow, then a digit over the day's", "15/06/2018", Focus::Click, 0.0, "{Right}6", "16 / 06 / 2018");
+        row("End in a half-typed date goes to its first blank", "15/06", Focus::Tab, 0.0, "{Home}{End}2018",
+            "15 / 06 / 2018");
+        row("a separator ends the day at the caret", "15/06/2018", Focus::Tab, 0.0, "{Right}/", "01 / 06 / 2018");
+        row("all selected, then a new date", "15/06/2018", Focus::ClickFocused, 0.3, "{Ctrl+A}1/2/2003",
+            "01 / 02 / 2003");
     }
 
     void editingInPlace()

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -57,6 +59,33 @@ inline RatesInForceWindow* OpenRatesWindow(frmTarvel& w)
     RatesInForceWindow* rates = w.RatesWindow();
     return rates && QTest::qWaitForWindowExposed(rates) ? rates : nullptr;
 }
+
+// Settings of the test's own and the program started on them, the window of
+// the rates in force open: where the tests of that window start.
+class RatesWindowSession {
+protected:
+    void Start()
+    {
+        folder = std::make_unique<PrivateFolder>();
+        Restart();
+    }
+    // A new start of the program on the same settings, the window open.
+    void Restart()
+    {
+        program.emplace(nullptr, &folder->Settings());
+        rates = OpenRatesWindow(*program->w);
+        QVERIFY(rates);
+    }
+    void Stop()
+    {
+        program.reset();
+        folder.reset();
+    }
+
+    std::unique_ptr<PrivateFolder> folder;
+    std::optional<Program> program;
+    RatesInForceWindow* rates = nullptr;
+};
 
 // A calculation as a user types it into the window of the rates in force:
 // the regime is the choice's name ("regimeLegale", "regimeDomanda",

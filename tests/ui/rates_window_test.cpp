@@ -49,35 +49,14 @@ const RatesTyped kFirstExample{"25000", "15/06/2018", "08/12/2026"};
 
 } // namespace
 
-class RatesWindowTest : public QObject {
+class RatesWindowTest : public QObject, RatesWindowSession {
     Q_OBJECT
-
-    std::unique_ptr<PrivateFolder> folder;
-    std::optional<Program> program;
-    RatesInForceWindow* rates = nullptr;
-
-    // A new start of the program on the same settings, the window open.
-    void Restart()
-    {
-        program.emplace(nullptr, &folder->Settings());
-        rates = OpenRatesWindow(*program->w);
-        QVERIFY(rates);
-    }
 
     void Click(const std::string& button) { QTest::mouseClick(Find(*rates, button), Qt::LeftButton); }
 
 private slots:
-    void init()
-    {
-        folder = std::make_unique<PrivateFolder>();
-        Restart();
-    }
-
-    void cleanup()
-    {
-        program.reset();
-        folder.reset();
-    }
+    void init() { Start(); }
+    void cleanup() { Stop(); }
 
     // The dates in every form a user writes them, each regime chosen and
     // its own field typed over a statement shown, without "Calcola": what

@@ -1,5 +1,6 @@
 #include "runtime/qt_form_runtime.h"
 #include "tests/support/recording_runtime.h"
+#include "tests/ui/data_rows.h"
 #include "ui/modulo1.h"
 #include "ui/modulo2.h"
 
@@ -11,6 +12,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using tarvel::testing::AddRows;
 using tarvel::testing::RecordingRuntime;
 
 using Modulo1::CentredPlacement;
@@ -99,9 +101,7 @@ private slots:
 
     void aLinkThatCannotBeOpenedSaysNothing_data()
     {
-        QTest::addColumn<bool>("openerInstalled");
-        QTest::newRow("no opener on the desktop") << false;
-        QTest::newRow("the opener fails") << true;
+        AddRows<bool>("openerInstalled", {{"no opener on the desktop", false}, {"the opener fails", true}});
     }
 
     // Nothing on standard error, from the program or from the opener.
