@@ -10,6 +10,7 @@
 #include "ui/masked_edit.h"
 #include "ui/rates_in_force_window.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
@@ -55,6 +56,8 @@ inline QByteArray TableFileWith(const RateTable& table, const char* rows)
 // Opens the window of the rates in force as Ctrl+T does; null when it does not show.
 inline RatesInForceWindow* OpenRatesWindow(frmTarvel& w)
 {
+    // Ctrl+T is the main window's shortcut: it reaches it while it is active.
+    QApplication::setActiveWindow(&w);
     QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
     RatesInForceWindow* rates = w.RatesWindow();
     return rates && QTest::qWaitForWindowExposed(rates) ? rates : nullptr;
