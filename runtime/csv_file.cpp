@@ -17,7 +17,8 @@ std::string CsvFileFault::message(const std::string& file) const
     switch (kind) {
     case Kind::Open: return "impossibile aprire " + Quoted(file) + ": " + reason;
     case Kind::Read: return "impossibile leggere " + Quoted(file) + ": " + reason;
-    case Kind::Line: break;
+    case Kind::Line:
+    case Kind::TooLong: break;
     }
     return (namesFile ? Printable(file) + ": " : std::string())
            + (line > 0 ? "riga " + std::to_string(line) + ": " : "") + reason;
@@ -38,11 +39,14 @@ std::optional<CsvFileFault> ReadCsvFile(const std::string& file, const CsvFileRu
     CsvRow row;
     bool headerSeen = false;
     // Takes the header, then a row a line; says why a line is refused.
+    Kind kind = Kind::Line;
     const auto take = [&](const NumberedLine& line) -> std::optional<std::string> {
+        kind = Kind::TooLong;
         if (!line.refusal.empty())
             return line.refusal;
         if (rules.maxBytes > 0 && reader.bytesRead() > rules.maxBytes)
             return "file più lungo di " + std::to_string(rules.maxBytes) + " byte";
+        kind = Kind::Line;
         if (const char* problem = ProblemOf(row.read(line.text)))
             return problem;
         if (IsBlankRow(row))
@@ -60,7 +64,7 @@ std::optional<CsvFileFault> ReadCsvFile(const std::string& file, const CsvFileRu
     const bool read = reader.ReadLines([&](const NumberedLine& line) {
         lines = line.number;
         if (auto why = take(line))
-            fault = CsvFileFault{Kind::Line, line.number, std::move(*why), rules.namesFile};
+            fault = CsvFileFault{kind, line.number, std::move(*why), rules.namesFile};
         return !fault;
     });
     if (!read)

@@ -13,7 +13,9 @@ namespace tarvel {
 // Why one of the program's CSV files (a table of rates, a ledger) cannot be
 // read, as data a window can show.
 struct CsvFileFault {
-    enum class Kind { Open, Read, Line };
+    // TooLong: a line longer than kMaxCsvLine, a file longer than its bound:
+    // no data to mend, an input that is no such file.
+    enum class Kind { Open, Read, Line, TooLong };
     Kind kind = Kind::Line;
     std::uint64_t line = 0; // for Line: the line at fault, from 1; 0 for the file as a whole
     // What is wrong with the line ("la data 01/01/2019 non viene dopo

@@ -173,7 +173,7 @@ TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
          "--mora 31/12/2025"},
         {"an end past the last day", "01/01/2025;credito;100;\n",
          "AL 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola", "01/01/2200"},
-        {"a line that never ends", "/dev/zero", "riga 1: riga più lunga di 4096 byte"},
+        {"a line that never ends", "/dev/zero", "riga 1: riga più lunga di 4096 byte", "31/12/2025", 2},
         {"a missing file", "/nonexistent/movimenti.csv",
          "impossibile aprire \"/nonexistent/movimenti.csv\": File o directory non esistente", "31/12/2025", 2},
         {"compensation without late payment", "01/01/2025;credito;100;\n", "--indennizzo va con --mora",
