@@ -237,40 +237,22 @@ TEST(CsvRow, SplitsFieldsAndUnquotesThem)
 
 TEST(DateFieldText, FillsTheMaskWithAnExistingDateOnly)
 {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         // The field's own form, eight digits as typed into the field, ISO.
-        {"01/01/2000", "01 / 01 / 2000"},
-        {"1/2/2000", "01 / 02 / 2000"},
-        {" 1 / 2 / 2000 ", "01 / 02 / 2000"},
-        {"01 / 01 / 2000", "01 / 01 / 2000"},
-        {"01012000", "01 / 01 / 2000"},
-        {"2000-02-29", "29 / 02 / 2000"},
-        {" 31122014 ", "31 / 12 / 2014"},
-        {"9999-12-31", "31 / 12 / 9999"},
+        {"01/01/2000", "01 / 01 / 2000"}, {"1/2/2000", "01 / 02 / 2000"}, {" 1 / 2 / 2000 ", "01 / 02 / 2000"},
+        {"01 / 01 / 2000", "01 / 01 / 2000"}, {"01012000", "01 / 01 / 2000"}, {"2000-02-29", "29 / 02 / 2000"},
+        {" 31122014 ", "31 / 12 / 2014"}, {"9999-12-31", "31 / 12 / 9999"},
         // Mistyped: never reread as some other date.
-        {"01/01/20000", nullptr},
-        {"011/1/2000", nullptr},
-        {"1/011/2000", nullptr},
-        {"01/02/2001 junk 99", nullptr},
-        {"1/2/20001", nullptr},
-        {"123456789", nullptr},
-        {"0101", nullptr},
-        {"", nullptr},
-        {"abc", nullptr},
-        {"__ / __ / ____", nullptr},
-        {"2000-2-1", nullptr},
-        {"2000/02/01", nullptr},
-        {"01-02-2000", nullptr},
-        {"0102 2000", nullptr},
-        {"+1/2/2000", nullptr},
+        {"01/01/20000", nullptr}, {"011/1/2000", nullptr}, {"1/011/2000", nullptr}, {"01/02/2001 junk 99", nullptr},
+        {"1/2/20001", nullptr}, {"123456789", nullptr}, {"0101", nullptr}, {"", nullptr}, {"abc", nullptr},
+        {"__ / __ / ____", nullptr}, {"2000-2-1", nullptr}, {"2000/02/01", nullptr}, {"01-02-2000", nullptr},
+        {"0102 2000", nullptr}, {"+1/2/2000", nullptr},
         // Days that do not exist, in every form.
-        {"31/02/2000", nullptr},
-        {"29022001", nullptr},
-        {"2001-02-29", nullptr},
-        {"00/01/2000", nullptr},
-        {"2000-13-01", nullptr},
-        {"01/01/0099", nullptr},
+        {"31/02/2000", nullptr}, {"29022001", nullptr}, {"2001-02-29", nullptr}, {"00/01/2000", nullptr},
+        {"2000-13-01", nullptr}, {"01/01/0099", nullptr},
     };
+    // clang-format on
     for (const auto& [typed, field] : cases) {
         const auto text = DateFieldText(typed);
         if (field)

@@ -65,21 +65,18 @@ TEST_P(CalculateTest, WritesTheRunsTexts)
         EXPECT_EQ(TextOf(form.Texts(), PeriodControl(i)), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindowForm, CalculateTest,
-    ::testing::Values(
-        CalculateCase{"the_worked_example", kWorkedExample, {"10.000,00", "anni  15", "3652,4657"}, false},
-        // The years are written before the failure is seen.
-        CalculateCase{
-            "end_before_start", {"10000", "01 / 01 / 2000", "01 / 01 / 1999"}, {"10.000,00", "anni  -1", ""}, true},
-        CalculateCase{"empty_capital", {"", "01 / 01 / 2000", "01 / 01 / 2015"}, {"", "<none>", "<none>"}, true},
-        CalculateCase{
-            "letters_in_capital", {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}, {"abc", "<none>", "<none>"}, true},
-        CalculateCase{"unfilled_end_date",
-                      {"10000", "01 / 01 / 2000", "01 / 01 / ____"},
-                      {"10.000,00", "<none>", "<none>"},
-                      true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(MainWindowForm, CalculateTest, ::testing::Values(
+    CalculateCase{"the_worked_example", kWorkedExample, {"10.000,00", "anni  15", "3652,4657"}, false},
+    // The years are written before the failure is seen.
+    CalculateCase{"end_before_start", {"10000", "01 / 01 / 2000", "01 / 01 / 1999"}, {"10.000,00", "anni  -1", ""},
+                  true},
+    CalculateCase{"empty_capital", {"", "01 / 01 / 2000", "01 / 01 / 2015"}, {"", "<none>", "<none>"}, true},
+    CalculateCase{"letters_in_capital", {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}, {"abc", "<none>", "<none>"}, true},
+    CalculateCase{"unfilled_end_date", {"10000", "01 / 01 / 2000", "01 / 01 / ____"}, {"10.000,00", "<none>", "<none>"},
+                  true}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 struct CapitalCase {
     const char* capital;
@@ -118,13 +115,9 @@ TEST_P(CapitalDecimalsTest, RefusedWithItsReasonOrCalculated)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(MainWindowForm, CapitalDecimalsTest, ::testing::Values(
-    CapitalCase{"10,000", true, "10,000"},
-    CapitalCase{"1,001", true, "1,001"},
-    CapitalCase{"10,125", true, "10,125"},
-    CapitalCase{"10,000,50", true, "10,000,50"},
-    CapitalCase{"10,5", false, "10,50"},
-    CapitalCase{"10,50", false, "10,50"},
-    CapitalCase{"10000", false, "10.000,00"}));
+    CapitalCase{"10,000", true, "10,000"}, CapitalCase{"1,001", true, "1,001"}, CapitalCase{"10,125", true, "10,125"},
+    CapitalCase{"10,000,50", true, "10,000,50"}, CapitalCase{"10,5", false, "10,50"},
+    CapitalCase{"10,50", false, "10,50"}, CapitalCase{"10000", false, "10.000,00"}));
 // clang-format on
 
 // The hidden working fields show their names until "Cancella" empties them
@@ -182,32 +175,20 @@ TEST_P(NoticeTest, FollowsTheLastCalculation)
     EXPECT_EQ(notice->amounts, c.amounts);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindowForm, NoticeTest,
-    ::testing::Values(NoticeCase{"from_2018_to_2026",
-                                 {kFirstNoticeExample},
-                                 false,
-                                 RatesInForce,
-                                 "Ai tassi legali in vigore: interessi 3.319,93, somma 28.319,93."},
-                      NoticeCase{"to_01_01_2015",
-                                 {kWorkedExample},
-                                 false,
-                                 RatesInForce,
-                                 "Ai tassi legali in vigore: interessi 3.652,33, somma 13.652,33."},
-                      NoticeCase{
-                          "to_31_12_2014", {{"10000", "01 / 01 / 2000", "31 / 12 / 2014"}}, false, RatesInForce, ""},
-                      NoticeCase{"a_table_file_by_its_name",
-                                 {{"25000", "15 / 06 / 2018", "08 / 12 / 2027"}},
-                                 false,
-                                 TableFile,
-                                 "Ai tassi del file tassi.csv: interessi 4.047,88, somma 29.047,88."},
-                      NoticeCase{"after_Cancella", {kFirstNoticeExample}, true, RatesInForce, ""},
-                      NoticeCase{"after_a_failed_one",
-                                 {kFirstNoticeExample, {"abc", "15 / 06 / 2018", "08 / 12 / 2026"}},
-                                 false,
-                                 RatesInForce,
-                                 ""}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(MainWindowForm, NoticeTest, ::testing::Values(
+    NoticeCase{"from_2018_to_2026", {kFirstNoticeExample}, false, RatesInForce,
+               "Ai tassi legali in vigore: interessi 3.319,93, somma 28.319,93."},
+    NoticeCase{"to_01_01_2015", {kWorkedExample}, false, RatesInForce,
+               "Ai tassi legali in vigore: interessi 3.652,33, somma 13.652,33."},
+    NoticeCase{"to_31_12_2014", {{"10000", "01 / 01 / 2000", "31 / 12 / 2014"}}, false, RatesInForce, ""},
+    NoticeCase{"a_table_file_by_its_name", {{"25000", "15 / 06 / 2018", "08 / 12 / 2027"}}, false, TableFile,
+               "Ai tassi del file tassi.csv: interessi 4.047,88, somma 29.047,88."},
+    NoticeCase{"after_Cancella", {kFirstNoticeExample}, true, RatesInForce, ""},
+    NoticeCase{"after_a_failed_one", {kFirstNoticeExample, {"abc", "15 / 06 / 2018", "08 / 12 / 2026"}}, false,
+               RatesInForce, ""}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 struct CopiedCase {
     const char* name;
@@ -229,24 +210,20 @@ TEST_P(CopiedTest, CopiesTheLastCalculation)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindowForm, CopiedTest,
-    ::testing::Values(
-        CopiedCase{"past_the_table_with_the_notes_line",
-                   {{"1000", "01 / 01 / 2013", "03 / 01 / 2015"}},
-                   "Capitale: 1.000,00\ndal 01/01/2013 al 03/01/2015: 2 anni e 2 giorni\n"
-                   "Interessi legali: 35,01\nSomma: 1.035,01\n"
-                   "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 10,0822\n"
-                   "Nota: questa finestra calcola l'1% su ogni giorno dopo il 2014. Ai tassi legali in "
-                   "vigore: interessi 34,97, somma 1.034,97.\n"},
-        CopiedCase{"one_year_and_one_day_within_the_table",
-                   {{"1000", "01 / 01 / 2013", "02 / 01 / 2014"}},
-                   "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\n"
-                   "Interessi legali: 24,99\nSomma: 1.024,99\n"
-                   "2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 0,0548\n"},
-        CopiedCase{"before_any_calculation", {}, nullptr},
-        CopiedCase{"after_a_failed_one", {kWorkedExample, {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}}, nullptr}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(MainWindowForm, CopiedTest, ::testing::Values(
+    CopiedCase{"past_the_table_with_the_notes_line", {{"1000", "01 / 01 / 2013", "03 / 01 / 2015"}},
+               "Capitale: 1.000,00\ndal 01/01/2013 al 03/01/2015: 2 anni e 2 giorni\nInteressi legali: 35,01\n"
+               "Somma: 1.035,01\n2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 10,0822\n"
+               "Nota: questa finestra calcola l'1% su ogni giorno dopo il 2014. Ai tassi legali in "
+               "vigore: interessi 34,97, somma 1.034,97.\n"},
+    CopiedCase{"one_year_and_one_day_within_the_table", {{"1000", "01 / 01 / 2013", "02 / 01 / 2014"}},
+               "Capitale: 1.000,00\ndal 01/01/2013 al 02/01/2014: 1 anno e 1 giorno\nInteressi legali: 24,99\n"
+               "Somma: 1.024,99\n2,5% fino al 31/12/2013: 24,9315\n1% dal 01/01/2014: 0,0548\n"},
+    CopiedCase{"before_any_calculation", {}, nullptr},
+    CopiedCase{"after_a_failed_one", {kWorkedExample, {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}}, nullptr}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 struct PrintedCase {
     const char* name;
@@ -271,23 +248,15 @@ TEST_P(PrintedTest, PrintsTheLastCalculation)
     EXPECT_EQ(TextOf(printed.texts, ResultControl::Label8), c.label8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindowForm, PrintedTest,
-    ::testing::Values(
-        PrintedCase{"retyped_since",
-                    {kWorkedExample},
-                    {"5000", "02 / 02 / 2002", ""},
-                    "10.000,00",
-                    "01 / 01 / 2000",
-                    "anni  15"},
-        PrintedCase{"before_any_calculation", {}, {"5000", "02 / 02 / 2002", ""}, "5000", "02 / 02 / 2002", "Anni ?"},
-        PrintedCase{"after_a_failed_one",
-                    {kWorkedExample, {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}},
-                    {" ", "01 / 01 / 2000", "01 / 01 / 2015"},
-                    " ",
-                    "01 / 01 / 2000",
-                    "Anni ?"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(MainWindowForm, PrintedTest, ::testing::Values(
+    PrintedCase{"retyped_since", {kWorkedExample}, {"5000", "02 / 02 / 2002", ""}, "10.000,00", "01 / 01 / 2000",
+                "anni  15"},
+    PrintedCase{"before_any_calculation", {}, {"5000", "02 / 02 / 2002", ""}, "5000", "02 / 02 / 2002", "Anni ?"},
+    PrintedCase{"after_a_failed_one", {kWorkedExample, {"abc", "01 / 01 / 2000", "01 / 01 / 2015"}},
+                {" ", "01 / 01 / 2000", "01 / 01 / 2015"}, " ", "01 / 01 / 2000", "Anni ?"}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace tarvel
