@@ -1,10 +1,16 @@
-// A debt's ledger: the worked examples through tarvel-calc --movimenti, and
-// the files and arguments it refuses.
+// A debt's ledger: the worked examples through the calculation and through
+// tarvel-calc --movimenti, and the files and arguments it refuses.
+#include "calc/date_text.h"
+#include "calc/ledger.h"
+#include "calc/number_texts.h"
+#include "calc/rates_in_force.h"
+#include "calc/reference_rates.h"
 #include "tests/cli/calc_run.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,14 +52,49 @@ std::vector<std::string> TotalsOf(const Example& example)
 
 void PrintTo(const Example& example, std::ostream* out) { *out << example.name; }
 
+// The request tarvel-calc makes of `example`, on the tables in force.
+LedgerRequest RequestOf(const Example& example)
+{
+    LedgerRequest request;
+    std::istringstream rows(example.rows);
+    for (std::string row; std::getline(rows, row);) {
+        Movement movement;
+        movement.day = *ParseDate(row.substr(0, 10));
+        movement.kind = row.find(";credito;") != std::string::npos ? Movement::Kind::Credit : Movement::Kind::Payment;
+        const std::size_t amount = row.find(';', 11) + 1;
+        const std::size_t description = row.find(';', amount);
+        movement.amount = *ParseCurrency(row.substr(amount, description - amount));
+        movement.description = row.substr(description + 1);
+        request.movements.push_back(movement);
+    }
+    const std::string options = example.options;
+    request.end = *ParseDate(example.end);
+    request.legalRates = &RatesInForce();
+    request.referenceRates = &ReferenceRates();
+    if (options.find("--mora") != std::string::npos)
+        request.regime = Regime::LatePayment;
+    if (const std::size_t claim = options.find("--domanda "); claim != std::string::npos) {
+        request.regime = Regime::LegalWithClaim;
+        request.claim = ParseDate(options.substr(claim + 10, 10));
+    }
+    request.capitalFirst = options.find("--imputazione capitale") != std::string::npos;
+    request.compensation = options.find("--indennizzo") != std::string::npos;
+    return request;
+}
+
 class WorkedLedger : public ScratchTest, public ::testing::WithParamInterface<Example> {};
 
-TEST_P(WorkedLedger, EndsWithItsTotals)
+TEST_P(WorkedLedger, GivesTheSameInTarvelCalcAndInTheCalculation)
 {
     const Example& example = GetParam();
+    const LedgerOutcome outcome = ComputeLedger(RequestOf(example));
+    ASSERT_TRUE(outcome.ledger) << outcome.fault->reason;
+    EXPECT_EQ(LedgerTotalLines(*outcome.ledger), TotalsOf(example));
+
     const CommandRun run = RunCommand(
         Calc("--movimenti " + LedgerFile(scratch, example.rows) + " " + example.options + " " + example.end), scratch);
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, LedgerText(*outcome.ledger));
     std::string totals;
     for (const std::string& line : TotalsOf(example))
         totals += line + '\n';
