@@ -19,6 +19,8 @@ void FinishLedgerOptions(CalcOptions& options, const std::vector<std::string>& p
         return fail("--imputazione vuole capitale o interessi, non " + Quoted(*ledger.imputation));
     if (ledger.compensation && !options.latePayment)
         return fail("--indennizzo va con --mora");
+    if (options.referenceRates && !options.chargesLatePayment())
+        return fail("--tassi-mora va con --mora o --domanda");
     if (positional.empty())
         return fail("manca AL");
     if (positional.size() > 1)

@@ -175,6 +175,8 @@ TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
          "impossibile aprire \"/nonexistent/movimenti.csv\": File o directory non esistente", "31/12/2025", 2},
         {"compensation without late payment", "01/01/2025;credito;100;\n", "--indennizzo va con --mora",
          "--indennizzo 31/12/2025", 2},
+        {"reference rates unused", "01/01/2025;credito;100;\n", "--tassi-mora va con --mora o --domanda",
+         "--tassi-mora mora.csv 31/12/2025", 2},
         {"no AL", "01/01/2025;credito;100;\n", "manca AL", "", 2},
     };
     for (const auto& [name, file, error, arguments, status] : cases) {
