@@ -3,6 +3,7 @@
 #include "calc/date.h"
 #include "calc/failure_reason.h"
 #include "calc/rate_table.h"
+#include "calc/statement_line.h"
 
 #include <cstddef>
 #include <optional>
@@ -67,6 +68,12 @@ public:
         int rateHundredths;      // the rate charged: a legal rate, or the reference rate plus the margin
     };
     std::span<const Row> Rows() const { return rows_; }
+    // What row `i` charges, as a statement shows it.
+    ChargedRate Charged(std::size_t i) const
+    {
+        const Row& row = rows_[i];
+        return {row.rateHundredths, row.latePayment, row.referenceHundredths, row.latePayment ? marginHundredths_ : 0};
+    }
 
     // The periods for a span whose claim was filed on `claim`: the legal rows
     // charge the days before it, the late-payment rows that day and the later

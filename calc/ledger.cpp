@@ -56,6 +56,7 @@ public:
     {
         ledger_.regime = request_.regime;
         ledger_.regimeText = RegimeText(rates_, request_.claim);
+        ledger_.claim = request_.claim;
         ledger_.capitalFirst = request_.capitalFirst;
         ledger_.compensation = request_.compensation && request_.regime == Regime::LatePayment;
         ledger_.end = request_.end;
@@ -94,9 +95,9 @@ private:
         return *value;
     }
 
-    LedgerLine& movementLine(const Movement& movement, LedgerLine::Kind kind)
+    StatementLine& movementLine(const Movement& movement, StatementLine::Kind kind)
     {
-        LedgerLine& line = ledger_.lines.emplace_back();
+        StatementLine& line = ledger_.lines.emplace_back();
         line.kind = kind;
         line.day = movement.day;
         line.amount = movement.amount;
@@ -107,7 +108,7 @@ private:
     // A credit is first set against what the debtor has paid over.
     void credit(const Movement& movement)
     {
-        LedgerLine& line = movementLine(movement, LedgerLine::Kind::Credit);
+        StatementLine& line = movementLine(movement, StatementLine::Kind::Credit);
         line.surplus = smaller(surplus_, movement.amount);
         surplus_ = need(surplus_.minus(line.surplus), movement);
         capital_ = need(capital_.plus(need(movement.amount.minus(line.surplus), movement)), movement);
@@ -117,7 +118,7 @@ private:
     void payment(const Movement& movement)
     {
         settle(movement);
-        LedgerLine& line = movementLine(movement, LedgerLine::Kind::Payment);
+        StatementLine& line = movementLine(movement, StatementLine::Kind::Payment);
         Currency rest = movement.amount;
         const auto take = [&](Currency& owed, Currency& paid) {
             paid = smaller(rest, owed);
@@ -162,17 +163,14 @@ private:
             if (!part.applies || part.days <= 0)
                 continue;
             const ClippedSpan clipped = clipToPeriod(periods_[i], from.day, to);
-            const ChargedRates::Row& charged = rates_.Rows()[i];
-            LedgerLine& line = ledger_.lines.emplace_back();
+            StatementLine& line = ledger_.lines.emplace_back();
             line.day = clipped.start.plusDays(1);
             line.lastDay = clipped.end;
             line.capital = capital_;
             line.days = part.days;
-            line.rateHundredths = charged.rateHundredths;
-            line.latePayment = charged.latePayment;
-            line.referenceHundredths = charged.referenceHundredths;
-            line.marginHundredths = rates_.MarginHundredths();
+            line.rate = rates_.Charged(i);
             line.interest = part.interest;
+            line.act = std::string(periods_[i].act);
         }
         accrued_ = need(accrued_.plus(need(result.runningTotal.minus(result.capital), from)), from);
     }
@@ -208,8 +206,6 @@ std::optional<LedgerFault> requestFault(const LedgerRequest& request, const Move
 
 std::string amount(Currency value) { return AmountText(value); }
 
-std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
-
 } // namespace
 
 LedgerOutcome ComputeLedger(const LedgerRequest& request)
@@ -235,39 +231,6 @@ LedgerOutcome ComputeLedger(const LedgerRequest& request)
     }
 }
 
-std::string LedgerLineText(const LedgerLine& line)
-{
-    using enum LedgerLine::Kind;
-    if (line.kind == Span) {
-        std::string text = "dal " + DateText(line.day) + " al " + DateText(line.lastDay) + ": capitale "
-                           + amount(line.capital) + ", " + std::to_string(line.days)
-                           + (line.days == 1 ? " giorno" : " giorni");
-        text += line.latePayment
-                    ? ", tasso di mora " + percent(line.rateHundredths) + " (" + percent(line.referenceHundredths)
-                          + " + " + RateText(line.marginHundredths) + ")"
-                    : ", tasso " + percent(line.rateHundredths);
-        return text + ", interessi " + amount(line.interest);
-    }
-    std::string text = DateText(line.day) + (line.kind == Credit ? " credito " : " pagamento ") + amount(line.amount);
-    if (!line.description.empty())
-        text += " (" + line.description + ")";
-    text += ": ";
-    if (line.kind == Credit) {
-        if (line.surplus != Currency())
-            text += "meno l'eccedenza " + amount(line.surplus) + ", ";
-        return text + "capitale " + amount(line.capital);
-    }
-    const std::string toInterest = "a interessi " + amount(line.toInterest);
-    const std::string toCapital = "a capitale " + amount(line.toCapital);
-    text += line.capitalFirst ? toCapital + ", " + toInterest : toInterest + ", " + toCapital;
-    if (line.surplus != Currency())
-        text += ", eccedenza " + amount(line.surplus);
-    text += "; capitale " + amount(line.capital);
-    if (line.interestDue != Currency())
-        text += ", interessi da pagare " + amount(line.interestDue);
-    return text;
-}
-
 std::vector<std::string> LedgerTotalLines(const Ledger& ledger)
 {
     const LedgerTotals& totals = ledger.totals;
@@ -286,14 +249,12 @@ void ForEachLedgerTextLine(const Ledger& ledger, const std::function<void(const 
     if (ledger.regimeText.empty()) {
         line(InterestCaption(ledger.regime));
     } else {
-        std::string regime = ledger.regimeText;
-        regime[0] = static_cast<char>(regime[0] - 'a' + 'A'); // "dalla", "interessi": lower case
-        line(regime);
+        line(Capitalised(ledger.regimeText));
     }
     if (ledger.capitalFirst)
         line("Pagamenti imputati prima al capitale, poi agli interessi");
-    for (const LedgerLine& movement : ledger.lines)
-        line(LedgerLineText(movement));
+    for (const StatementLine& movement : ledger.lines)
+        line(StatementLineText(movement));
     for (const LaterDaysNote& note : ledger.notes)
         line("Nota: " + note.what);
     for (const std::string& table : ledger.tables)

@@ -4,6 +4,7 @@
 #include "calc/currency.h"
 #include "calc/date.h"
 #include "calc/rate_table.h"
+#include "calc/statement_line.h"
 
 #include <cstdint>
 #include <functional>
@@ -39,36 +40,6 @@ struct LedgerRequest {
     bool compensation = false; // LatePayment: 40,00 for each credit (art. 6 D.Lgs. 231/2002)
 };
 
-// One line of the statement, in the order the movements are taken: a
-// movement, or the part of a span between movement days that lies in one
-// rate period (a span across a change of rate has one line per rate).
-struct LedgerLine {
-    enum class Kind { Credit, Payment, Span };
-    Kind kind = Kind::Span;
-    Date day;     // a movement's day; a span's first day charged
-    Date lastDay; // a span's last day
-    // Credit and Payment: the amount and the description as given.
-    Currency amount;
-    std::string description;
-    // Credit: what the debtor's surplus took off it. Payment: what it left over.
-    Currency surplus;
-    // Payment: what went to interest and to capital, and the interest still due after it.
-    Currency toInterest;
-    Currency toCapital;
-    Currency interestDue;
-    bool capitalFirst = false; // the payment went to capital first
-    // A movement: the capital outstanding after it; a span: the capital it runs on.
-    Currency capital;
-    // Span: its days, the rate charged (a late-payment rate is the reference
-    // rate plus the margin) and its interest to the ten-thousandth.
-    int days = 0;
-    int rateHundredths = 0;
-    bool latePayment = false;
-    int referenceHundredths = 0;
-    int marginHundredths = 0;
-    Currency interest;
-};
-
 struct LedgerTotals {
     Currency capital;      // capitale residuo
     Currency interest;     // interest due at the end, in cents
@@ -80,10 +51,11 @@ struct LedgerTotals {
 struct Ledger {
     Regime regime = Regime::Legal;
     std::string regimeText; // as Statement::regimeText
+    std::optional<Date> claim;
     bool capitalFirst = false;
     bool compensation = false; // asked for
     Date end;
-    std::vector<LedgerLine> lines;
+    std::vector<StatementLine> lines; // in the order the movements are taken
     LedgerTotals totals;
     std::vector<LaterDaysNote> notes;
     std::vector<std::string> tables; // as Statement::tables
@@ -106,10 +78,6 @@ struct LedgerOutcome {
 // an end day past the last day any table charges, amounts past the
 // calculation's limits.
 LedgerOutcome ComputeLedger(const LedgerRequest& request);
-
-// "01/01/2025 credito 10.000,00 (fattura 1): capitale 10.000,00",
-// "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18".
-std::string LedgerLineText(const LedgerLine& line);
 
 // "Capitale residuo: 7.099,18", "Interessi: 71,19", the compensation when
 // asked, the surplus when one is left, "Totale dovuto al 31/12/2025: 7.170,37".

@@ -20,19 +20,9 @@ ChargedRates ratesOf(const StatementRequest& request, int margin)
     return ChargedRates::Legal(*request.legalRates);
 }
 
-std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
-
 std::string counted(int count, const char* one, const char* many)
 {
     return std::to_string(count) + ' ' + (count == 1 ? one : many);
-}
-
-// "Interessi di mora": the first letter of a text that starts a line.
-std::string capitalised(std::string text)
-{
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
 }
 
 std::string line(std::string_view caption, std::string_view value)
@@ -125,6 +115,7 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
     Statement statement;
     statement.regime = rates.ChargedRegime();
     statement.regimeText = RegimeText(rates, claim);
+    statement.claim = claim;
     statement.capital = WithLeadingZero(result.written.capital.value_or(""));
     statement.startDate = DateText(result.start);
     statement.endDate = DateText(result.end);
@@ -132,22 +123,17 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
         const PeriodLine& line = result.lines[i];
         if (!line.applies)
             continue;
-        const ChargedRates::Row& charged = rates.Rows()[i];
-        StatementRow row;
+        StatementLine row;
         if (line.days > 0) {
             const ClippedSpan span = clipToPeriod(periods[i], result.start, result.end);
-            row.firstDay = DateText(span.start.plusDays(1));
-            row.lastDay = DateText(span.end);
+            row.day = span.start.plusDays(1);
+            row.lastDay = span.end;
         }
+        row.capital = result.capital;
         row.days = line.days;
-        row.chargedRate = percent(charged.rateHundredths);
-        row.rate = charged.latePayment
-                       ? percent(charged.referenceHundredths) + " + " + RateText(rates.MarginHundredths())
-                       : row.chargedRate;
+        row.rate = rates.Charged(i);
         row.interest = line.interest;
-        row.interestText = AmountText(line.interest);
         row.act = std::string(periods[i].act);
-        row.latePayment = charged.latePayment;
         statement.rows.push_back(std::move(row));
     }
     statement.interest = WithLeadingZero(result.written[SeeInteressi].view());
@@ -180,13 +166,13 @@ std::string StatementText(const Statement& statement)
     text += line("dal " + statement.startDate + " al " + statement.endDate,
                  YearsAndDaysText(statement.years, statement.days));
     if (!statement.regimeText.empty())
-        text += capitalised(statement.regimeText) + '\n';
-    for (const StatementRow& row : statement.rows) {
-        if (!row.firstDay.empty())
-            text += "dal " + row.firstDay + " al " + row.lastDay + ": ";
+        text += Capitalised(statement.regimeText) + '\n';
+    for (const StatementLine& row : statement.rows) {
+        if (row.days > 0)
+            text += "dal " + DateText(row.day) + " al " + DateText(row.lastDay) + ": ";
         text += counted(row.days, "giorno", "giorni") + ", ";
-        text += row.latePayment ? "tasso di mora " + row.chargedRate + " (" + row.rate + ")" : "tasso " + row.rate;
-        text += ", interessi " + row.interestText + '\n';
+        text += (row.rate.latePayment ? "tasso di mora " : "tasso ") + ChargedRateText(row.rate);
+        text += ", interessi " + AmountText(row.interest) + '\n';
     }
     text += line(InterestCaption(statement.regime), statement.interest);
     text += line("Somma", statement.sum);

@@ -5,6 +5,7 @@
 #include "calc/currency.h"
 #include "calc/failure_reason.h"
 #include "calc/rate_table.h"
+#include "calc/statement_line.h"
 
 #include <optional>
 #include <string>
@@ -31,19 +32,6 @@ struct StatementRequest {
     const RateTable* referenceRates = nullptr;
 };
 
-// One period of a table that the span touches.
-struct StatementRow {
-    std::string firstDay; // "16/06/2018": the span's first day in the period; empty when it has none there
-    std::string lastDay;  // "31/12/2018": and its last
-    int days = 0;
-    std::string rate;         // "0,3%"; a late-payment row's as reference plus margin, "4,5% + 8"
-    std::string chargedRate;  // "0,3%", "12,5%"
-    Currency interest;        // to the ten-thousandth, as the total adds it
-    std::string interestText; // "40,89"
-    std::string act;          // "D.M. 12/12/2018", "G.U. n. 12 del 16/01/2024"
-    bool latePayment = false;
-};
-
 struct Statement {
     Regime regime = Regime::Legal;
     // What the regime charges, as the report's heading names it: empty for
@@ -51,10 +39,13 @@ struct Statement {
     // mora, art. 1284, 4° comma c.c.", "interessi di mora, D.Lgs. 231/2002,
     // maggiorazione 8 punti".
     std::string regimeText;
-    std::string capital;   // "25.000,00"
-    std::string startDate; // "15/06/2018"
-    std::string endDate;   // "08/12/2026"
-    std::vector<StatementRow> rows;
+    std::optional<Date> claim; // LegalWithClaim
+    std::string capital;       // "25.000,00"
+    std::string startDate;     // "15/06/2018"
+    std::string endDate;       // "08/12/2026"
+    // One span line per period the span touches, on the capital; a period
+    // touched with no day charged shows no dates.
+    std::vector<StatementLine> rows;
     // As tarvel-calc's SeeInteressi and Label6: the interest empty and the
     // sum zero when the interest comes out negative.
     std::string interest; // "3.319,93"

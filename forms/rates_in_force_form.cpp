@@ -103,10 +103,7 @@ std::string RatesInForceForm::RegimeLine() const
 {
     if (!statement_)
         return {};
-    std::string line = statement_->regimeText;
-    if (!line.empty())
-        line[0] = char(std::toupper(static_cast<unsigned char>(line[0])));
-    return line;
+    return Capitalised(statement_->regimeText);
 }
 
 std::string RatesInForceForm::Duration() const

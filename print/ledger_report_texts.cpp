@@ -8,8 +8,6 @@ namespace {
 
 std::string Amount(Currency value) { return AmountText(value); }
 
-std::string Percent(int hundredths) { return RateText(hundredths) + "%"; }
-
 // "Interessi legali" within a sentence.
 std::string Lowered(std::string text)
 {
@@ -22,15 +20,15 @@ std::string Lowered(std::string text)
 std::string Title(const Ledger& ledger)
 {
     const std::string what = ledger.regime == Regime::LegalWithClaim ? InterestCaption(ledger.regime)
-                                                                     : RegimeTitle(ledger.regime, ledger.regimeText);
+                                                                     : RegimeTitle(ledger.regime, ledger.claim);
     return "Conto del debito: " + Lowered(what);
 }
 
 // What a movement is and what became of it, a line for each part; its day and
 // the capital after it have columns of their own.
-std::string MovementText(const LedgerLine& line)
+std::string MovementText(const StatementLine& line)
 {
-    const bool credit = line.kind == LedgerLine::Kind::Credit;
+    const bool credit = line.kind == StatementLine::Kind::Credit;
     std::string text = (credit ? "credito " : "pagamento ") + Amount(line.amount);
     if (!line.description.empty())
         text += "\n" + line.description;
@@ -46,13 +44,11 @@ std::string MovementText(const LedgerLine& line)
     return text;
 }
 
-LedgerReportRow Row(const LedgerLine& line)
+LedgerReportRow Row(const StatementLine& line)
 {
-    if (line.kind != LedgerLine::Kind::Span)
+    if (line.kind != StatementLine::Kind::Span)
         return {DateText(line.day), "", MovementText(line), "", "", "", Amount(line.capital)};
-    const std::string rate = line.latePayment
-                                 ? Percent(line.referenceHundredths) + " + " + RateText(line.marginHundredths)
-                                 : Percent(line.rateHundredths);
+    const std::string rate = ChargedRateText(line.rate);
     return {DateText(line.day),    DateText(line.lastDay), "", WholeNumberText(line.days), rate,
             Amount(line.interest), Amount(line.capital)};
 }
@@ -63,12 +59,12 @@ LedgerReportTexts MakeLedgerReportTexts(const Ledger& ledger, Date madeOn)
 {
     LedgerReportTexts texts;
     texts.title = Title(ledger);
-    texts.regime = RegimeLine(ledger.regimeText);
+    texts.regime = Capitalised(ledger.regimeText);
     texts.end = DateText(ledger.end);
     texts.imputation = ledger.capitalFirst ? "prima al capitale, poi agli interessi"
                                            : "prima agli interessi, poi al capitale (art. 1194 c.c.)";
     texts.rows.reserve(ledger.lines.size());
-    for (const LedgerLine& line : ledger.lines)
+    for (const StatementLine& line : ledger.lines)
         texts.rows.push_back(Row(line));
     // "Totale dovuto al 31/12/2025: 7.170,37": the caption, then the amount under the capital.
     for (const std::string& total : LedgerTotalLines(ledger)) {

@@ -5,6 +5,7 @@
 #include "print/easy_print.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct RatesReportRow {
     std::string firstDay; // "01/01/2023": the span's first day in the period; empty when it has no day there
     std::string lastDay;  // and its last
     std::string days;     // "364"
-    std::string rate;     // "5%"; a late-payment row's "4,5% + 8"
+    std::string rate;     // "5%"; a late-payment row's "12,5% (4,5% + 8)"
     std::string interest; // "498,63", "0,29"
     std::string act;      // "D.M. 29/11/2023", "G.U. n. 12 del 16/01/2024"
 };
@@ -37,12 +38,8 @@ struct RatesReportTexts {
 };
 
 // The title of a statement under `regime`, "Interessi di mora, D.Lgs. 231/2002";
-// after a claim it names the claim's day, found in `regimeText`.
-std::string RegimeTitle(Regime regime, const std::string& regimeText);
-
-// What the regime charges as a line of its own: `regimeText` with a capital
-// first letter; empty for the legal rates alone.
-std::string RegimeLine(const std::string& regimeText);
+// after a claim it names the claim's day.
+std::string RegimeTitle(Regime regime, std::optional<Date> claim);
 
 // The lines that end a statement's page, the ledger's too: "Nota: ..." a
 // note, "Tabella: ..." a table used, and "Calcolo del 09/12/2026".

@@ -5,33 +5,15 @@
 #include <ctime>
 
 namespace tarvel {
-namespace {
-
-// The statement's words for a claim, "dalla domanda giudiziale del 15/05/2024
-// al tasso di mora, ...", up to the rate they charge: the title names the day.
-constexpr char kClaimRateWords[] = " al tasso di mora";
-
-} // namespace
-
-std::string RegimeTitle(Regime regime, const std::string& regimeText)
+std::string RegimeTitle(Regime regime, std::optional<Date> claim)
 {
     switch (regime) {
-    case Regime::LegalWithClaim: {
-        const std::string claim = regimeText.substr(0, regimeText.find(kClaimRateWords));
-        return InterestCaption(regime) + (claim.empty() ? "" : " " + claim);
-    }
+    case Regime::LegalWithClaim:
+        return InterestCaption(regime) + (claim ? " dalla domanda giudiziale del " + DateText(*claim) : "");
     case Regime::LatePayment: return "Interessi di mora, D.Lgs. 231/2002";
     case Regime::Legal: break;
     }
     return InterestCaption(regime);
-}
-
-std::string RegimeLine(const std::string& regimeText)
-{
-    std::string line = regimeText;
-    if (!line.empty() && line[0] >= 'a' && line[0] <= 'z')
-        line[0] = static_cast<char>(line[0] - 'a' + 'A');
-    return line;
 }
 
 std::vector<std::string> NoteLines(const std::vector<LaterDaysNote>& notes)
@@ -55,14 +37,15 @@ std::string MadeOnLine(Date madeOn) { return "Calcolo del " + DateText(madeOn); 
 RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
 {
     RatesReportTexts texts;
-    texts.title = RegimeTitle(statement.regime, statement.regimeText);
-    texts.regime = RegimeLine(statement.regimeText);
+    texts.title = RegimeTitle(statement.regime, statement.claim);
+    texts.regime = Capitalised(statement.regimeText);
     texts.capital = statement.capital;
     texts.span = "dal " + statement.startDate + " al " + statement.endDate;
     texts.duration = YearsAndDaysText(statement.years, statement.days);
-    for (const StatementRow& row : statement.rows)
-        texts.rows.push_back(
-            {row.firstDay, row.lastDay, WholeNumberText(row.days), row.rate, row.interestText, row.act});
+    using enum StatementColumn;
+    for (const StatementLine& row : statement.rows)
+        texts.rows.push_back({StatementCell(row, Day), StatementCell(row, LastDay), StatementCell(row, Days),
+                              StatementCell(row, Rate), StatementCell(row, Interest), StatementCell(row, Act)});
     texts.interestCaption = InterestCaption(statement.regime);
     texts.interest = statement.interest;
     texts.sum = statement.sum;

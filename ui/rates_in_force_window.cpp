@@ -195,13 +195,14 @@ void RatesInForceWindow::ShowRows(const Statement& statement)
 {
     periodi_->setRowCount(int(statement.rows.size()));
     for (int i = 0; i < int(statement.rows.size()); ++i) {
-        const StatementRow& row = statement.rows[std::size_t(i)];
-        periodi_->setItem(i, kFirstDay, Cell(row.firstDay, Qt::AlignLeft));
-        periodi_->setItem(i, kLastDay, Cell(row.lastDay, Qt::AlignLeft));
-        periodi_->setItem(i, kDays, Cell(std::to_string(row.days), Qt::AlignRight));
-        periodi_->setItem(i, kRate, Cell(row.rate, Qt::AlignRight));
-        periodi_->setItem(i, kInterest, Cell(row.interestText, Qt::AlignRight));
-        periodi_->setItem(i, kAct, Cell(row.act, Qt::AlignLeft));
+        const StatementLine& row = statement.rows[std::size_t(i)];
+        using enum StatementColumn;
+        periodi_->setItem(i, kFirstDay, Cell(StatementCell(row, Day), Qt::AlignLeft));
+        periodi_->setItem(i, kLastDay, Cell(StatementCell(row, LastDay), Qt::AlignLeft));
+        periodi_->setItem(i, kDays, Cell(StatementCell(row, Days), Qt::AlignRight));
+        periodi_->setItem(i, kRate, Cell(StatementCell(row, Rate), Qt::AlignRight));
+        periodi_->setItem(i, kInterest, Cell(StatementCell(row, Interest), Qt::AlignRight));
+        periodi_->setItem(i, kAct, Cell(StatementCell(row, Act), Qt::AlignLeft));
     }
     for (int column = 0; column < kAct; ++column)
         periodi_->resizeColumnToContents(column);

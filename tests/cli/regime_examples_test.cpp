@@ -83,9 +83,10 @@ TEST_P(WorkedExample, GivesTheSameInTarvelCalcAndInTheStatement)
     EXPECT_EQ(statement.days, totals.days);
     ASSERT_EQ(statement.rows.size(), charged.size());
     for (std::size_t i = 0; i < charged.size(); ++i) {
-        const StatementRow& row = statement.rows[i];
-        EXPECT_TRUE(charged[i].starts_with((row.latePayment ? "mora " : "") + row.chargedRate + " dal "))
-            << charged[i] << " against " << row.chargedRate;
+        const StatementLine& row = statement.rows[i];
+        const std::string rate = RateText(row.rate.hundredths) + "%";
+        EXPECT_TRUE(charged[i].starts_with((row.rate.latePayment ? "mora " : "") + rate + " dal "))
+            << charged[i] << " against " << rate;
         EXPECT_TRUE(charged[i].ends_with(": " + CurrencyText(row.interest))) << charged[i];
     }
 }

@@ -40,8 +40,8 @@ QStringList Expected(const StatementRequest& request)
     const Statement s = *MakeStatement(request).statement;
     QStringList expected{QString::fromStdString(s.interest), QString::fromStdString(s.sum),
                          QString::fromStdString(YearsAndDaysText(s.years, s.days)), s.notes.empty() ? "" : "nota"};
-    for (const StatementRow& row : s.rows)
-        expected << QString::fromStdString(row.interestText);
+    for (const StatementLine& row : s.rows)
+        expected << QString::fromStdString(StatementCell(row, StatementColumn::Interest));
     return expected;
 }
 
