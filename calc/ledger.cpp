@@ -231,16 +231,23 @@ LedgerOutcome ComputeLedger(const LedgerRequest& request)
     }
 }
 
-std::vector<std::string> LedgerTotalLines(const Ledger& ledger)
+std::vector<ShownTotal> ShownTotals(const Ledger& ledger)
 {
     const LedgerTotals& totals = ledger.totals;
-    std::vector<std::string> lines = {"Capitale residuo: " + amount(totals.capital),
-                                      "Interessi: " + amount(totals.interest)};
+    std::vector<ShownTotal> shown = {{"Capitale residuo", totals.capital}, {"Interessi", totals.interest}};
     if (ledger.compensation)
-        lines.push_back("Indennizzo (art. 6 D.Lgs. 231/2002): " + amount(totals.compensation));
+        shown.push_back({"Indennizzo (art. 6 D.Lgs. 231/2002)", totals.compensation});
     if (totals.surplus != Currency())
-        lines.push_back("Eccedenza a favore del debitore: " + amount(totals.surplus));
-    lines.push_back("Totale dovuto al " + DateText(ledger.end) + ": " + amount(totals.due));
+        shown.push_back({"Eccedenza a favore del debitore", totals.surplus});
+    shown.push_back({"Totale dovuto al " + DateText(ledger.end), totals.due});
+    return shown;
+}
+
+std::vector<std::string> LedgerTotalLines(const Ledger& ledger)
+{
+    std::vector<std::string> lines;
+    for (const ShownTotal& total : ShownTotals(ledger))
+        lines.push_back(total.caption + ": " + amount(total.amount));
     return lines;
 }
 

@@ -79,8 +79,19 @@ struct LedgerOutcome {
 // calculation's limits.
 LedgerOutcome ComputeLedger(const LedgerRequest& request);
 
-// "Capitale residuo: 7.099,18", "Interessi: 71,19", the compensation when
-// asked, the surplus when one is left, "Totale dovuto al 31/12/2025: 7.170,37".
+// A total of a statement, named for what it is.
+struct ShownTotal {
+    std::string caption; // "Capitale residuo", "Totale dovuto al 31/12/2025"
+    Currency amount;
+    friend bool operator==(const ShownTotal&, const ShownTotal&) = default;
+};
+
+// "Capitale residuo" 7.099,18, "Interessi" 71,19, the compensation when
+// asked, the surplus when one is left, "Totale dovuto al 31/12/2025" 7.170,37:
+// what the window, the copy and the page show, in that order.
+std::vector<ShownTotal> ShownTotals(const Ledger& ledger);
+
+// The same as lines: "Capitale residuo: 7.099,18".
 std::vector<std::string> LedgerTotalLines(const Ledger& ledger);
 
 // The whole statement, one line each ended by a newline: the regime, the

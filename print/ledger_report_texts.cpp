@@ -67,10 +67,8 @@ LedgerReportTexts MakeLedgerReportTexts(const Ledger& ledger, Date madeOn)
     for (const StatementLine& line : ledger.lines)
         texts.rows.push_back(Row(line));
     // "Totale dovuto al 31/12/2025: 7.170,37": the caption, then the amount under the capital.
-    for (const std::string& total : LedgerTotalLines(ledger)) {
-        const std::size_t colon = total.rfind(": ");
-        texts.totals.emplace_back(total.substr(0, colon), total.substr(colon + 2));
-    }
+    for (const ShownTotal& total : ShownTotals(ledger))
+        texts.totals.emplace_back(total.caption, Amount(total.amount));
     texts.notes = NoteLines(ledger.notes);
     texts.tables = TableLines(ledger.tables);
     texts.madeOn = MadeOnLine(madeOn);
