@@ -10,24 +10,24 @@
 namespace tarvel {
 namespace {
 
-std::string Percent(int hundredths) { return RateText(hundredths) + "%"; }
+std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
 
-std::string Amount(Currency value) { return AmountText(value); }
+std::string amount(Currency value) { return AmountText(value); }
 
-bool IsMovement(const StatementLine& line) { return line.kind != StatementLine::Kind::Span; }
+bool isMovement(const StatementLine& line) { return line.kind != StatementLine::Kind::Span; }
 
 // "credito 10.000,00 fattura 1", "pagamento 3.000,00 bonifico, eccedenza 40,00":
 // what the movement was, its description shown as the messages show a text.
-std::string MovementCell(const StatementLine& line)
+std::string movementCell(const StatementLine& line)
 {
     const bool credit = line.kind == StatementLine::Kind::Credit;
-    std::string text = (credit ? "credito " : "pagamento ") + Amount(line.amount);
+    std::string text = (credit ? "credito " : "pagamento ") + amount(line.amount);
     if (!line.description.empty())
         text += " " + Printable(line.description);
     if (line.surplus != Currency())
-        text += (credit ? ", meno l'eccedenza " : ", eccedenza ") + Amount(line.surplus);
+        text += (credit ? ", meno l'eccedenza " : ", eccedenza ") + amount(line.surplus);
     if (line.toCompensation != Currency())
-        text += ", a indennizzo " + Amount(line.toCompensation);
+        text += ", a indennizzo " + amount(line.toCompensation);
     return text;
 }
 
@@ -36,8 +36,8 @@ std::string MovementCell(const StatementLine& line)
 std::string ChargedRateText(const ChargedRate& rate)
 {
     if (!rate.latePayment)
-        return Percent(rate.hundredths);
-    return Percent(rate.hundredths) + " (" + Percent(rate.referenceHundredths) + " + " + RateText(rate.marginHundredths)
+        return percent(rate.hundredths);
+    return percent(rate.hundredths) + " (" + percent(rate.referenceHundredths) + " + " + RateText(rate.marginHundredths)
            + ")";
 }
 
@@ -75,7 +75,7 @@ bool StatementColumnIsNumber(StatementColumn column)
 
 std::vector<StatementColumn> StatementColumns(std::span<const StatementLine> lines)
 {
-    const bool movements = std::any_of(lines.begin(), lines.end(), IsMovement);
+    const bool movements = std::any_of(lines.begin(), lines.end(), isMovement);
     const bool acts =
         std::any_of(lines.begin(), lines.end(), [](const StatementLine& line) { return !line.act.empty(); });
     std::vector<StatementColumn> columns;
@@ -99,13 +99,13 @@ std::string StatementCell(const StatementLine& line, StatementColumn column)
     switch (column) {
     case Day: return span && line.days == 0 ? std::string() : DateText(line.day);
     case LastDay: return span && line.days != 0 ? DateText(line.lastDay) : std::string();
-    case Movement: return span ? std::string() : MovementCell(line);
-    case Capital: return Amount(line.capital);
+    case Movement: return span ? std::string() : movementCell(line);
+    case Capital: return amount(line.capital);
     case Days: return span ? WholeNumberText(line.days) : std::string();
     case Rate: return span ? ChargedRateText(line.rate) : std::string();
-    case Interest: return span ? Amount(line.interest) : std::string();
-    case ToInterest: return payment ? Amount(line.toInterest) : std::string();
-    case ToCapital: return payment ? Amount(line.toCapital) : std::string();
+    case Interest: return span ? amount(line.interest) : std::string();
+    case ToInterest: return payment ? amount(line.toInterest) : std::string();
+    case ToCapital: return payment ? amount(line.toCapital) : std::string();
     case Act: return span ? line.act : std::string();
     }
     return {};
@@ -118,30 +118,30 @@ std::string StatementLineText(const StatementLine& line)
         std::string text;
         if (line.days != 0)
             text = "dal " + DateText(line.day) + " al " + DateText(line.lastDay) + ": ";
-        text += "capitale " + Amount(line.capital) + ", " + std::to_string(line.days)
+        text += "capitale " + amount(line.capital) + ", " + std::to_string(line.days)
                 + (line.days == 1 ? " giorno" : " giorni");
         text += (line.rate.latePayment ? ", tasso di mora " : ", tasso ") + ChargedRateText(line.rate);
-        return text + ", interessi " + Amount(line.interest);
+        return text + ", interessi " + amount(line.interest);
     }
-    std::string text = DateText(line.day) + (line.kind == Credit ? " credito " : " pagamento ") + Amount(line.amount);
+    std::string text = DateText(line.day) + (line.kind == Credit ? " credito " : " pagamento ") + amount(line.amount);
     if (!line.description.empty())
         text += " (" + Printable(line.description) + ")";
     text += ": ";
     if (line.kind == Credit) {
         if (line.surplus != Currency())
-            text += "meno l'eccedenza " + Amount(line.surplus) + ", ";
-        return text + "capitale " + Amount(line.capital);
+            text += "meno l'eccedenza " + amount(line.surplus) + ", ";
+        return text + "capitale " + amount(line.capital);
     }
-    const std::string toInterest = "a interessi " + Amount(line.toInterest);
-    const std::string toCapital = "a capitale " + Amount(line.toCapital);
+    const std::string toInterest = "a interessi " + amount(line.toInterest);
+    const std::string toCapital = "a capitale " + amount(line.toCapital);
     text += line.capitalFirst ? toCapital + ", " + toInterest : toInterest + ", " + toCapital;
     if (line.toCompensation != Currency())
-        text += ", a indennizzo " + Amount(line.toCompensation);
+        text += ", a indennizzo " + amount(line.toCompensation);
     if (line.surplus != Currency())
-        text += ", eccedenza " + Amount(line.surplus);
-    text += "; capitale " + Amount(line.capital);
+        text += ", eccedenza " + amount(line.surplus);
+    text += "; capitale " + amount(line.capital);
     if (line.interestDue != Currency())
-        text += ", interessi da pagare " + Amount(line.interestDue);
+        text += ", interessi da pagare " + amount(line.interestDue);
     return text;
 }
 
