@@ -4,6 +4,7 @@
 #include "calc/per_rate_kind.h"
 #include "calc/rate_table.h"
 #include "calc/statement.h"
+#include "forms/ledger_form.h"
 #include "forms/typed_calculation.h"
 
 #include <array>
@@ -74,6 +75,10 @@ public:
     bool TakePage();
     const std::optional<Statement>& Page() const { return page_; }
 
+    // The list of movements after the first credit, and its ledger.
+    LedgerForm& Ledger() { return ledger_; }
+    const LedgerForm& Ledger() const { return ledger_; }
+
 private:
     static std::size_t Index(InputField field) { return static_cast<std::size_t>(field); }
 
@@ -84,6 +89,7 @@ private:
     std::optional<InputField> firstFault_;
     std::optional<Statement> statement_;
     std::optional<Statement> page_;
+    LedgerForm ledger_;
 };
 
 // The fault of a remembered table file that no longer reads, beside its table.

@@ -106,7 +106,7 @@ QPushButton* Button(const char* name, const QString& caption)
 
 } // namespace
 
-LedgerEditor::LedgerEditor(QWidget* parent) : QWidget(parent)
+LedgerEditor::LedgerEditor(LedgerForm& form, QWidget* parent) : QWidget(parent), form_(form)
 {
     setObjectName(QStringLiteral("movimentiEditor"));
     movimenti_ = Named(new QTableWidget(0, int(std::size(kColumnHeads))), "movimenti", QStringLiteral("Movimenti"));

@@ -25,7 +25,8 @@ class LedgerEditor : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LedgerEditor(QWidget* parent = nullptr);
+    // `form` outlives the editor: the window's form owns it.
+    explicit LedgerEditor(LedgerForm& form, QWidget* parent = nullptr);
 
     LedgerForm& Form() { return form_; }
     const LedgerForm& Form() const { return form_; }
@@ -52,7 +53,7 @@ private:
     QLabel* errori_ = nullptr;
     QCheckBox* imputazioneCapitale_ = nullptr;
     QCheckBox* indennizzo_ = nullptr;
-    LedgerForm form_;
+    LedgerForm& form_;
     bool showing_ = false; // the rows are being written from the form, not typed
 };
 

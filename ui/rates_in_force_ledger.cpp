@@ -27,7 +27,7 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
 {
     auto* group = new QGroupBox(QStringLiteral("Movimenti (acconti e altri crediti)"));
     group->setObjectName(QStringLiteral("gruppoMovimenti"));
-    movimenti_ = new LedgerEditor;
+    movimenti_ = new LedgerEditor(form_.Ledger());
     (new QVBoxLayout(group))->addWidget(movimenti_);
     column.insertWidget(column.indexOf(regime_), group);
     group->hide();
