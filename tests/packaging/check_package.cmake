@@ -108,7 +108,8 @@ string(REGEX MATCHALL "--[a-z]+" options "${usage}")
 list(REMOVE_DUPLICATES options)
 
 # Both manual pages render without a warning, in a plain and a UTF-8 terminal;
-# the calculator's page documents every option its --help names.
+# the calculator's page documents every option its --help names; every example
+# a page shows, run with the package's programs, prints what the page says.
 foreach(page tarvel tarvel-calc)
   set(file "${root}/usr/share/man/man1/${page}.1.gz")
   if(NOT EXISTS "${file}")
@@ -124,6 +125,11 @@ foreach(page tarvel tarvel-calc)
       fail("man -l ${page}.1.gz (${locale}) exited ${code}:\n${warnings}")
     endif()
   endforeach()
+  execute_process(COMMAND "${CMAKE_CURRENT_LIST_DIR}/check_examples" "${file}" "${root}/usr/bin"
+    RESULT_VARIABLE code OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  if(NOT code EQUAL 0)
+    fail("the examples of ${page}.1.gz:\n${said}")
+  endif()
   if(page STREQUAL "tarvel-calc")
     foreach(option IN LISTS options)
       string(FIND "${text}" "${option}" at)
