@@ -26,6 +26,14 @@ public:
     std::optional<Currency> times(std::int64_t factor) const;
 
     constexpr bool isNegative() const { return ticks_ < 0; }
+    // To the cent, ties away from zero: what AmountText shows of it.
+    constexpr Currency toCents() const
+    {
+        constexpr std::int64_t cent = kScale / 100;
+        const std::int64_t rest = ticks_ % cent;
+        const std::int64_t cents = ticks_ / cent + (rest >= cent / 2 ? 1 : rest <= -cent / 2 ? -1 : 0);
+        return Currency(cents * cent);
+    }
     friend constexpr bool operator==(Currency, Currency) = default;
 
 private:

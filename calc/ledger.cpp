@@ -3,6 +3,7 @@
 #include "calc/calculate_interest.h"
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
+#include "calc/printable.h"
 #include "calc/statement.h"
 
 #include <algorithm>
@@ -13,23 +14,9 @@ namespace {
 
 // Art. 6 D.Lgs. 231/2002: 40 euro for each sum paid late.
 constexpr Currency kCompensation = Currency::fromTicks(40 * Currency::kScale);
-constexpr std::int64_t kCentTicks = Currency::kScale / 100;
 
 const char kBeyondLimits[] =
     "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)";
-
-// To the cent, half away from zero.
-Currency toCents(Currency value)
-{
-    const std::int64_t ticks = value.ticks();
-    std::int64_t cents = ticks / kCentTicks;
-    const std::int64_t rest = ticks % kCentTicks;
-    if (rest >= kCentTicks / 2)
-        ++cents;
-    else if (rest <= -kCentTicks / 2)
-        --cents;
-    return Currency::fromTicks(cents * kCentTicks);
-}
 
 Currency smaller(Currency a, Currency b) { return a.ticks() < b.ticks() ? a : b; }
 
@@ -61,27 +48,25 @@ public:
         ledger_.compensation = request_.compensation && request_.regime == Regime::LatePayment;
         ledger_.end = request_.end;
         ledger_.lines.reserve(2 * taken.size() + 1);
-        std::int64_t credits = 0;
         for (std::size_t i = 0; i < taken.size(); ++i) {
             const Movement& movement = *taken[i];
-            if (movement.kind == Movement::Kind::Credit) {
+            if (movement.kind == Movement::Kind::Credit)
                 credit(movement);
-                ++credits;
-            } else {
+            else
                 payment(movement);
-            }
             const Date next = i + 1 < taken.size() ? taken[i + 1]->day : request_.end;
             if (next > movement.day)
                 span(movement, next);
         }
-        settle(*taken.back());
+        const Movement& last = *taken.back();
+        settle(last);
         LedgerTotals& totals = ledger_.totals;
         totals.capital = capital_;
         totals.interest = interestDue_;
+        totals.compensation = compensationDue_;
         totals.surplus = surplus_;
-        if (ledger_.compensation)
-            totals.compensation = need(kCompensation.times(credits), *taken.back());
-        totals.due = need(need(capital_.plus(interestDue_), *taken.back()).plus(totals.compensation), *taken.back());
+        totals.due = need(need(capital_.plus(interestDue_), last).plus(compensationDue_), last);
+        ledger_.roundingNote = roundingNote(last);
         ledger_.notes = rates_.Notes(taken.front()->day, request_.end, request_.claim);
         ledger_.tables = rates_.TableDescriptions();
         return std::move(ledger_);
@@ -105,13 +90,26 @@ private:
         return line;
     }
 
-    // A credit is first set against what the debtor has paid over.
+    // Takes what it can of `owed` out of `from` into `paid`.
+    static void take(Currency& from, Currency& owed, Currency& paid, const Movement& movement)
+    {
+        paid = smaller(from, owed);
+        from = need(from.minus(paid), movement);
+        owed = need(owed.minus(paid), movement);
+    }
+
+    // A credit is first set against what the debtor has paid over: its
+    // capital, then its compensation.
     void credit(const Movement& movement)
     {
         StatementLine& line = movementLine(movement, StatementLine::Kind::Credit);
-        line.surplus = smaller(surplus_, movement.amount);
-        surplus_ = need(surplus_.minus(line.surplus), movement);
-        capital_ = need(capital_.plus(need(movement.amount.minus(line.surplus), movement)), movement);
+        Currency amount = movement.amount;
+        take(surplus_, amount, line.surplus, movement);
+        capital_ = need(capital_.plus(amount), movement);
+        if (ledger_.compensation) {
+            compensationDue_ = need(compensationDue_.plus(kCompensation), movement);
+            take(surplus_, compensationDue_, line.toCompensation, movement);
+        }
         line.capital = capital_;
     }
 
@@ -120,21 +118,18 @@ private:
         settle(movement);
         StatementLine& line = movementLine(movement, StatementLine::Kind::Payment);
         Currency rest = movement.amount;
-        const auto take = [&](Currency& owed, Currency& paid) {
-            paid = smaller(rest, owed);
-            rest = need(rest.minus(paid), movement);
-            owed = need(owed.minus(paid), movement);
-        };
         line.capitalFirst = request_.capitalFirst;
         if (request_.capitalFirst) {
-            take(capital_, line.toCapital);
-            take(interestDue_, line.toInterest);
+            take(rest, capital_, line.toCapital, movement);
+            take(rest, interestDue_, line.toInterest, movement);
         } else {
-            take(interestDue_, line.toInterest);
-            take(capital_, line.toCapital);
+            take(rest, interestDue_, line.toInterest, movement);
+            take(rest, capital_, line.toCapital, movement);
         }
+        take(rest, compensationDue_, line.toCompensation, movement);
         line.surplus = rest;
         surplus_ = need(surplus_.plus(rest), movement);
+        paidInterest_ = need(paidInterest_.plus(line.toInterest), movement);
         line.interestDue = interestDue_;
         line.capital = capital_;
     }
@@ -142,12 +137,14 @@ private:
     // The interest accrued since the last payment becomes due, to the cent.
     void settle(const Movement& movement)
     {
-        interestDue_ = need(interestDue_.plus(toCents(accrued_)), movement);
+        interestDue_ = need(interestDue_.plus(accrued_.toCents()), movement);
         accrued_ = Currency();
     }
 
     // The capital outstanding from the day after `from`'s to `to`, one line
-    // per rate period it runs through.
+    // per rate period it runs through. Only the days inside a period are
+    // charged: a span that ends before a table's first day takes a negative
+    // count there in the single calculation, which charges nothing here.
     void span(const Movement& from, Date to)
     {
         if (capital_ == Currency())
@@ -160,7 +157,7 @@ private:
             throw LedgerFault{from.line, kBeyondLimits};
         for (std::size_t i = 0; i < result.lineCount; ++i) {
             const PeriodLine& part = result.lines[i];
-            if (!part.applies || part.days <= 0)
+            if (!part.applies || part.days <= 0 || part.interest.isNegative())
                 continue;
             const ClippedSpan clipped = clipToPeriod(periods_[i], from.day, to);
             StatementLine& line = ledger_.lines.emplace_back();
@@ -171,8 +168,23 @@ private:
             line.rate = rates_.Charged(i);
             line.interest = part.interest;
             line.act = std::string(periods_[i].act);
+            accrued_ = need(accrued_.plus(part.interest), from);
+            roundedRows_ = need(roundedRows_.plus(part.interest.toCents()), from);
         }
-        accrued_ = need(accrued_.plus(need(result.runningTotal.minus(result.capital), from)), from);
+    }
+
+    // The interest the ledger charged is what the payments took of it and
+    // what is still due; each payment's share was summed exact from the rows
+    // since the one before and rounded once (settle). The rows show each
+    // interest to the cent, so their sum may miss that by a cent or so: then
+    // the note says why. Capital first or not, interest only ever leaves
+    // through a payment's "a interessi", so the comparison holds either way.
+    std::string roundingNote(const Movement& last) const
+    {
+        if (roundedRows_ == need(paidInterest_.plus(interestDue_), last))
+            return {};
+        return "Gli interessi delle righe sono arrotondati al centesimo; quelli maturati tra un pagamento e il "
+               "successivo, o fino ad AL, sono sommati esatti e arrotondati una volta.";
     }
 
     const LedgerRequest& request_;
@@ -184,10 +196,13 @@ private:
     Currency capital_;
     Currency accrued_; // since the last payment, to the ten-thousandth
     Currency interestDue_;
+    Currency compensationDue_; // the 40,00 of the credits so far, not yet paid
     Currency surplus_;
+    Currency paidInterest_; // what the payments took to interest
+    Currency roundedRows_;  // the span rows' interest, each to the cent
 };
 
-std::optional<LedgerFault> requestFault(const LedgerRequest& request, const Movement& first)
+std::optional<LedgerFault> requestFault(const LedgerRequest& request, const std::vector<const Movement*>& taken)
 {
     if (request.end > LastChargedDay())
         return LedgerFault{0, "AL " + DateText(request.end) + " viene dopo il " + DateText(LastChargedDay())
@@ -196,11 +211,17 @@ std::optional<LedgerFault> requestFault(const LedgerRequest& request, const Move
         if (movement.day > request.end)
             return LedgerFault{movement.line,
                                "data " + DateText(movement.day) + ": viene dopo AL " + DateText(request.end)};
+    // Capital is outstanding from the first credit on: advances paid before it
+    // charge nothing, however early.
+    const auto first = std::find_if(taken.begin(), taken.end(),
+                                    [](const Movement* movement) { return movement->kind == Movement::Kind::Credit; });
+    if (first == taken.end())
+        return std::nullopt;
     const ChargedRates rates = ratesOf(request);
-    // Before the reference rates: the claim's day ("DOMANDA: ..."), or the first movement's.
-    if (auto fault = rates.LateDaysFault(first.day, request.end, request.claim))
+    // Before the reference rates: the claim's day ("DOMANDA: ..."), or the first credit's.
+    if (auto fault = rates.LateDaysFault((*first)->day, request.end, request.claim))
         return fault->field == InputField::ClaimDate ? LedgerFault{0, fault->line()}
-                                                     : LedgerFault{first.line, fault->reason};
+                                                     : LedgerFault{(*first)->line, fault->reason};
     return std::nullopt;
 }
 
@@ -208,12 +229,23 @@ std::string amount(Currency value) { return AmountText(value); }
 
 } // namespace
 
+std::string TooManyMovementsReason()
+{
+    // The limit with its thousands grouped, as every count is shown: "100.000".
+    std::string count = std::to_string(kMaxLedgerMovements);
+    for (std::size_t at = count.size(); at > 3; at -= 3)
+        count.insert(at - 3, ".");
+    return "un conto prende al più " + count + " movimenti";
+}
+
 LedgerOutcome ComputeLedger(const LedgerRequest& request)
 {
     assert(request.regime == Regime::LatePayment || request.legalRates);
     assert(request.regime == Regime::Legal || request.referenceRates);
     if (request.movements.empty())
         return {LedgerFault{0, "nessun movimento"}, std::nullopt};
+    if (request.movements.size() > kMaxLedgerMovements)
+        return {LedgerFault{request.movements[kMaxLedgerMovements].line, TooManyMovementsReason()}, std::nullopt};
     // By day; on one day the credits before the payments; else as given.
     std::vector<const Movement*> taken;
     taken.reserve(request.movements.size());
@@ -222,7 +254,7 @@ LedgerOutcome ComputeLedger(const LedgerRequest& request)
     std::stable_sort(taken.begin(), taken.end(), [](const Movement* a, const Movement* b) {
         return std::pair(a->day, a->kind) < std::pair(b->day, b->kind);
     });
-    if (auto fault = requestFault(request, *taken.front()))
+    if (auto fault = requestFault(request, taken))
         return {std::move(fault), std::nullopt};
     try {
         return {std::nullopt, LedgerRun(request).run(taken)};
@@ -262,10 +294,12 @@ void ForEachLedgerTextLine(const Ledger& ledger, const std::function<void(const 
         line("Pagamenti imputati prima al capitale, poi agli interessi");
     for (const StatementLine& movement : ledger.lines)
         line(StatementLineText(movement));
+    if (!ledger.roundingNote.empty())
+        line(ledger.roundingNote);
     for (const LaterDaysNote& note : ledger.notes)
-        line("Nota: " + note.what);
+        line("Nota: " + Printable(note.what));
     for (const std::string& table : ledger.tables)
-        line("Tabella: " + table);
+        line("Tabella: " + Printable(table));
     for (const std::string& total : LedgerTotalLines(ledger))
         line(total);
 }

@@ -6,6 +6,7 @@
 #include "calc/rate_table.h"
 #include "calc/statement_line.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -16,7 +17,17 @@ namespace tarvel {
 
 // A debt's ledger: sums that fall due on their days and payments on account,
 // each payment going to the interest due and then to capital (art. 1194 c.c.),
-// unpaid interest earning nothing (art. 1283 c.c.).
+// unpaid interest earning nothing (art. 1283 c.c.). With late payment's
+// compensation, what a payment leaves after interest and capital goes to the
+// 40,00 of each credit so far, and only then over to the debtor; what the
+// debtor has paid over goes to the next credit's capital, then to its 40,00.
+// So a ledger never ends with something due and a surplus at once.
+//
+// Days before the first day of a table charge nothing: a span that ends
+// before it has no interest, one that starts before it is charged from it.
+
+// The most movements a ledger takes; more are refused.
+inline constexpr std::size_t kMaxLedgerMovements = 100000;
 
 struct Movement {
     enum class Kind { Credit, Payment };
@@ -43,7 +54,7 @@ struct LedgerRequest {
 struct LedgerTotals {
     Currency capital;      // capitale residuo
     Currency interest;     // interest due at the end, in cents
-    Currency compensation; // indennizzo
+    Currency compensation; // indennizzo: the 40,00 of each credit not yet paid
     Currency surplus;      // eccedenza a favore del debitore
     Currency due;          // capital, interest and compensation
 };
@@ -56,6 +67,9 @@ struct Ledger {
     bool compensation = false; // asked for
     Date end;
     std::vector<StatementLine> lines; // in the order the movements are taken
+    // Why the span rows, each shown to the cent, do not add up to the
+    // interest the ledger charged; empty when they do (see LedgerRun::roundingNote).
+    std::string roundingNote;
     LedgerTotals totals;
     std::vector<LaterDaysNote> notes;
     std::vector<std::string> tables; // as Statement::tables
@@ -73,11 +87,15 @@ struct LedgerOutcome {
     std::optional<Ledger> ledger;
 };
 
-// The ledger of `request`, or why there is none: no movement, a movement
-// after the end day, late-payment days before the reference rates' first day,
-// an end day past the last day any table charges, amounts past the
-// calculation's limits.
+// The ledger of `request`, or why there is none: no movement, more than
+// kMaxLedgerMovements, a movement after the end day, late-payment days (from
+// the first credit on) before the reference rates' first day, an end day past
+// the last day any table charges, amounts past the calculation's limits.
 LedgerOutcome ComputeLedger(const LedgerRequest& request);
+
+// Why a ledger of more than kMaxLedgerMovements is refused: "un conto prende
+// al più 100.000 movimenti"; a reader may refuse it as soon as it reads one more.
+std::string TooManyMovementsReason();
 
 // A total of a statement, named for what it is.
 struct ShownTotal {
@@ -95,8 +113,8 @@ std::vector<ShownTotal> ShownTotals(const Ledger& ledger);
 std::vector<std::string> LedgerTotalLines(const Ledger& ledger);
 
 // The whole statement, one line each ended by a newline: the regime, the
-// movements and spans, the notes, the tables used, and the totals last, for
-// scripts to read.
+// movements and spans, the rounding note, the notes, the tables used, and the
+// totals last, for scripts to read.
 std::string LedgerText(const Ledger& ledger);
 // The same lines, each handed to `line` without its newline as soon as it is
 // made, for a caller that writes a long statement out as it goes.

@@ -3,6 +3,7 @@
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
+#include "calc/printable.h"
 
 #include <algorithm>
 #include <cassert>
@@ -28,6 +29,24 @@ std::string counted(int count, const char* one, const char* many)
 std::string line(std::string_view caption, std::string_view value)
 {
     return std::string(caption) + ':' + (value.empty() ? "" : " " + std::string(value)) + '\n';
+}
+
+// The rows show each interest to the cent and the total is the exact sum
+// rounded once, so the rows may miss the total by a cent or so: then a
+// sentence says why. No total is shown when it comes out negative.
+std::string roundingNote(const CalculationResult& result, const std::vector<StatementLine>& rows)
+{
+    const std::optional<Currency> total = result.runningTotal.minus(result.capital);
+    if (!total || total->isNegative())
+        return {};
+    std::optional<Currency> shown = Currency();
+    for (const StatementLine& row : rows)
+        if (shown)
+            shown = shown->plus(row.interest.toCents());
+    if (shown == total->toCents())
+        return {};
+    return "Gli interessi delle righe sono arrotondati al centesimo; il totale è la somma degli interessi esatti, "
+           "arrotondata una volta.";
 }
 
 } // namespace
@@ -136,6 +155,7 @@ Statement StatementOf(const CalculationResult& result, const ChargedRates& rates
         row.act = std::string(periods[i].act);
         statement.rows.push_back(std::move(row));
     }
+    statement.roundingNote = roundingNote(result, statement.rows);
     statement.interest = WithLeadingZero(result.written[SeeInteressi].view());
     statement.sum = WithLeadingZero(result.written[Label6].view());
     statement.years = result.years;
@@ -174,12 +194,14 @@ std::string StatementText(const Statement& statement)
         text += (row.rate.latePayment ? "tasso di mora " : "tasso ") + ChargedRateText(row.rate);
         text += ", interessi " + AmountText(row.interest) + '\n';
     }
+    if (!statement.roundingNote.empty())
+        text += statement.roundingNote + '\n';
     text += line(InterestCaption(statement.regime), statement.interest);
     text += line("Somma", statement.sum);
     for (const LaterDaysNote& note : statement.notes)
-        text += "Nota: " + note.what + '\n';
+        text += "Nota: " + Printable(note.what) + '\n';
     for (const std::string& table : statement.tables)
-        text += line("Tabella", table);
+        text += line("Tabella", Printable(table));
     return text;
 }
 

@@ -46,6 +46,10 @@ struct Statement {
     // One span line per period the span touches, on the capital; a period
     // touched with no day charged shows no dates.
     std::vector<StatementLine> rows;
+    // Why the rows, each shown to the cent, do not add up to the interest
+    // shown, the exact sum rounded once: one sentence after the rows; empty
+    // when they add up (or no interest is shown).
+    std::string roundingNote;
     // As tarvel-calc's SeeInteressi and Label6: the interest empty and the
     // sum zero when the interest comes out negative.
     std::string interest; // "3.319,93"
@@ -98,8 +102,8 @@ std::string YearsAndDaysText(int years, int days);
 
 // The statement as text to paste into an e-mail, what the window copies: the
 // capital, the span with its years and days, the regime, one line per period
-// with its days, rate and interest, the total, the sum, the notes and the
-// tables used. One line each, ended by a newline.
+// with its days, rate and interest, the rounding note, the total, the sum,
+// the notes and the tables used. One line each, ended by a newline.
 std::string StatementText(const Statement& statement);
 
 } // namespace tarvel

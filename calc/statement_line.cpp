@@ -130,7 +130,10 @@ std::string StatementLineText(const StatementLine& line)
     if (line.kind == Credit) {
         if (line.surplus != Currency())
             text += "meno l'eccedenza " + amount(line.surplus) + ", ";
-        return text + "capitale " + amount(line.capital);
+        text += "capitale " + amount(line.capital);
+        if (line.toCompensation != Currency())
+            text += ", a indennizzo " + amount(line.toCompensation) + " dall'eccedenza";
+        return text;
     }
     const std::string toInterest = "a interessi " + amount(line.toInterest);
     const std::string toCapital = "a capitale " + amount(line.toCapital);

@@ -40,7 +40,8 @@ struct StatementLine {
     // Credit: what the debtor's surplus took off it. Payment: what it left over.
     Currency surplus;
     // Payment: what went to interest, to capital and to the compensation of
-    // the credits, and the interest still due after it.
+    // the credits, and the interest still due after it. Credit: what the
+    // surplus left after its capital paid of its compensation.
     Currency toInterest;
     Currency toCapital;
     Currency toCompensation;

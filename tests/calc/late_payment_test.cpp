@@ -210,6 +210,18 @@ TEST(StatementText, ReadsAsAnEMail)
          "Nota: i giorni dopo il 30/06/2026 sono calcolati all'ultimo tasso di riferimento noto (2,15% dal "
          "01/01/2026)\n"
          "Tabella: Tassi di riferimento in vigore (D.Lgs. 231/2002), ultimo atto: G.U. n. 15 del 20/01/2026\n"},
+        {"rows that miss the total by a cent", LatePaymentRequest("8", "10000", "31/05/2024", "28/02/2025"),
+         "Capitale: 10.000,00\n"
+         "dal 31/05/2024 al 28/02/2025: 0 anni e 273 giorni\n"
+         "Interessi di mora, D.Lgs. 231/2002, maggiorazione 8 punti\n"
+         "dal 01/06/2024 al 30/06/2024: 30 giorni, tasso di mora 12,5% (4,5% + 8), interessi 102,74\n"
+         "dal 01/07/2024 al 31/12/2024: 184 giorni, tasso di mora 12,25% (4,25% + 8), interessi 617,53\n"
+         "dal 01/01/2025 al 28/02/2025: 59 giorni, tasso di mora 11,15% (3,15% + 8), interessi 180,23\n"
+         "Gli interessi delle righe sono arrotondati al centesimo; il totale è la somma degli interessi esatti, "
+         "arrotondata una volta.\n"
+         "Interessi di mora: 900,51\n"
+         "Somma: 10.900,51\n"
+         "Tabella: Tassi di riferimento in vigore (D.Lgs. 231/2002), ultimo atto: G.U. n. 15 del 20/01/2026\n"},
         {"one day below one euro", LegalRequest("1000", "01/01/2020", "02/01/2020"),
          "Capitale: 1.000,00\n"
          "dal 01/01/2020 al 02/01/2020: 0 anni e 1 giorno\n"

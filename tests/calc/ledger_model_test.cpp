@@ -1,8 +1,10 @@
 // Random ledgers on the legal rates in force against a model written from
 // the rules alone: day by day, in whole numbers, each day's rate looked up in
-// the table's changes.
+// the table's changes; and random late-payment ledgers with compensation
+// against what their totals must keep.
 #include "calc/ledger.h"
 #include "calc/rates_in_force.h"
+#include "calc/reference_rates.h"
 #include "tests/calc/day.h"
 
 #include <gtest/gtest.h>
@@ -97,31 +99,49 @@ ModelTotals Model(std::vector<Movement> movements, Date end, bool capitalFirst)
     return totals;
 }
 
-TEST(RandomLedgers, ComeToWhatTheRulesGiveToTheCent)
-{
-    std::mt19937_64 random(20261209);
-    const auto pick = [&](std::int64_t from, std::int64_t to) {
-        return std::uniform_int_distribution<std::int64_t>(from, to)(random);
-    };
-    int ties = 0;
-    for (int round = 0; round < 400; ++round) {
+// Ledgers of up to eight movements from `from` on, in no order, a credit
+// first by day; amounts up to `maxCents`.
+class RandomLedger {
+public:
+    explicit RandomLedger(std::uint64_t seed) : random_(seed) {}
+
+    std::int64_t Pick(std::int64_t from, std::int64_t to)
+    {
+        return std::uniform_int_distribution<std::int64_t>(from, to)(random_);
+    }
+
+    LedgerRequest Next(Date from, std::int64_t maxCents)
+    {
         LedgerRequest request;
         request.legalRates = &RatesInForce();
-        request.capitalFirst = pick(0, 3) == 0;
-        Date day = Day("01/01/2000").plusDays(static_cast<std::int32_t>(pick(0, 9000)));
-        const auto count = pick(1, 8);
+        request.referenceRates = &ReferenceRates();
+        request.capitalFirst = Pick(0, 3) == 0;
+        Date day = from.plusDays(static_cast<std::int32_t>(Pick(0, 9000)));
+        const auto count = Pick(1, 8);
         for (std::int64_t i = 0; i < count; ++i) {
             Movement movement;
-            movement.kind = i > 0 && pick(0, 1) ? Movement::Kind::Payment : Movement::Kind::Credit;
-            movement.amount = Currency::fromTicks(pick(1, 2'000'000) * 100);
+            movement.kind = i > 0 && Pick(0, 1) ? Movement::Kind::Payment : Movement::Kind::Credit;
+            movement.amount = Currency::fromTicks(Pick(1, maxCents) * 100);
             movement.day = day;
             movement.line = static_cast<std::uint64_t>(i + 2);
             request.movements.push_back(movement);
-            day = day.plusDays(static_cast<std::int32_t>(pick(0, 3) == 0 ? 0 : pick(1, 700)));
+            day = day.plusDays(static_cast<std::int32_t>(Pick(0, 3) == 0 ? 0 : Pick(1, 700)));
         }
-        std::shuffle(request.movements.begin(), request.movements.end(), random);
-        request.end = day.plusDays(static_cast<std::int32_t>(pick(0, 400)));
+        std::shuffle(request.movements.begin(), request.movements.end(), random_);
+        request.end = day.plusDays(static_cast<std::int32_t>(Pick(0, 400)));
+        return request;
+    }
 
+private:
+    std::mt19937_64 random_;
+};
+
+TEST(RandomLedgers, ComeToWhatTheRulesGiveToTheCent)
+{
+    RandomLedger random(20261209);
+    int ties = 0;
+    for (int round = 0; round < 400; ++round) {
+        const LedgerRequest request = random.Next(Day("01/01/2000"), 2'000'000);
         const LedgerOutcome outcome = ComputeLedger(request);
         ASSERT_TRUE(outcome.ledger) << outcome.fault->reason;
         const LedgerTotals& totals = outcome.ledger->totals;
@@ -134,6 +154,32 @@ TEST(RandomLedgers, ComeToWhatTheRulesGiveToTheCent)
         ties += model.tie ? 1 : 0;
     }
     EXPECT_LT(ties, 40); // the exact comparison stays the rule
+}
+
+// Payments near a credit's amount and its 40,00: whatever is left of a payment
+// pays the compensation before it is a surplus, and a surplus pays the next
+// credit's, so nothing is due while a surplus stands; the compensation paid
+// and still due is 40,00 a credit.
+TEST(RandomLedgers, NeverLeaveSomethingDueAndASurplusAtOnce)
+{
+    RandomLedger random(20261210);
+    for (int round = 0; round < 400; ++round) {
+        LedgerRequest request = random.Next(Day("01/01/2013"), 120'000);
+        request.regime = random.Pick(0, 1) ? Regime::LatePayment : Regime::Legal;
+        request.compensation = request.regime == Regime::LatePayment;
+        const LedgerOutcome outcome = ComputeLedger(request);
+        ASSERT_TRUE(outcome.ledger) << outcome.fault->reason;
+        const Ledger& ledger = *outcome.ledger;
+        EXPECT_FALSE(ledger.totals.due != Currency() && ledger.totals.surplus != Currency()) << "round " << round;
+        std::int64_t credits = 0;
+        Currency compensation = ledger.totals.compensation;
+        for (const StatementLine& line : ledger.lines) {
+            credits += line.kind == StatementLine::Kind::Credit ? 1 : 0;
+            compensation = *compensation.plus(line.toCompensation);
+        }
+        EXPECT_EQ(compensation.ticks(), request.compensation ? credits * 40 * Currency::kScale : 0)
+            << "round " << round;
+    }
 }
 
 } // namespace

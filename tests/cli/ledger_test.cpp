@@ -5,6 +5,7 @@
 #include "calc/number_texts.h"
 #include "calc/rates_in_force.h"
 #include "calc/reference_rates.h"
+#include "runtime/rate_table_file.h"
 #include "tests/cli/calc_run.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +21,10 @@ namespace {
 constexpr char kHeader[] = "data;tipo;importo;descrizione\n";
 
 // Writes `rows` after the header into the scratch folder; its path, quoted for the shell.
-std::string LedgerFile(const fs::path& scratch, const std::string& rows, const char* header = kHeader)
+std::string LedgerFile(const fs::path& scratch, const std::string& rows, const char* header = kHeader,
+                       const char* name = "movimenti.csv")
 {
-    const fs::path file = scratch / "movimenti.csv";
+    const fs::path file = scratch / name;
     std::ofstream(file, std::ios::binary) << header << rows;
     return "'" + file.string() + "'";
 }
@@ -37,6 +39,10 @@ struct Example {
     const char* interest;
     const char* compensation;
     const char* due;
+    const char* surplus = ""; // none shown when empty
+    // Whether a line says why the span rows do not add up to the interest charged.
+    bool roundingNote = false;
+    const char* rates = ""; // the rows of a --tassi file after its header; none when empty
 };
 
 // The lines of the totals `example` ends with.
@@ -46,14 +52,16 @@ std::vector<std::string> TotalsOf(const Example& example)
                                     std::string("Interessi: ") + example.interest};
     if (*example.compensation)
         totals.push_back(std::string("Indennizzo (art. 6 D.Lgs. 231/2002): ") + example.compensation);
+    if (*example.surplus)
+        totals.push_back(std::string("Eccedenza a favore del debitore: ") + example.surplus);
     totals.push_back(std::string("Totale dovuto al ") + example.end + ": " + example.due);
     return totals;
 }
 
 void PrintTo(const Example& example, std::ostream* out) { *out << example.name; }
 
-// The request tarvel-calc makes of `example`, on the tables in force.
-LedgerRequest RequestOf(const Example& example)
+// The request tarvel-calc makes of `example`, on the tables in force or on `legal`.
+LedgerRequest RequestOf(const Example& example, const RateTable* legal)
 {
     LedgerRequest request;
     std::istringstream rows(example.rows);
@@ -69,7 +77,7 @@ LedgerRequest RequestOf(const Example& example)
     }
     const std::string options = example.options;
     request.end = *ParseDate(example.end);
-    request.legalRates = &RatesInForce();
+    request.legalRates = legal ? legal : &RatesInForce();
     request.referenceRates = &ReferenceRates();
     if (options.find("--mora") != std::string::npos)
         request.regime = Regime::LatePayment;
@@ -87,12 +95,22 @@ class WorkedLedger : public ScratchTest, public ::testing::WithParamInterface<Ex
 TEST_P(WorkedLedger, GivesTheSameInTarvelCalcAndInTheCalculation)
 {
     const Example& example = GetParam();
-    const LedgerOutcome outcome = ComputeLedger(RequestOf(example));
+    std::string options = example.options;
+    std::optional<RateTable> legal;
+    if (*example.rates) {
+        const std::string table = LedgerFile(scratch, example.rates, "dal;tasso;atto\n", "tassi.csv");
+        options += " --tassi " + table;
+        std::ostringstream errors;
+        legal = ReadRateTableFile((scratch / "tassi.csv").string(), errors);
+        ASSERT_TRUE(legal) << errors.str();
+    }
+    const LedgerOutcome outcome = ComputeLedger(RequestOf(example, legal ? &*legal : nullptr));
     ASSERT_TRUE(outcome.ledger) << outcome.fault->reason;
     EXPECT_EQ(LedgerTotalLines(*outcome.ledger), TotalsOf(example));
+    EXPECT_EQ(!outcome.ledger->roundingNote.empty(), example.roundingNote);
 
     const CommandRun run = RunCommand(
-        Calc("--movimenti " + LedgerFile(scratch, example.rows) + " " + example.options + " " + example.end), scratch);
+        Calc("--movimenti " + LedgerFile(scratch, example.rows) + " " + options + " " + example.end), scratch);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, LedgerText(*outcome.ledger));
     std::string totals;
@@ -116,10 +134,30 @@ const Example kExamples[] = {
     {"LatePaymentToCapitalFirst", kPartPayment, "31/12/2025", "--mora --imputazione capitale", "6.000,00", "409,34", "",
      "6.409,34"},
     {"Compensation", kTwoCredits, "31/12/2025", "--mora --indennizzo", "8.000,00", "496,61", "80,00", "8.576,61"},
-    {"ClaimAcrossRates", kAcrossRates, "30/11/2025", "--domanda 15/05/2024", "14.297,37", "2.281,74", "", "16.579,11"},
+    {"ClaimAcrossRates", kAcrossRates, "30/11/2025", "--domanda 15/05/2024", "14.297,37", "2.281,74", "", "16.579,11",
+     "", true},
     {"LegalAcrossRates", kAcrossRates, "30/11/2025", "", "14.055,02", "434,36", "", "14.489,38"},
     {"UnpaidInterestCarried", kUnpaidInterest, "31/12/2024", "", "10.000,00", "449,31", "", "10.449,31"},
     {"SurplusSetAgainstTheNextCredit", kSurplus, "31/12/2024", "", "412,47", "2,57", "", "415,04"},
+    {"SurplusLeftOver", "01/01/2024;credito;1000;\n01/01/2024;pagamento;1100;\n", "31/12/2024", "", "0,00", "0,00", "",
+     "0,00", "100,00"},
+    // Days before a table's first day charge nothing, and never a negative interest.
+    {"SpanBeforeTheFirstRate", "01/01/1930;credito;1.000,00;\n", "01/01/1940", "", "1.000,00", "0,00", "", "1.000,00"},
+    {"PaymentBeforeTheFileFirstRate", "01/06/2023;credito;10.000;\n01/12/2023;pagamento;1.000;\n", "31/12/2024", "",
+     "9.000,00", "451,23", "", "9.451,23", "", false, "01/01/2024;5;\n"},
+    // Late payment is charged from the first credit, whatever the advances paid before it.
+    {"LatePaymentAfterAnEarlyAdvance", "01/01/2012;pagamento;100;anticipo\n01/01/2025;credito;1000;\n", "31/12/2025",
+     "--mora --indennizzo", "900,00", "95,54", "40,00", "1.035,54"},
+    // What a payment leaves after interest and capital pays the compensation;
+    // a surplus pays the next credit's capital, then its compensation.
+    {"CompensationPaidBeforeASurplus", "01/01/2025;credito;1000;\n01/01/2025;pagamento;1040;\n", "31/12/2025",
+     "--mora --indennizzo", "0,00", "0,00", "0,00", "0,00"},
+    {"SurplusPaysTheNextCreditThenItsCompensation",
+     "01/01/2025;credito;1000;\n01/01/2025;pagamento;1.100;\n01/03/2025;credito;30;\n", "31/12/2025",
+     "--mora --indennizzo", "0,00", "0,00", "10,00", "10,00"},
+    {"CompensationAfterASurplusSpent",
+     "01/01/2025;credito;1000;\n01/01/2025;pagamento;1040;\n01/03/2025;credito;500;\n", "31/12/2025",
+     "--mora --indennizzo", "500,00", "44,07", "40,00", "584,07", "", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ledgers, WorkedLedger, ::testing::ValuesIn(kExamples),
@@ -127,23 +165,39 @@ INSTANTIATE_TEST_SUITE_P(Ledgers, WorkedLedger, ::testing::ValuesIn(kExamples),
 
 using LedgerStatement = ScratchTest;
 
-// The lines of the first example, after its caption.
+// The lines of the movements and spans, after the caption.
 TEST_F(LedgerStatement, ShowsEachMovementAndSpan)
 {
-    const CommandRun run = RunCommand(Calc("--movimenti " + LedgerFile(scratch, kOnePayment) + " 31/12/2025"), scratch);
-    EXPECT_NE(
-        run.out.find(
-            "\n01/01/2025 credito 10.000,00 (fattura 1): capitale 10.000,00\n"
-            "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18\n"
-            "01/07/2025 pagamento 3.000,00 (bonifico): a interessi 99,18, a capitale 2.900,82; capitale 7.099,18\n"
-            "dal 02/07/2025 al 31/12/2025: capitale 7.099,18, 183 giorni, tasso 2%, interessi 71,19\n"),
-        std::string::npos)
-        << run.out;
+    const struct {
+        const char* rows;
+        const char* arguments;
+        const char* lines;
+    } cases[] = {
+        {kOnePayment, "31/12/2025",
+         "\n01/01/2025 credito 10.000,00 (fattura 1): capitale 10.000,00\n"
+         "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18\n"
+         "01/07/2025 pagamento 3.000,00 (bonifico): a interessi 99,18, a capitale 2.900,82; capitale 7.099,18\n"
+         "dal 02/07/2025 al 31/12/2025: capitale 7.099,18, 183 giorni, tasso 2%, interessi 71,19\n"},
+        {"01/01/2025;credito;1000;\n01/01/2025;pagamento;1.100;\n01/03/2025;credito;30;\n",
+         "--mora --indennizzo 31/12/2025",
+         "\n01/01/2025 pagamento 1.100,00: a interessi 0,00, a capitale 1.000,00, a indennizzo 40,00, eccedenza 60,00; "
+         "capitale 0,00\n"
+         "01/03/2025 credito 30,00: meno l'eccedenza 30,00, capitale 0,00, a indennizzo 30,00 dall'eccedenza\n"},
+        // After the rows, when they do not add up to the interest charged.
+        {kAcrossRates, "--domanda 15/05/2024 30/11/2025",
+         "interessi 608,30\nGli interessi delle righe sono arrotondati al centesimo; quelli maturati tra un pagamento "
+         "e "
+         "il successivo, o fino ad AL, sono sommati esatti e arrotondati una volta.\nTabella: "},
+    };
+    for (const auto& [rows, arguments, lines] : cases) {
+        const CommandRun run = RunCommand(Calc("--movimenti " + LedgerFile(scratch, rows) + " " + arguments), scratch);
+        EXPECT_NE(run.out.find(lines), std::string::npos) << run.out;
+    }
 }
 
 struct Refusal {
     const char* name;
-    const char* file;                     // after the header; or, starting with '/', a path
+    std::string file;                     // after the header; or, starting with '/', a path; or "-"
     const char* error;                    // the first line on standard error
     const char* arguments = "31/12/2025"; // after the file
     int status = 1;
@@ -153,6 +207,9 @@ struct Refusal {
 // here, that the file's line and field are named.
 TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
 {
+    std::string tooMany;
+    for (std::size_t i = 0; i <= kMaxLedgerMovements; ++i)
+        tooMany += "01/01/2025;credito;1;\n";
     const Refusal cases[] = {
         {"a type", "01/01/2025;credito;10000;\n01/02/2025;rimborso;5;\n",
          "riga 3: tipo «rimborso»: si attende credito o pagamento"},
@@ -171,6 +228,10 @@ TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
         {"an end past the last day", "01/01/2025;credito;100;\n",
          "AL 01/01/2200 viene dopo il 31/12/2199, l'ultimo giorno che si calcola", "01/01/2200"},
         {"a line that never ends", "/dev/zero", "riga 1: riga più lunga di 4096 byte", "31/12/2025", 2},
+        // In a few megabytes, not in the memory the line would take.
+        {"a line that never ends, on standard input", "-", "riga 1: riga più lunga di 4096 byte",
+         "31/12/2025 < /dev/zero", 2},
+        {"too many movements", tooMany, "riga 100002: un conto prende al più 100.000 movimenti"},
         {"a missing file", "/nonexistent/movimenti.csv",
          "impossibile aprire \"/nonexistent/movimenti.csv\": File o directory non esistente", "31/12/2025", 2},
         {"compensation without late payment", "01/01/2025;credito;100;\n", "--indennizzo va con --mora",
@@ -180,8 +241,9 @@ TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
         {"no AL", "01/01/2025;credito;100;\n", "manca AL", "", 2},
     };
     for (const auto& [name, file, error, arguments, status] : cases) {
-        const std::string path = file[0] == '/' ? file : LedgerFile(scratch, file);
-        const CommandRun run = RunCommand(Calc("--movimenti " + path + " " + arguments), scratch);
+        const std::string path = file.starts_with('/') || file == "-" ? file : LedgerFile(scratch, file);
+        const CommandRun run =
+            RunCommand("ulimit -v 100000; " + Calc("--movimenti " + path + " " + arguments), scratch);
         EXPECT_EQ(run.status, status) << name;
         EXPECT_TRUE(run.err.starts_with("tarvel-calc: " + std::string(error))) << name << ": " << run.err;
     }
