@@ -6,6 +6,8 @@
 #include "calc/date_text.h"
 #include "calc/ledger_row.h"
 #include "calc/number_texts.h"
+#include "calc/printable.h"
+#include "calc/trim_spaces.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,13 +16,12 @@
 namespace tarvel {
 namespace {
 
-// The first credit is row 1 of the ledger; the list's rows follow it.
-constexpr std::uint64_t kFirstCreditRow = 1;
-std::uint64_t RowNumber(std::size_t row) { return row + kFirstCreditRow + 1; }
+// The header is line 1 of the file, the first credit line 2.
+constexpr std::uint64_t kFirstCreditLine = 2;
 
-std::string Numbered(std::uint64_t row, const std::string& reason)
+std::string Numbered(std::uint64_t line, const std::string& reason)
 {
-    return row == 0 ? reason : "riga " + std::to_string(row) + ": " + reason;
+    return line == 0 ? reason : "riga " + std::to_string(line) + ": " + reason;
 }
 
 bool AnyDigit(const std::string& text)
@@ -31,12 +32,6 @@ bool AnyDigit(const std::string& text)
 bool Blank(const std::string& text)
 {
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
-}
-
-// A row with no digit of a date, no amount and no description is no movement.
-bool NothingTyped(const LedgerRowTexts& row)
-{
-    return !AnyDigit(row.date) && Blank(row.amount) && Blank(row.description);
 }
 
 // A field of the ledger file, in quotes when it holds what would split the row.
@@ -50,10 +45,9 @@ std::string CsvField(const std::string& text)
     return quoted + '"';
 }
 
-std::string CsvLine(const std::string& date, Movement::Kind kind, const std::string& amount,
-                    const std::string& description)
+std::string CsvLine(Date day, Movement::Kind kind, Currency amount, const std::string& description)
 {
-    return CsvField(date) + ';' + KindText(kind) + ';' + CsvField(amount) + ';' + CsvField(description);
+    return DateText(day) + ';' + KindText(kind) + ';' + AmountText(amount) + ';' + CsvField(description) + '\n';
 }
 
 // The row read as the ledger file's reader reads a line: the movement, or why
@@ -61,7 +55,9 @@ std::string CsvLine(const std::string& date, Movement::Kind kind, const std::str
 std::variant<Movement, std::string> Read(const LedgerRowTexts& row)
 {
     CsvRow csv;
-    const auto status = csv.read(CsvLine(row.date, row.kind, row.amount, row.description));
+    const std::string line =
+        CsvField(row.date) + ';' + CsvField(row.kind) + ';' + CsvField(row.amount) + ';' + CsvField(row.description);
+    const auto status = csv.read(line);
     if (status != CsvRow::Status::Ok)
         return std::string("descrizione: ") + ProblemOf(status);
     return ReadMovement(csv);
@@ -76,46 +72,149 @@ std::string OneLine(std::string text)
     return text;
 }
 
+// A cell's text in the one form the list shows: a date or an amount that
+// reads as the file writes it, a type as its word; any other text as it is.
+std::string InOneForm(LedgerColumn column, std::string text)
+{
+    switch (column) {
+    case LedgerColumn::Date:
+        if (const auto day = DateFieldText(text))
+            return DateText(*ParseDate(*day));
+        return text;
+    case LedgerColumn::Kind:
+        for (const auto kind : {Movement::Kind::Credit, Movement::Kind::Payment}) {
+            const std::string word = KindText(kind);
+            const auto trimmed = TrimSpaces(text);
+            if (std::equal(trimmed.begin(), trimmed.end(), word.begin(), word.end(),
+                           [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }))
+                return word;
+        }
+        return text;
+    case LedgerColumn::Amount: return AmountFault(text) ? text : AmountText(*ParseCurrency(text));
+    case LedgerColumn::Description: return OneLine(std::move(text));
+    }
+    return text;
+}
+
+// The first credit of a file is the first line of a credit, though its date
+// or amount may not read (the window's fields then say why); a line that is
+// no row of the file's fields is none.
+bool IsCredit(const LedgerRow& row)
+{
+    if (InOneForm(LedgerColumn::Kind, row.texts.kind) != KindText(Movement::Kind::Credit))
+        return false;
+    const auto read = Read(row.texts);
+    const auto* fault = std::get_if<std::string>(&read);
+    return row.fault.empty() || (fault && *fault == row.fault);
+}
+
 } // namespace
+
+CalculationFields FieldsOfRequest(const StatementRequest& request)
+{
+    CalculationFields fields;
+    fields.capitalText = request.capital;
+    fields.startText = request.start;
+    if (!AmountFault(request.capital))
+        fields.capital = ParseCurrency(request.capital);
+    const auto day = [](const std::string& text) {
+        const auto field = DateFieldText(text);
+        return field ? ParseDate(*field) : std::nullopt;
+    };
+    fields.start = day(request.start);
+    fields.end = day(request.end);
+    fields.regime = request.regime;
+    if (request.regime == Regime::LegalWithClaim)
+        if (const auto claim = ReadClaimDate(request.claimDate); std::holds_alternative<Date>(claim))
+            fields.claim = std::get<Date>(claim);
+    if (request.regime == Regime::LatePayment)
+        fields.marginHundredths = ReadMargin(request.margin);
+    fields.legalRates = request.legalRates;
+    fields.referenceRates = request.referenceRates;
+    return fields;
+}
 
 const char* KindText(Movement::Kind kind) { return kind == Movement::Kind::Credit ? "credito" : "pagamento"; }
 
-void LedgerForm::Insert(std::size_t at)
+const std::string& LedgerForm::Cell(std::size_t row, LedgerColumn column) const
 {
-    rows_.insert(rows_.begin() + std::ptrdiff_t(std::min(at, rows_.size())), LedgerRowTexts{});
-    unsaved_ = true;
+    const LedgerRowTexts& texts = rows_[row].texts;
+    switch (column) {
+    case LedgerColumn::Date: return texts.date;
+    case LedgerColumn::Kind: return texts.kind;
+    case LedgerColumn::Amount: return texts.amount;
+    case LedgerColumn::Description: break;
+    }
+    return texts.description;
 }
 
-void LedgerForm::Remove(std::size_t row)
+void LedgerForm::Insert(std::size_t at) { Insert(at, LedgerRow{}); }
+
+void LedgerForm::Insert(std::size_t at, LedgerRow whole)
 {
-    rows_.erase(rows_.begin() + std::ptrdiff_t(row));
-    unsaved_ = true;
+    rows_.insert(rows_.begin() + std::ptrdiff_t(std::min(at, rows_.size())), std::move(whole));
 }
+
+void LedgerForm::Put(std::size_t row, LedgerRow whole) { rows_[row] = std::move(whole); }
+
+void LedgerForm::Remove(std::size_t row) { rows_.erase(rows_.begin() + std::ptrdiff_t(row)); }
 
 void LedgerForm::Type(std::size_t row, LedgerColumn column, std::string text)
 {
-    LedgerRowTexts& texts = rows_[row];
+    LedgerRow& typed = rows_[row];
+    std::string shown = InOneForm(column, std::move(text));
+    if (shown == Cell(row, column))
+        return;
     switch (column) {
-    case LedgerColumn::Date: texts.date = std::move(text); break;
-    case LedgerColumn::Kind: texts.kind = text == "pagamento" ? Movement::Kind::Payment : Movement::Kind::Credit; break;
-    case LedgerColumn::Amount: texts.amount = std::move(text); break;
-    case LedgerColumn::Description: texts.description = OneLine(std::move(text)); break;
+    case LedgerColumn::Date: typed.texts.date = std::move(shown); break;
+    case LedgerColumn::Kind: typed.texts.kind = std::move(shown); break;
+    case LedgerColumn::Amount: typed.texts.amount = std::move(shown); break;
+    case LedgerColumn::Description: typed.texts.description = std::move(shown); break;
     }
-    unsaved_ = true;
+    // Typed into, the row is read as its cells say.
+    typed.fault.clear();
+}
+
+bool LedgerForm::NothingTyped(std::size_t row) const
+{
+    const LedgerRow& texts = rows_[row];
+    return texts.fault.empty() && !AnyDigit(texts.texts.date) && Blank(texts.texts.amount)
+           && Blank(texts.texts.description);
 }
 
 bool LedgerForm::HasLedger() const
 {
-    return std::any_of(rows_.begin(), rows_.end(), [](const LedgerRowTexts& row) { return !NothingTyped(row); });
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (!NothingTyped(row))
+            return true;
+    return false;
+}
+
+std::optional<std::uint64_t> LedgerForm::LineOf(std::size_t row) const
+{
+    if (NothingTyped(row))
+        return std::nullopt;
+    std::uint64_t line = kFirstCreditLine + 1;
+    for (std::size_t before = 0; before < row; ++before)
+        line += NothingTyped(before) ? 0 : 1;
+    return line;
+}
+
+std::string LedgerForm::ReasonOf(std::size_t row) const
+{
+    if (NothingTyped(row))
+        return {};
+    if (!rows_[row].fault.empty())
+        return rows_[row].fault;
+    const auto read = Read(rows_[row].texts);
+    const auto* fault = std::get_if<std::string>(&read);
+    return fault ? *fault : std::string();
 }
 
 std::string LedgerForm::FaultOf(std::size_t row) const
 {
-    if (NothingTyped(rows_[row]))
-        return {};
-    const auto read = Read(rows_[row]);
-    const auto* fault = std::get_if<std::string>(&read);
-    return fault ? Numbered(RowNumber(row), *fault) : std::string();
+    const std::string reason = ReasonOf(row);
+    return reason.empty() ? reason : Numbered(*LineOf(row), reason);
 }
 
 std::string LedgerForm::Faults() const
@@ -135,53 +234,47 @@ void LedgerForm::ChooseCapitalFirst(bool on) { capitalFirst_ = on; }
 
 void LedgerForm::ChooseCompensation(bool on) { compensation_ = on; }
 
-std::optional<LedgerRequest> LedgerForm::Request(const StatementRequest& window) const
+std::optional<LedgerRequest> LedgerForm::Request(const CalculationFields& fields) const
 {
-    const auto start = DateFieldText(window.start);
-    const auto end = DateFieldText(window.end);
-    const auto capital = ParseCurrency(window.capital);
-    if (!start || !end || !capital || AmountFault(window.capital))
+    if (!fields.capital || !fields.start || !fields.end)
+        return std::nullopt;
+    if ((fields.regime == Regime::LegalWithClaim && !fields.claim)
+        || (fields.regime == Regime::LatePayment && !fields.marginHundredths))
         return std::nullopt;
     LedgerRequest request;
-    request.end = *ParseDate(*end);
-    request.regime = window.regime;
-    if (window.regime == Regime::LegalWithClaim) {
-        const auto claim = ReadClaimDate(window.claimDate);
-        if (!std::holds_alternative<Date>(claim))
-            return std::nullopt;
-        request.claim = std::get<Date>(claim);
-    }
-    if (window.regime == Regime::LatePayment) {
-        const auto margin = ReadMargin(window.margin);
-        if (!margin)
-            return std::nullopt;
-        request.marginHundredths = *margin;
-    }
-    request.legalRates = window.legalRates;
-    request.referenceRates = window.referenceRates;
+    request.end = *fields.end;
+    request.regime = fields.regime;
+    if (fields.regime == Regime::LegalWithClaim)
+        request.claim = fields.claim;
+    if (fields.regime == Regime::LatePayment)
+        request.marginHundredths = *fields.marginHundredths;
+    request.legalRates = fields.legalRates;
+    request.referenceRates = fields.referenceRates;
     request.capitalFirst = capitalFirst_;
-    request.compensation = compensation_ && OffersCompensation(window.regime);
+    request.compensation = compensation_ && OffersCompensation(fields.regime);
 
     request.movements.push_back(
-        {Movement::Kind::Credit, *ParseDate(*start), *capital, firstDescription_, kFirstCreditRow});
+        {Movement::Kind::Credit, *fields.start, *fields.capital, firstDescription_, kFirstCreditLine});
     for (std::size_t row = 0; row < rows_.size(); ++row) {
-        if (NothingTyped(rows_[row]))
+        if (NothingTyped(row))
             continue;
-        auto read = Read(rows_[row]);
+        if (!rows_[row].fault.empty())
+            return std::nullopt;
+        auto read = Read(rows_[row].texts);
         auto* movement = std::get_if<Movement>(&read);
         if (!movement)
             return std::nullopt;
-        movement->line = RowNumber(row);
+        movement->line = *LineOf(row);
         request.movements.push_back(std::move(*movement));
     }
     return request;
 }
 
-void LedgerForm::Calculate(const StatementRequest& window)
+void LedgerForm::Calculate(const CalculationFields& fields)
 {
     ledger_.reset();
     ledgerFault_.clear();
-    const auto request = Request(window);
+    const auto request = Request(fields);
     if (!request)
         return;
     LedgerOutcome outcome = ComputeLedger(*request);
@@ -198,45 +291,86 @@ bool LedgerForm::TakePage()
 
 std::string LedgerForm::Copied() const { return ledger_ ? LedgerText(*ledger_) : std::string(); }
 
-std::string LedgerForm::FileText(const StatementRequest& window) const
+std::variant<std::string, SaveRefusal> LedgerForm::FileText(const CalculationFields& fields) const
 {
+    using Where = SaveRefusal::Where;
+    if (!fields.capital) {
+        const auto fault = AmountFault(fields.capitalText);
+        return SaveRefusal{Where::Capital, 0,
+                           "capitale: "
+                               + fault.value_or("importo «" + Printable(fields.capitalText)
+                                                + "»: da correggere come dice il motivo accanto al capitale")};
+    }
+    if (!fields.start)
+        return SaveRefusal{Where::Start, 0, "Dal «" + Printable(fields.startText) + "»: data non valida (gg/mm/aaaa)"};
     std::string text = std::string(kLedgerHeader) + '\n';
-    const auto start = DateFieldText(window.start);
-    const auto capital = ParseCurrency(window.capital);
-    text += CsvLine(start ? DateText(*ParseDate(*start)) : window.start, Movement::Kind::Credit,
-                    capital ? AmountText(*capital) : window.capital, firstDescription_)
-            + '\n';
-    for (const LedgerRowTexts& row : rows_) {
+    text += CsvLine(*fields.start, Movement::Kind::Credit, *fields.capital, firstDescription_);
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (NothingTyped(row))
             continue;
-        const auto read = Read(row);
-        if (const auto* movement = std::get_if<Movement>(&read))
-            text +=
-                CsvLine(DateText(movement->day), movement->kind, AmountText(movement->amount), movement->description);
-        else
-            text += CsvLine(row.date, row.kind, row.amount, row.description);
-        text += '\n';
+        if (std::string fault = FaultOf(row); !fault.empty())
+            return SaveRefusal{Where::Row, row, std::move(fault)};
+        const auto movement = std::get<Movement>(Read(rows_[row].texts));
+        text += CsvLine(movement.day, movement.kind, movement.amount, movement.description);
     }
     return text;
 }
 
-std::variant<FirstCredit, std::string> LedgerForm::Load(const std::vector<Movement>& movements)
+std::variant<FirstCredit, std::string> LedgerForm::Load(const std::vector<LedgerRow>& rows)
 {
-    const auto first = std::find_if(movements.begin(), movements.end(),
-                                    [](const Movement& movement) { return movement.kind == Movement::Kind::Credit; });
-    if (first == movements.end())
+    const auto first = std::find_if(rows.begin(), rows.end(), IsCredit);
+    if (first == rows.end())
         return std::string("il file non ha alcun credito: il primo credito è il capitale dal giorno «Dal»");
     rows_.clear();
-    for (auto movement = movements.begin(); movement != movements.end(); ++movement) {
-        if (movement != first)
-            rows_.push_back(
-                {DateText(movement->day), movement->kind, AmountText(movement->amount), movement->description});
+    for (auto row = rows.begin(); row != rows.end(); ++row) {
+        if (row == first)
+            continue;
+        const LedgerRowTexts& read = row->texts;
+        rows_.push_back(
+            {{InOneForm(LedgerColumn::Date, read.date), InOneForm(LedgerColumn::Kind, read.kind),
+              InOneForm(LedgerColumn::Amount, read.amount), InOneForm(LedgerColumn::Description, read.description)},
+             row->fault});
     }
-    firstDescription_ = first->description;
+    firstDescription_ = TrimSpaces(first->texts.description);
     ledger_.reset();
     ledgerFault_.clear();
-    unsaved_ = false;
-    return FirstCredit{DateText(first->day), AmountText(first->amount)};
+    saved_.reset();
+    return FirstCredit{InOneForm(LedgerColumn::Date, first->texts.date),
+                       InOneForm(LedgerColumn::Amount, first->texts.amount)};
+}
+
+LedgerForm::Kept LedgerForm::KeptOf(const CalculationFields& fields) const
+{
+    Kept kept;
+    kept.capital = fields.capital ? AmountText(*fields.capital) : fields.capitalText;
+    kept.start = fields.start ? DateText(*fields.start) : fields.startText;
+    kept.regime = fields.regime;
+    kept.claim = fields.regime == Regime::LegalWithClaim ? fields.claim : std::nullopt;
+    kept.marginHundredths = fields.regime == Regime::LatePayment ? fields.marginHundredths : std::nullopt;
+    kept.capitalFirst = capitalFirst_;
+    kept.compensation = compensation_ && OffersCompensation(fields.regime);
+    kept.firstDescription = firstDescription_;
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (!NothingTyped(row))
+            kept.rows.push_back(rows_[row].texts);
+    return kept;
+}
+
+bool LedgerForm::Unsaved(const CalculationFields& fields) const
+{
+    return saved_ ? !(*saved_ == KeptOf(fields)) : HasLedger();
+}
+
+void LedgerForm::Saved(const CalculationFields& fields) { saved_ = KeptOf(fields); }
+
+void LedgerForm::Clear()
+{
+    rows_.clear();
+    firstDescription_.clear();
+    capitalFirst_ = compensation_ = false;
+    saved_.reset();
+    ledger_.reset();
+    ledgerFault_.clear();
 }
 
 } // namespace tarvel

@@ -48,7 +48,8 @@ std::optional<CsvFileFault> ReadCsvFile(const std::string& file, const CsvFileRu
             return "file più lungo di " + std::to_string(rules.maxBytes) + " byte";
         kind = Kind::Line;
         if (const char* problem = ProblemOf(row.read(line.text)))
-            return problem;
+            return headerSeen && rules.takeUnsplit ? rules.takeUnsplit(line.text, problem, line.number)
+                                                   : std::optional<std::string>(problem);
         if (IsBlankRow(row))
             return std::nullopt;
         if (headerSeen)

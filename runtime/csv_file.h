@@ -39,6 +39,10 @@ struct CsvFileRules {
     std::function<std::optional<std::string>(const CsvRow&, std::uint64_t line)> take;
     std::uint64_t maxBytes = 0; // 0: any length
     bool namesFile = false;
+    // When set, a row after the header that cannot be split into fields
+    // (why: ProblemOf) goes here instead of refusing the file.
+    std::function<std::optional<std::string>(std::string_view text, const char* why, std::uint64_t line)> takeUnsplit =
+        nullptr;
 };
 
 // Reads `file` ("-": standard input, where `standardInput` allows it) a line

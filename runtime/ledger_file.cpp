@@ -1,6 +1,7 @@
 #include "runtime/ledger_file.h"
 
 #include "calc/ledger_row.h"
+#include "calc/printable.h"
 
 #include <optional>
 
@@ -23,6 +24,34 @@ std::variant<std::vector<Movement>, LedgerFileFault> ReadLedgerFile(const std::s
     if (auto fault = ReadCsvFile(file, rules, true, lines))
         return std::move(*fault);
     return movements;
+}
+
+std::variant<std::vector<LedgerFileRow>, LedgerFileFault> ReadLedgerRows(const std::string& file)
+{
+    std::vector<LedgerFileRow> rows;
+    const auto take = [&](const CsvRow& fields, std::uint64_t line) -> std::optional<std::string> {
+        LedgerFileRow& row = rows.emplace_back();
+        row.line = line;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            std::string& text = i < 3 ? (i == 0 ? row.date : i == 1 ? row.kind : row.amount) : row.description;
+            text += (i > 3 ? ";" : "") + fields[i];
+        }
+        const auto read = ReadMovement(fields);
+        if (const auto* why = std::get_if<std::string>(&read))
+            row.fault = *why;
+        return std::nullopt;
+    };
+    const auto takeUnsplit = [&](std::string_view text, const char* why,
+                                 std::uint64_t line) -> std::optional<std::string> {
+        rows.push_back({line, {}, {}, {}, Printable(text), why});
+        return std::nullopt;
+    };
+    CsvFileRules rules{kLedgerHeader, IsLedgerHeader, take};
+    rules.takeUnsplit = takeUnsplit;
+    std::uint64_t lines = 0;
+    if (auto fault = ReadCsvFile(file, rules, false, lines))
+        return std::move(*fault);
+    return rows;
 }
 
 } // namespace tarvel

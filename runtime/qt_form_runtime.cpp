@@ -1,5 +1,7 @@
 #include "runtime/qt_form_runtime.h"
 
+#include "runtime/ordinary_folder.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -13,6 +15,12 @@
 #include <QUrl>
 
 namespace tarvel {
+namespace {
+
+// The program's CSV files (tables of rates, ledgers), the same in every dialog.
+QStringList CsvFilters() { return {QStringLiteral("File CSV (*.csv)"), QStringLiteral("Tutti i file (*)")}; }
+
+} // namespace
 
 void QtFormRuntime::MsgBox(const std::string& text, const std::string& title, MsgBoxIcon icon)
 {
@@ -71,12 +79,16 @@ std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& tit
     dialog.setFileMode(QFileDialog::AnyFile);
     const QFileInfo suggested(QString::fromStdString(suggestedPath));
     const bool csv = suggested.suffix() == QStringLiteral("csv");
-    dialog.setNameFilter(csv ? QStringLiteral("File CSV (*.csv)") : QStringLiteral("Documenti PDF (*.pdf)"));
+    if (csv)
+        dialog.setNameFilters(CsvFilters());
+    else
+        dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
     dialog.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
     dialog.setWindowModality(Qt::ApplicationModal);
-    // A suggested folder that does not exist yet leaves the dialog where it opens.
-    if (suggested.dir().exists())
-        dialog.setDirectory(suggested.dir());
+    // A suggested folder that does not exist yet, or where no file can be
+    // written, leaves the dialog where it opens.
+    if (IsOrdinaryFolder(suggested.absolutePath().toStdString(), FolderUse::Save))
+        dialog.setDirectory(suggested.absolutePath());
     dialog.selectFile(suggested.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -88,9 +100,9 @@ std::optional<std::string> QtFormRuntime::AskOpenFileName(const std::string& tit
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Tabelle CSV (*.csv)"), QStringLiteral("Tutti i file (*)")});
+    dialog.setNameFilters(CsvFilters());
     dialog.setWindowModality(Qt::ApplicationModal);
-    if (QDir(QString::fromStdString(folder)).exists())
+    if (IsOrdinaryFolder(folder, FolderUse::Open))
         dialog.setDirectory(QString::fromStdString(folder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

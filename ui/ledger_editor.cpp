@@ -2,7 +2,7 @@
 
 #include "calc/date_field_text.h"
 #include "ui/colours.h"
-#include "ui/controls.h"
+#include "ui/ledger_model.h"
 #include "ui/masked_edit.h"
 
 #include <QCheckBox>
@@ -10,16 +10,15 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace tarvel {
 namespace {
-
-constexpr const char* kColumnHeads[] = {"data", "tipo", "importo", "descrizione"};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -32,7 +31,8 @@ Control* Named(Control* control, const char* name, const QString& accessible)
 }
 
 // Each cell edited as the window's fields are: the date in a masked date
-// field, the type chosen from the two, the amount with '.' as the comma.
+// field, the type chosen from the two, the amount as typed ('.' between the
+// thousands, ',' before the cents: "1.000,50", as the hint says).
 class CellEditors : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -52,12 +52,8 @@ public:
             return kind;
         }
         case LedgerColumn::Amount: {
-            auto* amount = new TextBox(parent);
+            auto* amount = new QLineEdit(parent);
             amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            connect(amount, &TextBox::KeyPress, amount, [](int& keyAscii) {
-                if (keyAscii == '.')
-                    keyAscii = ',';
-            });
             return amount;
         }
         default: return QStyledItemDelegate::createEditor(parent, option, index);
@@ -89,14 +85,6 @@ public:
     }
 };
 
-QTableWidgetItem* Cell(const std::string& text, LedgerColumn column)
-{
-    auto* item = new QTableWidgetItem(Q(text));
-    const Qt::Alignment side = column == LedgerColumn::Amount ? Qt::AlignRight : Qt::AlignLeft;
-    item->setTextAlignment(side | Qt::AlignVCenter);
-    return item;
-}
-
 QPushButton* Button(const char* name, const QString& caption)
 {
     auto* button = Named(new QPushButton(caption), name, caption);
@@ -109,48 +97,60 @@ QPushButton* Button(const char* name, const QString& caption)
 LedgerEditor::LedgerEditor(LedgerForm& form, QWidget* parent) : QWidget(parent), form_(form)
 {
     setObjectName(QStringLiteral("movimentiEditor"));
-    movimenti_ = Named(new QTableWidget(0, int(std::size(kColumnHeads))), "movimenti", QStringLiteral("Movimenti"));
-    QStringList heads;
-    for (const char* head : kColumnHeads)
-        heads << QString::fromLatin1(head);
-    movimenti_->setHorizontalHeaderLabels(heads);
-    movimenti_->horizontalHeader()->setStretchLastSection(true);
+    BuildList();
+    BuildChoices();
+    Lay();
+    ShowRows();
+}
+
+void LedgerEditor::BuildList()
+{
+    model_ = new LedgerModel(form_, this);
+    movimenti_ = Named(new QTableView, "movimenti", QStringLiteral("Movimenti"));
+    movimenti_->setModel(model_);
     movimenti_->setItemDelegate(new CellEditors(movimenti_));
     movimenti_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                                 | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     movimenti_->setSelectionBehavior(QAbstractItemView::SelectItems);
     movimenti_->setSelectionMode(QAbstractItemView::SingleSelection);
     movimenti_->setTabKeyNavigation(false);
-    movimenti_->verticalHeader()->setDefaultSectionSize(movimenti_->fontMetrics().height() + 8);
-    movimenti_->setMinimumHeight(movimenti_->verticalHeader()->defaultSectionSize() * 4
-                                 + movimenti_->horizontalHeader()->sizeHint().height() + 4);
+    movimenti_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    QHeaderView& rows = *movimenti_->verticalHeader();
+    rows.setDefaultSectionSize(movimenti_->fontMetrics().height() + 8);
+    rows.setMinimumWidth(movimenti_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
+    movimenti_->setMinimumHeight(rows.defaultSectionSize() * 4 + movimenti_->horizontalHeader()->sizeHint().height()
+                                 + 4);
+    // The date, the type and the amount at their widths, the description
+    // taking the rest of the list's width.
+    const QFontMetrics metrics = movimenti_->fontMetrics();
+    const int amountWidth = metrics.horizontalAdvance(QStringLiteral("000.000.000,00")) + 16;
     movimenti_->setColumnWidth(int(LedgerColumn::Date),
-                               movimenti_->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
-    // Every column in view: the date, the type and the amount at their
-    // widths, the description taking the rest.
-    const int amountWidth = movimenti_->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00")) + 16;
+                               metrics.horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
     movimenti_->setColumnWidth(int(LedgerColumn::Kind), amountWidth);
     movimenti_->setColumnWidth(int(LedgerColumn::Amount), amountWidth);
-    movimenti_->setMinimumWidth(movimenti_->columnWidth(int(LedgerColumn::Date)) + 3 * amountWidth
-                                + movimenti_->verticalHeader()->sizeHint().width() + 8);
-    connect(movimenti_, &QTableWidget::itemChanged, this, &LedgerEditor::CellChanged);
+    movimenti_->horizontalHeader()->setSectionResizeMode(int(LedgerColumn::Description), QHeaderView::Stretch);
+    movimenti_->setMinimumWidth(movimenti_->columnWidth(int(LedgerColumn::Date)) + 3 * amountWidth + rows.minimumWidth()
+                                + 8);
+
     new QShortcut(Qt::Key_Insert, movimenti_, this, &LedgerEditor::Aggiungi_Click, Qt::WidgetShortcut);
     new QShortcut(Qt::Key_Delete, movimenti_, this, &LedgerEditor::Rimuovi_Click, Qt::WidgetShortcut);
+    QUndoStack& undo = model_->Undo();
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this, &undo, &QUndoStack::undo, Qt::WidgetWithChildrenShortcut);
+    for (const auto keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})
+        new QShortcut(QKeySequence(keys), this, &undo, &QUndoStack::redo, Qt::WidgetWithChildrenShortcut);
+    connect(model_, &LedgerModel::Changed, this, [this] {
+        ShowFaults();
+        emit Changed();
+    });
+}
 
+void LedgerEditor::BuildChoices()
+{
     errori_ = Named(new QLabel, "erroriMovimenti", QStringLiteral("Errori dei movimenti"));
     errori_->setWordWrap(true);
     errori_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     errori_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     SetForeColor(errori_, ReadableOn(QColor(0xc0, 0, 0), SystemColour(QPalette::Window)));
-
-    auto* aggiungi = Button("aggiungi", QStringLiteral("Aggiungi"));
-    auto* rimuovi = Button("rimuovi", QStringLiteral("Rimuovi"));
-    auto* apri = Button("apri", QStringLiteral("Apri…"));
-    auto* salva = Button("salva", QStringLiteral("Salva…"));
-    connect(aggiungi, &QPushButton::clicked, this, &LedgerEditor::Aggiungi_Click);
-    connect(rimuovi, &QPushButton::clicked, this, &LedgerEditor::Rimuovi_Click);
-    connect(apri, &QPushButton::clicked, this, &LedgerEditor::OpenAsked);
-    connect(salva, &QPushButton::clicked, this, &LedgerEditor::SaveAsked);
 
     imputazioneCapitale_ = Named(new QCheckBox(QStringLiteral("Imputazione al capitale")), "imputazioneCapitale",
                                  QStringLiteral("Imputazione al capitale"));
@@ -167,92 +167,80 @@ LedgerEditor::LedgerEditor(LedgerForm& form, QWidget* parent) : QWidget(parent),
         form_.ChooseCompensation(on);
         emit Changed();
     });
+}
 
+// The list with its buttons beside it and the faults under it, the choices below.
+void LedgerEditor::Lay()
+{
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {aggiungi, rimuovi, apri, salva})
+    const auto add = [this, buttons](const char* name, const QString& caption, void (LedgerEditor::*clicked)()) {
+        auto* button = Button(name, caption);
+        connect(button, &QPushButton::clicked, this, clicked);
         buttons->addWidget(button);
+    };
+    add("aggiungi", QStringLiteral("Aggiungi"), &LedgerEditor::Aggiungi_Click);
+    add("rimuovi", QStringLiteral("Rimuovi"), &LedgerEditor::Rimuovi_Click);
+    add("apri", QStringLiteral("Apri…"), &LedgerEditor::OpenAsked);
+    add("salva", QStringLiteral("Salva…"), &LedgerEditor::SaveAsked);
     buttons->addStretch(1);
+
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     auto* caption = new QLabel(QStringLiteral("Movimenti dopo il primo credito (il capitale dal giorno «Dal»)"));
     caption->setBuddy(movimenti_);
-    grid->addWidget(caption, 0, 0, 1, 3);
+    grid->addWidget(caption, 0, 0, 1, 2);
     grid->addWidget(movimenti_, 1, 0);
     grid->addLayout(buttons, 1, 1);
-    grid->addWidget(errori_, 1, 2);
-    grid->addWidget(imputazioneCapitale_, 2, 0, 1, 3);
-    grid->addWidget(indennizzo_, 3, 0, 1, 3);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(2, 2);
-    ShowRegime(Regime::Legal);
-    ShowFaults();
+    grid->addWidget(errori_, 2, 0, 1, 2);
+    grid->addWidget(imputazioneCapitale_, 3, 0, 1, 2);
+    grid->addWidget(indennizzo_, 4, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(1, 1);
 }
 
 void LedgerEditor::ShowRows()
 {
-    showing_ = true;
-    movimenti_->setRowCount(int(form_.RowCount()));
-    for (std::size_t i = 0; i < form_.RowCount(); ++i) {
-        const LedgerRowTexts& row = form_.Row(i);
-        const int at = int(i);
-        movimenti_->setItem(at, int(LedgerColumn::Date), Cell(row.date, LedgerColumn::Date));
-        movimenti_->setItem(at, int(LedgerColumn::Kind), Cell(KindText(row.kind), LedgerColumn::Kind));
-        movimenti_->setItem(at, int(LedgerColumn::Amount), Cell(row.amount, LedgerColumn::Amount));
-        movimenti_->setItem(at, int(LedgerColumn::Description), Cell(row.description, LedgerColumn::Description));
-    }
-    showing_ = false;
-    NumberRows();
-    ShowFaults();
-}
-
-void LedgerEditor::NumberRows()
-{
-    // Numbered as the faults name them: the first credit is row 1.
-    QStringList numbers;
-    for (int row = 0; row < movimenti_->rowCount(); ++row)
-        numbers << QString::number(row + 2);
-    movimenti_->setVerticalHeaderLabels(numbers);
+    model_->Reload();
+    const QSignalBlocker capitalFirst(imputazioneCapitale_);
+    const QSignalBlocker compensation(indennizzo_);
+    imputazioneCapitale_->setChecked(form_.CapitalFirst());
+    indennizzo_->setChecked(form_.Compensation());
 }
 
 void LedgerEditor::ShowFaults()
 {
-    errori_->setText(Q(form_.Faults()));
+    errori_->setText(QString::fromStdString(form_.Faults()));
     movimenti_->setAccessibleDescription(errori_->text());
 }
 
 void LedgerEditor::ShowRegime(Regime regime) { indennizzo_->setVisible(LedgerForm::OffersCompensation(regime)); }
 
+void LedgerEditor::SelectRow(std::size_t row)
+{
+    if (row >= form_.RowCount())
+        return;
+    movimenti_->setCurrentIndex(model_->index(int(row), int(LedgerColumn::Date)));
+    movimenti_->setFocus();
+}
+
 void LedgerEditor::Aggiungi_Click()
 {
     // After the row with the focus, or at the end.
-    const int current = movimenti_->currentRow();
-    const int at = current < 0 ? movimenti_->rowCount() : current + 1;
-    form_.Insert(std::size_t(at));
-    ShowRows();
-    movimenti_->setCurrentCell(at, int(LedgerColumn::Date));
+    const QModelIndex current = movimenti_->currentIndex();
+    const int at = current.isValid() ? current.row() + 1 : model_->rowCount();
+    model_->AddRow(at);
+    movimenti_->setCurrentIndex(model_->index(at, int(LedgerColumn::Date)));
     movimenti_->setFocus();
-    emit Changed();
 }
 
 void LedgerEditor::Rimuovi_Click()
 {
-    const int current = movimenti_->currentRow();
-    if (current < 0)
+    const QModelIndex current = movimenti_->currentIndex();
+    if (!current.isValid())
         return;
-    form_.Remove(std::size_t(current));
-    ShowRows();
-    if (movimenti_->rowCount() > 0)
-        movimenti_->setCurrentCell(std::min(current, movimenti_->rowCount() - 1), movimenti_->currentColumn());
-    emit Changed();
-}
-
-void LedgerEditor::CellChanged(QTableWidgetItem* item)
-{
-    if (showing_)
-        return;
-    form_.Type(std::size_t(item->row()), LedgerColumn(item->column()), item->text().toStdString());
-    ShowFaults();
-    emit Changed();
+    model_->RemoveRow(current.row());
+    if (model_->rowCount() > 0)
+        movimenti_->setCurrentIndex(model_->index(std::min(current.row(), model_->rowCount() - 1), current.column()));
 }
 
 } // namespace tarvel

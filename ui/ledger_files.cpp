@@ -3,6 +3,7 @@
 #include "print/print_error.h"
 #include "print/whole_file.h"
 #include "runtime/ledger_file.h"
+#include "runtime/ordinary_folder.h"
 #include "ui/ledger_editor.h"
 
 #include <QCloseEvent>
@@ -20,6 +21,16 @@ const QString kFolderKey = QStringLiteral("movimenti/cartella");
 constexpr char kFileName[] = "movimenti.csv";
 constexpr char kTitle[] = "Movimenti";
 
+// The lines of a file as the list's rows.
+std::vector<LedgerRow> ListRows(const std::vector<LedgerFileRow>& lines)
+{
+    std::vector<LedgerRow> rows;
+    rows.reserve(lines.size());
+    for (const LedgerFileRow& line : lines)
+        rows.push_back({{line.date, line.kind, line.amount, line.description}, line.fault});
+    return rows;
+}
+
 } // namespace
 
 LedgerFiles::LedgerFiles(QWidget& window, LedgerEditor& editor, FormRuntime& runtime, QSettings* settings, Window hooks)
@@ -33,15 +44,25 @@ LedgerFiles::LedgerFiles(QWidget& window, LedgerEditor& editor, FormRuntime& run
     window.installEventFilter(this);
 }
 
-QString LedgerFiles::Folder() const
+QString LedgerFiles::Folder(bool save) const
 {
     const QString remembered = settings_ ? settings_->value(kFolderKey).toString() : folder_;
-    return !remembered.isEmpty() && QDir(remembered).exists() ? remembered : QDir::homePath();
+    const FolderUse use = save ? FolderUse::Save : FolderUse::Open;
+    return IsOrdinaryFolder(remembered.toStdString(), use) ? remembered : QDir::homePath();
+}
+
+QString LedgerFiles::Proposed() const
+{
+    const QFileInfo last(file_);
+    if (!file_.isEmpty() && IsOrdinaryFolder(last.absolutePath().toStdString(), FolderUse::Save))
+        return last.absoluteFilePath();
+    return QDir(Folder(true)).filePath(QString::fromLatin1(kFileName));
 }
 
 void LedgerFiles::Remember(const std::string& file)
 {
-    folder_ = QFileInfo(QString::fromStdString(file)).absolutePath();
+    file_ = QFileInfo(QString::fromStdString(file)).absoluteFilePath();
+    folder_ = QFileInfo(file_).absolutePath();
     if (settings_) {
         settings_->setValue(kFolderKey, folder_);
         settings_->sync();
@@ -52,42 +73,58 @@ void LedgerFiles::Open()
 {
     if (!MayLeave())
         return;
-    const auto file = runtime_.AskOpenFileName(kOpenTitle, Folder().toStdString());
+    const auto file = runtime_.AskOpenFileName(kOpenTitle, Folder(false).toStdString());
     window_.activateWindow();
     if (!file)
         return;
-    Remember(*file);
-    auto read = ReadLedgerFile(*file);
+    const auto read = ReadLedgerRows(*file);
     if (const auto* fault = std::get_if<LedgerFileFault>(&read))
         return runtime_.MsgBox(fault->message(*file), kTitle, MsgBoxIcon::Warning);
-    const auto first = editor_.Form().Load(std::get<std::vector<Movement>>(read));
+    LedgerForm& form = editor_.Form();
+    const auto first = form.Load(ListRows(std::get<std::vector<LedgerFileRow>>(read)));
     if (const auto* fault = std::get_if<std::string>(&first))
         return runtime_.MsgBox(*file + ": " + *fault, kTitle, MsgBoxIcon::Warning);
     editor_.ShowRows();
     hooks_.fill(std::get<FirstCredit>(first));
+    form.Saved(hooks_.fields());
+    Remember(*file);
+    emit Opened();
+    // A line at fault is where the mending starts.
+    for (std::size_t row = 0; row < form.RowCount(); ++row)
+        if (!form.ReasonOf(row).empty())
+            return editor_.SelectRow(row);
 }
 
 bool LedgerFiles::Save()
 {
-    const auto file = runtime_.AskSaveFileName(kSaveTitle, QDir(Folder()).filePath(kFileName).toStdString());
+    const CalculationFields fields = hooks_.fields();
+    const auto text = editor_.Form().FileText(fields);
+    if (const auto* refusal = std::get_if<SaveRefusal>(&text)) {
+        runtime_.MsgBox("I movimenti non possono essere salvati: " + refusal->reason, kTitle, MsgBoxIcon::Warning);
+        if (refusal->where == SaveRefusal::Where::Row)
+            editor_.SelectRow(refusal->row);
+        else if (hooks_.focus)
+            hooks_.focus(refusal->where);
+        return false;
+    }
+    const auto file = runtime_.AskSaveFileName(kSaveTitle, Proposed().toStdString());
     window_.activateWindow();
     if (!file)
         return false;
-    Remember(*file);
     try {
-        WriteWholeFile(*file, editor_.Form().FileText(hooks_.fields()));
+        WriteWholeFile(*file, std::get<std::string>(text));
     } catch (const PrintError& error) {
         runtime_.MsgBox("impossibile scrivere " + *file + ": " + error.what(), kTitle, MsgBoxIcon::Critical);
         return false;
     }
-    editor_.Form().Saved();
+    Remember(*file);
+    editor_.Form().Saved(fields);
     return true;
 }
 
 bool LedgerFiles::MayLeave()
 {
-    const LedgerForm& form = editor_.Form();
-    if (!form.Unsaved() || !form.HasLedger())
+    if (!editor_.Form().Unsaved(hooks_.fields()))
         return true;
     switch (runtime_.AskUnsaved("I movimenti non sono stati salvati. Salvarli?", kTitle)) {
     case UnsavedAnswer::Save: return Save();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/calculation_fields.h"
 #include "forms/ledger_form.h"
 #include "runtime/form_runtime.h"
 
@@ -16,19 +17,24 @@ namespace tarvel {
 class LedgerEditor;
 
 // The ledger file of a window's list of movements: "Apri…" (Ctrl+O) reads
-// one, "Salva…" (Ctrl+S) writes one safely (a new file renamed into place),
-// each through the runtime's dialogs, in the folder last used (remembered in
-// the settings when there are any); closing the window with movements not
+// one, its lines at fault shown in the list to be mended; "Salva…" (Ctrl+S)
+// writes one safely (a new file renamed into place), or says why it cannot
+// and takes the focus to the field or row at fault. Each goes through the
+// runtime's dialogs, proposing the file last opened or saved, else
+// movimenti.csv in the folder last used (remembered in the settings when
+// there are any) after a success alone. Closing the window with work not
 // saved asks first. Made by the window, which it outlives not.
 class LedgerFiles : public QObject {
     Q_OBJECT
 
 public:
     struct Window {
-        // The window's fields as the form reads them: the first credit.
-        std::function<StatementRequest()> fields;
+        // The window's fields as its form reads them: the first credit.
+        std::function<CalculationFields()> fields;
         // Puts a file's first credit into the fields and calculates.
         std::function<void(const FirstCredit&)> fill;
+        // Takes the focus to the capital or Dal, refused by Salva….
+        std::function<void(SaveRefusal::Where)> focus = nullptr;
     };
 
     static constexpr char kOpenTitle[] = "Apri un file di movimenti";
@@ -40,15 +46,21 @@ public:
     void Open();
     // Whether the file was written.
     bool Save();
+    // Whether the work shown may be left: nothing unsaved, saved now, or the
+    // user says so (Salva / Non salvare / Annulla).
+    bool MayLeave();
+
+signals:
+    // A file was read into the list and the fields.
+    void Opened();
 
 protected:
-    // The window's close, asked first while there are movements not saved.
+    // The window's close, asked first while there is work not saved.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Whether the movements shown may be left: saved, or the user says so.
-    bool MayLeave();
-    QString Folder() const;
+    QString Folder(bool save) const;
+    QString Proposed() const;
     void Remember(const std::string& file);
 
     QWidget& window_;
@@ -57,6 +69,7 @@ private:
     QSettings* settings_;
     Window hooks_;
     QString folder_;
+    QString file_; // opened or saved last
 };
 
 } // namespace tarvel

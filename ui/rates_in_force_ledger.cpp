@@ -71,7 +71,7 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
         capitale_->setText(QString::fromStdString(first.amount));
         Calcola_Click();
     };
-    const auto fields = [this] { return form_.Request(); };
+    const auto fields = [this] { return FieldsOfRequest(form_.Request()); };
     new LedgerFiles(*this, *movimenti_, runtime_, tables_.Settings(), {fields, fill});
 }
 
@@ -93,7 +93,7 @@ void RatesInForceWindow::ShowLedger()
     LedgerForm& ledger = movimenti_->Form();
     const bool on = ledger.HasLedger();
     if (on)
-        ledger.Calculate(form_.Request());
+        ledger.Calculate(FieldsOfRequest(form_.Request()));
     movimenti_->ShowFaults();
     periodi_->setVisible(!on);
     estratto_->setVisible(on);

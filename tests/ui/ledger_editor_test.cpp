@@ -1,14 +1,16 @@
 // The list of movements in the window of the rates in force: rows typed with
-// the keyboard and the mouse, a bad cell named beside the list, the ledger
-// shown and copied, and its file opened, saved and guarded on closing.
+// the keyboard and the mouse and undone, a bad cell named in its cells and
+// beside the list, the ledger shown and copied, and its file opened (lines
+// at fault too), saved or refused, and guarded on closing.
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/rates_window_steps.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <optional>
 
@@ -29,27 +31,37 @@ const QString kFirstExampleTotals =
 class LedgerEditorTest : public QObject, RatesWindowSession {
     Q_OBJECT
 
-    QTableWidget* table = nullptr;
+    QTableView* table = nullptr;
 
     // Opens the cell's editor with F2, types, and closes it with Enter.
     void TypeInto(int row, int column, const QString& text)
     {
-        table->setCurrentCell(row, column);
+        table->setCurrentIndex(table->model()->index(row, column));
         QTest::keyClick(table, Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         // The delegate commits the cell once the events queued are handled.
         QCoreApplication::processEvents();
     }
-    QString Cell(int row, int column) const { return table->item(row, column)->text(); }
+    QString Cell(int row, int column, int role = Qt::DisplayRole) const
+    {
+        return table->model()->index(row, column).data(role).toString();
+    }
+    QString Number(int row) const { return table->model()->headerData(row, Qt::Vertical).toString(); }
+    int Rows() const { return table->model()->rowCount(); }
     QString Statement() const { return Find<QPlainTextEdit>(*rates, "estratto")->toPlainText(); }
+    void Open(const QByteArray& bytes)
+    {
+        program->runtime.openAnswer = folder->Write("movimenti.csv", bytes);
+        QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
+    }
 
 private slots:
     void init()
     {
         Start();
         QVERIFY(rates);
-        table = Find<QTableWidget>(*rates, "movimenti");
+        table = Find<QTableView>(*rates, "movimenti");
         CalculateIn(*rates, kFirstCredit);
     }
 
@@ -59,18 +71,21 @@ private slots:
         Stop();
     }
 
-    // "Aggiungi" and Insert add a row, Delete removes one; a '.' typed in an
-    // amount is the comma, the type is chosen by keyboard; the window then
-    // shows and copies the ledger in place of the periods.
+    // "Aggiungi" and Insert add a row, Delete removes one, Ctrl+Z puts it
+    // back; an amount typed is shown as the file writes it, the type is
+    // chosen by keyboard; the window then shows and copies the ledger in
+    // place of the periods.
     void typesRowsByKeyboardAndMouse()
     {
         QTest::mouseClick(Find(*rates, "aggiungi"), Qt::LeftButton);
-        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(Rows(), 1);
+        QCOMPARE(Number(0), QString());
         TypeInto(0, 0, "1/7/2025");
-        TypeInto(0, 2, "3000.00");
-        QCOMPARE(Cell(0, 2), QString("3000,00"));
+        QCOMPARE(Number(0), QString("3"));
+        TypeInto(0, 2, "3000");
+        QCOMPARE(Cell(0, 2), QString("3.000,00"));
         TypeInto(0, 3, "bonifico");
-        table->setCurrentCell(0, 1);
+        table->setCurrentIndex(table->model()->index(0, 1));
         QTest::keyClick(table, Qt::Key_F2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -85,35 +100,45 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), Statement());
 
         QTest::keyClick(table, Qt::Key_Insert);
-        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(Rows(), 2);
         QTest::keyClick(table, Qt::Key_Delete);
-        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(Rows(), 1);
         QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(Rows(), 0);
         QVERIFY(!Find(*rates, "estratto")->isVisible());
-        QVERIFY(Find(*rates, "periodi")->isVisible());
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Rows(), 1);
+        QCOMPARE(Cell(0, 3), QString("bonifico"));
+        QVERIFY2(Statement().endsWith(kFirstExampleTotals), qPrintable(Statement()));
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Rows(), 0);
     }
 
-    // Named with its row beside the list, the text kept as typed.
+    // Named with its line in its cells and beside the list, the text kept as typed.
     void namesABadCell()
     {
         QTest::mouseClick(Find(*rates, "aggiungi"), Qt::LeftButton);
         TypeInto(0, 0, "1/7/2025");
         TypeInto(0, 2, "10,000");
-        QCOMPARE(LabelText(*rates, "erroriMovimenti"), QString("riga 2: importo «10,000»: ha più di due decimali"));
+        const QString fault("riga 3: importo «10,000»: ha più di due decimali");
+        QCOMPARE(LabelText(*rates, "erroriMovimenti"), fault);
         QCOMPARE(Cell(0, 2), QString("10,000"));
+        QCOMPARE(Cell(0, 0, Qt::ToolTipRole), fault);
+        const auto red = table->model()->index(0, 2).data(Qt::ForegroundRole).value<QColor>();
+        QVERIFY(red.isValid() && red.red() > red.green());
     }
 
     // Apri… fills Dal and the capital with the first credit and the list with
-    // the rest; Salva… writes the same file back, in the folder remembered;
-    // closing with a change not saved asks first.
+    // the rest; Salva… proposes the file opened and writes the same file
+    // back; closing with a change not saved asks first.
     void opensAndSavesTheLedgerFile()
     {
-        const std::string opened = folder->Write("movimenti.csv", kFirstExampleFile);
-        program->runtime.openAnswer = opened;
-        QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
+        Open(kFirstExampleFile);
         QCOMPARE(Find<QLineEdit>(*rates, "capitale")->text(), QString("10.000,00"));
-        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(Rows(), 1);
+        QCOMPARE(Number(0), QString("3"));
         QVERIFY2(Statement().endsWith(kFirstExampleTotals), qPrintable(Statement()));
+        const std::string opened = *program->runtime.openAnswer;
 
         ScratchFolder elsewhere("ledger-editor");
         const std::string saved = (elsewhere.Path() / "copia.csv").string();
@@ -121,7 +146,7 @@ private slots:
         QTest::mouseClick(Find(*rates, "salva"), Qt::LeftButton);
         QCOMPARE(QByteArray::fromStdString(FileBytes(saved)), kFirstExampleFile);
         QCOMPARE(program->runtime.saveDialogs.back().suggestedPath,
-                 QFileInfo(QString::fromStdString(opened)).absolutePath().toStdString() + "/movimenti.csv");
+                 QFileInfo(QString::fromStdString(opened)).absoluteFilePath().toStdString());
         QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(program->runtime.openDialogs.back().suggestedPath, elsewhere.Path().string());
 
@@ -130,6 +155,36 @@ private slots:
         rates->close();
         QCOMPARE(program->runtime.questions.size(), std::size_t(1));
         QVERIFY(rates->isVisible());
+    }
+
+    // A file with lines at fault is shown to be mended, the first of them
+    // selected; it cannot be saved until it is, nor can anything that would
+    // not read back; a failed save remembers no folder.
+    void refusesToSaveWhatWouldNotReadBack()
+    {
+        Open("data;tipo;importo;descrizione\n"
+             "01/01/2025;credito;10.000,00;\n"
+             "\n"
+             "01/07/2025;rimborso;3000;\n");
+        QCOMPARE(Rows(), 1);
+        QCOMPARE(Cell(0, 1), QString("rimborso"));
+        QCOMPARE(table->currentIndex().row(), 0);
+        QCOMPARE(LabelText(*rates, "erroriMovimenti"),
+                 QString("riga 3: tipo «rimborso»: si attende credito o pagamento"));
+        const std::size_t dialogs = program->runtime.saveDialogs.size();
+        QTest::keyClick(rates, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(program->runtime.saveDialogs.size(), dialogs);
+        QVERIFY(
+            program->runtime.messages.back().text.ends_with("riga 3: tipo «rimborso»: si attende credito o pagamento"));
+        QCOMPARE(QApplication::focusWidget(), table);
+
+        TypeInto(0, 1, "p");
+        program->runtime.saveAnswer = "/proc/movimenti.csv";
+        QTest::keyClick(rates, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(program->runtime.messages.back().text.starts_with("impossibile scrivere /proc/movimenti.csv"));
+        program->runtime.saveAnswer.reset();
+        QTest::keyClick(rates, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!program->runtime.saveDialogs.back().suggestedPath.starts_with("/proc"));
     }
 };
 
