@@ -127,4 +127,42 @@ CsvRow::Status CsvRow::read(std::string_view line)
     }
 }
 
+bool CsvFieldNeedsQuotes(std::string_view field)
+{
+    // One pass: the batch asks it of every field it echoes. Only a lead byte
+    // can start an invisible character.
+    for (std::size_t at = 0; at < field.size(); ++at) {
+        const char c = field[at];
+        if (c == ';' || c == '"' || c == '\r' || c == '\n')
+            return true;
+        if (static_cast<unsigned char>(c) >= 0xC2 && InvisibleCharacterAt(field, at))
+            return true;
+    }
+    return false;
+}
+
+char* WriteCsvField(std::string_view field, char* out, bool mark)
+{
+    const bool quoted = CsvFieldNeedsQuotes(field);
+    if (quoted)
+        *out++ = '"';
+    if (mark)
+        *out++ = '\'';
+    for (const char c : field) {
+        if (c == '"' && quoted)
+            *out++ = '"';
+        *out++ = c;
+    }
+    if (quoted)
+        *out++ = '"';
+    return out;
+}
+
+std::string CsvField(std::string_view field)
+{
+    std::string text(2 * field.size() + 3, '\0');
+    text.resize(static_cast<std::size_t>(WriteCsvField(field, text.data()) - text.data()));
+    return text;
+}
+
 } // namespace tarvel

@@ -48,4 +48,19 @@ const char* ProblemOf(CsvRow::Status status);
 
 bool IsUtf8(std::string_view text);
 
+// Whether a field is written in double quotes: it holds a ';', a quote, a line
+// end, or an invisible character (calc/printable.h). A field is kept as the
+// data it is, never escaped; the quotes show a spreadsheet or a reader where a
+// field that looks like another begins and ends.
+bool CsvFieldNeedsQuotes(std::string_view field);
+
+// The field as a CSV file holds it: in double quotes with each quote doubled
+// when CsvFieldNeedsQuotes, else as it is. "x;y" gives "\"x;y\"".
+std::string CsvField(std::string_view field);
+
+// The same written at `out`, which has room for 2 * field.size() + 3 bytes,
+// with `mark` (the ' that tells a spreadsheet a text is no formula) first
+// inside when asked; past the last byte written.
+char* WriteCsvField(std::string_view field, char* out, bool mark = false);
+
 } // namespace tarvel

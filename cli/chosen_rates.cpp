@@ -1,5 +1,6 @@
 #include "cli/chosen_rates.h"
 
+#include "calc/printable.h"
 #include "calc/rates_in_force.h"
 #include "calc/reference_rates.h"
 #include "cli/options.h"
@@ -45,6 +46,6 @@ std::optional<std::string> ChosenRates::LaterDaysNote(Date end) const
     return note ? std::optional(NoteLine(*note)) : std::nullopt;
 }
 
-std::string NoteLine(const LaterDaysNote& note) { return "tarvel-calc: nota: " + note.text(); }
+std::string NoteLine(const LaterDaysNote& note) { return "tarvel-calc: nota: " + Printable(note.text()); }
 
 } // namespace tarvel

@@ -45,7 +45,8 @@ private:
     std::unique_ptr<RateTable> reference_; // a file of reference rates
 };
 
-// "tarvel-calc: nota: " and the note.
+// "tarvel-calc: nota: " and the note, shown as the messages show a text (a
+// table file's name may hold any character).
 std::string NoteLine(const LaterDaysNote& note);
 
 } // namespace tarvel

@@ -10,22 +10,8 @@ void RowText::putField(std::string_view field, bool mayBeNumber)
     const bool formulaStart =
         !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
     const bool markAsText = formulaStart && !(mayBeNumber && ParseCurrency(FormatAmount(field)));
-    // One pass over the field: find_first_of would search the set once for
-    // each of its characters.
-    const bool quoted =
-        std::ranges::any_of(field, [](char c) { return c == ';' || c == '"' || c == '\r' || c == '\n'; });
     room(2 * field.size() + 3); // every quote doubled, two more and the mark
-    if (quoted)
-        *end_++ = '"';
-    if (markAsText)
-        *end_++ = '\'';
-    for (const char c : field) {
-        if (c == '"' && quoted)
-            *end_++ = '"';
-        *end_++ = c;
-    }
-    if (quoted)
-        *end_++ = '"';
+    end_ = WriteCsvField(field, end_, markAsText);
 }
 
 void RowText::putPlainAmount(std::string_view amount)

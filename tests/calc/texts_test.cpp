@@ -235,6 +235,25 @@ TEST(CsvRow, SplitsFieldsAndUnquotesThem)
     }
 }
 
+// A field is kept as it is, in quotes where a reader could lose its bounds.
+TEST(CsvField, QuotesWhatWouldSplitOrHideTheField)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"fattura 1", "fattura 1"},
+        {"", ""},
+        {"caffè €", "caffè €"},
+        {"x;y", "\"x;y\""},
+        {"a\"b", "\"a\"\"b\""},
+        {"a\nb", "\"a\nb\""},
+        {"\u202Eetnemagap", "\"\u202Eetnemagap\""},
+        {"zero\u200Bwidth", "\"zero\u200Bwidth\""},
+    };
+    for (const auto& [field, written] : cases)
+        EXPECT_EQ(CsvField(field), written) << field;
+    char out[16];
+    EXPECT_EQ(std::string(out, WriteCsvField("=1;", out, true)), "\"'=1;\"");
+}
+
 TEST(DateFieldText, FillsTheMaskWithAnExistingDateOnly)
 {
     // clang-format off

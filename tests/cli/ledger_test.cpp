@@ -168,9 +168,12 @@ using LedgerStatement = ScratchTest;
 // The lines of the movements and spans, after the caption.
 TEST_F(LedgerStatement, ShowsEachMovementAndSpan)
 {
+    // A description and an act that would turn the line around on a terminal,
+    // shown as the messages show them.
+    const std::string table = LedgerFile(scratch, "01/01/2024;5;D.M. \u202E1\n", "dal;tasso;atto\n", "tassi.csv");
     const struct {
         const char* rows;
-        const char* arguments;
+        std::string arguments;
         const char* lines;
     } cases[] = {
         {kOnePayment, "31/12/2025",
@@ -186,12 +189,16 @@ TEST_F(LedgerStatement, ShowsEachMovementAndSpan)
         // After the rows, when they do not add up to the interest charged.
         {kAcrossRates, "--domanda 15/05/2024 30/11/2025",
          "interessi 608,30\nGli interessi delle righe sono arrotondati al centesimo; quelli maturati tra un pagamento "
-         "e "
-         "il successivo, o fino ad AL, sono sommati esatti e arrotondati una volta.\nTabella: "},
+         "e il successivo, o fino ad AL, sono sommati esatti e arrotondati una volta.\nTabella: "},
+        {"01/01/2024;credito;1000;\u202Efattura\n", "--tassi " + table + " 31/12/2024",
+         "\n01/01/2024 credito 1.000,00 (<U+202E>fattura): capitale 1.000,00\n"
+         "dal 02/01/2024 al 31/12/2024: capitale 1.000,00, 365 giorni, tasso 5%, interessi 50,00\n"
+         "Tabella: Tassi dal file "},
     };
     for (const auto& [rows, arguments, lines] : cases) {
         const CommandRun run = RunCommand(Calc("--movimenti " + LedgerFile(scratch, rows) + " " + arguments), scratch);
         EXPECT_NE(run.out.find(lines), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("\u202E"), std::string::npos) << run.out;
     }
 }
 
