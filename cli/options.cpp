@@ -5,6 +5,8 @@
 #include "calc/version.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace tarvel {
 
@@ -74,15 +76,188 @@ std::string missing(std::size_t given)
     return kMissing[given];
 }
 
-// Where the option `name` of `table` keeps what it says; null when the table
-// has no such option.
-template <typename Place, std::size_t N>
-Place* PlaceOf(const std::pair<std::string_view, Place*> (&table)[N], std::string_view name)
+// What the arguments say beyond the members of CalcOptions.
+struct Given {
+    std::vector<std::string> positional;
+    bool batch = false;
+    bool listRates = false;
+    bool listReferenceRates = false;
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> margin;
+};
+
+// Reads the arguments into the options and what else they say: the
+// options that are a word alone, and those that take a value.
+class ArgumentReader {
+public:
+    ArgumentReader(CalcOptions& options, Given& given)
+        : flags_{{
+            {"--help", &given.help},
+            {"--version", &given.version},
+            {"--csv", &given.batch},
+            {"--elenco-tassi", &given.listRates},
+            {"--elenco-tassi-mora", &given.listReferenceRates},
+            {"--mora", &options.latePayment},
+            {"--indennizzo", &options.ledger.compensation},
+        }},
+          valued_{{
+              {"--pdf", &options.pdfFile},
+              {"--printer", &options.printerName},
+              {"--tassi", &options.rates},
+              {"--tassi-mora", &options.referenceRates},
+              {"--domanda", &options.claimDate},
+              {"--maggiorazione", &given.margin},
+              {"--movimenti", &options.ledger.file},
+              {"--imputazione", &options.ledger.imputation},
+          }},
+          given_(given)
+    {
+    }
+
+    // The usage error of the first argument at fault; nothing when none is.
+    std::optional<std::string> read(const std::vector<std::string>& arguments)
+    {
+        bool optionsEnded = false;
+        for (std::size_t i = 0; i < arguments.size(); ++i) {
+            const std::string& argument = arguments[i];
+            if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
+                if (!optionsEnded && argument == "-h")
+                    given_.help = true;
+                else
+                    given_.positional.push_back(argument);
+            } else if (argument == "--") {
+                optionsEnded = true;
+            } else if (auto fault = option(arguments, i)) {
+                return fault;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Where the option `name` that takes a value keeps it; null for no such option.
+    std::optional<std::string>* valueOf(std::string_view name) const { return placeOf(valued_, name); }
+
+private:
+    template <typename Place, std::size_t N>
+    static Place* placeOf(const std::array<std::pair<std::string_view, Place*>, N>& table, std::string_view name)
+    {
+        for (const auto& [option, place] : table)
+            if (option == name)
+                return place;
+        return nullptr;
+    }
+
+    // The option at `i` ("--mora", "--tassi FILE", "--tassi=FILE"), moving
+    // `i` past its value; why it is wrong, or nothing.
+    std::optional<std::string> option(const std::vector<std::string>& arguments, std::size_t& i)
+    {
+        const std::string& argument = arguments[i];
+        if (bool* flag = placeOf(flags_, argument)) {
+            if (repeated(argument))
+                return "opzione ripetuta: " + argument;
+            *flag = true;
+        } else if (std::optional<std::string>* value = valueOf(argument)) {
+            // An option after it is no value of it ("--domanda --csv f.csv").
+            if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--"))
+                return "manca il valore di " + argument;
+            if (repeated(argument))
+                return "opzione ripetuta: " + argument;
+            *value = arguments[++i];
+        } else if (const std::size_t equals = argument.find('=');
+                   equals != std::string::npos && valueOf(argument.substr(0, equals))) {
+            if (repeated(argument.substr(0, equals)))
+                return "opzione ripetuta: " + argument.substr(0, equals);
+            *valueOf(argument.substr(0, equals)) = argument.substr(equals + 1);
+        } else {
+            return "opzione sconosciuta: " + Quoted(argument);
+        }
+        return std::nullopt;
+    }
+
+    // Each option once: a second value would silently win over the first.
+    bool repeated(std::string name)
+    {
+        if (std::find(seen_.begin(), seen_.end(), name) != seen_.end())
+            return true;
+        seen_.push_back(std::move(name));
+        return false;
+    }
+
+    std::array<std::pair<std::string_view, bool*>, 7> flags_;
+    std::array<std::pair<std::string_view, std::optional<std::string>*>, 8> valued_;
+    Given& given_;
+    std::vector<std::string> seen_;
+};
+
+// Why the options that every mode shares do not go together, or nothing;
+// sets the margin.
+std::optional<std::string> sharedFault(CalcOptions& options, const Given& given, const ArgumentReader& reader)
 {
-    for (const auto& [option, place] : table)
-        if (option == name)
-            return place;
-    return nullptr;
+    if (options.pdfFile && options.printerName)
+        return "--pdf e --printer non vanno insieme";
+    if (options.pdfFile && options.pdfFile->empty())
+        return "manca il nome del file di --pdf";
+    for (const char* name : {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione"})
+        if (const auto* value = reader.valueOf(name); *value && (*value)->empty())
+            return "manca il valore di " + std::string(name);
+    if (options.latePayment && options.claimDate)
+        return "--mora e --domanda non vanno insieme";
+    if (options.latePayment && options.rates)
+        return "--tassi non va con --mora, che calcola ogni giorno al tasso di mora";
+    if (given.margin) {
+        if (!options.latePayment)
+            return "--maggiorazione va con --mora";
+        if (const auto fault = MarginFault(*given.margin))
+            return fault->reason;
+    }
+    options.marginHundredths = given.margin ? *ReadMargin(*given.margin) : kDefaultMarginHundredths;
+    return std::nullopt;
+}
+
+// --elenco-tassi or --elenco-tassi-mora: the mode, or why not.
+std::optional<std::string> finishListing(CalcOptions& options, const Given& given)
+{
+    if (given.listRates && given.listReferenceRates)
+        return "--elenco-tassi e --elenco-tassi-mora non vanno insieme";
+    const std::string name = given.listRates ? "--elenco-tassi" : "--elenco-tassi-mora";
+    if (given.batch || options.wantsReport())
+        return name + " non va con --csv, --pdf né --printer";
+    if (options.chargesLatePayment() || (given.listRates ? options.referenceRates : options.rates))
+        return name + (given.listRates ? " va con --tassi soltanto" : " va con --tassi-mora soltanto");
+    if (!given.positional.empty())
+        return "argomento in più: " + Quoted(given.positional[0]);
+    options.mode = given.listRates ? CalcOptions::Mode::ListRates : CalcOptions::Mode::ListReferenceRates;
+    return std::nullopt;
+}
+
+// --csv [FILE]: the mode and the file, or why not.
+std::optional<std::string> finishBatch(CalcOptions& options, const Given& given)
+{
+    if (options.wantsReport())
+        return "--csv non va con --pdf né con --printer";
+    if (given.positional.size() > 1)
+        return "argomento in più: " + Quoted(given.positional[1]);
+    options.mode = CalcOptions::Mode::Batch;
+    if (!given.positional.empty())
+        options.csvFile = given.positional[0];
+    return std::nullopt;
+}
+
+// CAPITALE DAL AL, or why not.
+std::optional<std::string> finishCalculation(CalcOptions& options, const Given& given)
+{
+    if (options.referenceRates && !options.chargesLatePayment())
+        return "--tassi-mora va con --mora, --domanda, --csv o --elenco-tassi-mora";
+    const std::vector<std::string>& positional = given.positional;
+    if (positional.size() < 3)
+        return missing(positional.size());
+    if (positional.size() > 3)
+        return "argomento in più: " + Quoted(positional[3]);
+    options.capital = positional[0];
+    options.startDate = positional[1];
+    options.endDate = positional[2];
+    return std::nullopt;
 }
 
 } // namespace
@@ -90,137 +265,25 @@ Place* PlaceOf(const std::pair<std::string_view, Place*> (&table)[N], std::strin
 CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
 {
     CalcOptions options;
-    std::vector<std::string> positional;
-    bool optionsEnded = false;
-    bool batch = false;
-    bool listRates = false;
-    bool listReferenceRates = false;
-    std::optional<std::string> margin;
-    bool help = false;
-    bool version = false;
-    const auto fail = [&options](std::string what) {
-        options.usageError = std::move(what);
-        return options;
-    };
-    // The options that are a word alone, and those that take a value: where
-    // each keeps what it says.
-    const std::pair<std::string_view, bool*> flags[] = {
-        {"--help", &help},
-        {"--version", &version},
-        {"--csv", &batch},
-        {"--elenco-tassi", &listRates},
-        {"--elenco-tassi-mora", &listReferenceRates},
-        {"--mora", &options.latePayment},
-        {"--indennizzo", &options.ledger.compensation},
-    };
-    const std::pair<std::string_view, std::optional<std::string>*> valued[] = {
-        {"--pdf", &options.pdfFile},           {"--printer", &options.printerName},
-        {"--tassi", &options.rates},           {"--tassi-mora", &options.referenceRates},
-        {"--domanda", &options.claimDate},     {"--maggiorazione", &margin},
-        {"--movimenti", &options.ledger.file}, {"--imputazione", &options.ledger.imputation},
-    };
-    const auto valueOf = [&valued](std::string_view name) { return PlaceOf(valued, name); };
-    // Each option once: a second value would silently win over the first.
-    std::vector<std::string> seen;
-    const auto repeated = [&seen](std::string name) {
-        if (std::find(seen.begin(), seen.end(), name) != seen.end())
-            return true;
-        seen.push_back(std::move(name));
-        return false;
-    };
-
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
-            if (!optionsEnded && argument == "-h")
-                help = true;
-            else
-                positional.push_back(argument);
-        } else if (argument == "--") {
-            optionsEnded = true;
-        } else if (bool* flag = PlaceOf(flags, argument)) {
-            if (repeated(argument))
-                return fail("opzione ripetuta: " + argument);
-            *flag = true;
-        } else if (std::optional<std::string>* value = valueOf(argument)) {
-            // An option after it is no value of it ("--domanda --csv f.csv").
-            if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--"))
-                return fail("manca il valore di " + argument);
-            if (repeated(argument))
-                return fail("opzione ripetuta: " + argument);
-            *value = arguments[++i];
-        } else if (const std::size_t equals = argument.find('=');
-                   equals != std::string::npos && valueOf(argument.substr(0, equals))) {
-            if (repeated(argument.substr(0, equals)))
-                return fail("opzione ripetuta: " + argument.substr(0, equals));
-            *valueOf(argument.substr(0, equals)) = argument.substr(equals + 1);
-        } else {
-            return fail("opzione sconosciuta: " + Quoted(argument));
-        }
-    }
-
-    if (help) {
+    Given given;
+    ArgumentReader reader(options, given);
+    std::optional<std::string> fault = reader.read(arguments);
+    if (!fault && given.help)
         options.mode = CalcOptions::Mode::Help;
-        return options;
-    }
-    if (version) {
+    else if (!fault && given.version)
         options.mode = CalcOptions::Mode::Version;
-        return options;
+    else if (!fault && !(fault = sharedFault(options, given, reader))) {
+        if (options.ledger.file || options.ledger.imputation || options.ledger.compensation)
+            FinishLedgerOptions(options, given.positional, given.batch || given.listRates || given.listReferenceRates);
+        else if (given.listRates || given.listReferenceRates)
+            fault = finishListing(options, given);
+        else if (given.batch)
+            fault = finishBatch(options, given);
+        else
+            fault = finishCalculation(options, given);
     }
-    if (options.pdfFile && options.printerName)
-        return fail("--pdf e --printer non vanno insieme");
-    if (options.pdfFile && options.pdfFile->empty())
-        return fail("manca il nome del file di --pdf");
-    for (const char* name : {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione"})
-        if (const auto* value = valueOf(name); *value && (*value)->empty())
-            return fail("manca il valore di " + std::string(name));
-    if (options.latePayment && options.claimDate)
-        return fail("--mora e --domanda non vanno insieme");
-    if (options.latePayment && options.rates)
-        return fail("--tassi non va con --mora, che calcola ogni giorno al tasso di mora");
-    if (margin) {
-        if (!options.latePayment)
-            return fail("--maggiorazione va con --mora");
-        if (const auto fault = MarginFault(*margin))
-            return fail(fault->reason);
-    }
-    options.marginHundredths = margin ? *ReadMargin(*margin) : kDefaultMarginHundredths;
-    if (options.ledger.file || options.ledger.imputation || options.ledger.compensation) {
-        FinishLedgerOptions(options, positional, batch || listRates || listReferenceRates);
-        return options;
-    }
-    if (listRates && listReferenceRates)
-        return fail("--elenco-tassi e --elenco-tassi-mora non vanno insieme");
-    if (listRates || listReferenceRates) {
-        const std::string name = listRates ? "--elenco-tassi" : "--elenco-tassi-mora";
-        if (batch || options.wantsReport())
-            return fail(name + " non va con --csv, --pdf né --printer");
-        if (options.chargesLatePayment() || (listRates ? options.referenceRates : options.rates))
-            return fail(name + (listRates ? " va con --tassi soltanto" : " va con --tassi-mora soltanto"));
-        if (!positional.empty())
-            return fail("argomento in più: " + Quoted(positional[0]));
-        options.mode = listRates ? CalcOptions::Mode::ListRates : CalcOptions::Mode::ListReferenceRates;
-        return options;
-    }
-    if (batch) {
-        if (options.wantsReport())
-            return fail("--csv non va con --pdf né con --printer");
-        if (positional.size() > 1)
-            return fail("argomento in più: " + Quoted(positional[1]));
-        options.mode = CalcOptions::Mode::Batch;
-        if (!positional.empty())
-            options.csvFile = positional[0];
-        return options;
-    }
-    if (options.referenceRates && !options.chargesLatePayment())
-        return fail("--tassi-mora va con --mora, --domanda, --csv o --elenco-tassi-mora");
-    if (positional.size() < 3)
-        return fail(missing(positional.size()));
-    if (positional.size() > 3)
-        return fail("argomento in più: " + Quoted(positional[3]));
-    options.capital = positional[0];
-    options.startDate = positional[1];
-    options.endDate = positional[2];
+    if (fault)
+        options.usageError = std::move(*fault);
     return options;
 }
 
