@@ -6,8 +6,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +21,27 @@ namespace {
 
 // The program's CSV files (tables of rates, ledgers), the same in every dialog.
 QStringList CsvFilters() { return {QStringLiteral("File CSV (*.csv)"), QStringLiteral("Tutti i file (*)")}; }
+
+// The type of a file as its name says it. Qt's own reads the first bytes of
+// each file listed, in the window's thread, and a file of the kernel's
+// (/proc/kmsg) may never answer: the dialog, and the program, froze there.
+class TypeByName : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override
+    {
+        if (info.isDir())
+            return QStringLiteral("Cartella");
+        return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+    }
+};
+
+// A file dialog of the program's: application modal, listing files without
+// reading them.
+void Prepare(QFileDialog& dialog, TypeByName& types)
+{
+    dialog.setIconProvider(&types);
+    dialog.setWindowModality(Qt::ApplicationModal);
+}
 
 } // namespace
 
@@ -74,7 +97,9 @@ void QtFormRuntime::ShellOpen(const std::string& target)
 
 std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& title, const std::string& suggestedPath)
 {
+    TypeByName types; // outlives the dialog, which asks it
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    Prepare(dialog, types);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QFileInfo suggested(QString::fromStdString(suggestedPath));
@@ -84,7 +109,6 @@ std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& tit
     else
         dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
     dialog.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
-    dialog.setWindowModality(Qt::ApplicationModal);
     // A suggested folder that does not exist yet, or where no file can be
     // written, leaves the dialog where it opens.
     if (IsOrdinaryFolder(suggested.absolutePath().toStdString(), FolderUse::Save))
@@ -97,11 +121,12 @@ std::optional<std::string> QtFormRuntime::AskSaveFileName(const std::string& tit
 
 std::optional<std::string> QtFormRuntime::AskOpenFileName(const std::string& title, const std::string& folder)
 {
+    TypeByName types; // outlives the dialog, which asks it
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    Prepare(dialog, types);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(CsvFilters());
-    dialog.setWindowModality(Qt::ApplicationModal);
     if (IsOrdinaryFolder(folder, FolderUse::Open))
         dialog.setDirectory(QString::fromStdString(folder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

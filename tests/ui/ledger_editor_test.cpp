@@ -130,7 +130,7 @@ private slots:
 
     // Apri… fills Dal and the capital with the first credit and the list with
     // the rest; Salva… proposes the file opened and writes the same file
-    // back; closing with a change not saved asks first.
+    // back; closing with a change not saved, the capital's too, asks first.
     void opensAndSavesTheLedgerFile()
     {
         Open(kFirstExampleFile);
@@ -150,7 +150,7 @@ private slots:
         QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(program->runtime.openDialogs.back().suggestedPath, elsewhere.Path().string());
 
-        TypeInto(0, 3, "acconto");
+        CalculateIn(*rates, {"9000", "01/01/2025", "31/12/2025"});
         program->runtime.unsavedAnswer = UnsavedAnswer::Cancel;
         rates->close();
         QCOMPARE(program->runtime.questions.size(), std::size_t(1));
