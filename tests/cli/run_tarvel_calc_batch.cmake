@@ -44,6 +44,19 @@ check("rates in force, past the last decree" "--csv;--tassi=vigenti;${work}/oltr
       "${header_vigenti}1000;01/01/2026;01/01/2028;ok;32,00;1032,00;2;0${past}32\nx;01/01/2026;01/01/2028;errore;;;${past};\n1000;01/01/2027;01/01/2028;ok;16,00;1016,00;1;0${past}16\n"
       "^tarvel-calc: nota: i giorni dopo il 31/12/2026 [^\n]*\ntarvel-calc: riga 2: CAPITALE: importo non valido: \"x\"\n$")
 
+# 50 MB of a line that never ends on standard input, in 100 MB of address
+# space: the row is refused as soon as it passes the limit, the rest skipped.
+execute_process(COMMAND head -c 50000000 /dev/zero
+                COMMAND sh -c "ulimit -v 100000; exec \"$0\" --csv" "${TARVEL_CALC}"
+                RESULTS_VARIABLE codes OUTPUT_QUIET ERROR_VARIABLE err)
+list(GET codes 1 code)
+if(code STREQUAL "1" AND err STREQUAL "tarvel-calc: riga 1: riga più lunga di 4096 byte\n")
+  message("ok   an endless line on standard input")
+else()
+  message("FAIL an endless line on standard input\n  exit code ${code}, stderr:\n${err}")
+  math(EXPR failures "${failures} + 1")
+endif()
+
 check("missing file" "--csv;${work}/nessuno.csv" 2 ""
       "tarvel-calc: impossibile aprire \"${work}/nessuno.csv\": File o directory non esistente\n")
 check("a folder" "--csv;${work}" 2 "" "tarvel-calc: impossibile aprire \"${work}\": È una directory\n")
