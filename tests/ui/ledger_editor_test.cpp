@@ -72,9 +72,9 @@ private slots:
     }
 
     // "Aggiungi" and Insert add a row, Delete removes one, Ctrl+Z puts it
-    // back; an amount typed is shown as the file writes it, the type is
-    // chosen by keyboard; the window then shows and copies the ledger in
-    // place of the periods.
+    // back; an amount typed ('.' kept as typed, between the thousands) is
+    // shown as the file writes it, the type is chosen by keyboard; the
+    // window then shows and copies the ledger in place of the periods.
     void typesRowsByKeyboardAndMouse()
     {
         QTest::mouseClick(Find(*rates, "aggiungi"), Qt::LeftButton);
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(Number(0), QString());
         TypeInto(0, 0, "1/7/2025");
         QCOMPARE(Number(0), QString("3"));
-        TypeInto(0, 2, "3000");
+        TypeInto(0, 2, "3.000");
         QCOMPARE(Cell(0, 2), QString("3.000,00"));
         TypeInto(0, 3, "bonifico");
         table->setCurrentIndex(table->model()->index(0, 1));
