@@ -91,7 +91,16 @@ void EasyPrint::Copies(std::int16_t lCopies) { SetPageCode(PageSetting::Copies, 
 std::int16_t EasyPrint::Copies() const { return printers_.Current().PageCode(PageSetting::Copies); }
 void EasyPrint::PrintQuality(std::int32_t Quality) { SetPageCode(PageSetting::PrintQuality, Quality); }
 void EasyPrint::ColorMode(std::int32_t Output) { SetPageCode(PageSetting::ColorMode, Output); }
-void EasyPrint::Orientation(std::int32_t x) { SetPageCode(PageSetting::Orientation, x); }
+void EasyPrint::Orientation(std::int32_t x)
+{
+    const std::int16_t code = NarrowToInteger(x);
+    const bool turned = printers_.Current().PageCode(PageSetting::Orientation) != code;
+    printers_.Current().SetPageCode(PageSetting::Orientation, code);
+    // The printable area of a sheet turned starts at another corner: the
+    // offsets are those of the sheet as it lies now.
+    if (turned)
+        MeasurePageFrame();
+}
 void EasyPrint::DrawStyle(std::int32_t Style) { SetPageCode(PageSetting::DrawStyle, Style); }
 void EasyPrint::DrawWidth(std::int16_t Width) { SetPageCode(PageSetting::DrawWidth, Width); }
 

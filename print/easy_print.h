@@ -53,6 +53,8 @@ public:
     std::int16_t Copies() const;
     void PrintQuality(std::int32_t Quality);
     void ColorMode(std::int32_t Output);
+    // 1 upright, 2 lying; a sheet turned has its offsets measured again and the
+    // position put at its corner. Before the document's first output.
     void Orientation(std::int32_t x);
     void DrawStyle(std::int32_t Style);
     void DrawWidth(std::int16_t Width);

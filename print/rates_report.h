@@ -11,16 +11,6 @@
 
 namespace tarvel {
 
-// One row of the statement's table: a period the span touches.
-struct RatesReportRow {
-    std::string firstDay; // "01/01/2023": the span's first day in the period; empty when it has no day there
-    std::string lastDay;  // and its last
-    std::string days;     // "364"
-    std::string rate;     // "5%"; a late-payment row's "12,5% (4,5% + 8)"
-    std::string interest; // "498,63", "0,29"
-    std::string act;      // "D.M. 29/11/2023", "G.U. n. 12 del 16/01/2024"
-};
-
 // The texts of the printed statement, top to bottom.
 struct RatesReportTexts {
     std::string title;    // "Interessi legali e di mora dalla domanda giudiziale del 15/05/2024"
@@ -28,11 +18,13 @@ struct RatesReportTexts {
     std::string capital;  // "25.000,00"
     std::string span;     // "dal 15/06/2018 al 08/12/2026"
     std::string duration; // "8 anni e 178 giorni"
-    std::vector<RatesReportRow> rows;
-    std::string interestCaption;     // "Interessi legali e di mora"
-    std::string interest;            // "3.319,93"
-    std::string sum;                 // "28.319,93"
-    std::vector<std::string> notes;  // "Nota: i giorni dopo il 31/12/2026 sono calcolati ..."
+    std::vector<StatementLine> lines; // a line for each period the span touches
+    std::string interestCaption;      // "Interessi legali e di mora"
+    std::string interest;             // "3.319,93"
+    std::string sum;                  // "28.319,93"
+    // Why the rows do not add up to the total, when they do not; "Nota: i giorni
+    // dopo il 31/12/2026 sono calcolati ...".
+    std::vector<std::string> notes;
     std::vector<std::string> tables; // "Tabella: Tassi legali in vigore, ultimo atto: D.M. 10/12/2025"
     std::string madeOn;              // "Calcolo del 09/12/2026"
 };
@@ -41,9 +33,12 @@ struct RatesReportTexts {
 // after a claim it names the claim's day.
 std::string RegimeTitle(Regime regime, std::optional<Date> claim);
 
-// The lines that end a statement's page, the ledger's too: "Nota: ..." a
-// note, "Tabella: ..." a table used, and "Calcolo del 09/12/2026".
-std::vector<std::string> NoteLines(const std::vector<LaterDaysNote>& notes);
+// The lines that end a statement's page, the ledger's too: the note that says
+// why the rows do not add up to the total (none when they do) and "Nota: ..."
+// a note on later days; "Tabella: ..." a table used, its description naming a
+// file as the user gave it shown as the messages show a text; and "Calcolo
+// del 09/12/2026".
+std::vector<std::string> NoteLines(const std::string& roundingNote, const std::vector<LaterDaysNote>& notes);
 std::vector<std::string> TableLines(const std::vector<std::string>& tables);
 std::string MadeOnLine(Date madeOn);
 
@@ -66,12 +61,13 @@ struct RatesRowLayout {
 };
 RatesRowLayout LayOutRatesRows(std::size_t rows, std::size_t noteLines, std::size_t tables);
 
-// Lays out the one page: the title and the regime, the capital, span and
-// duration, the table of periods, the totals, the notes, and at the foot the
-// tables used and the day of the calculation.
+// Lays out the one page, upright: the title and the regime, the capital, span
+// and duration, the table of periods (its columns as wide as their texts, an
+// act cut when it must be), the totals, the notes, and at the foot the tables
+// used and the day of the calculation.
 void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts);
 
-// The report as one document on the current printer, as PrintReport.
+// The report as one document on the current printer, as PrintReport, on an upright sheet.
 void PrintRatesReport(EasyPrint& objPrint, const RatesReportTexts& texts);
 
 } // namespace tarvel

@@ -1,10 +1,12 @@
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
+#include "calc/printable.h"
 #include "print/rates_report.h"
 
 #include <ctime>
 
 namespace tarvel {
+
 std::string RegimeTitle(Regime regime, std::optional<Date> claim)
 {
     switch (regime) {
@@ -16,9 +18,11 @@ std::string RegimeTitle(Regime regime, std::optional<Date> claim)
     return InterestCaption(regime);
 }
 
-std::vector<std::string> NoteLines(const std::vector<LaterDaysNote>& notes)
+std::vector<std::string> NoteLines(const std::string& roundingNote, const std::vector<LaterDaysNote>& notes)
 {
     std::vector<std::string> lines;
+    if (!roundingNote.empty())
+        lines.push_back(roundingNote);
     for (const LaterDaysNote& note : notes)
         lines.push_back("Nota: " + note.what);
     return lines;
@@ -28,7 +32,7 @@ std::vector<std::string> TableLines(const std::vector<std::string>& tables)
 {
     std::vector<std::string> lines;
     for (const std::string& table : tables)
-        lines.push_back("Tabella: " + table);
+        lines.push_back("Tabella: " + Printable(table));
     return lines;
 }
 
@@ -42,16 +46,13 @@ RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
     texts.capital = statement.capital;
     texts.span = "dal " + statement.startDate + " al " + statement.endDate;
     texts.duration = YearsAndDaysText(statement.years, statement.days);
-    using enum StatementColumn;
-    for (const StatementLine& row : statement.rows)
-        texts.rows.push_back({StatementCell(row, Day), StatementCell(row, LastDay), StatementCell(row, Days),
-                              StatementCell(row, Rate), StatementCell(row, Interest), StatementCell(row, Act)});
+    texts.lines = statement.rows;
     texts.interestCaption = InterestCaption(statement.regime);
     texts.interest = statement.interest;
     texts.sum = statement.sum;
     // What the later days are charged, as the copied statement says it; how to
     // add a newer act is for the one who calculates, not for the claim.
-    texts.notes = NoteLines(statement.notes);
+    texts.notes = NoteLines(statement.roundingNote, statement.notes);
     texts.tables = TableLines(statement.tables);
     texts.madeOn = MadeOnLine(madeOn);
     return texts;

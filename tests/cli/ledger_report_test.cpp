@@ -16,7 +16,7 @@
 namespace tarvel::testing {
 namespace {
 
-constexpr char kHeads[] = "data al movimento giorni tasso interessi capitale";
+constexpr char kHeads[] = "data al movimento capitale giorni tasso interessi a interessi a capitale atto";
 
 // Whether `line` starts with a day, as a row of the table does.
 bool StartsWithDay(const std::string& line) { return line.size() >= 10 && ParseDate(line.substr(0, 10)); }
@@ -51,7 +51,9 @@ TEST_F(LedgerReport, RepeatsTheHeadingNumbersThePagesAndTotalsTheLast)
     const LedgerPages cases[] = {
         {"the first worked example, on one page",
          "01/01/2025;credito;10.000,00;fattura 1\n01/07/2025;pagamento;3.000,00;bonifico\n", "31/12/2025",
-         "Conto del debito: interessi legali", 1, 1, "02/01/2025 01/07/2025 181 2% 99,18 10.000,00"},
+         "Conto del debito: interessi legali", 1, 1, "02/01/2025 01/07/2025 10.000,00 181 2% 99,18 D.M. 10/12/2024"},
+        {"fifty movements, on at most three pages", AlternatingMovements(50), "31/12/2025",
+         "Conto del debito: interessi legali", 1, 3, "21/09/2022 pagamento 500,00 bonifico 50 18.644,41 25,18 474,82"},
         {"eighty movements", AlternatingMovements(80), "31/12/2025", "Conto del debito: interessi legali", 3, 20, ""},
     };
     for (const LedgerPages& c : cases) {
@@ -82,6 +84,9 @@ TEST_F(LedgerReport, RepeatsTheHeadingNumbersThePagesAndTotalsTheLast)
             SCOPED_TRACE("pagina " + std::to_string(n + 1));
             const std::vector<std::string> lines = PageLines(pages[n]);
             ASSERT_FALSE(lines.empty());
+            // Lying, a line for each row, nothing over anything.
+            EXPECT_GT(pages[n].widthMm, pages[n].heightMm);
+            EXPECT_EQ(Collisions(pages[n]), std::vector<std::string>{});
             EXPECT_EQ(lines.front(), c.title);
             EXPECT_NE(std::find(lines.begin(), lines.end(), std::string("Conto al ") + c.end), lines.end());
             EXPECT_NE(std::find(lines.begin(), lines.end(), kHeads), lines.end());

@@ -67,12 +67,24 @@ TEST_F(CalcPdf, WithTheRatesInForceTheLongestStatementFillsOnePage)
     const auto pages = ReadPdfWords(pdf.string());
     ASSERT_EQ(pages.size(), 1u);
     const RatesReportTexts texts = RatesReportOf(ClaimRequest("11/12/2014", "10000", "21/04/1942", "31/12/2031"));
-    ASSERT_EQ(texts.rows.size(), 36u);
-    const RatesReportRow& last = texts.rows.back();
-    EXPECT_EQ(last.firstDay + " " + last.lastDay + " " + last.days + " " + last.rate + " " + last.interest,
-              "01/01/2026 31/12/2031 2191 2,15% + 8 6.092,78");
-    EXPECT_EQ(texts.rows.front().firstDay + " " + texts.rows.front().lastDay, "22/04/1942 15/12/1990");
-    ExpectLayout(pages[0], RatesReportLayout(texts), 0.5);
+    ASSERT_EQ(texts.lines.size(), 36u);
+    // The first and the last period as the page reads them, the late-payment rate whole.
+    const std::vector<std::string> lines = PageLines(pages[0]);
+    ASSERT_GT(lines.size(), 5u + 36);
+    EXPECT_EQ(lines[5], "data al capitale giorni tasso interessi atto");
+    EXPECT_EQ(lines[6], "22/04/1942 15/12/1990 10.000,00 17770 5% 24.342,47 codice civile");
+    EXPECT_EQ(lines[5 + 36],
+              "01/01/2026 31/12/2031 10.000,00 2191 10,15% (2,15% + 8) 6.092,78 G.U. n. 15 del 20/01/2026");
+    EXPECT_EQ(Collisions(pages[0]), std::vector<std::string>{});
+    // The rows evenly apart, from the first to the last day.
+    const auto top = [&](const std::string& day) {
+        const auto word = std::find_if(pages[0].words.begin(), pages[0].words.end(),
+                                       [&](const PdfWord& w) { return w.text == day && w.xMin < 21; });
+        return word == pages[0].words.end() ? 0.0 : word->yMin;
+    };
+    const double pitch = (top("01/01/2026") - top("22/04/1942")) / 35;
+    EXPECT_GT(pitch, 4);
+    ExpectLayout(pages[0], RatesReportLayout(texts, pitch), 0.5);
 }
 
 TEST_F(CalcPdf, AFailedCalculationWritesNoFile)

@@ -26,6 +26,9 @@ struct ExpectedText {
     bool rightAligned;
     double points;
     bool italic;
+    // A text of a table's column: the column's head, at headY, has its edge.
+    std::string head = {};
+    double headY = 0;
 };
 
 // The title and the summary, at the top of every report.
@@ -53,13 +56,17 @@ inline std::vector<ExpectedText> ExpectedReport(const ReportTexts& texts)
     return report;
 }
 
-// The statement with a table of rates, while its rows stand 5 mm apart (up to
-// 36 rows with two tables and a note of two lines): the title, the regime, the
-// capital, span and duration, the column heads, a row every 5 mm, the totals 3
-// mm below; at the foot the tables 5 mm apart, and the day of the calculation
-// last. The notes, broken into lines where the printer's font says, are not here.
-inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& texts)
+// The statement with a table of rates, its rows `pitch` mm apart (5 mm while
+// they fit above the totals, the notes and the foot, closer when not): the
+// title, the regime, the capital, span and duration, the column heads, a row
+// every `pitch` mm with each
+// text at its head's edge, the totals 3 mm below, their amounts at the
+// interest's edge; at the foot the tables 5 mm apart, and the day of the
+// calculation last. The notes, broken into lines where the printer's font
+// says, are not here.
+inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& texts, double pitch = 5)
 {
+    constexpr double kHeadsY = 57;
     std::vector<ExpectedText> report{{texts.title, 20, 20, false, 12, false}};
     if (!texts.regime.empty())
         report.push_back({texts.regime, 20, 28, false, 10, false});
@@ -69,24 +76,23 @@ inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& tex
                                  {texts.span, 45, 42, false, 10, false},
                                  {"Durata", 20, 47, false, 10, false},
                                  {texts.duration, 45, 47, false, 10, false}});
-    const auto columns = [&](const RatesReportRow& row, double y) {
-        report.insert(report.end(), {{row.firstDay, 20, y, false, 10, false},
-                                     {row.lastDay, 42, y, false, 10, false},
-                                     {row.days, 72, y, true, 10, false},
-                                     {row.rate, 94, y, true, 10, false},
-                                     {row.interest, 129, y, true, 10, false},
-                                     {row.act, 133, y, false, 10, false}});
+    const auto inColumn = [&](const std::string& text, StatementColumn column, double y) {
+        report.push_back(
+            {text, 0, y, StatementColumnIsNumber(column), 10, false, StatementColumnHead(column), kHeadsY});
     };
-    columns({"dal", "al", "giorni", "tasso", "interessi", "atto"}, 57);
+    const std::vector<StatementColumn> columns = StatementColumns(texts.lines);
+    for (StatementColumn column : columns)
+        inColumn(StatementColumnHead(column), column, kHeadsY);
     double y = 63;
-    for (const RatesReportRow& row : texts.rows) {
-        columns(row, y);
-        y += 5;
+    for (const StatementLine& line : texts.lines) {
+        for (StatementColumn column : columns)
+            inColumn(StatementCell(line, column), column, y);
+        y += pitch;
     }
-    report.insert(report.end(), {{texts.interestCaption, 20, y + 3, false, 10, false},
-                                 {texts.interest, 129, y + 3, true, 10, false},
-                                 {"Somma", 20, y + 8, false, 10, false},
-                                 {texts.sum, 129, y + 8, true, 10, false}});
+    report.push_back({texts.interestCaption, 20, y + 3, false, 10, false});
+    inColumn(texts.interest, StatementColumn::Interest, y + 3);
+    report.push_back({"Somma", 20, y + 8, false, 10, false});
+    inColumn(texts.sum, StatementColumn::Interest, y + 8);
     for (std::size_t i = 0; i < texts.tables.size(); ++i)
         report.push_back({texts.tables[i], 20, 280 - 5 * double(texts.tables.size() - i), false, 10, false});
     report.push_back({texts.madeOn, 20, 280, false, 10, false});

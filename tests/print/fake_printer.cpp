@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace tarvel::testing {
 namespace {
@@ -153,6 +154,12 @@ void FakePrinter::SetPageCode(PageSetting setting, std::int16_t value)
 {
     const auto [name, code] = PageCodeOf(setting);
     Log(std::string("Set") + name, {double(value)});
+    // A sheet turned: the printable area and its margins turn with it.
+    if (setting == PageSetting::Orientation && value != code) {
+        std::swap(printableWidth, printableHeight);
+        std::swap(marginXPixels, marginYPixels);
+        std::swap(resolutionX, resolutionY);
+    }
     code = value;
 }
 

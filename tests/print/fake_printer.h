@@ -44,7 +44,8 @@ class FakePrinter final : public Printer {
 public:
     explicit FakePrinter(std::string name = "Fake") : name_(std::move(name)) {}
 
-    // Device set-up as GetDeviceCaps reports it, and the printable area in mm.
+    // Device set-up as GetDeviceCaps reports it, and the printable area in mm;
+    // a change of orientation swaps each pair.
     std::int32_t marginXPixels = 100;
     std::int32_t marginYPixels = 100;
     std::int32_t resolutionX = 600;

@@ -94,9 +94,12 @@ namespace {
 std::vector<LaidOutText> LayoutOf(const std::vector<ExpectedText>& report)
 {
     std::vector<LaidOutText> layout;
-    for (const ExpectedText& expected : report)
+    for (const ExpectedText& expected : report) {
         layout.push_back(expected.rightAligned ? LaidOutText{expected.text, expected.x, expected.y, true}
                                                : Left(expected.text, expected.x, expected.y, expected.points));
+        layout.back().head = expected.head;
+        layout.back().headY = expected.headY;
+    }
     return layout;
 }
 
@@ -104,33 +107,53 @@ std::vector<LaidOutText> LayoutOf(const std::vector<ExpectedText>& report)
 
 std::vector<LaidOutText> ReportLayout(const ReportTexts& texts) { return LayoutOf(ExpectedReport(texts)); }
 
-std::vector<LaidOutText> RatesReportLayout(const RatesReportTexts& texts)
+std::vector<LaidOutText> RatesReportLayout(const RatesReportTexts& texts, double pitch)
 {
-    return LayoutOf(ExpectedRatesReport(texts));
+    return LayoutOf(ExpectedRatesReport(texts, pitch));
 }
+
+namespace {
+
+// The left edges (right edges when right-aligned) of the runs of words on the
+// row at `y` that spell `text`.
+std::vector<double> EdgesOf(const PdfPage& page, const std::vector<std::string>& words, double y, bool rightAligned,
+                            double toleranceMm)
+{
+    std::vector<PdfWord> row;
+    for (const PdfWord& word : page.words)
+        if (std::abs(word.yMin - y) <= toleranceMm)
+            row.push_back(word);
+    std::sort(row.begin(), row.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+    std::vector<double> edges;
+    for (std::size_t start = 0; start + words.size() <= row.size(); ++start) {
+        bool same = true;
+        for (std::size_t k = 0; k < words.size() && same; ++k)
+            same = row[start + k].text == words[k];
+        if (same)
+            edges.push_back(rightAligned ? row[start + words.size() - 1].xMax : row[start].xMin);
+    }
+    return edges;
+}
+
+} // namespace
 
 std::vector<std::string> LayoutMismatches(const PdfPage& page, const std::vector<LaidOutText>& layout,
                                           double toleranceMm)
 {
     std::vector<std::string> mismatches;
-    for (const LaidOutText& expected : layout) {
+    for (LaidOutText expected : layout) {
         const auto words = Words(expected.text);
         if (words.empty())
             continue;
-        // The words of the row, left to right, then the run that spells the text.
-        std::vector<PdfWord> row;
-        for (const PdfWord& word : page.words)
-            if (std::abs(word.yMin - expected.y) <= toleranceMm)
-                row.push_back(word);
-        std::sort(row.begin(), row.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
-        std::vector<double> edges;
-        for (std::size_t start = 0; start + words.size() <= row.size(); ++start) {
-            bool same = true;
-            for (std::size_t k = 0; k < words.size() && same; ++k)
-                same = row[start + k].text == words[k];
-            if (same)
-                edges.push_back(expected.rightAligned ? row[start + words.size() - 1].xMax : row[start].xMin);
+        if (!expected.head.empty()) {
+            const auto heads = EdgesOf(page, Words(expected.head), expected.headY, expected.rightAligned, toleranceMm);
+            if (heads.empty()) {
+                mismatches.push_back("no head \"" + expected.head + "\" for \"" + expected.text + "\"");
+                continue;
+            }
+            expected.x = heads.front();
         }
+        const std::vector<double> edges = EdgesOf(page, words, expected.y, expected.rightAligned, toleranceMm);
         const bool placed = std::any_of(edges.begin(), edges.end(),
                                         [&](double edge) { return std::abs(edge - expected.x) <= toleranceMm; });
         if (placed)
@@ -145,6 +168,28 @@ std::vector<std::string> LayoutMismatches(const PdfPage& page, const std::vector
         mismatches.push_back(mismatch.str());
     }
     return mismatches;
+}
+
+std::vector<std::string> Collisions(const PdfPage& page)
+{
+    constexpr double kEdgeMm = 5;
+    constexpr double kTouchMm = 0.2; // neighbours may touch, not overlap
+    const auto apart = [&](double minA, double maxA, double minB, double maxB) {
+        return maxA - kTouchMm <= minB || maxB - kTouchMm <= minA;
+    };
+    std::vector<std::string> collisions;
+    const std::vector<PdfWord>& words = page.words;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const PdfWord& a = words[i];
+        if (a.xMin < kEdgeMm || a.yMin < kEdgeMm || a.xMax > page.widthMm - kEdgeMm || a.yMax > page.heightMm - kEdgeMm)
+            collisions.push_back("\"" + a.text + "\" at the sheet's edge");
+        for (std::size_t j = i + 1; j < words.size(); ++j) {
+            const PdfWord& b = words[j];
+            if (!apart(a.xMin, a.xMax, b.xMin, b.xMax) && !apart(a.yMin, a.yMax, b.yMin, b.yMax))
+                collisions.push_back("\"" + a.text + "\" runs into \"" + b.text + "\"");
+        }
+    }
+    return collisions;
 }
 
 void ExpectLayout(const PdfPage& page, const std::vector<LaidOutText>& layout, double toleranceMm)

@@ -54,6 +54,41 @@ TEST_F(QtPdfTest, TheReportStandsWhereTheLayoutSaysOnAnA4PortraitPage)
     ExpectLayout(pages[0], ReportLayout(texts), 0.5);
 }
 
+// A sheet turned to lie is written lying, its texts placed from its own
+// corner; the next document stands upright again.
+TEST_F(QtPdfTest, ALyingSheetIsWrittenLyingWithItsTextsFromItsCorner)
+{
+    const struct {
+        std::int32_t orientation;
+        double width, height;
+        std::vector<LaidOutText> texts;
+    } sheets[] = {
+        {2, 297, 210, {{"disteso", 20, 15, false}, {"angolo", 277, 196, true}}},
+        {1, 210, 297, {{"in piedi", 20, 20, false}, {"angolo", 190, 280, true}}},
+    };
+    for (const auto& sheet : sheets) {
+        SCOPED_TRACE(sheet.orientation);
+        {
+            EasyPrint objPrint(printers, runtime);
+            Default_Value(objPrint);
+            objPrint.Orientation(sheet.orientation);
+            for (const LaidOutText& text : sheet.texts) {
+                if (text.rightAligned)
+                    objPrint.PrintRight(float(text.x), float(text.y), text.text);
+                else
+                    objPrint.PrintLeft(float(text.x), float(text.y), text.text);
+            }
+            objPrint.EndDoc();
+        }
+        EXPECT_TRUE(runtime.messages.empty());
+        const auto pages = ReadPdfWords(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_NEAR(pages[0].widthMm, sheet.width, 0.5);
+        EXPECT_NEAR(pages[0].heightMm, sheet.height, 0.5);
+        ExpectLayout(pages[0], sheet.texts, 0.5);
+    }
+}
+
 TEST_F(QtPdfTest, PageCodesMapToQtAndBadValuesAreRefused)
 {
     EasyPrint objPrint(printers, runtime);
