@@ -16,18 +16,6 @@ namespace {
 
 constexpr std::string_view kHeader = "dal;tasso;atto";
 
-// A field as CSV needs it: in quotes, with quotes doubled, when it holds a
-// separator or a quote.
-std::string csvField(std::string_view text)
-{
-    if (text.find_first_of(";\"") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted.append(c == '"' ? 2 : 1, c);
-    return quoted + '"';
-}
-
 } // namespace
 
 static_assert(kMaxRateTableFileBytes == (kMaxRatePeriods + 1) * (kMaxCsvLine + 2));
@@ -84,7 +72,7 @@ void WriteRateTableFile(std::ostream& out, std::span<const RatePeriod> periods)
     out << kHeader << '\n';
     for (const RatePeriod& period : periods)
         out << DateText(period.fromDate.plusDays(1)) << ';' << RateText(RateHundredths(period)) << ';'
-            << csvField(period.act) << '\n';
+            << CsvField(period.act) << '\n';
 }
 
 } // namespace tarvel
