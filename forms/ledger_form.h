@@ -164,9 +164,10 @@ private:
     std::string ledgerFault_;
 };
 
-// The window's fields read from the texts of its request, by the ledger
-// file's rules for the capital: what the window passes until its form reads
-// its own fields once.
+// The window's fields read once from the texts of its request: each date as
+// the date fields take it, the capital by the rules of an amount of the
+// ledger file (none when it has more than two decimals), the claim date and
+// the margin of the regime that reads them.
 CalculationFields FieldsOfRequest(const StatementRequest& request);
 
 } // namespace tarvel

@@ -70,7 +70,7 @@ int LedgerModel::columnCount(const QModelIndex& parent) const
 
 QVariant LedgerModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     const auto row = static_cast<std::size_t>(index.row());
     const auto column = LedgerColumn(index.column());
@@ -94,7 +94,7 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
 
 bool LedgerModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole)
+    if (!index.isValid() || index.row() >= rowCount() || role != Qt::EditRole)
         return false;
     const auto row = static_cast<std::size_t>(index.row());
     const LedgerRow before = form_.Whole(row);
@@ -141,14 +141,20 @@ void LedgerModel::Reload()
     emit Changed();
 }
 
+// A row the form no longer has (the form changed as a whole, and Reload was
+// not called) is left alone by these three.
 void LedgerModel::Put(int row, const LedgerRow& whole)
 {
+    if (row >= rowCount())
+        return;
     form_.Put(std::size_t(row), whole);
     Refresh();
 }
 
 void LedgerModel::PutRow(int at, const LedgerRow& whole)
 {
+    if (at > rowCount())
+        return;
     beginInsertRows({}, at, at);
     form_.Insert(std::size_t(at), whole);
     endInsertRows();
@@ -157,6 +163,8 @@ void LedgerModel::PutRow(int at, const LedgerRow& whole)
 
 void LedgerModel::TakeRow(int row)
 {
+    if (row >= rowCount())
+        return;
     beginRemoveRows({}, row, row);
     form_.Remove(std::size_t(row));
     endRemoveRows();
