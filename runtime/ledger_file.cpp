@@ -1,5 +1,6 @@
 #include "runtime/ledger_file.h"
 
+#include "calc/ledger.h"
 #include "calc/ledger_row.h"
 #include "calc/printable.h"
 
@@ -12,6 +13,8 @@ std::variant<std::vector<Movement>, LedgerFileFault> ReadLedgerFile(const std::s
     std::vector<Movement> movements;
     // A movement a row.
     const auto take = [&](const CsvRow& row, std::uint64_t line) -> std::optional<std::string> {
+        if (movements.size() == kMaxLedgerMovements)
+            return TooManyMovementsReason();
         auto read = ReadMovement(row);
         if (auto* why = std::get_if<std::string>(&read))
             return std::move(*why);
@@ -30,6 +33,8 @@ std::variant<std::vector<LedgerFileRow>, LedgerFileFault> ReadLedgerRows(const s
 {
     std::vector<LedgerFileRow> rows;
     const auto take = [&](const CsvRow& fields, std::uint64_t line) -> std::optional<std::string> {
+        if (rows.size() == kMaxLedgerMovements)
+            return TooManyMovementsReason();
         LedgerFileRow& row = rows.emplace_back();
         row.line = line;
         for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -43,6 +48,8 @@ std::variant<std::vector<LedgerFileRow>, LedgerFileFault> ReadLedgerRows(const s
     };
     const auto takeUnsplit = [&](std::string_view text, const char* why,
                                  std::uint64_t line) -> std::optional<std::string> {
+        if (rows.size() == kMaxLedgerMovements)
+            return TooManyMovementsReason();
         rows.push_back({line, {}, {}, {}, Printable(text), why});
         return std::nullopt;
     };
