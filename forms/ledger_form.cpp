@@ -34,17 +34,6 @@ bool Blank(const std::string& text)
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
 }
 
-// A field of the ledger file, in quotes when it holds what would split the row.
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(";\"") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
-}
-
 std::string CsvLine(Date day, Movement::Kind kind, Currency amount, const std::string& description)
 {
     return DateText(day) + ';' + KindText(kind) + ';' + AmountText(amount) + ';' + CsvField(description) + '\n';
