@@ -155,4 +155,11 @@ std::string Capitalised(std::string text)
     return text;
 }
 
+std::string Uncapitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
 } // namespace tarvel

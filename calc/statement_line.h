@@ -80,7 +80,10 @@ std::string StatementCell(const StatementLine& line, StatementColumn column);
 // "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18".
 std::string StatementLineText(const StatementLine& line);
 
-// "Interessi di mora": the first letter of a text that starts a line, in capital.
+// "Interessi di mora": the first letter of a text that starts a line, in
+// capital; and "interessi di mora", within a sentence. The texts turned are
+// the program's own, which begin in ASCII; any other first character stays.
 std::string Capitalised(std::string text);
+std::string Uncapitalised(std::string text);
 
 } // namespace tarvel

@@ -8,20 +8,12 @@ namespace {
 
 std::string Amount(Currency value) { return AmountText(value); }
 
-// "Interessi legali" within a sentence.
-std::string Lowered(std::string text)
-{
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
-        text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    return text;
-}
-
 // The title stays on its line: after a claim, the claim's day is in the regime line under it.
 std::string Title(const Ledger& ledger)
 {
     const std::string what = ledger.regime == Regime::LegalWithClaim ? InterestCaption(ledger.regime)
                                                                      : RegimeTitle(ledger.regime, ledger.claim);
-    return "Conto del debito: " + Lowered(what);
+    return "Conto del debito: " + Uncapitalised(what);
 }
 
 } // namespace
