@@ -43,10 +43,10 @@ std::optional<FieldFault> CapitalFault(std::string_view capital)
     return std::nullopt;
 }
 
-std::string TooManyDecimalsReason(std::string_view quotedCapital)
+std::string TooManyDecimalsReason(std::string_view quotedCapital, bool withoutDots)
 {
-    return "il capitale " + std::string(quotedCapital)
-           + " ha più di due decimali: per diecimila euro scrivere 10000 o 10.000,00";
+    return "il capitale " + std::string(quotedCapital) + " ha più di due decimali: per diecimila euro scrivere 10000 o "
+           + (withoutDots ? "10000,00" : "10.000,00");
 }
 
 std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view start, std::string_view end)

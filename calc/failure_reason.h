@@ -42,8 +42,9 @@ std::optional<FieldFault> CapitalFault(std::string_view capital);
 
 // The reason a capital of more than two decimals is refused, with the capital
 // quoted as the one who shows it quotes: "il capitale \"10,000\" ha più di
-// due decimali: per diecimila euro scrivere 10000 o 10.000,00".
-std::string TooManyDecimalsReason(std::string_view quotedCapital);
+// due decimali: per diecimila euro scrivere 10000 o 10.000,00". A field that
+// takes no full stop names, with `withoutDots`, only forms it takes ("10000 o 10000,00").
+std::string TooManyDecimalsReason(std::string_view quotedCapital, bool withoutDots = false);
 
 // What keeps the capital and date texts, in the forms tarvel-calc takes, from
 // being calculated: a fault for each field that cannot be read, else the

@@ -11,7 +11,8 @@ std::optional<std::string> CapitalDecimalsWarning(std::string_view capital)
     const std::size_t comma = capital.find(',');
     if (comma == std::string_view::npos || capital.size() - comma - 1 <= 2)
         return std::nullopt;
-    return CapitalisedFirst(TooManyDecimalsReason("«" + Printable(capital) + "»")) + '.';
+    // The window's key filter turns a full stop into a comma: only the forms it takes are named.
+    return CapitalisedFirst(TooManyDecimalsReason("«" + Printable(capital) + "»", true)) + '.';
 }
 
 } // namespace tarvel

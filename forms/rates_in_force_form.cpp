@@ -1,6 +1,7 @@
 #include "forms/rates_in_force_form.h"
 
 #include "calc/charged_rates.h"
+#include "calc/number_texts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,19 +38,22 @@ RatesInForceForm::RatesInForceForm(const RateTable& legalRates, const RateTable&
 void RatesInForceForm::Type(InputField field, std::string text)
 {
     typed_[Index(field)] = std::move(text);
-    Calculate();
+    touched_[Index(field)] = true;
+    Recalculate();
 }
+
+void RatesInForceForm::Leave(InputField field) { touched_[Index(field)] = true; }
 
 void RatesInForceForm::Choose(Regime regime)
 {
     regime_ = regime;
-    Calculate();
+    Recalculate();
 }
 
 void RatesInForceForm::UseTables(const RateTable& legalRates, const RateTable& referenceRates)
 {
     tables_ = {&legalRates, &referenceRates};
-    Calculate();
+    Recalculate();
 }
 
 bool RatesInForceForm::Shows(InputField field) const
@@ -75,7 +79,28 @@ StatementRequest RatesInForceForm::Request() const
     return request;
 }
 
+CalculationFields RatesInForceForm::Fields() const
+{
+    CalculationFields fields = FieldsOfRequest(Request());
+    if (!faults_[Index(InputField::Capital)].empty())
+        fields.capital.reset();
+    return fields;
+}
+
 void RatesInForceForm::Calculate()
+{
+    for (std::size_t i = 0; i < kInputFieldCount; ++i)
+        touched_[i] = touched_[i] || Shows(InputField(i));
+    Recalculate();
+}
+
+const std::string& RatesInForceForm::FaultOf(InputField field) const
+{
+    static const std::string none;
+    return touched_[Index(field)] ? faults_[Index(field)] : none;
+}
+
+void RatesInForceForm::Recalculate()
 {
     StatementOutcome outcome = MakeStatement(Request());
     faults_ = {};
@@ -87,47 +112,105 @@ void RatesInForceForm::Calculate()
     if (!outcome.faults.empty())
         firstFault_ = outcome.faults.front().field;
     statement_ = std::move(outcome.statement);
+    if (ledger_.HasLedger())
+        ledger_.Calculate(Fields());
 }
 
 void RatesInForceForm::Fill(const TypedCalculation& typed)
 {
+    ledger_.Clear();
     typed_[Index(InputField::Capital)] = typed.capital;
     typed_[Index(InputField::Start)] = typed.start;
     typed_[Index(InputField::End)] = typed.end;
-    Choose(Regime::Legal);
+    regime_ = Regime::Legal;
+    Calculate();
+}
+
+bool RatesInForceForm::HasStatement() const
+{
+    return ShowsLedger() ? ledger_.Shown().has_value() : statement_.has_value();
+}
+
+std::span<const StatementLine> RatesInForceForm::Rows() const
+{
+    if (ShowsLedger())
+        return ledger_.Shown() ? std::span<const StatementLine>(ledger_.Shown()->lines)
+                               : std::span<const StatementLine>();
+    return statement_ ? std::span<const StatementLine>(statement_->rows) : std::span<const StatementLine>();
+}
+
+std::vector<TotalText> RatesInForceForm::Totals() const
+{
+    std::vector<TotalText> totals;
+    if (ShowsLedger()) {
+        if (const auto& shown = ledger_.Shown())
+            for (const ShownTotal& total : ShownTotals(*shown))
+                totals.push_back({total.caption, AmountText(total.amount)});
+        return totals;
+    }
+    totals.push_back({InterestCaption(), statement_ ? statement_->interest : std::string()});
+    totals.push_back({"Somma", statement_ ? statement_->sum : std::string()});
+    return totals;
+}
+
+std::string RatesInForceForm::RoundingNote() const
+{
+    if (ShowsLedger())
+        return ledger_.Shown() ? ledger_.Shown()->roundingNote : std::string();
+    return statement_ ? statement_->roundingNote : std::string();
 }
 
 std::string RatesInForceForm::InterestCaption() const { return ::tarvel::InterestCaption(regime_); }
 
 std::string RatesInForceForm::RegimeLine() const
 {
-    if (!statement_)
-        return {};
-    return Capitalised(statement_->regimeText);
+    if (ShowsLedger())
+        return ledger_.Shown() ? Capitalised(ledger_.Shown()->regimeText) : std::string();
+    return statement_ ? Capitalised(statement_->regimeText) : std::string();
 }
 
 std::string RatesInForceForm::Duration() const
 {
-    return statement_ ? YearsAndDaysText(statement_->years, statement_->days) : std::string();
+    if (!ShowsLedger())
+        return statement_ ? YearsAndDaysText(statement_->years, statement_->days) : std::string();
+    const auto& shown = ledger_.Shown();
+    if (!shown || shown->lines.empty())
+        return {};
+    // Whole years of 365 days and the days left, as the single calculation counts them.
+    const int days = shown->end - shown->lines.front().day;
+    return YearsAndDaysText(days / 365, days % 365);
 }
 
 std::string RatesInForceForm::Notes() const
 {
     std::string notes;
-    if (!statement_)
+    const std::vector<LaterDaysNote>* later = nullptr;
+    if (ShowsLedger() && ledger_.Shown())
+        later = &ledger_.Shown()->notes;
+    else if (!ShowsLedger() && statement_)
+        later = &statement_->notes;
+    if (!later)
         return notes;
-    for (const LaterDaysNote& later : statement_->notes)
-        notes += (notes.empty() ? "" : "\n") + ("Nota: " + later.what + "; " + kNewerActHow + '.');
+    for (const LaterDaysNote& note : *later)
+        notes += (notes.empty() ? "" : "\n") + ("Nota: " + note.what + "; " + kNewerActHow + '.');
     return notes;
 }
 
-std::string RatesInForceForm::Copied() const { return statement_ ? StatementText(*statement_) : std::string(); }
+std::string RatesInForceForm::Copied() const
+{
+    if (ShowsLedger())
+        return ledger_.Copied();
+    return statement_ ? StatementText(*statement_) : std::string();
+}
 
 bool RatesInForceForm::TakePage()
 {
-    if (!statement_)
+    if (!HasStatement())
         return false;
-    page_ = statement_;
+    if (ShowsLedger())
+        page_ = *ledger_.Shown();
+    else
+        page_ = *statement_;
     return true;
 }
 

@@ -4,13 +4,17 @@
 #include "calc/per_rate_kind.h"
 #include "calc/rate_table.h"
 #include "calc/statement.h"
+#include "forms/calculation_fields.h"
 #include "forms/ledger_form.h"
 #include "forms/typed_calculation.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace tarvel {
 
@@ -20,19 +24,34 @@ inline constexpr std::size_t kInputFieldCount = static_cast<std::size_t>(InputFi
 inline constexpr char kNewerActHow[] =
     "se è uscito un atto più recente, caricare con «Carica tabella…» una tabella che lo contenga";
 
+// A total of the statement as the window shows it: "Somma" "28.319,93".
+struct TotalText {
+    std::string caption;
+    std::string amount; // empty while there is no statement
+    friend bool operator==(const TotalText&, const TotalText&) = default;
+};
+
+// The page Stampa took: the single calculation's or the ledger's.
+using StatementPage = std::variant<Statement, Ledger>;
+
 // The window of the rates in force without its widgets: the texts typed into
-// its fields, the regime chosen and the tables in use go in; the statement,
-// the reason beside each field, the texts of the results, what Copia copies
-// and what Stampa prints come out. The statement is always the fields' own:
-// each text typed, regime chosen or table changed calculates anew.
+// its fields, the regime chosen, the tables in use and the list of movements
+// go in; the statement, the reason beside each field, the texts of the
+// results, what Copia copies and what Stampa prints come out. The statement
+// is always the fields' own: each text typed, regime chosen or table changed
+// calculates anew. While the list holds a movement the statement shown,
+// copied and printed is the ledger's, else the single calculation's.
 class RatesInForceForm {
 public:
     // Both tables outlive the form, or are replaced (UseTables) before they go.
     RatesInForceForm(const RateTable& legalRates, const RateTable& referenceRates);
 
     // The text of a field as it stands in the window: a date field's with its
-    // mask ("15 / 06 / 2018", "__ / __ / ____"); calculated at once.
+    // mask ("15 / 06 / 2018", "__ / __ / ____"); calculated at once. A field
+    // typed into says its faults from then on.
     void Type(InputField field, std::string text);
+    // The focus left the field: it says its faults from then on, typed or not.
+    void Leave(InputField field);
     const std::string& Typed(InputField field) const { return typed_[Index(field)]; }
     void Choose(Regime regime);
     Regime Chosen() const { return regime_; }
@@ -46,34 +65,56 @@ public:
     // What Calculate asks of the calculation: a date with no digit typed is
     // no date, the margin is read without the spaces round it.
     StatementRequest Request() const;
-    // The statement, or the faults and no statement; "Calcola" asks it
-    // again, to take the focus to the first field at fault.
+    // The fields read once each, for the ledger and its file: a capital the
+    // single calculation refuses has no value.
+    CalculationFields Fields() const;
+    // "Calcola": the statement, or the faults and no statement; every field
+    // shown says its faults from then on, and the focus goes to the first.
     void Calculate();
-    // A calculation typed into the main window, at the legal rates, calculated.
+    // A row or a choice of the list of movements changed: the ledger anew.
+    void MovementsChanged() { Recalculate(); }
+    // A calculation typed into the main window, at the legal rates,
+    // calculated alone: the list of movements is emptied.
     void Fill(const TypedCalculation& typed);
 
-    // The statement shown: none before anything is typed and while a field is at fault.
+    // The single calculation's statement: none before anything is typed and
+    // while a field is at fault.
     const std::optional<Statement>& Shown() const { return statement_; }
-    // The reasons beside `field`, joined by "; "; empty when none.
-    const std::string& FaultOf(InputField field) const { return faults_[Index(field)]; }
+    // Whether the statement shown, copied and printed is the ledger's.
+    bool ShowsLedger() const { return ledger_.HasLedger(); }
+    // Whether there is a statement to show, copy and print.
+    bool HasStatement() const;
+    // The rows of the statement shown and the columns they fill; none without one.
+    std::span<const StatementLine> Rows() const;
+    std::vector<StatementColumn> Columns() const { return StatementColumns(Rows()); }
+    // The totals under the table: "Interessi legali" and "Somma", or the
+    // ledger's own ("Capitale residuo", ..., "Totale dovuto al 31/12/2025").
+    std::vector<TotalText> Totals() const;
+    // Why the rows shown to the cent do not add up to the interest; empty when they do.
+    std::string RoundingNote() const;
+    // The reasons beside `field`, joined by "; "; empty when none, or while
+    // the field was neither typed into nor left, nor "Calcola" pressed.
+    const std::string& FaultOf(InputField field) const;
     // The first field at fault, where "Calcola" takes the focus; none after a success.
     std::optional<InputField> FirstFault() const { return firstFault_; }
 
     // The caption of the interest: of the regime chosen.
     std::string InterestCaption() const;
-    // The regime as a line of its own, capitalised; empty for legal interest.
+    // The regime of the statement shown as a line of its own, capitalised;
+    // empty for legal interest.
     std::string RegimeLine() const;
-    // "8 anni e 178 giorni"; empty with no statement.
+    // "8 anni e 178 giorni", of the ledger from its first credit's day to Al;
+    // empty with no statement.
     std::string Duration() const;
     // One line per note: "Nota: i giorni dopo ...; se è uscito ...".
     std::string Notes() const;
-    // What Copia copies; empty with no statement.
+    // What Copia copies, the statement shown; empty with none.
     std::string Copied() const;
 
     // "Stampa": keeps the statement shown as the one to print, whatever is
     // calculated afterwards; false, with nothing kept, when none is shown.
     bool TakePage();
-    const std::optional<Statement>& Page() const { return page_; }
+    const std::optional<StatementPage>& Page() const { return page_; }
 
     // The list of movements after the first credit, and its ledger.
     LedgerForm& Ledger() { return ledger_; }
@@ -81,14 +122,17 @@ public:
 
 private:
     static std::size_t Index(InputField field) { return static_cast<std::size_t>(field); }
+    // The statement of the fields and, with movements, the ledger.
+    void Recalculate();
 
     std::array<std::string, kInputFieldCount> typed_;
     std::array<std::string, kInputFieldCount> faults_;
+    std::array<bool, kInputFieldCount> touched_{};
     PerRateKind<const RateTable*> tables_;
     Regime regime_ = Regime::Legal;
     std::optional<InputField> firstFault_;
     std::optional<Statement> statement_;
-    std::optional<Statement> page_;
+    std::optional<StatementPage> page_;
     LedgerForm ledger_;
 };
 

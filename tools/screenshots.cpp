@@ -4,7 +4,9 @@
 // window over the disabled main window (with the page it prints, as
 // report-page.pdf), the printer window without printers, the warning of a
 // failed calculation, and the main window and the window of the rates in
-// force under a dark palette. Usage: tarvel-screenshots <directory>
+// force under a dark palette. Usage: tarvel-screenshots <directory>; or
+// tarvel-screenshots <directory> <ledger file> <al>: only the window with that
+// ledger opened (the open dialog too), and the whole screen.
 // Best run on a real X server (xvfb-run), where the printer window is pictured
 // as the screen shows it.
 #include "print/printer_selection.h"
@@ -21,10 +23,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -82,33 +88,44 @@ bool PictureRatesWindow(tarvel::frmTarvel& window, const QString& file, const ta
 
 const tarvel::testing::RatesTyped kRatesExample{"25000", "15/06/2018", "08/12/2026"};
 
-// The window with the ledger of the first example: 10.000,00 from 01/01/2025
-// and a payment of 3.000,00 on 01/07/2025, to 31/12/2025.
-bool PictureRatesLedger(tarvel::frmTarvel& window, const QString& file)
+// Answers the next open dialog with `path` once it shows, after a picture of
+// it in the file's folder.
+void AnswerOpenDialog(const QString& path, const QString& picture)
+{
+    QTimer::singleShot(800, [path, picture] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && dialog->isVisible()) {
+                dialog->setDirectory(QFileInfo(path).absolutePath());
+                QTimer::singleShot(800, dialog, [dialog, path, picture] {
+                    dialog->grab().save(picture);
+                    // The dialog's own field of the name, as a user types it.
+                    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                        name->setText(QFileInfo(path).fileName());
+                    QMetaObject::invokeMethod(dialog, "accept");
+                });
+            }
+    });
+}
+
+// The window with the ledger of `file` opened through the open dialog (its
+// picture too), the list shown; then the whole screen, as the desktop shows it.
+bool PictureRatesLedger(tarvel::frmTarvel& window, const QDir& out, const QString& name, const QString& file,
+                        const QString& end)
 {
     tarvel::RatesInForceWindow* rates = tarvel::testing::OpenRatesWindow(window);
     if (!rates)
         return false;
-    tarvel::testing::CalculateIn(*rates, {"10000", "01/01/2025", "31/12/2025"});
-    auto* table = tarvel::testing::Find<QTableWidget>(*rates, "movimenti");
-    QTest::mouseClick(tarvel::testing::Find(*rates, "aggiungi"), Qt::LeftButton);
-    const std::pair<int, const char*> cells[] = {{0, "01/07/2025"}, {2, "3000"}, {3, "bonifico"}};
-    for (const auto& [column, text] : cells) {
-        table->setCurrentCell(0, column);
-        QTest::keyClick(table, Qt::Key_F2);
-        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCoreApplication::processEvents();
-    }
-    table->setCurrentCell(0, 1);
-    QTest::keyClick(table, Qt::Key_F2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::qWait(300);
-    const bool saved = rates->grab().save(file);
-    // The movement removed, closing asks nothing.
-    QTest::keyClick(table, Qt::Key_Delete);
-    rates->close();
+    tarvel::testing::CalculateIn(*rates, {"10000", "01/01/2025", end});
+    AnswerOpenDialog(file, out.filePath(name + "-open-dialog.png"));
+    QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
+    QTest::qWait(500);
+    bool saved = rates->grab().save(out.filePath(name + ".png"));
+    if (QGuiApplication::platformName() == QStringLiteral("xcb"))
+        saved = QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                             out.filePath(name + "-screen.png")})
+                    == 0
+                && saved;
+    rates->hide();
     return saved;
 }
 
@@ -119,6 +136,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tarvel::SetUpApplication(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    // "OUT LEDGER_FILE AL": only the window with that ledger, and the screen.
+    const QStringList ledger =
+        argc > 3 ? QStringList{QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])} : QStringList();
     tarvel::QtFormRuntime runtime;
     NamedPrinters platform;
     tarvel::PrinterSelection printers(&platform);
@@ -130,6 +150,8 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     QTest::qWait(200);
+    if (!ledger.isEmpty())
+        return PictureRatesLedger(window, out, QStringLiteral("ledger"), ledger[0], ledger[1]) ? 0 : 1;
     bool saved = window.grab().save(out.filePath(QStringLiteral("main-window-start.png")));
 
     Calculate(window);
@@ -145,7 +167,18 @@ int main(int argc, char* argv[])
     saved = PictureRatesWindow(window, out.filePath(QStringLiteral("rates-window-claim.png")),
                                {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"})
             && saved;
-    saved = PictureRatesLedger(window, out.filePath(QStringLiteral("rates-window-ledger.png"))) && saved;
+    // The ledger of the first example: 10.000,00 from 01/01/2025 and a
+    // payment of 3.000,00 on 01/07/2025, to 31/12/2025.
+    QTemporaryDir ledgers;
+    const QString example = ledgers.filePath(QStringLiteral("movimenti.csv"));
+    QFile exampleFile(example);
+    saved = exampleFile.open(QIODevice::WriteOnly)
+            && exampleFile.write("data;tipo;importo;descrizione\n01/01/2025;credito;10.000,00;fattura 1\n"
+                                 "01/07/2025;pagamento;3.000,00;bonifico\n")
+                   > 0
+            && saved;
+    exampleFile.close();
+    saved = PictureRatesLedger(window, out, QStringLiteral("rates-window-ledger"), example, "31/12/2025") && saved;
 
     tarvel::testing::Press(window, "Command2");
     tarvel::frmVelmora* info = window.InfoWindow();

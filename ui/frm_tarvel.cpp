@@ -378,10 +378,12 @@ void frmTarvel::OpenRatesInForce()
 {
     // One window of the rates in force, without an owner, as the Info window;
     // it stays when closed, with what it holds, until the program ends.
+    // Work not saved there that the user keeps leaves it as it is: it just comes forward.
     if (!rates_)
         rates_ = new RatesInForceWindow(runtime_, printers_, tables_);
-    if (const std::optional<TypedCalculation> calculated = form_.LastCalculation())
-        rates_->Fill(*calculated);
+    const std::optional<TypedCalculation> calculated = form_.LastCalculation();
+    if (calculated && !rates_->Fill(*calculated))
+        return BringForward(*rates_);
     rates_->OpenForTyping();
 }
 
@@ -396,11 +398,12 @@ void frmTarvel::Started(bool openRatesInForce)
 void frmTarvel::closeEvent(QCloseEvent* event)
 {
     // The program ends with its main window, the Info window and the window
-    // of the rates in force with it.
+    // of the rates in force with it; unless the user keeps the work not
+    // saved there, when nothing closes.
+    if (rates_ && !rates_->close())
+        return event->ignore();
     if (velmora_)
         velmora_->close();
-    if (rates_)
-        rates_->close();
     QWidget::closeEvent(event);
 }
 

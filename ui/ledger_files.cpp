@@ -41,7 +41,6 @@ LedgerFiles::LedgerFiles(QWidget& window, LedgerEditor& editor, FormRuntime& run
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window, this, &LedgerFiles::Save);
     connect(&editor, &LedgerEditor::OpenAsked, this, &LedgerFiles::Open);
     connect(&editor, &LedgerEditor::SaveAsked, this, &LedgerFiles::Save);
-    window.installEventFilter(this);
 }
 
 QString LedgerFiles::Folder(bool save) const
@@ -132,15 +131,6 @@ bool LedgerFiles::MayLeave()
     case UnsavedAnswer::Cancel: return false;
     }
     return false;
-}
-
-bool LedgerFiles::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &window_ && event->type() == QEvent::Close && !MayLeave()) {
-        event->ignore();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tarvel

@@ -22,8 +22,8 @@ class LedgerEditor;
 // and takes the focus to the field or row at fault. Each goes through the
 // runtime's dialogs, proposing the file last opened or saved, else
 // movimenti.csv in the folder last used (remembered in the settings when
-// there are any) after a success alone. Closing the window with work not
-// saved asks first. Made by the window, which it outlives not.
+// there are any) after a success alone. The window asks MayLeave before it
+// closes with work not saved. Made by the window, which it outlives not.
 class LedgerFiles : public QObject {
     Q_OBJECT
 
@@ -53,10 +53,6 @@ public:
 signals:
     // A file was read into the list and the fields.
     void Opened();
-
-protected:
-    // The window's close, asked first while there is work not saved.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString Folder(bool save) const;

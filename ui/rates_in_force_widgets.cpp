@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/masked_edit.h"
 #include "ui/pictures.h"
+#include "ui/statement_model.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -14,13 +15,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace tarvel {
 namespace {
-
-constexpr const char* kColumnHeads[] = {"dal", "al", "giorni", "tasso", "interessi", "atto"};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -67,13 +66,6 @@ MaskedEdit* DateField(const char* name)
     return field;
 }
 
-// As in the main window, a full stop typed into an amount is the decimal comma.
-void DecimalComma(int& keyAscii)
-{
-    if (keyAscii == '.')
-        keyAscii = ',';
-}
-
 // The choices of regime, in the window's order.
 struct Choice {
     Regime regime;
@@ -94,97 +86,104 @@ constexpr Choice kChoices[] = {
 
 void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
 {
-    // The capital and the span on the left, what to charge on the right.
+    // The fields on one line, the choices of regime on the next, the reasons
+    // under both: a reason shown moves no field.
     auto* group = new QGroupBox(QStringLiteral("Calcolo"));
-    auto* fields = new QGridLayout;
-    BuildFields(*fields);
-    auto* calcola = Button("calcola", QStringLiteral("Calcola"), "calcola");
-    connect(calcola, &QPushButton::clicked, this, &RatesInForceWindow::Calcola_Click);
-    auto* grid = new QGridLayout(group);
-    grid->addLayout(fields, 0, 0);
-    grid->addLayout(BuildChoices(), 0, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    grid->addWidget(calcola, 1, 1, Qt::AlignRight);
+    auto* fields = new QHBoxLayout;
+    auto* reasons = new QVBoxLayout;
+    reasons->setSpacing(0);
+    BuildFields(*fields, *reasons);
+    calcola_ = Button("calcola", QStringLiteral("Calcola"), "calcola");
+    connect(calcola_, &QPushButton::clicked, this, &RatesInForceWindow::Calcola_Click);
+    mostraMovimenti_ = Button("mostraMovimenti", QStringLiteral("Movimenti…"));
+    mostraMovimenti_->setCheckable(true);
+    mostraMovimenti_->setToolTip(QStringLiteral("Acconti e altri crediti: il conto del debito"));
+    auto* choices = BuildChoices();
+    choices->addWidget(mostraMovimenti_);
+    choices->addWidget(calcola_);
+    calcolo_ = new QGridLayout(group);
+    calcolo_->setVerticalSpacing(4);
+    calcolo_->addLayout(fields, 0, 0);
+    calcolo_->addLayout(choices, 1, 0);
+    calcolo_->addLayout(reasons, 2, 0);
     column.addWidget(group);
 }
 
-void RatesInForceWindow::BuildFields(QGridLayout& fields)
+void RatesInForceWindow::BuildFields(QHBoxLayout& fields, QVBoxLayout& reasons)
 {
-    fields.setColumnStretch(2, 1);
     dal_ = DateField("dal");
     al_ = DateField("al");
     capitale_ = Named(new TextBox(nullptr), "capitale");
-    AddField(InputField::Start, QStringLiteral("Dal"), dal_, "erroreDal", fields, 0);
-    AddField(InputField::End, QStringLiteral("Al"), al_, "erroreAl", fields, 1);
-    AddField(InputField::Capital, QStringLiteral("Capitale"), capitale_, "erroreCapitale", fields, 2);
-    fields.setRowStretch(6, 1);
+    AddField(InputField::Start, QStringLiteral("Dal"), dal_, "erroreDal", fields, reasons);
+    AddField(InputField::End, QStringLiteral("Al"), al_, "erroreAl", fields, reasons);
+    AddField(InputField::Capital, QStringLiteral("Capitale"), capitale_, "erroreCapitale", fields, reasons);
 
-    // The claim date and the margin, each on a line of its own under its
-    // choice, shown with it.
+    // The claim date and the margin, each shown with its choice.
     domanda_ = DateField("domanda");
     maggiorazione_ = Named(new TextBox(nullptr), "maggiorazione");
     maggiorazione_->setText(Q(form_.Typed(InputField::Margin)));
-    rigaDomanda_ =
-        BuildSubLine("rigaDomanda", InputField::ClaimDate, QStringLiteral("Domanda del"), domanda_, "erroreDomanda");
+    rigaDomanda_ = BuildSubLine("rigaDomanda", InputField::ClaimDate, QStringLiteral("Domanda del"), domanda_,
+                                "erroreDomanda", reasons);
     rigaMaggiorazione_ = BuildSubLine("rigaMaggiorazione", InputField::Margin, QStringLiteral("Maggiorazione, punti"),
-                                      maggiorazione_, "erroreMaggiorazione");
-    for (TextBox* amount : {capitale_, maggiorazione_}) {
+                                      maggiorazione_, "erroreMaggiorazione", reasons);
+    fields.addWidget(rigaDomanda_);
+    fields.addWidget(rigaMaggiorazione_);
+    fields.addStretch(1);
+    // An amount as it is typed: "10.000,00" and "10000,50" both read, a text
+    // that could be either is refused with its reason.
+    for (TextBox* amount : {capitale_, maggiorazione_})
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        connect(amount, &TextBox::KeyPress, this, DecimalComma);
-    }
 }
 
 QWidget* RatesInForceWindow::BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
-                                          const char* faultName)
+                                          const char* faultName, QVBoxLayout& reasons)
 {
     auto* line = Named(new QWidget, name);
-    auto* lineGrid = new QGridLayout(line);
-    lineGrid->setContentsMargins(24, 0, 0, 0);
-    lineGrid->setColumnStretch(2, 1);
-    AddField(which, caption, field, faultName, *lineGrid, 0);
+    auto* lineBox = new QHBoxLayout(line);
+    lineBox->setContentsMargins(0, 0, 0, 0);
+    AddField(which, caption, field, faultName, *lineBox, reasons);
     return line;
 }
 
 void RatesInForceWindow::AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName,
-                                  QGridLayout& into, int at)
+                                  QHBoxLayout& into, QVBoxLayout& reasons)
 {
     Input& input = inputs_[std::size_t(which)];
     input = {field, FaultLabel(faultName)};
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
-    // The reason right under its field, across the field's whole column: a
-    // long one (a claim date refused) then takes a few lines, not a dozen.
-    into.addWidget(Caption(caption, field), 2 * at, 0);
-    into.addWidget(field, 2 * at, 1);
-    into.addWidget(input.fault, 2 * at + 1, 0, 1, 3);
+    into.addWidget(Caption(caption, field));
+    into.addWidget(field);
+    into.addSpacing(8);
+    reasons.addWidget(input.fault);
     connect(field, &QLineEdit::returnPressed, this, &RatesInForceWindow::Calcola_Click);
-    // Any change, typed or pasted, is calculated at once.
+    // Any change, typed or pasted, is calculated at once; the field says its
+    // faults once typed into or left.
     connect(field, &QLineEdit::textChanged, this, [this, which] { Edited(which); });
+    connect(field, &QLineEdit::editingFinished, this, [this, which] {
+        form_.Leave(which);
+        ShowFaults();
+        MakeRoom();
+    });
 }
 
-QLayout* RatesInForceWindow::BuildChoices()
+QHBoxLayout* RatesInForceWindow::BuildChoices()
 {
-    // Each choice, with the line of its own field under it.
-    const std::pair<const Choice*, QWidget*> choices[] = {
-        {&kChoices[0], nullptr}, {&kChoices[1], rigaDomanda_}, {&kChoices[2], rigaMaggiorazione_}};
     regimes_ = new QButtonGroup(this);
-    auto* choicesColumn = new QVBoxLayout;
-    for (const auto& [choice, line] : choices) {
-        auto* button = Named(new QRadioButton(QString::fromUtf8(choice->caption)), choice->name);
-        if (choice->tip)
-            button->setToolTip(QString::fromUtf8(choice->tip));
-        regimes_->addButton(button, int(choice->regime));
-        choicesColumn->addWidget(button);
-        if (line)
-            choicesColumn->addWidget(line);
+    auto* choicesLine = new QHBoxLayout;
+    for (const Choice& choice : kChoices) {
+        auto* button = Named(new QRadioButton(QString::fromUtf8(choice.caption)), choice.name);
+        if (choice.tip)
+            button->setToolTip(QString::fromUtf8(choice.tip));
+        regimes_->addButton(button, int(choice.regime));
+        choicesLine->addWidget(button);
     }
-    choicesColumn->addStretch(1);
+    choicesLine->addStretch(1);
     regimes_->button(int(Regime::Legal))->setChecked(true);
     connect(regimes_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             ChooseRegime(id);
     });
-    return choicesColumn;
+    return choicesLine;
 }
 
 void RatesInForceWindow::BuildResults(QVBoxLayout& column)
@@ -192,24 +191,21 @@ void RatesInForceWindow::BuildResults(QVBoxLayout& column)
     regime_ = Named(new QLabel, "regime");
     regime_->setWordWrap(true);
     column.addWidget(regime_);
-
-    periodi_ = Named(new QTableWidget(0, kColumns), "periodi");
-    periodi_->setAccessibleName(QStringLiteral("Periodi"));
-    QStringList heads;
-    for (const char* head : kColumnHeads)
-        heads << QString::fromLatin1(head);
-    periodi_->setHorizontalHeaderLabels(heads);
-    periodi_->verticalHeader()->hide();
-    periodi_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    periodi_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    periodi_->setTabKeyNavigation(false);
-    periodi_->horizontalHeader()->setStretchLastSection(true);
-    periodi_->verticalHeader()->setDefaultSectionSize(periodi_->fontMetrics().height() + 6);
-    // Ten rows in view as the window opens; a longer span scrolls.
-    periodi_->setMinimumHeight(PeriodRowsHeight(10));
+    BuildTable();
     // A taller window shows more rows.
-    column.addWidget(periodi_, 1);
-    BuildTotals(column);
+    column.addWidget(prospetto_, 2);
+    arrotondamento_ = Named(new QLabel, "arrotondamento");
+    arrotondamento_->setWordWrap(true);
+    arrotondamento_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column.addWidget(arrotondamento_);
+
+    totali_ = new QGridLayout;
+    totali_->setHorizontalSpacing(12);
+    totali_->setVerticalSpacing(2);
+    durata_ = Named(new QLabel, "durata");
+    durata_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    durata_->setAccessibleName(QStringLiteral("Durata"));
+    column.addLayout(totali_);
 
     note_ = Named(new QLabel, "note");
     note_->setWordWrap(true);
@@ -217,33 +213,32 @@ void RatesInForceWindow::BuildResults(QVBoxLayout& column)
     column.addWidget(note_);
 }
 
-int RatesInForceWindow::PeriodRowsHeight(int rows) const
+void RatesInForceWindow::BuildTable()
 {
-    return periodi_->verticalHeader()->defaultSectionSize() * rows + periodi_->horizontalHeader()->sizeHint().height()
-           + 4;
+    model_ = new StatementModel(this);
+    prospetto_ = Named(new QTableView, "prospetto");
+    prospetto_->setAccessibleName(QStringLiteral("Prospetto"));
+    prospetto_->setModel(model_);
+    prospetto_->verticalHeader()->hide();
+    prospetto_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    prospetto_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    prospetto_->setTabKeyNavigation(false);
+    prospetto_->setWordWrap(false);
+    prospetto_->horizontalHeader()->setStretchLastSection(true);
+    prospetto_->verticalHeader()->setDefaultSectionSize(prospetto_->fontMetrics().height() + 6);
+    // Ten rows in view as the window opens; a longer statement scrolls.
+    prospetto_->setMinimumHeight(StatementRowsHeight(10));
+    // Each column as wide as its longest text, the last taking the rest.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        for (int column = 0; column + 1 < model_->columnCount(); ++column)
+            prospetto_->resizeColumnToContents(column);
+    });
 }
 
-void RatesInForceWindow::BuildTotals(QVBoxLayout& column)
+int RatesInForceWindow::StatementRowsHeight(int rows) const
 {
-    auto* totals = new QGridLayout;
-    const auto total = [&](int row, const char* name, QLabel* caption) {
-        auto* value = Named(new QLabel, name);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        caption->setBuddy(value);
-        totals->addWidget(caption, row, 0);
-        totals->addWidget(value, row, 1);
-        return value;
-    };
-    didascaliaInteressi_ = Named(new QLabel, "didascaliaInteressi");
-    interessi_ = total(0, "interessi", didascaliaInteressi_);
-    somma_ = total(1, "somma", new QLabel(QStringLiteral("Somma")));
-    durata_ = total(2, "durata", new QLabel(QStringLiteral("Durata")));
-    QFont bold = interessi_->font();
-    bold.setBold(true);
-    for (QLabel* value : {interessi_, somma_})
-        value->setFont(bold);
-    totals->setColumnStretch(1, 1);
-    column.addLayout(totals);
+    return prospetto_->verticalHeader()->defaultSectionSize() * rows
+           + prospetto_->horizontalHeader()->sizeHint().height() + 4;
 }
 
 void RatesInForceWindow::BuildTables(QVBoxLayout& column)
@@ -268,7 +263,7 @@ void RatesInForceWindow::BuildTableLine(QGridLayout& grid, int row, RateKind kin
     table.name = Named(new QLabel, names[0]);
     table.name->setWordWrap(true);
     table.name->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* load = Button(names[1], QStringLiteral("Carica tabella…"));
+    auto* load = table.load = Button(names[1], QStringLiteral("Carica tabella…"));
     table.builtIn = Button(names[2], QStringLiteral("Tabella incorporata"));
     table.fault = FaultLabel(names[3]);
     load->setAccessibleName(QStringLiteral("Carica tabella: ") + caption);
@@ -290,37 +285,39 @@ void RatesInForceWindow::BuildCommands(QVBoxLayout& column)
     row->addStretch(1);
     copia_ = Button("copia", QStringLiteral("Copia"));
     stampa_ = Button("stampa", QStringLiteral("Stampa"), "stampa");
-    auto* chiudi = Button("chiudi", QStringLiteral("Chiudi"));
-    for (QPushButton* button : {copia_, stampa_, chiudi})
+    chiudi_ = Button("chiudi", QStringLiteral("Chiudi"));
+    for (QPushButton* button : {copia_, stampa_, chiudi_})
         row->addWidget(button);
     connect(copia_, &QPushButton::clicked, this, &RatesInForceWindow::Copia_Click);
     connect(stampa_, &QPushButton::clicked, this, &RatesInForceWindow::Stampa_Click);
-    connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
+    connect(chiudi_, &QPushButton::clicked, this, &QWidget::close);
     column.addLayout(row);
 }
 
 void RatesInForceWindow::SetTabOrder()
 {
-    // Top to bottom, as the window reads.
-    const char* order[] = {"dal",
-                           "al",
-                           "capitale",
-                           "regimeLegale",
-                           "regimeDomanda",
-                           "domanda",
-                           "regimeMora",
-                           "maggiorazione",
-                           "calcola",
-                           "periodi",
-                           "caricaTassiLegali",
-                           "incorporataTassiLegali",
-                           "caricaTassiRiferimento",
-                           "incorporataTassiRiferimento",
-                           "copia",
-                           "stampa",
-                           "chiudi"};
+    // Top to bottom, as the window reads; the list of movements, when shown,
+    // between "Calcola" and the statement (BuildLedger).
+    QWidget* order[] = {dal_,
+                        al_,
+                        capitale_,
+                        domanda_,
+                        maggiorazione_,
+                        regimes_->button(int(Regime::Legal)),
+                        regimes_->button(int(Regime::LegalWithClaim)),
+                        regimes_->button(int(Regime::LatePayment)),
+                        mostraMovimenti_,
+                        calcola_,
+                        prospetto_,
+                        tableLines_[RateKind::Legal].load,
+                        tableLines_[RateKind::Legal].builtIn,
+                        tableLines_[RateKind::Reference].load,
+                        tableLines_[RateKind::Reference].builtIn,
+                        copia_,
+                        stampa_,
+                        chiudi_};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
+        setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace tarvel

@@ -5,24 +5,27 @@
 #include "ui/controls.h"
 #include "ui/desktop_window.h"
 #include "ui/ledger_editor.h"
+#include "ui/ledger_files.h"
 #include "ui/masked_edit.h"
 #include "ui/modulo1.h"
 #include "ui/pictures.h"
 #include "ui/rate_tables_in_use.h"
+#include "ui/statement_model.h"
 #include "ui/twips.h"
 #include "ui/window_copy.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace tarvel {
@@ -33,12 +36,8 @@ constexpr char kLoadTableTitle[] = "Carica una tabella dei tassi";
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QTableWidgetItem* Cell(const std::string& text, Qt::Alignment alignment)
-{
-    auto* item = new QTableWidgetItem(Q(text));
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
+// The totals in pairs of a caption and a value, this many pairs a line.
+constexpr int kTotalsPerLine = 3;
 
 } // namespace
 
@@ -69,15 +68,24 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     connect(&tables_, &RateTablesInUse::Changed, this, &RatesInForceWindow::TablesChanged);
     new WindowCopy(*this, [this] { Copia_Click(); });
     new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
-    // Ten rows of periods in view where the screen has room; on a small
-    // screen CentraForm shrinks the window, down to four rows that scroll.
-    resize(sizeHint().expandedTo({720, 0}));
-    periodi_->setMinimumHeight(PeriodRowsHeight(4));
+    // Ten rows of the statement in view where the screen has room; on a
+    // small screen CentraForm shrinks the window, down to three rows that scroll.
+    // As wide as a ledger's columns where the screen has room.
+    resize(sizeHint().expandedTo({1000, 0}));
+    prospetto_->setMinimumHeight(StatementRowsHeight(3));
     Modulo1::CentraForm(*this, runtime_);
     dal_->setFocus();
 }
 
-RatesInForceWindow::~RatesInForceWindow() = default;
+RatesInForceWindow::~RatesInForceWindow()
+{
+    // The focus leaving a field as the window goes says nothing any more.
+    for (const Input& input : inputs_)
+        disconnect(input.field, nullptr, this, nullptr);
+    // The list of movements reads the form, a member: it goes while the form
+    // is there, not when the widgets are hidden after the members are gone.
+    delete gruppoMovimenti_;
+}
 
 void RatesInForceWindow::ChooseRegime(int id)
 {
@@ -117,13 +125,26 @@ void RatesInForceWindow::Edited(InputField which)
     ShowCalculation();
 }
 
-void RatesInForceWindow::Fill(const TypedCalculation& typed)
+bool RatesInForceWindow::Fill(const TypedCalculation& typed)
 {
-    dal_->SetText(Q(typed.start));
-    al_->SetText(Q(typed.end));
-    capitale_->setText(Q(typed.capital));
+    if (!files_->MayLeave())
+        return false;
+    form_.Fill(typed);
+    // The fields say what the form holds; their echo into it changes nothing.
+    dal_->SetText(Q(form_.Typed(InputField::Start)));
+    al_->SetText(Q(form_.Typed(InputField::End)));
+    capitale_->setText(Q(form_.Typed(InputField::Capital)));
     regimes_->button(int(Regime::Legal))->setChecked(true);
+    movimenti_->ShowRows();
     Calcola_Click();
+    return true;
+}
+
+void RatesInForceWindow::closeEvent(QCloseEvent* event)
+{
+    if (!files_->MayLeave())
+        return event->ignore();
+    QWidget::closeEvent(event);
 }
 
 void RatesInForceWindow::Calcola_Click()
@@ -138,8 +159,9 @@ void RatesInForceWindow::Calcola_Click()
 void RatesInForceWindow::ShowCalculation()
 {
     ShowFaults();
+    if (movimenti_) // once the window is built
+        movimenti_->ShowFaults();
     ShowStatement();
-    ShowLedger();
     MakeRoom();
 }
 
@@ -174,38 +196,56 @@ void RatesInForceWindow::ShowFaults()
 
 void RatesInForceWindow::ShowStatement()
 {
-    const auto& statement = form_.Shown();
-    copia_->setEnabled(statement.has_value());
-    stampa_->setEnabled(statement.has_value());
-    didascaliaInteressi_->setText(Q(form_.InterestCaption()));
-    interessi_->setAccessibleName(didascaliaInteressi_->text());
+    const bool shown = form_.HasStatement();
+    copia_->setEnabled(shown);
+    stampa_->setEnabled(shown);
     regime_->setText(Q(form_.RegimeLine()));
     regime_->setVisible(!regime_->text().isEmpty());
-    interessi_->setText(statement ? Q(statement->interest) : QString());
-    somma_->setText(statement ? Q(statement->sum) : QString());
+    model_->Show(form_.Rows());
+    arrotondamento_->setText(Q(form_.RoundingNote()));
+    arrotondamento_->setVisible(!arrotondamento_->text().isEmpty());
+    ShowTotals();
     durata_->setText(Q(form_.Duration()));
     note_->setText(Q(form_.Notes()));
     note_->setVisible(!note_->text().isEmpty());
-    periodi_->setRowCount(0);
-    if (statement)
-        ShowRows(*statement);
 }
 
-void RatesInForceWindow::ShowRows(const Statement& statement)
+void RatesInForceWindow::ShowTotals()
 {
-    periodi_->setRowCount(int(statement.rows.size()));
-    for (int i = 0; i < int(statement.rows.size()); ++i) {
-        const StatementLine& row = statement.rows[std::size_t(i)];
-        using enum StatementColumn;
-        periodi_->setItem(i, kFirstDay, Cell(StatementCell(row, Day), Qt::AlignLeft));
-        periodi_->setItem(i, kLastDay, Cell(StatementCell(row, LastDay), Qt::AlignLeft));
-        periodi_->setItem(i, kDays, Cell(StatementCell(row, Days), Qt::AlignRight));
-        periodi_->setItem(i, kRate, Cell(StatementCell(row, Rate), Qt::AlignRight));
-        periodi_->setItem(i, kInterest, Cell(StatementCell(row, Interest), Qt::AlignRight));
-        periodi_->setItem(i, kAct, Cell(StatementCell(row, Act), Qt::AlignLeft));
+    const std::vector<TotalText> totals = form_.Totals();
+    std::vector<std::string> captions;
+    for (const TotalText& total : totals)
+        captions.push_back(total.caption);
+    if (captions != totalCaptions_) {
+        // Other totals: the grid anew, each value read out by its caption.
+        while (QLayoutItem* item = totali_->takeAt(0)) {
+            if (item->widget() != durata_)
+                delete item->widget();
+            delete item;
+        }
+        totalValues_.clear();
+        QFont bold = font();
+        bold.setBold(true);
+        const auto place = [this](int at, QLabel* caption, QLabel* value) {
+            caption->setBuddy(value);
+            totali_->addWidget(caption, at / kTotalsPerLine, 2 * (at % kTotalsPerLine));
+            totali_->addWidget(value, at / kTotalsPerLine, 2 * (at % kTotalsPerLine) + 1);
+        };
+        for (std::size_t i = 0; i < totals.size(); ++i) {
+            auto* value = new QLabel;
+            value->setObjectName(QStringLiteral("totale%1").arg(i + 1));
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            value->setAccessibleName(Q(totals[i].caption));
+            value->setFont(bold);
+            place(int(i), new QLabel(Q(totals[i].caption)), value);
+            totalValues_.push_back(value);
+        }
+        place(int(totals.size()), new QLabel(QStringLiteral("Durata")), durata_);
+        totali_->setColumnStretch(2 * kTotalsPerLine - 1, 1);
+        totalCaptions_ = std::move(captions);
     }
-    for (int column = 0; column < kAct; ++column)
-        periodi_->resizeColumnToContents(column);
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        totalValues_[i]->setText(Q(totals[i].amount));
 }
 
 void RatesInForceWindow::ShowTables()
@@ -223,9 +263,7 @@ void RatesInForceWindow::ShowTables()
 
 void RatesInForceWindow::Copia_Click()
 {
-    if (CopyLedger())
-        return;
-    if (form_.Shown())
+    if (form_.HasStatement())
         QGuiApplication::clipboard()->setText(Q(form_.Copied()));
 }
 
@@ -250,17 +288,17 @@ void RatesInForceWindow::Stampa_Click()
 {
     // The page of the statement shown now: a calculation made while the
     // printer window is open (from the main window) does not change it.
-    ledgerPrinted_ = !estratto_->isHidden();
-    if (ledgerPrinted_ ? movimenti_->Form().TakePage() : form_.TakePage())
+    if (form_.TakePage())
         printing_.Open();
 }
 
 void RatesInForceWindow::PrintPage(EasyPrint& engine)
 {
-    if (ledgerPrinted_)
-        PrintLedgerReport(engine, MakeLedgerReportTexts(*movimenti_->Form().Page(), LocalToday()));
+    const StatementPage& page = *form_.Page();
+    if (const auto* ledger = std::get_if<Ledger>(&page))
+        PrintLedgerReport(engine, MakeLedgerReportTexts(*ledger, LocalToday()));
     else
-        PrintRatesReport(engine, MakeRatesReportTexts(*form_.Page(), LocalToday()));
+        PrintRatesReport(engine, MakeRatesReportTexts(std::get<Statement>(page), LocalToday()));
 }
 
 } // namespace tarvel

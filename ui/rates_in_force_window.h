@@ -10,21 +10,25 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
+#include <vector>
 
 class QButtonGroup;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QVBoxLayout;
 
 namespace tarvel {
 
 class LedgerEditor;
+class LedgerFiles;
 class MaskedEdit;
 class RateTablesInUse;
+class StatementModel;
 class TextBox;
 class frmPrinter;
 
@@ -34,7 +38,8 @@ class frmPrinter;
 // filed in court, or at the late-payment rate. It shows the statement: a row
 // per period the span touches, the interest, the sum, the years and days and
 // the notes; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
-// "Seleziona stampante"). The statement follows what is typed, key by key; bad
+// "Seleziona stampante"). With movements listed, the statement is the
+// ledger's, in the same table. The statement follows what is typed, key by key; bad
 // data are said beside the field at fault, with nothing typed cleared. Not
 // modal; laid out by Qt, in the main window's font, and kept inside the
 // screen. What it shows, its form decides.
@@ -49,16 +54,26 @@ public:
                        QWidget* parent = nullptr);
     ~RatesInForceWindow() override;
 
-    // Legal interest on the calculation typed, calculated at once.
-    void Fill(const TypedCalculation& typed);
+    // Legal interest on the calculation typed, calculated at once and alone:
+    // the list of movements emptied, after asking whether to save work not
+    // saved. False, with nothing changed, when the user cancels.
+    bool Fill(const TypedCalculation& typed);
     // Opens the window, or brings it back, ready for a date typed into "Dal":
     // the focus there, the whole date selected.
     void OpenForTyping();
 
-    // The statement shown: none before anything is typed and while a field is at fault.
+    // The single calculation's statement: none before anything is typed and
+    // while a field is at fault.
     const std::optional<Statement>& ShownStatement() const { return form_.Shown(); }
+    // What the window decides from.
+    const RatesInForceForm& Form() const { return form_; }
     // The printer selection window while it is open, else null.
     frmPrinter* PrinterWindow() const { return printing_.PrinterWindow(); }
+
+protected:
+    // Closing with work not saved asks first (LedgerFiles::MayLeave): close()
+    // then answers false when the user keeps it.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void Calcola_Click();
@@ -72,19 +87,20 @@ private slots:
 private:
     // In rates_in_force_widgets.cpp.
     void BuildInputs(QVBoxLayout& column);
-    void BuildFields(QGridLayout& fields);
+    void BuildFields(QHBoxLayout& fields, QVBoxLayout& reasons);
     QWidget* BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
-                          const char* faultName);
-    // The field on the `at`th line of `into`, its reason on a line under it.
-    void AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName, QGridLayout& into,
-                  int at);
-    QLayout* BuildChoices();
+                          const char* faultName, QVBoxLayout& reasons);
+    // The field with its caption on the line `into`, its reason among `reasons`,
+    // under all the fields: a reason shown moves no field.
+    void AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName, QHBoxLayout& into,
+                  QVBoxLayout& reasons);
+    QHBoxLayout* BuildChoices();
     void BuildResults(QVBoxLayout& column);
-    // The height of the table of periods with that many rows in view.
-    int PeriodRowsHeight(int rows) const;
+    void BuildTable();
+    // The height of the statement's table with that many rows in view.
+    int StatementRowsHeight(int rows) const;
     // The page "Stampa" took: the ledger's or the single statement's.
     void PrintPage(EasyPrint& engine);
-    void BuildTotals(QVBoxLayout& column);
     void BuildTables(QVBoxLayout& column);
     void BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption, const char* const names[4]);
     void BuildCommands(QVBoxLayout& column);
@@ -101,17 +117,16 @@ private:
     void MakeRoom();
     void ShowFaults();
     void ShowStatement();
-    void ShowRows(const Statement& statement);
+    // The grid of the totals, rebuilt when their captions change.
+    void ShowTotals();
     void ShowTables();
 
     // In rates_in_force_ledger.cpp: the list of movements and the ledger's statement.
     void BuildLedger(QVBoxLayout& column);
     void LedgerChanged();
-    void ShowLedger();
-    bool CopyLedger() const;
-
-    // The columns of the period rows.
-    enum Column { kFirstDay, kLastDay, kDays, kRate, kInterest, kAct, kColumns };
+    void LedgerOpened();
+    // The capital or Dal that Salva… refused, with the focus.
+    void FocusRefused(SaveRefusal::Where where);
 
     struct Input {
         QLineEdit* field = nullptr;
@@ -120,6 +135,7 @@ private:
     struct TableLine {
         QLabel* name = nullptr;
         QLabel* fault = nullptr;
+        QPushButton* load = nullptr;
         QPushButton* builtIn = nullptr;
     };
 
@@ -135,27 +151,34 @@ private:
     QWidget* rigaDomanda_ = nullptr;
     QWidget* rigaMaggiorazione_ = nullptr;
 
+    QPushButton* calcola_ = nullptr;
+    QPushButton* mostraMovimenti_ = nullptr;
+    QGridLayout* calcolo_ = nullptr; // the grid of the group "Calcolo"
+
     QLabel* regime_ = nullptr;
-    QTableWidget* periodi_ = nullptr;
-    QLabel* didascaliaInteressi_ = nullptr;
-    QLabel* interessi_ = nullptr;
-    QLabel* somma_ = nullptr;
+    // The statement shown, the single calculation's or the ledger's.
+    QTableView* prospetto_ = nullptr;
+    StatementModel* model_ = nullptr;
+    QLabel* arrotondamento_ = nullptr; // the rounding note, under the table
+    // The totals, a caption and a value each, as the form names them, then "Durata".
+    QGridLayout* totali_ = nullptr;
+    std::vector<QLabel*> totalValues_;
+    std::vector<std::string> totalCaptions_;
     QLabel* durata_ = nullptr;
     QLabel* note_ = nullptr;
     PerRateKind<TableLine> tableLines_;
     QPushButton* copia_ = nullptr;
     QPushButton* stampa_ = nullptr;
+    QPushButton* chiudi_ = nullptr;
     // The list of movements, in a group shown by "Movimenti…" (or by a ledger
     // opened): without it the window is the single calculation's.
     QWidget* gruppoMovimenti_ = nullptr;
     LedgerEditor* movimenti_ = nullptr;
-    QPlainTextEdit* estratto_ = nullptr; // the ledger's statement, in place of the periods
+    LedgerFiles* files_ = nullptr;
 
     FormRuntime& runtime_;
     RateTablesInUse& tables_;
     RatesInForceForm form_;
-    // Whether "Stampa" took the ledger's page, else the single statement's.
-    bool ledgerPrinted_ = false;
     WindowPrinting printing_;
 };
 

@@ -103,7 +103,7 @@ TEST_P(CapitalDecimalsTest, RefusedWithItsReasonOrCalculated)
     }
     EXPECT_EQ(shown.warning.value_or(""), std::string("Il capitale «") + c.capital
                                               + "» ha più di due decimali: per diecimila euro scrivere 10000 o "
-                                                "10.000,00.");
+                                                "10000,00.");
     EXPECT_EQ(shown.focus, FocusAfterWarning::Capital);
     for (const ResultControl control : kResultControls)
         EXPECT_FALSE(shown.written[control]) << ControlName(control);

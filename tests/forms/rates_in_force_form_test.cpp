@@ -1,10 +1,15 @@
 // The form of the rates in force: what its fields ask for, the reasons beside
 // them, the texts of the statement and the page that Stampa keeps.
+#include "calc/date_text.h"
+#include "calc/number_texts.h"
 #include "forms/rates_in_force_form.h"
 #include "tests/support/statement_requests.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <variant>
+#include <vector>
 
 namespace tarvel::testing {
 namespace {
@@ -189,10 +194,133 @@ TEST(RatesInForceForm, PrintsThePageTakenWhenStampaWasPressed)
     EXPECT_FALSE(form.TakePage());
     form.Fill({"25000", "15/06/2018", "08/12/2026"});
     ASSERT_TRUE(form.TakePage());
-    const std::string page = StatementText(*form.Page());
+    const std::string page = StatementText(std::get<Statement>(*form.Page()));
     form.Fill({"abc", "01 / 01 / 2015", "01 / 01 / 2025"});
     EXPECT_FALSE(form.TakePage());
-    EXPECT_EQ(StatementText(*form.Page()), page);
+    EXPECT_EQ(StatementText(std::get<Statement>(*form.Page())), page);
+}
+
+// What is done to a field before its fault is said.
+enum class Done { Nothing, Typed, Left, Calcola };
+
+struct TouchCase {
+    const char* name;
+    Regime regime;
+    InputField field;
+    const char* text; // typed when Done::Typed
+    Done done;
+    bool said;
+};
+
+class SaysAFault : public ::testing::TestWithParam<TouchCase> {};
+
+// A field nobody has touched says nothing until it is left or "Calcola" is
+// pressed: the claim date of a regime just chosen stands empty, silent.
+TEST_P(SaysAFault, OnceTheFieldIsTouched)
+{
+    const TouchCase& c = GetParam();
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    form.Fill({"10000", "31 / 03 / 2023", "31 / 12 / 2025"});
+    RatesInForceForm fresh(RatesInForce(), ReferenceRates());
+    RatesInForceForm& used = c.field == InputField::Capital ? fresh : form;
+    used.Choose(c.regime);
+    if (c.done == Done::Typed)
+        used.Type(c.field, c.text);
+    if (c.done == Done::Left)
+        used.Leave(c.field);
+    if (c.done == Done::Calcola)
+        used.Calculate();
+    EXPECT_EQ(!used.FaultOf(c.field).empty(), c.said) << used.FaultOf(c.field);
+    EXPECT_FALSE(used.Shown());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, SaysAFault, ::testing::Values(
+    TouchCase{"claimUntouched", Regime::LegalWithClaim, InputField::ClaimDate, "", Done::Nothing, false},
+    TouchCase{"claimTyped", Regime::LegalWithClaim, InputField::ClaimDate, "1_ / __ / ____", Done::Typed, true},
+    TouchCase{"claimLeft", Regime::LegalWithClaim, InputField::ClaimDate, "", Done::Left, true},
+    TouchCase{"claimCalcola", Regime::LegalWithClaim, InputField::ClaimDate, "", Done::Calcola, true},
+    TouchCase{"emptyWindowUntouched", Regime::Legal, InputField::Capital, "", Done::Nothing, false},
+    TouchCase{"emptyWindowCalcola", Regime::Legal, InputField::Capital, "", Done::Calcola, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct CapitalCase {
+    const char* text;
+    std::optional<std::int64_t> cents; // none: refused, with a reason beside the capital
+};
+
+class ReadsTheCapital : public ::testing::TestWithParam<CapitalCase> {};
+
+// The capital read once for the ledger, as the single calculation reads it:
+// the forms the refusal names are taken, a text the calculation refuses has no value.
+TEST_P(ReadsTheCapital, AsTheCalculationDoes)
+{
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    form.Fill({GetParam().text, "01 / 01 / 2025", "31 / 12 / 2025"});
+    const CalculationFields fields = form.Fields();
+    EXPECT_EQ(fields.capitalText, GetParam().text);
+    ASSERT_EQ(fields.capital.has_value(), GetParam().cents.has_value()) << form.FaultOf(InputField::Capital);
+    EXPECT_EQ(form.FaultOf(InputField::Capital).empty(), fields.capital.has_value());
+    if (fields.capital) {
+        EXPECT_EQ(fields.capital->ticks(), *GetParam().cents * 100);
+    }
+    EXPECT_EQ(fields.start, ParseDate("01/01/2025"));
+    EXPECT_EQ(fields.end, ParseDate("31/12/2025"));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, ReadsTheCapital, ::testing::Values(
+    CapitalCase{"10000", 1000000},
+    CapitalCase{"10.000,00", 1000000},
+    CapitalCase{"10000,50", 1000050},
+    CapitalCase{"10000,555", {}},
+    CapitalCase{"10,000", {}},
+    CapitalCase{"abc", {}}));
+// clang-format on
+
+// The list's first movement after the credit of 10.000,00 on 01/01/2025: a
+// payment of 3.000,00 on 01/07/2025, to 31/12/2025.
+RatesInForceForm FormWithLedger()
+{
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    form.Fill({"10000", "01 / 01 / 2025", "31 / 12 / 2025"});
+    LedgerForm& ledger = form.Ledger();
+    ledger.Insert(0);
+    ledger.Type(0, LedgerColumn::Date, "01/07/2025");
+    ledger.Type(0, LedgerColumn::Kind, "pagamento");
+    ledger.Type(0, LedgerColumn::Amount, "3000");
+    form.MovementsChanged();
+    return form;
+}
+
+// With a movement listed, the statement shown, copied and printed is the
+// ledger's, its totals named for what they are and its span from the first
+// credit; the main window's calculation filled in replaces it, movements and all.
+TEST(RatesInForceForm, ShowsTheLedgerWhileMovementsAreListed)
+{
+    RatesInForceForm form = FormWithLedger();
+    ASSERT_TRUE(form.ShowsLedger());
+    ASSERT_TRUE(form.Ledger().Shown());
+    const Ledger& ledger = *form.Ledger().Shown();
+    EXPECT_EQ(form.Rows().size(), ledger.lines.size());
+    EXPECT_EQ(form.Copied(), form.Ledger().Copied());
+    std::vector<TotalText> expected;
+    for (const ShownTotal& total : ShownTotals(ledger))
+        expected.push_back({total.caption, AmountText(total.amount)});
+    EXPECT_EQ(form.Totals(), expected);
+    EXPECT_EQ(form.Totals().front().caption, "Capitale residuo");
+    EXPECT_EQ(form.Duration(), "0 anni e 364 giorni");
+    ASSERT_TRUE(form.TakePage());
+    EXPECT_TRUE(std::holds_alternative<Ledger>(*form.Page()));
+
+    form.Fill({"25000", "15 / 06 / 2018", "08 / 12 / 2026"});
+    EXPECT_FALSE(form.ShowsLedger());
+    EXPECT_EQ(form.Ledger().RowCount(), 0u);
+    EXPECT_FALSE(form.Ledger().Unsaved(form.Fields()));
+    EXPECT_EQ(form.Rows().size(), form.Shown()->rows.size());
+    EXPECT_EQ(form.Totals(),
+              (std::vector<TotalText>{{"Interessi legali", form.Shown()->interest}, {"Somma", form.Shown()->sum}}));
 }
 
 } // namespace

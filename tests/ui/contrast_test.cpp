@@ -13,7 +13,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <algorithm>
@@ -143,14 +143,14 @@ private slots:
         Calculate(*program.w, "25000", "15062018", "08122026");
         RatesInForceWindow* rates = OpenRatesWindow(*program.w);
         QVERIFY(rates);
-        auto* periodi = Find<QTableWidget>(*rates, "periodi");
+        auto* prospetto = Find<QTableView>(*rates, "prospetto");
         std::vector<std::pair<QString, double>> ratios;
         for (const char* name : {"AvvisoTesto", "AvvisoImporti"})
             ratios.emplace_back(name, DrawnContrast(Find(*program.w, name)));
-        for (const char* name : {"interessi", "somma", "durata", "tassiLegali"})
+        for (const char* name : {"totale1", "totale2", "durata", "tassiLegali"})
             ratios.emplace_back(name, DrawnContrast(Find(*rates, name)));
-        ratios.emplace_back("a period",
-                            DrawnContrast(periodi->viewport(), periodi->visualItemRect(periodi->item(0, 4))));
+        ratios.emplace_back(
+            "a period", DrawnContrast(prospetto->viewport(), prospetto->visualRect(prospetto->model()->index(0, 4))));
         CalculateIn(*rates, {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "10/12/2014"});
         ratios.emplace_back("erroreDomanda", DrawnContrast(Find(*rates, "erroreDomanda")));
         for (const auto& [name, ratio] : ratios) {

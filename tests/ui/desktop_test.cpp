@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -701,6 +702,36 @@ private slots:
         qInfo("frame %dx%d at %d,%d on %dx%d", frame.width(), frame.height(), frame.x(), frame.y(), available.width(),
               available.height());
         QVERIFY(available.contains(frame));
+    }
+
+    // With the list of movements open, the statement's table gives up its
+    // rows first: Copia, Stampa and Chiudi stay inside the screen and answer
+    // a click, also on a small screen (run once more at 1024 x 600).
+    void statementTableWithTheListFits()
+    {
+        auto w = StartMainWindow();
+        CalculateAsTyped(*w, "25000", "15062018", "08122026");
+        x::Keys(QStringLiteral("ctrl+t"));
+        QTRY_VERIFY_WITH_TIMEOUT(w->RatesWindow() && x::Active(w->RatesWindow()), kTimeoutMs);
+        RatesInForceWindow& rates = *w->RatesWindow();
+        ClickButton(Find(rates, "mostraMovimenti"));
+        QTRY_VERIFY_WITH_TIMEOUT(Find(rates, "gruppoMovimenti")->isVisible(), kTimeoutMs);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto inside = [&](const char* name) {
+            QWidget* button = Find(rates, name);
+            return button->isVisible() && button->isEnabled()
+                   && available.contains(QRect(button->mapToGlobal(QPoint()), button->size()))
+                   && rates.rect().contains(QRect(button->mapTo(&rates, QPoint()), button->size()));
+        };
+        for (const char* name : {"copia", "stampa", "chiudi"})
+            QTRY_VERIFY2_WITH_TIMEOUT(inside(name), name, kTimeoutMs);
+        QVERIFY(available.contains(x::FrameOnScreen(&rates)));
+        QVERIFY(Find<QTableView>(rates, "prospetto")->height() > 0);
+        ClickButton(Find(rates, "copia"));
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QString::fromStdString(rates.Form().Copied()),
+                                  kTimeoutMs);
+        ClickButton(Find(rates, "chiudi"));
+        QTRY_VERIFY_WITH_TIMEOUT(!rates.isVisible(), kTimeoutMs);
     }
 
     // A name in the edit field that is no installed printer: said, nothing printed.

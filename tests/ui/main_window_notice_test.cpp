@@ -124,7 +124,7 @@ private slots:
             QTest::mouseClick(Find(w, how.toStdString()), Qt::LeftButton);
         RatesInForceWindow* rates = w.RatesWindow();
         QVERIFY(rates && QTest::qWaitForWindowExposed(rates));
-        QCOMPARE(LabelText(*rates, "interessi"), interest);
+        QCOMPARE(LabelText(*rates, "totale1"), interest);
         if (!interest.isEmpty())
             QCOMPARE(Find<MaskedEdit>(*rates, "dal")->Text(), QStringLiteral("15 / 06 / 2018"));
         QTest::keyClick(Find(w, "importo"), Qt::Key_T, Qt::ControlModifier);

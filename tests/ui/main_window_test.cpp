@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(mdatafin()->Text(), QStringLiteral("01 / 01 / 2015"));
         QCOMPARE(program->runtime.messages.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(program->runtime.messages[0].text),
-                 "Il capitale «10,000» ha più di due decimali: per diecimila euro scrivere 10000 o 10.000,00.");
+                 "Il capitale «10,000» ha più di due decimali: per diecimila euro scrivere 10000 o 10000,00.");
         QCOMPARE(PeriodTexts(*w), kEmptyPeriods);
         QCOMPARE(QApplication::focusWidget(), importo());
         QCOMPARE(importo()->selectedText(), QStringLiteral("10,000"));

@@ -11,11 +11,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <optional>
 
 Q_DECLARE_METATYPE(tarvel::StatementRequest)
+Q_DECLARE_METATYPE(tarvel::UnsavedAnswer)
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -26,11 +27,13 @@ namespace {
 // the span, the interest of each row, whether it notes days past the last act.
 QStringList Shown(const RatesInForceWindow& rates)
 {
-    QStringList shown{LabelText(rates, "interessi"), LabelText(rates, "somma"), LabelText(rates, "durata"),
+    QStringList shown{LabelText(rates, "totale1"), LabelText(rates, "totale2"), LabelText(rates, "durata"),
                       Find(rates, "note")->isVisible() ? "nota" : ""};
-    const auto* table = Find<QTableWidget>(rates, "periodi");
-    for (int row = 0; row < table->rowCount(); ++row)
-        shown << table->item(row, 4)->text(); // "interessi"
+    const QAbstractItemModel& table = *Find<QTableView>(rates, "prospetto")->model();
+    for (int column = 0; column < table.columnCount(); ++column)
+        if (table.headerData(column, Qt::Horizontal).toString() == "interessi")
+            for (int row = 0; row < table.rowCount(); ++row)
+                shown << table.index(row, column).data().toString();
     return shown;
 }
 
@@ -53,6 +56,14 @@ class RatesWindowTest : public QObject, RatesWindowSession {
     Q_OBJECT
 
     void Click(const std::string& button) { QTest::mouseClick(Find(*rates, button), Qt::LeftButton); }
+    // A ledger of a credit and a payment, opened with Ctrl+O.
+    void OpenLedger()
+    {
+        program->runtime.openAnswer = folder->Write(QStringLiteral("movimenti.csv"), "data;tipo;importo\n"
+                                                                                     "01/01/2025;credito;10000\n"
+                                                                                     "01/07/2025;pagamento;3000\n");
+        QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
+    }
 
 private slots:
     void init() { Start(); }
@@ -67,8 +78,9 @@ private slots:
         QTest::addColumn<StatementRequest>("asked");
         QTest::newRow("another regime") << RatesTyped{"25000", "15/06/2018", "08/12/2026", "regimeMora"}
                                         << LatePaymentRequest("8", "25000", "15/06/2018", "08/12/2026");
-        QTest::newRow("3500.50, 2021 to 2025, dates as written")
-            << RatesTyped{"3500.50", "1-3-2021", "30112025"} << LegalRequest("3500,50", "01/03/2021", "30/11/2025");
+        // The full stops of the thousands kept as typed.
+        QTest::newRow("10.000,50, 2021 to 2025, dates as written")
+            << RatesTyped{"10.000,50", "1-3-2021", "30112025"} << LegalRequest("10.000,50", "01/03/2021", "30/11/2025");
         QTest::newRow("past the last act")
             << RatesTyped{"1000", "01/01/2026", "01/01/2028"} << LegalRequest("1000", "01/01/2026", "01/01/2028");
         QTest::newRow("claim") << RatesTyped{"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "15/05/2024"}
@@ -94,7 +106,7 @@ private slots:
     {
         QTest::addColumn<QString>("how"); // "copia" pressed, or Ctrl+C with the focus on that control
         QTest::newRow("Copia") << "copia";
-        QTest::newRow("Ctrl+C in the table") << "periodi";
+        QTest::newRow("Ctrl+C in the table") << "prospetto";
     }
 
     // The statement as text (its words are checked with the statement
@@ -140,7 +152,7 @@ private slots:
         CalculateIn(*rates, kFirstExample);
         enter ? CalculateIn(*rates, typed) : TypeIn(*rates, typed);
         QVERIFY(program->runtime.messages.empty());
-        QVERIFY(!rates->ShownStatement() && Find<QTableWidget>(*rates, "periodi")->rowCount() == 0);
+        QVERIFY(!rates->ShownStatement() && Find<QTableView>(*rates, "prospetto")->model()->rowCount() == 0);
         QVERIFY(!Find(*rates, "copia")->isEnabled() && !Find(*rates, "stampa")->isEnabled());
         for (const char* name : {"erroreCapitale", "erroreDal", "erroreAl", "erroreDomanda", "erroreMaggiorazione"})
             QCOMPARE(Find(*rates, name)->isVisible(), faultLabel == name);
@@ -201,19 +213,19 @@ private slots:
         QFETCH(QString, builtIn);
         const auto calculated = [&] {
             CalculateIn(*rates, typed);
-            return LabelText(*rates, "interessi");
+            return LabelText(*rates, "totale1");
         };
         const QString path = QString::fromStdString(folder->Write(QStringLiteral("tassi.csv"), file));
         program->runtime.openAnswer = path.toStdString();
         QCOMPARE(calculated(), builtIn);
         Click(("caricaTassi" + which).toStdString());
-        QCOMPARE(LabelText(*rates, "interessi"), interest);
+        QCOMPARE(LabelText(*rates, "totale1"), interest);
         QVERIFY(LabelText(*rates, qPrintable("tassi" + which)).contains(path));
         Restart();
         QCOMPARE(calculated(), interest);
         QVERIFY(program->runtime.messages.empty());
         Click(("incorporataTassi" + which).toStdString());
-        QCOMPARE(LabelText(*rates, "interessi"), builtIn);
+        QCOMPARE(LabelText(*rates, "totale1"), builtIn);
         Restart();
         QCOMPARE(calculated(), builtIn);
     }
@@ -260,14 +272,15 @@ private slots:
             walked << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(walked,
-                 QStringList({"al", "capitale", "regimeMora", "maggiorazione", "mostraMovimenti", "calcola",
+                 QStringList({"al", "capitale", "maggiorazione", "regimeMora", "mostraMovimenti", "calcola",
                               "movimenti", "aggiungi", "rimuovi", "apri", "salva", "imputazioneCapitale", "indennizzo",
-                              "periodi", "caricaTassiLegali", "caricaTassiRiferimento", "chiudi", "dal"}));
+                              "prospetto", "caricaTassiLegali", "caricaTassiRiferimento", "chiudi", "dal"}));
         const std::pair<const char*, const char*> named[] = {{"dal", "Dal"},
                                                              {"capitale", "Capitale"},
                                                              {"domanda", "Domanda del"},
-                                                             {"periodi", "Periodi"},
-                                                             {"interessi", "Interessi di mora"},
+                                                             {"prospetto", "Prospetto"},
+                                                             {"totale1", "Interessi di mora"},
+                                                             {"durata", "Durata"},
                                                              {"calcola", "Calcola"},
                                                              {"caricaTassiLegali", "Carica tabella: Tassi legali"}};
         for (auto [control, name] : named)
@@ -275,6 +288,56 @@ private slots:
                      QString::fromUtf8(name));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!rates->isVisible() && program->w->isVisible());
+    }
+
+    // A ledger opened and the window closed: the main window's next
+    // calculation, Ctrl+T, is calculated alone, with no movement of before.
+    void aClosedLedgerLeavesTheNextCalculationAlone()
+    {
+        OpenLedger();
+        QVERIFY(rates->Form().ShowsLedger());
+        Click("chiudi");
+        QVERIFY(!rates->isVisible());
+        Calculate(*program->w, "25000", "15062018", "08122026");
+        QCOMPARE(OpenRatesWindow(*program->w), rates);
+        QVERIFY(!rates->Form().ShowsLedger() && rates->Form().Ledger().RowCount() == 0);
+        const Statement expected = *MakeStatement(LegalRequest("25000", "15/06/2018", "08/12/2026")).statement;
+        QCOMPARE(QString::fromStdString(rates->Form().Copied()), QString::fromStdString(StatementText(expected)));
+        QCOMPARE(Find<QTableView>(*rates, "prospetto")->model()->rowCount(), int(expected.rows.size()));
+        QVERIFY(program->runtime.questions.empty());
+    }
+
+    void unsavedWorkIsAskedAbout_data()
+    {
+        QTest::addColumn<UnsavedAnswer>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("Annulla") << UnsavedAnswer::Cancel << false;
+        QTest::newRow("Non salvare") << UnsavedAnswer::Discard << true;
+    }
+
+    // A ledger's capital changed is work not saved: closing the main window
+    // asks, Annulla leaving both windows open, and Ctrl+T with another
+    // calculation asks too, Annulla keeping the ledger as it was.
+    void unsavedWorkIsAskedAbout()
+    {
+        QFETCH(UnsavedAnswer, answer);
+        QFETCH(bool, closed);
+        OpenLedger();
+        auto* capitale = Find<QLineEdit>(*rates, "capitale");
+        capitale->clear();
+        QTest::keyClicks(capitale, "20000");
+        program->runtime.unsavedAnswer = answer;
+        if (!closed) {
+            Calculate(*program->w, "25000", "15062018", "08122026");
+            QCOMPARE(OpenRatesWindow(*program->w), rates);
+            QCOMPARE(program->runtime.questions.size(), std::size_t(1));
+            QVERIFY(rates->Form().ShowsLedger());
+            QCOMPARE(capitale->text(), QString("20000"));
+        }
+        QCOMPARE(program->w->close(), closed);
+        QCOMPARE(program->w->isVisible(), !closed);
+        QCOMPARE(rates->isVisible(), !closed);
+        QCOMPARE(program->runtime.questions.size(), std::size_t(closed ? 1 : 2));
     }
 
     // Drawn at the screen's scale (run once more at twice the scale): the
@@ -287,10 +350,11 @@ private slots:
         QCOMPARE(rates->grab().devicePixelRatio(), scale);
         QCOMPARE(Find<QPushButton>(*rates, "calcola")->icon().pixmap(QSize(16, 16), scale).size(),
                  QSize(16, 16) * scale);
-        auto* table = Find<QTableWidget>(*rates, "periodi");
-        for (int column = 0; column < table->columnCount() - 1; ++column)
-            for (int row = 0; row < table->rowCount(); ++row)
-                QVERIFY(table->fontMetrics().horizontalAdvance(table->item(row, column)->text())
+        auto* table = Find<QTableView>(*rates, "prospetto");
+        const QAbstractItemModel& model = *table->model();
+        for (int column = 0; column < model.columnCount() - 1; ++column)
+            for (int row = 0; row < model.rowCount(); ++row)
+                QVERIFY(table->fontMetrics().horizontalAdvance(model.index(row, column).data().toString())
                         <= table->columnWidth(column));
     }
 };
