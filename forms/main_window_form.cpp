@@ -3,6 +3,7 @@
 #include "calc/calculate_interest.h"
 #include "calc/rate_schedule.h"
 #include "calc/statement.h"
+#include "calc/statement_line.h"
 #include "forms/calculation_text.h"
 #include "forms/capital_decimals.h"
 #include "forms/first_letter.h"
@@ -23,7 +24,8 @@ Date LastDayOfDesignedTable() { return *Date::fromCivil(LastDesignedYear(), 12, 
 // "Questa finestra calcola l'1% su ogni giorno dopo il 2014."
 std::string NoticeHeading()
 {
-    return "Questa finestra calcola l'" + RateText(RateHundredths(LastDesignedPeriod())) + "% su ogni giorno dopo il "
+    const ChargedRate rate{.hundredths = RateHundredths(LastDesignedPeriod())};
+    return "Questa finestra calcola l'" + ChargedRateText(rate) + " su ogni giorno dopo il "
            + std::to_string(LastDesignedYear()) + '.';
 }
 

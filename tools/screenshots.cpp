@@ -97,7 +97,8 @@ void AnswerOpenDialog(const QString& path, const QString& picture)
             if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && dialog->isVisible()) {
                 dialog->setDirectory(QFileInfo(path).absolutePath());
                 QTimer::singleShot(800, dialog, [dialog, path, picture] {
-                    dialog->grab().save(picture);
+                    if (!picture.isEmpty())
+                        dialog->grab().save(picture);
                     // The dialog's own field of the name, as a user types it.
                     if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
                         name->setText(QFileInfo(path).fileName());
@@ -107,20 +108,20 @@ void AnswerOpenDialog(const QString& path, const QString& picture)
     });
 }
 
-// The window with the ledger of `file` opened through the open dialog (its
-// picture too), the list shown; then the whole screen, as the desktop shows it.
+// The window with the ledger of `file` opened through the open dialog, the
+// list shown; with `screen`, the dialog and the whole screen pictured too.
 bool PictureRatesLedger(tarvel::frmTarvel& window, const QDir& out, const QString& name, const QString& file,
-                        const QString& end)
+                        const QString& end, bool screen = false)
 {
     tarvel::RatesInForceWindow* rates = tarvel::testing::OpenRatesWindow(window);
     if (!rates)
         return false;
     tarvel::testing::CalculateIn(*rates, {"10000", "01/01/2025", end});
-    AnswerOpenDialog(file, out.filePath(name + "-open-dialog.png"));
+    AnswerOpenDialog(file, screen ? out.filePath(name + "-open-dialog.png") : QString());
     QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
     QTest::qWait(500);
     bool saved = rates->grab().save(out.filePath(name + ".png"));
-    if (QGuiApplication::platformName() == QStringLiteral("xcb"))
+    if (screen && QGuiApplication::platformName() == QStringLiteral("xcb"))
         saved = QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
                                                              out.filePath(name + "-screen.png")})
                     == 0
@@ -151,7 +152,7 @@ int main(int argc, char* argv[])
         return 1;
     QTest::qWait(200);
     if (!ledger.isEmpty())
-        return PictureRatesLedger(window, out, QStringLiteral("ledger"), ledger[0], ledger[1]) ? 0 : 1;
+        return PictureRatesLedger(window, out, QStringLiteral("ledger"), ledger[0], ledger[1], true) ? 0 : 1;
     bool saved = window.grab().save(out.filePath(QStringLiteral("main-window-start.png")));
 
     Calculate(window);

@@ -129,10 +129,15 @@ void RatesInForceWindow::BuildFields(QHBoxLayout& fields, QVBoxLayout& reasons)
     fields.addWidget(rigaDomanda_);
     fields.addWidget(rigaMaggiorazione_);
     fields.addStretch(1);
-    // An amount as it is typed: "10.000,00" and "10000,50" both read, a text
-    // that could be either is refused with its reason.
+    // The capital as it is typed: "10.000,00" and "10000,50" both read, a
+    // text that could be either is refused with its reason. The margin, a few
+    // points, has no thousands: a full stop typed there is its comma.
     for (TextBox* amount : {capitale_, maggiorazione_})
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(maggiorazione_, &TextBox::KeyPress, this, [](int& keyAscii) {
+        if (keyAscii == '.')
+            keyAscii = ',';
+    });
 }
 
 QWidget* RatesInForceWindow::BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
@@ -152,6 +157,7 @@ void RatesInForceWindow::AddField(InputField which, const QString& caption, QLin
     input = {field, FaultLabel(faultName)};
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
     into.addWidget(Caption(caption, field));
+    into.addSpacing(4);
     into.addWidget(field);
     into.addSpacing(8);
     reasons.addWidget(input.fault);
