@@ -2,7 +2,7 @@
 
 #include "calc/failure_reason.h"
 #include "calc/printable.h"
-#include "forms/first_letter.h"
+#include "calc/statement_line.h"
 
 namespace tarvel {
 
@@ -12,7 +12,7 @@ std::optional<std::string> CapitalDecimalsWarning(std::string_view capital)
     if (comma == std::string_view::npos || capital.size() - comma - 1 <= 2)
         return std::nullopt;
     // The window's key filter turns a full stop into a comma: only the forms it takes are named.
-    return CapitalisedFirst(TooManyDecimalsReason("«" + Printable(capital) + "»", true)) + '.';
+    return Capitalised(TooManyDecimalsReason("«" + Printable(capital) + "»", true)) + '.';
 }
 
 } // namespace tarvel

@@ -6,7 +6,6 @@
 #include "calc/statement_line.h"
 #include "forms/calculation_text.h"
 #include "forms/capital_decimals.h"
-#include "forms/first_letter.h"
 
 #include <filesystem>
 
@@ -36,7 +35,7 @@ std::string AtRatesInForce(const RateTable& table, const std::optional<Statement
 {
     const std::string rates =
         "Ai "
-        + (table.file().empty() ? UncapitalisedFirst(table.name())
+        + (table.file().empty() ? Uncapitalised(table.name())
                                 : "tassi del file " + std::filesystem::path(table.file()).filename().string());
     if (!statement)
         return rates + " il calcolo non riesce.";
@@ -45,7 +44,7 @@ std::string AtRatesInForce(const RateTable& table, const std::optional<Statement
 
 } // namespace
 
-std::string MainWindowNotice::Line() const { return "Nota: " + UncapitalisedFirst(heading) + ' ' + amounts + '\n'; }
+std::string MainWindowNotice::Line() const { return "Nota: " + Uncapitalised(heading) + ' ' + amounts + '\n'; }
 
 MainWindowForm::MainWindowForm() : texts_(FreshWindowTexts("")) {}
 
