@@ -210,6 +210,8 @@ void LedgerEditor::ShowRows()
 void LedgerEditor::ShowFaults()
 {
     errori_->setText(QString::fromStdString(form_.Faults()));
+    // No empty band between the list and its choices.
+    errori_->setVisible(!errori_->text().isEmpty());
     movimenti_->setAccessibleDescription(errori_->text());
 }
 
