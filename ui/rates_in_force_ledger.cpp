@@ -53,7 +53,8 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
     const auto fill = [this](const FirstCredit& first) {
         dal_->SetText(QString::fromStdString(first.date));
         capitale_->setText(QString::fromStdString(first.amount));
-        Calcola_Click();
+        // Calculated as typed: a field nobody has touched yet, "Al", says no fault.
+        ShowCalculation();
     };
     const auto fields = [this] { return form_.Fields(); };
     const auto focus = [this](SaveRefusal::Where where) { FocusRefused(where); };

@@ -105,7 +105,13 @@ void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
     calcolo_->setVerticalSpacing(4);
     calcolo_->addLayout(fields, 0, 0);
     calcolo_->addLayout(choices, 1, 0);
-    calcolo_->addLayout(reasons, 2, 0);
+    // A line kept for the reasons while there are none: the first one shown
+    // moves nothing under it either.
+    auto* reasonsLine = new QWidget;
+    reasons->setContentsMargins(0, 0, 0, 0);
+    reasonsLine->setLayout(reasons);
+    reasonsLine->setMinimumHeight(reasonsLine->fontMetrics().lineSpacing());
+    calcolo_->addWidget(reasonsLine, 2, 0);
     column.addWidget(group);
 }
 
