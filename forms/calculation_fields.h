@@ -4,6 +4,7 @@
 #include "calc/currency.h"
 #include "calc/date.h"
 #include "calc/rate_table.h"
+#include "calc/statement.h"
 
 #include <optional>
 #include <string>
@@ -23,5 +24,11 @@ struct CalculationFields {
     const RateTable* legalRates = nullptr;
     const RateTable* referenceRates = nullptr;
 };
+
+// The window's fields read once from the texts of its request: each date as
+// the date fields take it, the capital by the rules of an amount of the
+// ledger file (none when it has more than two decimals), the claim date and
+// the margin of the regime that reads them.
+CalculationFields FieldsOfRequest(const StatementRequest& request);
 
 } // namespace tarvel

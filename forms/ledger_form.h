@@ -163,11 +163,4 @@ private:
     std::optional<Ledger> page_;
     std::string ledgerFault_;
 };
-
-// The window's fields read once from the texts of its request: each date as
-// the date fields take it, the capital by the rules of an amount of the
-// ledger file (none when it has more than two decimals), the claim date and
-// the margin of the regime that reads them.
-CalculationFields FieldsOfRequest(const StatementRequest& request);
-
 } // namespace tarvel

@@ -33,6 +33,7 @@ RatesInForceForm::RatesInForceForm(const RateTable& legalRates, const RateTable&
 {
     // The margin proposed, as tarvel-calc takes it without one.
     typed_[Index(InputField::Margin)] = RateText(kDefaultMarginHundredths);
+    Recalculate();
 }
 
 void RatesInForceForm::Type(InputField field, std::string text)
@@ -79,14 +80,6 @@ StatementRequest RatesInForceForm::Request() const
     return request;
 }
 
-CalculationFields RatesInForceForm::Fields() const
-{
-    CalculationFields fields = FieldsOfRequest(Request());
-    if (!faults_[Index(InputField::Capital)].empty())
-        fields.capital.reset();
-    return fields;
-}
-
 void RatesInForceForm::Calculate()
 {
     for (std::size_t i = 0; i < kInputFieldCount; ++i)
@@ -102,7 +95,8 @@ const std::string& RatesInForceForm::FaultOf(InputField field) const
 
 void RatesInForceForm::Recalculate()
 {
-    StatementOutcome outcome = MakeStatement(Request());
+    const StatementRequest request = Request();
+    StatementOutcome outcome = MakeStatement(request);
     faults_ = {};
     for (const FieldFault& fault : outcome.faults) {
         std::string& beside = faults_[Index(fault.field)];
@@ -112,8 +106,13 @@ void RatesInForceForm::Recalculate()
     if (!outcome.faults.empty())
         firstFault_ = outcome.faults.front().field;
     statement_ = std::move(outcome.statement);
+    // Read once here for the ledger and the file; a capital the calculation
+    // refuses is none.
+    fields_ = FieldsOfRequest(request);
+    if (!faults_[Index(InputField::Capital)].empty())
+        fields_.capital.reset();
     if (ledger_.HasLedger())
-        ledger_.Calculate(Fields());
+        ledger_.Calculate(fields_);
 }
 
 void RatesInForceForm::Fill(const TypedCalculation& typed)

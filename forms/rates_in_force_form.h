@@ -67,7 +67,7 @@ public:
     StatementRequest Request() const;
     // The fields read once each, for the ledger and its file: a capital the
     // single calculation refuses has no value.
-    CalculationFields Fields() const;
+    const CalculationFields& Fields() const { return fields_; }
     // "Calcola": the statement, or the faults and no statement; every field
     // shown says its faults from then on, and the focus goes to the first.
     void Calculate();
@@ -132,6 +132,7 @@ private:
     Regime regime_ = Regime::Legal;
     std::optional<InputField> firstFault_;
     std::optional<Statement> statement_;
+    CalculationFields fields_;
     std::optional<StatementPage> page_;
     LedgerForm ledger_;
 };
