@@ -249,8 +249,7 @@ TEST_F(LedgerStatement, RefusesBadFilesNamingTheLineAndTheField)
     };
     for (const auto& [name, file, error, arguments, status] : cases) {
         const std::string path = file.starts_with('/') || file == "-" ? file : LedgerFile(scratch, file);
-        const CommandRun run =
-            RunCommand("ulimit -v 100000; " + Calc("--movimenti " + path + " " + arguments), scratch);
+        const CommandRun run = RunCommand(MEMORY_LIMIT + Calc("--movimenti " + path + " " + arguments), scratch);
         EXPECT_EQ(run.status, status) << name;
         EXPECT_TRUE(run.err.starts_with("tarvel-calc: " + std::string(error))) << name << ": " << run.err;
     }

@@ -47,7 +47,7 @@ check("rates in force, past the last decree" "--csv;--tassi=vigenti;${work}/oltr
 # 50 MB of a line that never ends on standard input, in 100 MB of address
 # space: the row is refused as soon as it passes the limit, the rest skipped.
 execute_process(COMMAND head -c 50000000 /dev/zero
-                COMMAND sh -c "ulimit -v 100000; exec \"$0\" --csv" "${TARVEL_CALC}"
+                COMMAND sh -c "${MEMORY_LIMIT}exec \"$0\" --csv" "${TARVEL_CALC}"
                 RESULTS_VARIABLE codes OUTPUT_QUIET ERROR_VARIABLE err)
 list(GET codes 1 code)
 if(code STREQUAL "1" AND err STREQUAL "tarvel-calc: riga 1: riga più lunga di 4096 byte\n")
