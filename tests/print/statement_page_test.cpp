@@ -1,15 +1,12 @@
 // The statement's table as the pages lay it out: columns as wide as their
-// texts, only a description or an act cut, a row on one line, the sheet
-// turned when the columns need it.
+// texts, only a description or an act cut. The pages themselves, lying and a
+// row a line, are read back from the PDF in tests/cli/ledger_report_test.cpp.
 #include "calc/date_text.h"
-#include "print/ledger_report.h"
-#include "print/rates_report.h"
 #include "print/statement_page.h"
 
 #include "tests/print/engine_fixture.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -123,68 +120,6 @@ TEST_F(StatementPageTest, OnlyTheDescriptionOfAMovementIsCutAndWhatTheUserTypedI
             }
         }
     }
-}
-
-// The printed rows: at what y and how far right each text reaches.
-struct PrintedRow {
-    double y;
-    double right;
-    std::vector<std::string> texts;
-};
-
-TEST_F(StatementPageTest, TheLedgerLiesWhenItsColumnsDoNotFitUprightAndGivesEachRowOneLine)
-{
-    LedgerReportTexts texts;
-    texts.title = "Conto del debito: interessi legali";
-    texts.end = "31/12/2025";
-    texts.imputation = "prima agli interessi, poi al capitale (art. 1194 c.c.)";
-    texts.lines = Movements("fattura " + std::string(200, 'x'));
-    texts.totals = {{"Capitale residuo", "7.099,18"}, {"Totale dovuto al 31/12/2025", "7.170,37"}};
-    texts.madeOn = "Calcolo del 09/12/2026";
-    PrintLedgerReport(*engine, texts);
-    EXPECT_EQ(printer->orientation, 2);
-    EXPECT_NEAR(engine->PageWidth(), 297, 0.1);
-    EXPECT_TRUE(printer->CallsOf("NewPage").empty());
-
-    // The rows' texts, from the first day to the last row's act, on three lines.
-    std::map<long, PrintedRow> rows;
-    for (const auto& call : printer->CallsOf("Print")) {
-        if (call.font.bold || call.font.size >= 10) // the heading, the totals, the foot
-            continue;
-        PrintedRow& row = rows[std::lround((call.y - kOffset) * 100)];
-        row.y = call.y - kOffset;
-        row.right = std::max(row.right, call.x - kOffset + FakeTextWidth(call.text, call.font.size));
-        row.texts.push_back(call.text);
-    }
-    ASSERT_EQ(rows.size(), 3u);
-    for (const auto& [y, row] : rows)
-        EXPECT_LE(row.right, kLying.rightX + 1e-3) << row.texts.front();
-    const PrintedRow& credit = rows.begin()->second;
-    EXPECT_NE(std::find(credit.texts.begin(), credit.texts.end(), "01/01/2025"), credit.texts.end());
-    EXPECT_TRUE(std::any_of(credit.texts.begin(), credit.texts.end(), [](const std::string& text) {
-        return text.starts_with("credito 10.000,00 fattura x") && text.ends_with("…");
-    }));
-
-    // The single calculation's page stands upright again.
-    printer->ClearLog();
-    PrintRatesReport(*engine, RatesReportTexts{});
-    EXPECT_EQ(printer->orientation, 1);
-    EXPECT_NEAR(engine->PageWidth(), 210, 0.1);
-}
-
-TEST_F(StatementPageTest, ATurnedSheetHasItsOffsetsMeasuredAgain)
-{
-    printer->marginXPixels = 50; // lying, the long side's margin is across the top
-    engine->Orientation(2);
-    engine->PrintLeft(20, 20, std::string("x"));
-    const auto printed = printer->CallsOf("Print");
-    ASSERT_EQ(printed.size(), 1u);
-    EXPECT_NEAR(printed[0].x, 20 - 100 * 25.4 / 600, 1e-4);
-    EXPECT_NEAR(printed[0].y, 20 - 50 * 25.4 / 600, 1e-4);
-    // Already lying: nothing to measure.
-    printer->ClearLog();
-    engine->Orientation(2);
-    EXPECT_TRUE(printer->CallsOf("GetDeviceCaps").empty());
 }
 
 } // namespace
