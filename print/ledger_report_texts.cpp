@@ -6,8 +6,6 @@
 namespace tarvel {
 namespace {
 
-std::string Amount(Currency value) { return AmountText(value); }
-
 // The title stays on its line: after a claim, the claim's day is in the regime line under it.
 std::string Title(const Ledger& ledger)
 {
@@ -29,7 +27,7 @@ LedgerReportTexts MakeLedgerReportTexts(const Ledger& ledger, Date madeOn)
     texts.lines = ledger.lines;
     // "Totale dovuto al 31/12/2025: 7.170,37": the caption, then the amount under the capital.
     for (const ShownTotal& total : ShownTotals(ledger))
-        texts.totals.emplace_back(total.caption, Amount(total.amount));
+        texts.totals.emplace_back(total.caption, AmountText(total.amount));
     texts.notes = NoteLines(ledger.roundingNote, ledger.notes);
     texts.tables = TableLines(ledger.tables);
     texts.madeOn = MadeOnLine(madeOn);
