@@ -53,6 +53,23 @@ double annualInterest(const RatePeriod& period, Currency capital)
     return capital.toDouble() * period.ratePercent / 100.0;
 }
 
+// The line of a period the span from `start` to `end` touches.
+PeriodLine chargedLine(const RatePeriod& period, Currency capital, Date start, Date end)
+{
+    PeriodLine line;
+    const ClippedSpan span = clipToPeriod(period, start, end);
+    line.days = need16(span.end - span.start);
+    const YearsAndDays split = splitYears(line.days);
+    line.years = split.years;
+    line.remainingDays = split.remainingDays;
+
+    const double a = annualInterest(period, capital);
+    const double partYear = (a * line.remainingDays) / 365.0;
+    line.interest = need(Currency::fromDouble(a * line.years + partYear));
+    line.applies = true;
+    return line;
+}
+
 // Every number text fits a field's text, so these writes never stop the run.
 static_assert(kNumberTextRoom <= ShortText::kCapacity);
 
@@ -79,17 +96,7 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
         if (!periodApplies(period, start, end))
             continue;
         PeriodLine& line = result.lines[i];
-        const ClippedSpan span = clipToPeriod(period, start, end);
-        line.days = need16(span.end - span.start);
-        const YearsAndDays split = splitYears(line.days);
-        line.years = split.years;
-        line.remainingDays = split.remainingDays;
-
-        const double a = annualInterest(period, result.capital);
-        const double partYear = (a * line.remainingDays) / 365.0;
-        line.interest = need(Currency::fromDouble(a * line.years + partYear));
-        line.applies = true;
-
+        line = chargedLine(period, result.capital, start, end);
         result.runningTotal = need(result.runningTotal.plus(line.interest));
         if (i < kPeriodCount)
             writeCurrency(written[PeriodControl(i)], line.interest);
@@ -119,6 +126,29 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
 }
 
 } // namespace
+
+std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency capital, Date start, Date end,
+                                     std::span<PeriodLine> lines)
+{
+    const bool keep = lines.size() >= table.size();
+    Currency total;
+    try {
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            if (!periodApplies(table[i], start, end)) {
+                if (keep)
+                    lines[i] = PeriodLine{};
+                continue;
+            }
+            const PeriodLine line = chargedLine(table[i], capital, start, end);
+            total = need(total.plus(line.interest));
+            if (keep)
+                lines[i] = line;
+        }
+    } catch (const CalculationFailure&) {
+        return std::nullopt;
+    }
+    return total;
+}
 
 ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result)
 {

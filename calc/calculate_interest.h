@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,6 +56,14 @@ struct CalculationResult {
 CalculationResult CalculateInterest(const CalculationInput& input);
 // With any table of at most kMaxChargedRows rows, by the same rules.
 CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table);
+
+// The interest of `capital` over the days after `start` up to and including
+// `end`, by the rules of CalculateInterest and without its texts, for a
+// calculation that charges many spans: the exact sum of the rows'. Each row's
+// line goes into `lines` when it has room for one a row of `table`. Nothing
+// past the calculation's limits.
+std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency capital, Date start, Date end,
+                                     std::span<PeriodLine> lines = {});
 
 // The texts of a window that opened with the capital of `input` typed in,
 // after this run of it: what the run wrote, and after a failure what its

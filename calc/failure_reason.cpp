@@ -17,6 +17,7 @@ std::string_view FieldName(InputField field)
     case InputField::End: return "AL";
     case InputField::ClaimDate: return "DOMANDA";
     case InputField::Margin: return "MAGGIORAZIONE";
+    case InputField::Percentage: return "PERCENTUALE";
     }
     return "";
 }

@@ -10,9 +10,9 @@
 namespace tarvel {
 
 // The fields a calculation reads, as tarvel-calc's messages name them.
-enum class InputField { Capital, Start, End, ClaimDate, Margin };
+enum class InputField { Capital, Start, End, ClaimDate, Margin, Percentage };
 
-// "CAPITALE", "DAL", "AL", "DOMANDA", "MAGGIORAZIONE".
+// "CAPITALE", "DAL", "AL", "DOMANDA", "MAGGIORAZIONE", "PERCENTUALE".
 std::string_view FieldName(InputField field);
 
 // What is wrong with one field, in tarvel-calc's words, so that a window can

@@ -4,6 +4,7 @@
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
 #include "calc/printable.h"
+#include "calc/revalued_statement.h"
 
 #include <algorithm>
 #include <cassert>
@@ -31,25 +32,31 @@ std::string line(std::string_view caption, std::string_view value)
     return std::string(caption) + ':' + (value.empty() ? "" : " " + std::string(value)) + '\n';
 }
 
-// The rows show each interest to the cent and the total is the exact sum
-// rounded once, so the rows may miss the total by a cent or so: then a
-// sentence says why. No total is shown when it comes out negative.
+// No total is shown when the interest comes out negative.
 std::string roundingNote(const CalculationResult& result, const std::vector<StatementLine>& rows)
 {
     const std::optional<Currency> total = result.runningTotal.minus(result.capital);
     if (!total || total->isNegative())
         return {};
+    return RowsRoundingNote(rows, total->toCents());
+}
+
+} // namespace
+
+// The rows show each interest to the cent and the total is the exact sum
+// rounded once, so the rows may miss the total by a cent or so: then a
+// sentence says why.
+std::string RowsRoundingNote(const std::vector<StatementLine>& rows, Currency interest)
+{
     std::optional<Currency> shown = Currency();
     for (const StatementLine& row : rows)
         if (shown)
             shown = shown->plus(row.interest.toCents());
-    if (shown == total->toCents())
+    if (shown == interest)
         return {};
     return "Gli interessi delle righe sono arrotondati al centesimo; il totale è la somma degli interessi esatti, "
            "arrotondata una volta.";
 }
-
-} // namespace
 
 std::string RegimeText(const ChargedRates& rates, std::optional<Date> claim)
 {
@@ -122,6 +129,8 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
 
 StatementOutcome MakeStatement(const StatementRequest& request)
 {
+    if (request.revaluation)
+        return MakeRevaluedStatement(request);
     ChargedCalculation calculation = CalculateCharged(request);
     return {std::move(calculation.faults), std::move(calculation.statement)};
 }
@@ -182,6 +191,8 @@ std::string YearsAndDaysText(int years, int days)
 
 std::string StatementText(const Statement& statement)
 {
+    if (statement.revaluation)
+        return RevaluedStatementText(statement);
     std::string text = line("Capitale", statement.capital);
     text += line("dal " + statement.startDate + " al " + statement.endDate,
                  YearsAndDaysText(statement.years, statement.days));

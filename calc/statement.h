@@ -4,7 +4,10 @@
 #include "calc/charged_rates.h"
 #include "calc/currency.h"
 #include "calc/failure_reason.h"
+#include "calc/ledger.h"
+#include "calc/price_index.h"
 #include "calc/rate_table.h"
+#include "calc/revaluation.h"
 #include "calc/statement_line.h"
 
 #include <optional>
@@ -16,6 +19,17 @@ namespace tarvel {
 // A calculation with the rates in force as a window, a printed page and a
 // copied text all show it, made in one place. Amounts are in the Italian form
 // with a digit before the comma: "0,85", "3.319,93".
+
+// A revaluation by the price index, as an option of a calculation at the
+// legal rates: the sum revalued alone (or updated at a percentage of the
+// variation), or with legal interest on it by one of the methods.
+struct RevaluationRequest {
+    std::optional<InterestOn> interestOn{}; // none: the revaluation alone
+    std::string percentage{};               // the revaluation alone: "75"; empty for none
+    const PriceIndex* index = nullptr;
+    // How to add a newer index, as the note on the last index says it.
+    std::string newerIndexHow{};
+};
 
 // What to calculate: the texts as typed and the rates to charge.
 struct StatementRequest {
@@ -30,6 +44,28 @@ struct StatementRequest {
     // LegalWithClaim; the reference rates, for LegalWithClaim and LatePayment.
     const RateTable* legalRates = nullptr;
     const RateTable* referenceRates = nullptr;
+    // With the legal rates only. Its DAL and AL may be months ("03/2015")
+    // when it asks for the revaluation alone.
+    std::optional<RevaluationRequest> revaluation{};
+};
+
+// A year of interest on the sum revalued year by year: from an anniversary
+// of DAL (DAL itself for the first) to the next, or to AL.
+struct RevaluedYear {
+    Date start; // its days are after it
+    Date end;
+    int coefficientThousandths = 1000; // from DAL's month to start's; 1000 for the first year
+    Currency capital;                  // the capital revalued by it, to the cent
+    Currency interest;                 // exact, to the ten-thousandth
+};
+
+// What a revaluation adds to a statement.
+struct StatementRevaluation {
+    std::optional<InterestOn> interestOn;
+    Revaluation figures;             // the capital from DAL's month to AL's
+    std::vector<RevaluedYear> years; // Yearly
+    Currency interest;               // to the cent; 0 for the revaluation alone
+    Currency due;                    // the capital revalued (or updated) and the interest
 };
 
 struct Statement {
@@ -58,8 +94,15 @@ struct Statement {
     int days = 0;
     // When the span reaches past what a table knows, in tarvel-calc's words.
     std::vector<LaterDaysNote> notes;
-    // The tables used, legal first: "Tassi legali in vigore, ultimo atto: D.M. 10/12/2025".
+    // The tables used, legal first: "Tassi legali in vigore, ultimo atto: D.M.
+    // 10/12/2025"; the index table last: "Indici ISTAT FOI senza tabacchi,
+    // ultimo: agosto 2026".
     std::vector<std::string> tables;
+    // With a revaluation: the rows are those of the interest on the sum
+    // revalued (none for the revaluation alone), the notes include the
+    // one on the last index, `interest` and `sum` are the interest and the
+    // total due.
+    std::optional<StatementRevaluation> revaluation;
 };
 
 // The statement, or for each field at fault the field and why.
@@ -69,6 +112,18 @@ struct StatementOutcome {
 };
 
 StatementOutcome MakeStatement(const StatementRequest& request);
+
+// The figures of a request with a revaluation and, into `rows` when given,
+// its statement's rows: a batch asks for the figures alone.
+struct RevaluationRun {
+    std::vector<FieldFault> faults;
+    std::optional<StatementRevaluation> revaluation;
+};
+RevaluationRun RunRevaluation(const StatementRequest& request, std::vector<StatementLine>* rows);
+
+// Why rows shown to the cent do not add up to `interest`, the exact sum
+// rounded once: one sentence; empty when they do.
+std::string RowsRoundingNote(const std::vector<StatementLine>& rows, Currency interest);
 
 // The same calculation as tarvel-calc makes it, with what its lines show: the
 // texts as the window's fields would hold them and the run over them (not run
@@ -97,13 +152,31 @@ std::string RegimeText(const ChargedRates& rates, std::optional<Date> claim);
 // "Interessi legali", "Interessi legali e di mora", "Interessi di mora".
 std::string InterestCaption(Regime regime);
 
+// The title of a statement's page: "Interessi legali", "Rivalutazione ISTAT",
+// "Aggiornamento ISTAT al 75%", "Rivalutazione ISTAT e interessi legali sulla
+// somma via via rivalutata", ...
+std::string StatementTitle(const Statement& statement);
+
+// The lines a revaluation puts before the rows: each month with its index and
+// base, the link of each base change used, the coefficient and the variation
+// (and the update's): "Dal: marzo 2015, indice 107,0 (base 2010=100)",
+// "Coefficiente: 1,015", "Variazione: 1,5%".
+std::vector<std::string> RevaluationLines(const StatementRevaluation& revaluation);
+
+// The totals of a revaluation: "Importo rivalutato" (or "Importo
+// aggiornato") alone; with interest "Capitale rivalutato", "Interessi" and
+// "Totale dovuto al 15/03/2025".
+std::vector<ShownTotal> RevaluationTotals(const Statement& statement);
+
 // "8 anni e 178 giorni", "1 anno e 1 giorno".
 std::string YearsAndDaysText(int years, int days);
 
 // The statement as text to paste into an e-mail, what the window copies: the
 // capital, the span with its years and days, the regime, one line per period
 // with its days, rate and interest, the rounding note, the total, the sum,
-// the notes and the tables used. One line each, ended by a newline.
+// the notes and the tables used. One line each, ended by a newline. With a
+// revaluation, as tarvel-calc writes it: the revaluation's lines, the rows,
+// the rounding note, the notes, the tables and the totals last.
 std::string StatementText(const Statement& statement);
 
 } // namespace tarvel

@@ -3,10 +3,12 @@
 // Calculations of each regime on the tables in force, as the window and
 // tarvel-calc ask for them.
 
+#include "calc/price_index.h"
 #include "calc/rates_in_force.h"
 #include "calc/reference_rates.h"
 #include "calc/statement.h"
 
+#include <optional>
 #include <string>
 
 namespace tarvel::testing {
@@ -32,6 +34,16 @@ inline StatementRequest LegalRequest(std::string capital, std::string start, std
 inline StatementRequest ClaimRequest(std::string claim, std::string capital, std::string start, std::string end)
 {
     return RequestInForce(Regime::LegalWithClaim, claim, capital, start, end);
+}
+
+// A revaluation by the index built in: alone (with `percentage` an update at
+// it) when `on` is none, else with legal interest by that method.
+inline StatementRequest RevaluedRequest(std::optional<InterestOn> on, std::string percentage, std::string capital,
+                                        std::string start, std::string end)
+{
+    StatementRequest request = LegalRequest(capital, start, end);
+    request.revaluation = RevaluationRequest{on, percentage, &BuiltInPriceIndex(), "come aggiungerne uno"};
+    return request;
 }
 
 inline StatementRequest LatePaymentRequest(std::string margin, std::string capital, std::string start, std::string end)
