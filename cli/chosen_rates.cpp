@@ -4,6 +4,7 @@
 #include "calc/rates_in_force.h"
 #include "calc/reference_rates.h"
 #include "cli/options.h"
+#include "runtime/price_index_file.h"
 #include "runtime/rate_table_file.h"
 
 namespace tarvel {
@@ -26,6 +27,12 @@ std::optional<ChosenRates> ChosenRates::Choose(const CalcOptions& options, std::
             return std::nullopt;
         rates.reference_ = std::make_unique<RateTable>(std::move(*table));
     }
+    if (options.revaluation.indexFile) {
+        auto index = ReadPriceIndexFile(*options.revaluation.indexFile, errors);
+        if (!index)
+            return std::nullopt;
+        rates.index_ = std::make_unique<PriceIndex>(std::move(*index));
+    }
     return rates;
 }
 
@@ -44,6 +51,14 @@ std::optional<std::string> ChosenRates::LaterDaysNote(Date end) const
         return std::nullopt;
     const auto note = LaterDaysNoteFor(*table_, end);
     return note ? std::optional(NoteLine(*note)) : std::nullopt;
+}
+
+std::string ChosenRates::NewerIndexHow() const
+{
+    if (index_)
+        return "se è uscito un indice più recente, aggiungere a " + Quoted(index_->file()) + " una riga per ogni mese";
+    return "se è uscito un indice più recente, salvare la tabella con \"tarvel-calc --elenco-indici > indici.csv\", "
+           "aggiungervi una riga per ogni mese e usarla con --indici indici.csv";
 }
 
 std::string NoteLine(const LaterDaysNote& note) { return "tarvel-calc: nota: " + Printable(note.text()); }

@@ -20,6 +20,9 @@ const char* const kCalcUsage =
     "     tarvel-calc --mora [--maggiorazione N] CAPITALE DAL AL\n"
     "     tarvel-calc --elenco-tassi-mora\n"
     "     tarvel-calc --movimenti FILE [--domanda DATA | --mora [--indennizzo]] AL\n"
+    "     tarvel-calc --rivalutazione [--percentuale P] CAPITALE DAL AL\n"
+    "     tarvel-calc --rivalutazione --interessi-su METODO CAPITALE DAL AL\n"
+    "     tarvel-calc --elenco-indici [--indici FILE]\n"
     "Calcola l'interesse legale su CAPITALE dal giorno DAL al giorno AL.\n"
     "  CAPITALE  importo in euro, per esempio 10000 oppure 10.000,50\n"
     "  DAL, AL   date nel formato gg/mm/aaaa (01/01/2000 oppure 1/1/2000),\n"
@@ -57,10 +60,27 @@ const char* const kCalcUsage =
     "  --imputazione capitale  con --movimenti, ogni pagamento va prima al capitale\n"
     "  --indennizzo         con --movimenti e --mora, 40,00 euro per ogni credito\n"
     "                       (art. 6 D.Lgs. 231/2002)\n"
+    "  --rivalutazione      rivaluta CAPITALE con l'indice ISTAT dei prezzi al consumo FOI senza\n"
+    "                       tabacchi dal mese di DAL al mese di AL (DAL e AL anche mesi, come\n"
+    "                       03/2015) e scrive il prospetto: indici, coefficiente, variazione e\n"
+    "                       importo rivalutato; con --csv, una rivalutazione per riga\n"
+    "  --percentuale P      con --rivalutazione, aggiorna CAPITALE al P% della variazione (75 per\n"
+    "                       un canone): più di 0, al più 100, al più due decimali\n"
+    "  --interessi-su METODO  con --rivalutazione, anche gli interessi legali (in vigore, o di\n"
+    "                       --tassi FILE): iniziale sul capitale, rivalutato sul capitale\n"
+    "                       rivalutato ad AL, annuale sulla somma rivalutata a ogni anniversario\n"
+    "                       di DAL (Cass. S.U. 1712/1995); DAL e AL sono date\n"
+    "  --indici FILE        gli indici del file CSV FILE invece di quelli incorporati: intestazione\n"
+    "                       mese;indice;base;raccordo, una riga per mese in ordine, senza mesi\n"
+    "                       mancanti (2015-03;107,0;2010;), l'indice positivo con al più un\n"
+    "                       decimale, l'anno della base, e al primo mese di ogni base dopo la\n"
+    "                       prima il coefficiente di raccordo con tre decimali (1,373)\n"
+    "  --elenco-indici      scrive la tabella degli indici in uso nella forma di quel file\n"
     "  --version            stampa il nome e la versione del programma\n"
     "  --help               stampa questo testo\n"
     "Esce con 0 se il calcolo riesce, 1 se i dati non sono validi, 2 se l'uso è errato,\n"
-    "la stampante non esiste o la tabella dei tassi non va, 3 se la stampa non riesce.\n"
+    "la stampante non esiste o la tabella dei tassi o degli indici non va, 3 se la stampa\n"
+    "non riesce.\n"
     "Con --csv esce con 0 se ogni riga è riuscita, 1 se almeno una ha esito errore, 2 se\n"
     "l'uso è errato o FILE non si può leggere; così anche con --movimenti, che esce con 1 se\n"
     "un dato del file non è valido.\n";
@@ -84,7 +104,9 @@ struct Given {
     bool listReferenceRates = false;
     bool help = false;
     bool version = false;
+    bool listIndex = false;
     std::optional<std::string> margin;
+    std::optional<std::string> interestOn;
 };
 
 // Reads the arguments into the options and what else they say: the
@@ -100,6 +122,8 @@ public:
             {"--elenco-tassi-mora", &given.listReferenceRates},
             {"--mora", &options.latePayment},
             {"--indennizzo", &options.ledger.compensation},
+            {"--rivalutazione", &options.revaluation.wanted},
+            {"--elenco-indici", &given.listIndex},
         }},
           valued_{{
               {"--pdf", &options.pdfFile},
@@ -110,6 +134,9 @@ public:
               {"--maggiorazione", &given.margin},
               {"--movimenti", &options.ledger.file},
               {"--imputazione", &options.ledger.imputation},
+              {"--percentuale", &options.revaluation.percentage},
+              {"--interessi-su", &given.interestOn},
+              {"--indici", &options.revaluation.indexFile},
           }},
           given_(given)
     {
@@ -137,6 +164,10 @@ public:
 
     // Where the option `name` that takes a value keeps it; null for no such option.
     std::optional<std::string>* valueOf(std::string_view name) const { return placeOf(valued_, name); }
+    // Whether the option `name` was given, with or without its value.
+    bool given(std::string_view name) const { return std::find(seen_.begin(), seen_.end(), name) != seen_.end(); }
+    // The options given, each once, in their order.
+    const std::vector<std::string>& options() const { return seen_; }
 
 private:
     template <typename Place, std::size_t N>
@@ -184,8 +215,8 @@ private:
         return false;
     }
 
-    std::array<std::pair<std::string_view, bool*>, 7> flags_;
-    std::array<std::pair<std::string_view, std::optional<std::string>*>, 8> valued_;
+    std::array<std::pair<std::string_view, bool*>, 9> flags_;
+    std::array<std::pair<std::string_view, std::optional<std::string>*>, 11> valued_;
     Given& given_;
     std::vector<std::string> seen_;
 };
@@ -198,7 +229,8 @@ std::optional<std::string> sharedFault(CalcOptions& options, const Given& given,
         return "--pdf e --printer non vanno insieme";
     if (options.pdfFile && options.pdfFile->empty())
         return "manca il nome del file di --pdf";
-    for (const char* name : {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione"})
+    for (const char* name :
+         {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione", "--percentuale", "--interessi-su", "--indici"})
         if (const auto* value = reader.valueOf(name); *value && (*value)->empty())
             return "manca il valore di " + std::string(name);
     if (options.latePayment && options.claimDate)
@@ -212,6 +244,44 @@ std::optional<std::string> sharedFault(CalcOptions& options, const Given& given,
             return fault->reason;
     }
     options.marginHundredths = given.margin ? *ReadMargin(*given.margin) : kDefaultMarginHundredths;
+    return std::nullopt;
+}
+
+// --rivalutazione, --elenco-indici and the options that go with them: why
+// they do not go with the others, or nothing; sets the method of the interest.
+std::optional<std::string> revaluationFault(CalcOptions& options, const Given& given, const ArgumentReader& reader)
+{
+    RevaluationOptions& revaluation = options.revaluation;
+    if (given.listIndex) {
+        for (const std::string& name : reader.options())
+            if (name != "--elenco-indici" && name != "--indici")
+                return "--elenco-indici va con --indici soltanto";
+        return std::nullopt;
+    }
+    if (!revaluation.wanted) {
+        for (const char* name : {"--interessi-su", "--percentuale"})
+            if (reader.given(name))
+                return name + std::string(" va con --rivalutazione");
+        if (revaluation.indexFile)
+            return "--indici va con --rivalutazione o --elenco-indici";
+        return std::nullopt;
+    }
+    for (const char* name : {"--mora", "--domanda", "--movimenti", "--imputazione", "--indennizzo", "--tassi-mora",
+                             "--elenco-tassi", "--elenco-tassi-mora"})
+        if (reader.given(name))
+            return "--rivalutazione non va con " + std::string(name);
+    if (!given.interestOn) {
+        if (options.rates)
+            return "--tassi va con --interessi-su: la rivalutazione da sola non calcola interessi";
+        return std::nullopt;
+    }
+    if (revaluation.percentage)
+        return "--percentuale non va con --interessi-su";
+    revaluation.interestOn = ReadInterestOn(*given.interestOn);
+    if (!revaluation.interestOn)
+        return "--interessi-su vuole " + std::string(InterestOnWord(InterestOn::Initial)) + ", "
+               + InterestOnWord(InterestOn::Revalued) + " o " + InterestOnWord(InterestOn::Yearly) + ", non "
+               + Quoted(*given.interestOn);
     return std::nullopt;
 }
 
@@ -272,15 +342,20 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         options.mode = CalcOptions::Mode::Help;
     else if (!fault && given.version)
         options.mode = CalcOptions::Mode::Version;
-    else if (!fault && !(fault = sharedFault(options, given, reader))) {
-        if (options.ledger.file || options.ledger.imputation || options.ledger.compensation)
+    else if (!fault && !(fault = sharedFault(options, given, reader))
+             && !(fault = revaluationFault(options, given, reader))) {
+        if (given.listIndex && !given.positional.empty())
+            fault = "argomento in più: " + Quoted(given.positional[0]);
+        else if (given.listIndex)
+            options.mode = CalcOptions::Mode::ListIndex;
+        else if (options.ledger.file || options.ledger.imputation || options.ledger.compensation)
             FinishLedgerOptions(options, given.positional, given.batch || given.listRates || given.listReferenceRates);
         else if (given.listRates || given.listReferenceRates)
             fault = finishListing(options, given);
         else if (given.batch)
             fault = finishBatch(options, given);
-        else
-            fault = finishCalculation(options, given);
+        else if (!(fault = finishCalculation(options, given)) && options.revaluation.wanted)
+            options.mode = CalcOptions::Mode::Revaluation;
     }
     if (fault)
         options.usageError = std::move(*fault);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/revaluation.h"
 #include "cli/ledger_options.h"
 
 #include <optional>
@@ -8,8 +9,16 @@
 
 namespace tarvel {
 
+// --rivalutazione and the options that go with it.
+struct RevaluationOptions {
+    bool wanted = false;                   // --rivalutazione
+    std::optional<std::string> percentage; // --percentuale: the update's, as given
+    std::optional<InterestOn> interestOn;  // --interessi-su; none for the revaluation alone
+    std::optional<std::string> indexFile;  // --indici: an index file in place of the one built in
+};
+
 struct CalcOptions {
-    enum class Mode { Calculate, Help, Version, Batch, ListRates, ListReferenceRates, Ledger };
+    enum class Mode { Calculate, Help, Version, Batch, ListRates, ListReferenceRates, Ledger, Revaluation, ListIndex };
     Mode mode = Mode::Calculate;
     // What was wrong with the arguments, said above the usage; empty when the
     // arguments make a valid call.
@@ -34,6 +43,8 @@ struct CalcOptions {
     int marginHundredths = 0;
     // --movimenti and the options that go with it; endDate is its AL.
     LedgerOptions ledger;
+    // --rivalutazione, a batch's too; --indici also for --elenco-indici.
+    RevaluationOptions revaluation;
 
     bool wantsReport() const { return pdfFile || printerName; }
     // Whether a calculation charges late-payment interest on some days.

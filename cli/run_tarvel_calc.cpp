@@ -11,6 +11,7 @@
 #include "cli/print_program.h"
 #include "cli/report_printer.h"
 #include "cli/run_ledger.h"
+#include "cli/statement_request.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/rate_table_file.h"
 #include "runtime/system_error_text.h"
@@ -63,27 +64,11 @@ int calculateWithOwnTable(const CalcOptions& options, ReportPrinter* printer)
     return 0;
 }
 
-StatementRequest requestOf(const CalcOptions& options, const ChosenRates& rates)
-{
-    StatementRequest request;
-    request.capital = options.capital;
-    request.start = options.startDate;
-    request.end = options.endDate;
-    request.regime = options.latePayment ? Regime::LatePayment
-                     : options.claimDate ? Regime::LegalWithClaim
-                                         : Regime::Legal;
-    request.claimDate = options.claimDate.value_or("");
-    request.margin = RateText(options.marginHundredths);
-    request.legalRates = request.regime == Regime::Legal ? rates.table() : &rates.LegalForClaims();
-    request.referenceRates = &rates.Reference();
-    return request;
-}
-
 int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
     if (!rates.table() && !options.chargesLatePayment())
         return calculateWithOwnTable(options, printer);
-    const ChargedCalculation calculation = CalculateCharged(requestOf(options, rates));
+    const ChargedCalculation calculation = CalculateCharged(StatementRequestOf(options, rates));
     const ControlTexts window = WindowTextsAfter(calculation.input, calculation.result);
     if (!calculation.faults.empty()) {
         std::cerr << kCalculationErrorMessage << '\n';
@@ -102,6 +87,24 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
         std::cerr << NoteLine(note) << '\n';
     if (printer)
         return printer->PrintStatement(*calculation.statement, std::cerr) ? 0 : 3;
+    return 0;
+}
+
+// --rivalutazione: the statement's text on standard output, its faults and
+// notes on standard error.
+int revalue(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
+{
+    const StatementOutcome outcome = MakeStatement(StatementRequestOf(options, rates));
+    for (const FieldFault& fault : outcome.faults)
+        std::cerr << "tarvel-calc: " << fault.line() << '\n';
+    if (!outcome.statement)
+        return 1;
+    if ((!printer || !printer->TakesStandardOutput()) && !writtenOut(StatementText(*outcome.statement)))
+        return 2;
+    for (const LaterDaysNote& note : outcome.statement->notes)
+        std::cerr << NoteLine(note) << '\n';
+    if (printer)
+        return printer->PrintStatement(*outcome.statement, std::cerr) ? 0 : 3;
     return 0;
 }
 
@@ -134,9 +137,13 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
         return listRates(rates->periods());
     if (options.mode == CalcOptions::Mode::ListReferenceRates)
         return listRates(rates->Reference().periods());
+    if (options.mode == CalcOptions::Mode::ListIndex)
+        return writtenOut(PriceIndexFileText(rates->Index())) ? 0 : 2;
     if (options.mode == CalcOptions::Mode::Batch)
         return RunBatch(options, *rates);
-    const auto run = options.mode == CalcOptions::Mode::Ledger ? RunLedger : calculate;
+    const auto run = options.mode == CalcOptions::Mode::Ledger        ? RunLedger
+                     : options.mode == CalcOptions::Mode::Revaluation ? revalue
+                                                                      : calculate;
     if (!options.wantsReport())
         return run(options, *rates, nullptr);
     if (!printer)

@@ -8,17 +8,21 @@
 #include "calc/failure_reason.h"
 #include "calc/number_texts.h"
 #include "calc/printable.h"
+#include "calc/statement.h"
 #include "calc/trim_spaces.h"
 #include "cli/batch/fd_writer.h"
 #include "cli/batch/progress.h"
 #include "cli/batch/row_text.h"
 #include "cli/chosen_rates.h"
 #include "cli/options.h"
+#include "cli/statement_request.h"
 #include "runtime/descriptor_io.h"
 #include "runtime/line_reader.h"
 #include "runtime/system_error_text.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,10 +39,13 @@ public:
     // `charged`: the rows of --mora or --domanda, charged from `claim` on;
     // nothing for the legal rates of `rates` alone.
     // `referenceRatesGiven`: --tassi-mora, which only late-payment rows use.
+    // `revaluation`: the request of --rivalutazione, each row's texts put in it.
     Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates,
-          std::optional<ChargedRates> charged, std::optional<Date> claim, bool referenceRatesGiven)
+          std::optional<ChargedRates> charged, std::optional<Date> claim, bool referenceRatesGiven,
+          std::optional<StatementRequest> revaluation)
         : reader_(input, kMaxCsvLine, [this] { flushAll(); }), progress_(fromFile && isatty(STDERR_FILENO), fileSize),
-          rates_(rates), charged_(std::move(charged)), claim_(claim), referenceRatesGiven_(referenceRatesGiven)
+          rates_(rates), charged_(std::move(charged)), claim_(claim), referenceRatesGiven_(referenceRatesGiven),
+          revaluation_(std::move(revaluation))
     {
     }
 
@@ -80,10 +87,13 @@ private:
             return;
         outputStarted_ = true;
         claimColumn_ = claimColumn;
-        if (claimColumn && charged_) {
-            refusal_ = "la colonna domanda non va con --domanda né con --mora";
+        if (claimColumn && (charged_ || revaluation_)) {
+            refusal_ = revaluation_ ? "la colonna domanda non va con --rivalutazione"
+                                    : "la colonna domanda non va con --domanda né con --mora";
             return;
         }
+        if (revaluation_)
+            return startRevaluationOutput();
         if (!claimColumn && !charged_ && referenceRatesGiven_) {
             refusal_ = "--tassi-mora va con --mora, --domanda o con la colonna domanda del file CSV";
             return;
@@ -101,6 +111,18 @@ private:
         }
         text_.put('\n');
         out_.buffer().append(text_.view());
+    }
+
+    // The revaluation's columns after esito, as its statement's totals name them.
+    void startRevaluationOutput()
+    {
+        const RevaluationRequest& asked = *revaluation_->revaluation;
+        const char* results = asked.interestOn ? "coefficiente;variazione;capitale rivalutato;interessi;totale dovuto"
+                              : asked.percentage.empty()
+                                  ? "coefficiente;variazione;importo rivalutato"
+                                  : "coefficiente;variazione;variazione applicata;importo aggiornato";
+        noResults_.assign(static_cast<std::size_t>(std::count(results, results + std::strlen(results), ';')) + 1, ';');
+        out_.buffer().append("capitale;dal;al;esito;").append(results) += '\n';
     }
 
     std::size_t inputFields() const { return claimColumn_ ? 4 : 3; }
@@ -127,7 +149,9 @@ private:
                 {"la riga ha " + std::to_string(row_.size()) + " campi invece di " + std::to_string(inputFields())});
             return;
         }
-        if (charged_)
+        if (revaluation_)
+            revalue();
+        else if (charged_)
             calculateCharged();
         else
             calculate();
@@ -188,6 +212,71 @@ private:
             }
         }
         failedRow(FailureReasons(row_[0], row_[1], row_[2]));
+    }
+
+    // A row of --rivalutazione: the figures of the single run's statement,
+    // without its rows.
+    void revalue()
+    {
+        StatementRequest& request = *revaluation_;
+        request.capital.assign(row_[0]);
+        request.start.assign(row_[1]);
+        request.end.assign(row_[2]);
+        const RevaluationRun run = RunRevaluation(request, nullptr);
+        if (!run.revaluation) {
+            std::vector<std::string> reasons;
+            for (const FieldFault& fault : run.faults)
+                reasons.push_back(fault.line());
+            return failedRow(reasons);
+        }
+        noteRevaluation(*run.revaluation);
+        writeRevaluation(*run.revaluation);
+    }
+
+    // The notes of the single run's statement, each once a batch: on the
+    // days past the legal table, on the months past the last index.
+    void noteRevaluation(const StatementRevaluation& revaluation)
+    {
+        const RevaluationRequest& asked = *revaluation_->revaluation;
+        const RateTable& legal = *revaluation_->legalRates;
+        // AL is a day when the run charged interest; one of a month before
+        // the table's last day known is never past it.
+        if (revaluation.interestOn && !legalNoted_ && revaluation.figures.to.month >= Month::of(legal.knownUntil())) {
+            if (const auto note = LaterDaysNoteFor(legal, *ParseDate(*DateFieldText(row_[2])))) {
+                legalNoted_ = true;
+                noteOnce(NoteLine(*note));
+            }
+        }
+        if (revaluation.figures.pastLastIndex && !indexNoted_) {
+            indexNoted_ = true;
+            noteOnce(NoteLine(LastIndexNote(*asked.index, asked.newerIndexHow)));
+        }
+    }
+
+    void writeRevaluation(const StatementRevaluation& revaluation)
+    {
+        const Revaluation& figures = revaluation.figures;
+        writeInput();
+        text_.put(";ok;");
+        text_.put(CoefficientText(figures.coefficientThousandths));
+        text_.put(';');
+        text_.put(VariationText(figures.variationTenths));
+        text_.put(';');
+        if (revaluation.interestOn) {
+            text_.putPlainCurrency(figures.revalued);
+            text_.put(';');
+            text_.putPlainCurrency(revaluation.interest);
+            text_.put(';');
+            text_.putPlainCurrency(revaluation.due);
+        } else if (figures.percentageHundredths) {
+            text_.put(AppliedVariationText(figures.appliedHundredThousandths));
+            text_.put(';');
+            text_.putPlainCurrency(figures.updated);
+        } else {
+            text_.putPlainCurrency(figures.revalued);
+        }
+        text_.put('\n');
+        out_.buffer().append(text_.view());
     }
 
     void writeInput()
@@ -296,6 +385,9 @@ private:
     std::vector<RatePeriod> periodRoom_; // the periods of a row's claim, reused from row to row
     const std::optional<Date> claim_;
     const bool referenceRatesGiven_;
+    std::optional<StatementRequest> revaluation_;
+    bool legalNoted_ = false;
+    bool indexNoted_ = false;
     std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
@@ -315,6 +407,15 @@ private:
 int RunBatch(const CalcOptions& options, const ChosenRates& rates)
 {
     // An option that every row would refuse is refused once, before any row.
+    if (const auto& percentage = options.revaluation.percentage) {
+        if (const auto fault = PercentageFault(*percentage)) {
+            WriteFully(STDERR_FILENO, "tarvel-calc: " + fault->line() + "\n");
+            return 2;
+        }
+    }
+    std::optional<StatementRequest> revaluation;
+    if (options.revaluation.wanted)
+        revaluation = StatementRequestOf(options, rates);
     std::optional<Date> claim;
     if (options.claimDate) {
         auto read = ReadClaimDate(*options.claimDate);
@@ -345,7 +446,9 @@ int RunBatch(const CalcOptions& options, const ChosenRates& rates)
         }
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
-    return Batch(input, fromFile, size, rates, std::move(charged), claim, options.referenceRates.has_value()).run();
+    return Batch(input, fromFile, size, rates, std::move(charged), claim, options.referenceRates.has_value(),
+                 std::move(revaluation))
+        .run();
 }
 
 } // namespace tarvel

@@ -66,6 +66,12 @@ public:
         room(kNumberTextRoom);
         end_ += WriteCurrencyText(value, {end_, kNumberTextRoom});
     }
+    // An amount to the cent as putPlainAmount writes it: "3652,47", "0,50".
+    void putPlainCurrency(Currency value)
+    {
+        char amount[kNumberTextRoom];
+        putPlainAmount({amount, WriteAmount(value, amount)});
+    }
 
 private:
     void room(std::size_t size) const

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -94,6 +95,43 @@ protected:
 
     ScratchFolder folder{"tarvel-print"};
     const fs::path scratch = folder.Path();
+};
+
+struct RunCase {
+    const char* name;
+    std::string arguments;
+    std::string file; // righe.csv
+    int status;
+    std::string out; // a text standard output holds; empty: it is empty
+    std::string err; // what standard error starts with; empty: it is empty
+};
+
+// tarvel-calc run in a folder holding a legal table that starts on
+// 01/01/2020 (tassi.csv) and the case's own file (righe.csv), which is also
+// its standard input.
+class TarvelCalcRun : public ScratchTest {
+protected:
+    CommandRun Run(const std::string& arguments, const std::string& file)
+    {
+        std::ofstream(scratch / "tassi.csv") << "dal;tasso;atto\n01/01/2020;5;\n01/01/2021;1;\n";
+        std::ofstream(scratch / "righe.csv", std::ios::binary) << file;
+        return RunCommand("cd '" + scratch.string() + "' && " + Calc(arguments) + " < righe.csv", scratch);
+    }
+
+    void Check(const RunCase& row)
+    {
+        SCOPED_TRACE(row.name);
+        const CommandRun run = Run(row.arguments, row.file);
+        EXPECT_EQ(run.status, row.status);
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+        if (row.err.empty())
+            EXPECT_EQ(run.err, "");
+        else
+            EXPECT_TRUE(run.err.starts_with(row.err)) << run.err;
+    }
 };
 
 } // namespace tarvel::testing

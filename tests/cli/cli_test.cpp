@@ -73,6 +73,36 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"--elenco-tassi-mora", "--pdf", "a.pdf"}, "--elenco-tassi-mora non va con --csv, --pdf né --printer"},
         {{"--elenco-tassi-mora", "--mora"}, "--elenco-tassi-mora va con --tassi-mora soltanto"},
         {{"--elenco-tassi", "--tassi-mora", "mora.csv"}, "--elenco-tassi va con --tassi soltanto"},
+        // A revaluation, alone or with interest, and the index table.
+        {{"--rivalutazione", "1000", "03/2015", "03/2016"}, "", Revaluation},
+        {{"--rivalutazione", "--percentuale=75", "1000", "03/2015", "03/2016"}, "", Revaluation},
+        {{"--rivalutazione", "--interessi-su", "annuale", "--tassi", "t.csv", "1", "1/1/2020", "1/1/2021"},
+         "",
+         Revaluation},
+        {{"--csv", "--rivalutazione", "--interessi-su", "iniziale", "--indici", "i.csv"}, "", Batch},
+        {{"--elenco-indici"}, "", ListIndex},
+        {{"--indici", "i.csv", "--elenco-indici"}, "", ListIndex},
+        {{"--interessi-su", "iniziale", "1", "1/1/2020", "1/1/2021"}, "--interessi-su va con --rivalutazione"},
+        {{"--percentuale", "75", "1", "1/1/2020", "1/1/2021"}, "--percentuale va con --rivalutazione"},
+        {{"--rivalutazione", "--percentuale", "75", "--interessi-su", "iniziale", "1", "1/1/2020", "1/1/2021"},
+         "--percentuale non va con --interessi-su"},
+        {{"--rivalutazione", "--mora", "1", "1/1/2020", "1/1/2021"}, "--rivalutazione non va con --mora"},
+        {{"--rivalutazione", "--domanda=1/6/2020", "1", "1/1/2020", "1/1/2021"},
+         "--rivalutazione non va con --domanda"},
+        {{"--rivalutazione", "--movimenti", "m.csv", "1/1/2021"}, "--rivalutazione non va con --movimenti"},
+        {{"--rivalutazione", "--elenco-tassi"}, "--rivalutazione non va con --elenco-tassi"},
+        {{"--rivalutazione", "--interessi-su", "composto", "1", "1/1/2020", "1/1/2021"},
+         "--interessi-su vuole iniziale, rivalutato o annuale, non \"composto\""},
+        {{"--rivalutazione", "--interessi-su=", "1", "1/1/2020", "1/1/2021"}, "manca il valore di --interessi-su"},
+        {{"--rivalutazione", "--tassi", "vigenti", "1", "1/1/2020", "1/1/2021"},
+         "--tassi va con --interessi-su: la rivalutazione da sola non calcola interessi"},
+        {{"--indici", "i.csv", "1", "1/1/2020", "1/1/2021"}, "--indici va con --rivalutazione o --elenco-indici"},
+        {{"--csv", "--indici", "i.csv"}, "--indici va con --rivalutazione o --elenco-indici"},
+        {{"--elenco-indici", "--csv"}, "--elenco-indici va con --indici soltanto"},
+        {{"--elenco-indici", "--rivalutazione"}, "--elenco-indici va con --indici soltanto"},
+        {{"--tassi", "vigenti", "--elenco-indici"}, "--elenco-indici va con --indici soltanto"},
+        {{"--elenco-indici", "i.csv"}, "argomento in più: \"i.csv\""},
+        {{"--rivalutazione", "1000", "03/2015"}, "manca AL"},
     };
     for (const auto& [arguments, usageError, mode] : cases) {
         std::string call;
@@ -99,6 +129,14 @@ TEST(ParseCalcOptions, KeepsTheArgumentsOfAValidCall)
     EXPECT_EQ(ParseCalcOptions({"--mora", "1", "1/1/2020", "2/1/2020"}).marginHundredths, 800);
     EXPECT_EQ(ParseCalcOptions({"--mora", "--maggiorazione", "7", "1", "1/1/2020", "2/1/2020"}).marginHundredths, 700);
     EXPECT_EQ(ParseCalcOptions({"--domanda=1.2.2020", "1", "1/1/2020", "2/1/2020"}).claimDate, "1.2.2020");
+    const RevaluationOptions revaluation =
+        ParseCalcOptions({"--rivalutazione", "--interessi-su", "rivalutato", "--indici=i.csv", "1", "1/2020", "2/2020"})
+            .revaluation;
+    EXPECT_EQ(revaluation.interestOn, InterestOn::Revalued);
+    EXPECT_EQ(revaluation.indexFile, "i.csv");
+    EXPECT_EQ(
+        ParseCalcOptions({"--rivalutazione", "--percentuale", "75", "1", "1/2020", "2/2020"}).revaluation.percentage,
+        "75");
 }
 
 // A table file as its reader takes it: the message for a file it refuses,

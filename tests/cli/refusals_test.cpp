@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 using namespace tarvel::testing;
@@ -15,40 +14,6 @@ namespace {
 
 constexpr char kFailed[] = "Si è verificato un errore; dati incongruenti o formato non valido riprova!!.\n";
 constexpr char kUsage[] = "Uso: tarvel-calc CAPITALE DAL AL\n";
-
-struct RunCase {
-    const char* name;
-    std::string arguments;
-    std::string file; // righe.csv
-    int status;
-    std::string out; // a text standard output holds; empty: it is empty
-    std::string err; // what standard error starts with; empty: it is empty
-};
-
-class TarvelCalcRun : public ScratchTest {
-protected:
-    CommandRun Run(const std::string& arguments, const std::string& file)
-    {
-        std::ofstream(scratch / "tassi.csv") << "dal;tasso;atto\n01/01/2020;5;\n01/01/2021;1;\n";
-        std::ofstream(scratch / "righe.csv", std::ios::binary) << file;
-        return RunCommand("cd '" + scratch.string() + "' && " + Calc(arguments) + " < righe.csv", scratch);
-    }
-
-    void Check(const RunCase& row)
-    {
-        SCOPED_TRACE(row.name);
-        const CommandRun run = Run(row.arguments, row.file);
-        EXPECT_EQ(run.status, row.status);
-        if (row.out.empty())
-            EXPECT_EQ(run.out, "");
-        else
-            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
-        if (row.err.empty())
-            EXPECT_EQ(run.err, "");
-        else
-            EXPECT_TRUE(run.err.starts_with(row.err)) << run.err;
-    }
-};
 
 TEST_F(TarvelCalcRun, RefusesWhatWouldGiveAFigureNobodyAskedFor)
 {
