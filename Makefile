@@ -47,6 +47,7 @@ bench: test
 	$(TEST_BUILD)/bench/tarvel-bench
 	bench/batch-tables $(TEST_BUILD)/app/tarvel-calc
 	bench/ledger-vs-batch $(TEST_BUILD)/app/tarvel-calc
+	bench/revaluation-vs-batch $(TEST_BUILD)/app/tarvel-calc
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(SANITIZE_BUILD)
