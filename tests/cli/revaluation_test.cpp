@@ -57,6 +57,8 @@ TEST_F(TarvelCalcRun, RevaluesWithTheIndexAndTheRatesChosen)
         // The rates in force, not the program's 1 % on every day from 2014.
         {"the rates in force", plain + "--interessi-su annuale 1000 01/01/2020 01/01/2021", "", 0,
          "\nTabella: Tassi legali in vigore, ultimo atto: ", ""},
+        // The report, on standard output, by the printing program.
+        {"the report", plain + "1000 01/2020 01/2021 --pdf -", "", 0, "%PDF-", ""},
         {"the index listed back", "--indici indici.csv --elenco-indici", "", 0, plainIndex(), ""},
         {"the built-in index listed and read back",
          "--elenco-indici > a.csv && " + Calc("--indici a.csv --elenco-indici > b.csv && cmp a.csv b.csv && ")
