@@ -10,13 +10,14 @@
 namespace tarvel {
 namespace {
 
+bool AnyDigit(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
 // A date field's text for the calculation: as it stands, or nothing when no
 // digit is typed in it (its mask alone is no date).
-std::string DateTyped(const std::string& text)
-{
-    const bool anyDigit = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-    return anyDigit ? text : std::string();
-}
+std::string DateTyped(const std::string& text) { return AnyDigit(text) ? text : std::string(); }
 
 std::string Trimmed(const std::string& text)
 {
@@ -26,13 +27,38 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// A date field's text with no day typed, "__ / 03 / 2015", as the month the
+// revaluation alone takes, "03 / 2015"; any other text as it stands.
+std::string MonthTyped(const std::string& text)
+{
+    const auto slash = text.find('/');
+    if (slash == std::string::npos || AnyDigit(std::string_view(text).substr(0, slash)))
+        return text;
+    return Trimmed(text.substr(slash + 1));
+}
+
+std::optional<InterestOn> InterestOnOf(RevaluationWay way)
+{
+    switch (way) {
+    case RevaluationWay::Initial: return InterestOn::Initial;
+    case RevaluationWay::Revalued: return InterestOn::Revalued;
+    case RevaluationWay::Yearly: return InterestOn::Yearly;
+    case RevaluationWay::Alone:
+    case RevaluationWay::Update: break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-RatesInForceForm::RatesInForceForm(const RateTable& legalRates, const RateTable& referenceRates)
-    : tables_{&legalRates, &referenceRates}
+RatesInForceForm::RatesInForceForm(const RateTable& legalRates, const RateTable& referenceRates,
+                                   const PriceIndex& index)
+    : tables_{&legalRates, &referenceRates}, index_(&index)
 {
-    // The margin proposed, as tarvel-calc takes it without one.
+    // The margin proposed, as tarvel-calc takes it without one, and the
+    // percentage of an update as most rents take it.
     typed_[Index(InputField::Margin)] = RateText(kDefaultMarginHundredths);
+    typed_[Index(InputField::Percentage)] = kProposedPercentage;
     Recalculate();
 }
 
@@ -51,17 +77,31 @@ void RatesInForceForm::Choose(Regime regime)
     Recalculate();
 }
 
-void RatesInForceForm::UseTables(const RateTable& legalRates, const RateTable& referenceRates)
+void RatesInForceForm::UseTables(const RateTable& legalRates, const RateTable& referenceRates, const PriceIndex& index)
 {
     tables_ = {&legalRates, &referenceRates};
+    index_ = &index;
+    Recalculate();
+}
+
+void RatesInForceForm::ChooseRevaluation(bool on)
+{
+    revalues_ = on && OffersRevaluation();
+    Recalculate();
+}
+
+void RatesInForceForm::ChooseRevaluationWay(RevaluationWay way)
+{
+    way_ = way;
     Recalculate();
 }
 
 bool RatesInForceForm::Shows(InputField field) const
 {
     switch (field) {
-    case InputField::ClaimDate: return regime_ == Regime::LegalWithClaim;
-    case InputField::Margin: return regime_ == Regime::LatePayment;
+    case InputField::ClaimDate: return Charged() == Regime::LegalWithClaim;
+    case InputField::Margin: return Charged() == Regime::LatePayment;
+    case InputField::Percentage: return Revalues() && way_ == RevaluationWay::Update;
     default: return true;
     }
 }
@@ -72,11 +112,23 @@ StatementRequest RatesInForceForm::Request() const
     request.capital = Typed(InputField::Capital);
     request.start = DateTyped(Typed(InputField::Start));
     request.end = DateTyped(Typed(InputField::End));
-    request.regime = regime_;
+    request.regime = Charged();
     request.claimDate = DateTyped(Typed(InputField::ClaimDate));
     request.margin = Trimmed(Typed(InputField::Margin));
     request.legalRates = tables_[RateKind::Legal];
     request.referenceRates = tables_[RateKind::Reference];
+    if (Revalues()) {
+        RevaluationRequest& revaluation = request.revaluation.emplace();
+        revaluation.interestOn = InterestOnOf(way_);
+        if (way_ == RevaluationWay::Update)
+            revaluation.percentage = Trimmed(Typed(InputField::Percentage));
+        revaluation.index = index_;
+        revaluation.newerIndexHow = kNewerIndexHow;
+        if (!revaluation.interestOn) {
+            request.start = MonthTyped(request.start);
+            request.end = MonthTyped(request.end);
+        }
+    }
     return request;
 }
 
@@ -122,6 +174,7 @@ void RatesInForceForm::Fill(const TypedCalculation& typed)
     typed_[Index(InputField::Start)] = typed.start;
     typed_[Index(InputField::End)] = typed.end;
     regime_ = Regime::Legal;
+    revalues_ = false;
     Calculate();
 }
 
@@ -129,6 +182,8 @@ bool RatesInForceForm::HasStatement() const
 {
     return ShowsLedger() ? ledger_.Shown().has_value() : statement_.has_value();
 }
+
+bool RatesInForceForm::ShowsTable() const { return !Revalues() || InterestOnOf(way_); }
 
 std::span<const StatementLine> RatesInForceForm::Rows() const
 {
@@ -147,9 +202,23 @@ std::vector<TotalText> RatesInForceForm::Totals() const
                 totals.push_back({total.caption, AmountText(total.amount)});
         return totals;
     }
+    if (statement_ && statement_->revaluation) {
+        for (const ShownTotal& total : RevaluationTotals(*statement_))
+            totals.push_back({total.caption, AmountText(total.amount)});
+        return totals;
+    }
+    if (Revalues())
+        return totals;
     totals.push_back({InterestCaption(), statement_ ? statement_->interest : std::string()});
     totals.push_back({"Somma", statement_ ? statement_->sum : std::string()});
     return totals;
+}
+
+std::vector<std::string> RatesInForceForm::RevaluationLines() const
+{
+    if (ShowsLedger() || !statement_ || !statement_->revaluation)
+        return {};
+    return ::tarvel::RevaluationLines(*statement_->revaluation);
 }
 
 std::string RatesInForceForm::RoundingNote() const
@@ -159,7 +228,7 @@ std::string RatesInForceForm::RoundingNote() const
     return statement_ ? statement_->roundingNote : std::string();
 }
 
-std::string RatesInForceForm::InterestCaption() const { return ::tarvel::InterestCaption(regime_); }
+std::string RatesInForceForm::InterestCaption() const { return ::tarvel::InterestCaption(Charged()); }
 
 std::string RatesInForceForm::RegimeLine() const
 {
@@ -170,8 +239,11 @@ std::string RatesInForceForm::RegimeLine() const
 
 std::string RatesInForceForm::Duration() const
 {
+    // A revaluation alone charges no days: its span has no duration.
     if (!ShowsLedger())
-        return statement_ ? YearsAndDaysText(statement_->years, statement_->days) : std::string();
+        return statement_ && !(statement_->revaluation && !statement_->revaluation->interestOn)
+                   ? YearsAndDaysText(statement_->years, statement_->days)
+                   : std::string();
     const auto& shown = ledger_.Shown();
     if (!shown || shown->lines.empty())
         return {};
@@ -190,8 +262,11 @@ std::string RatesInForceForm::Notes() const
         later = &statement_->notes;
     if (!later)
         return notes;
+    // The note on the last index says how in the window's words already, as
+    // the request asked; a table's says it in tarvel-calc's.
     for (const LaterDaysNote& note : *later)
-        notes += (notes.empty() ? "" : "\n") + ("Nota: " + note.what + "; " + kNewerActHow + '.');
+        notes += (notes.empty() ? "" : "\n")
+                 + ("Nota: " + note.what + "; " + (note.how == kNewerIndexHow ? note.how : kNewerActHow) + '.');
     return notes;
 }
 
@@ -216,5 +291,21 @@ bool RatesInForceForm::TakePage()
 std::string TableFaultAtStart(const std::string& fault) { return fault + ": si usa la tabella incorporata."; }
 
 std::string TableFaultRefused(const std::string& fault) { return fault + ": resta in uso la tabella di prima."; }
+
+bool PercentageTakes(std::string_view text)
+{
+    const std::size_t comma = std::min(text.find(','), text.size());
+    const std::string_view whole = text.substr(0, comma);
+    const std::string_view decimals = text.substr(std::min(comma + 1, text.size()));
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](unsigned char c) { return std::isdigit(c); });
+    };
+    if (!digits(whole) || !digits(decimals) || whole.size() > 3 || decimals.size() > 2)
+        return false;
+    if (comma < text.size() && whole.empty())
+        return false;
+    const int units = whole.empty() ? 0 : std::stoi(std::string(whole));
+    return units < 100 || (units == 100 && decimals.find_first_not_of('0') == std::string_view::npos);
+}
 
 } // namespace tarvel

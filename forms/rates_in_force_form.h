@@ -2,7 +2,9 @@
 
 #include "calc/failure_reason.h"
 #include "calc/per_rate_kind.h"
+#include "calc/price_index.h"
 #include "calc/rate_table.h"
+#include "calc/revaluation.h"
 #include "calc/statement.h"
 #include "forms/calculation_fields.h"
 #include "forms/ledger_form.h"
@@ -13,16 +15,30 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
 namespace tarvel {
 
-inline constexpr std::size_t kInputFieldCount = static_cast<std::size_t>(InputField::Margin) + 1;
+inline constexpr std::size_t kInputFieldCount = static_cast<std::size_t>(InputField::Percentage) + 1;
 
 // Where a desktop user with a newer decree is pointed by a note.
 inline constexpr char kNewerActHow[] =
     "se è uscito un atto più recente, caricare con «Carica tabella…» una tabella che lo contenga";
+// And one with a newer index.
+inline constexpr char kNewerIndexHow[] =
+    "se è uscito un indice più recente, caricare con «Carica indici…» una tabella che lo contenga";
+
+// What the percentage of an update takes, as the window says it beside the field.
+inline constexpr char kPercentageHint[] = "da 0,01 a 100, al più due decimali";
+// The percentage the field proposes: a rent is updated at 75 % of the variation.
+inline constexpr char kProposedPercentage[] = "75";
+
+// What a revaluation by the price index asks: the sum revalued alone, updated
+// at a percentage of the variation, or with legal interest on the capital, on
+// the capital revalued, or on the sum revalued year by year.
+enum class RevaluationWay { Alone, Update, Initial, Revalued, Yearly };
 
 // A total of the statement as the window shows it: "Somma" "28.319,93".
 struct TotalText {
@@ -35,16 +51,24 @@ struct TotalText {
 using StatementPage = std::variant<Statement, Ledger>;
 
 // The window of the rates in force without its widgets: the texts typed into
-// its fields, the regime chosen, the tables in use and the list of movements
-// go in; the statement, the reason beside each field, the texts of the
-// results, what Copia copies and what Stampa prints come out. The statement
-// is always the fields' own: each text typed, regime chosen or table changed
-// calculates anew. While the list holds a movement the statement shown,
-// copied and printed is the ledger's, else the single calculation's.
+// its fields, the regime chosen, the revaluation asked, the tables in use and
+// the list of movements go in; the statement, the reason beside each field,
+// the texts of the results, what Copia copies and what Stampa prints come
+// out. The statement is always the fields' own: each text typed, choice made
+// or table changed calculates anew. While the list holds a movement the
+// statement shown, copied and printed is the ledger's, else the single
+// calculation's.
+//
+// A revaluation is an option of the single calculation, at the legal rates:
+// while it is asked the regime chosen is set aside (kept for later, its claim
+// date and margin not shown) and the list of movements is not offered; while
+// the list holds a movement it is not offered, a ledger being charged as
+// typed, without one.
 class RatesInForceForm {
 public:
-    // Both tables outlive the form, or are replaced (UseTables) before they go.
-    RatesInForceForm(const RateTable& legalRates, const RateTable& referenceRates);
+    // The tables outlive the form, or are replaced (UseTables) before they go.
+    RatesInForceForm(const RateTable& legalRates, const RateTable& referenceRates,
+                     const PriceIndex& index = BuiltInPriceIndex());
 
     // The text of a field as it stands in the window: a date field's with its
     // mask ("15 / 06 / 2018", "__ / __ / ____"); calculated at once. A field
@@ -55,15 +79,34 @@ public:
     const std::string& Typed(InputField field) const { return typed_[Index(field)]; }
     void Choose(Regime regime);
     Regime Chosen() const { return regime_; }
-    // Both at once: a table replaced may be gone already.
-    void UseTables(const RateTable& legalRates, const RateTable& referenceRates);
+    // The regime charged: the one chosen, the legal one with a revaluation.
+    Regime Charged() const { return Revalues() ? Regime::Legal : regime_; }
+    // Whether a regime may be chosen: not while a revaluation is asked.
+    bool OffersRegimes() const { return !Revalues(); }
+    // All at once: a table replaced may be gone already.
+    void UseTables(const RateTable& legalRates, const RateTable& referenceRates,
+                   const PriceIndex& index = BuiltInPriceIndex());
+
+    // The revaluation by the price index, asked or not, and how; the way is
+    // kept while it is not asked.
+    void ChooseRevaluation(bool on);
+    void ChooseRevaluationWay(RevaluationWay way);
+    RevaluationWay RevaluationChosen() const { return way_; }
+    // Whether the single calculation is revalued: asked, and no movement listed.
+    bool Revalues() const { return revalues_ && OffersRevaluation(); }
+    // Whether a revaluation may be asked: not while the list holds a movement;
+    // and whether the list is offered: not while a revaluation is asked.
+    bool OffersRevaluation() const { return !ledger_.HasLedger(); }
+    bool OffersMovements() const { return !Revalues(); }
 
     // Whether the field is shown: the claim date and the margin only with
-    // the regime that reads them.
+    // the regime charged that reads them, the percentage with an update.
     bool Shows(InputField field) const;
 
     // What Calculate asks of the calculation: a date with no digit typed is
-    // no date, the margin is read without the spaces round it.
+    // no date, the margin and the percentage are read without the spaces round
+    // them; for a revaluation without interest, a date with no day typed
+    // ("__ / 03 / 2015") is its month.
     StatementRequest Request() const;
     // The fields read once each, for the ledger and its file: a capital the
     // single calculation refuses has no value.
@@ -84,12 +127,21 @@ public:
     bool ShowsLedger() const { return ledger_.HasLedger(); }
     // Whether there is a statement to show, copy and print.
     bool HasStatement() const;
+    // Whether the table of the rows is shown: not for a revaluation without
+    // interest, which has none.
+    bool ShowsTable() const;
     // The rows of the statement shown and the columns they fill; none without one.
     std::span<const StatementLine> Rows() const;
     std::vector<StatementColumn> Columns() const { return StatementColumns(Rows()); }
-    // The totals under the table: "Interessi legali" and "Somma", or the
+    // The totals under the table: "Interessi legali" and "Somma", the
+    // revaluation's ("Importo rivalutato"; "Capitale rivalutato", "Interessi",
+    // "Totale dovuto al 15/03/2025"; none while there is no statement), or the
     // ledger's own ("Capitale residuo", ..., "Totale dovuto al 31/12/2025").
     std::vector<TotalText> Totals() const;
+    // The lines a revaluation shows before the table, one a line: the months
+    // with their indices, the links, the coefficient, the variation; empty
+    // without a revaluation shown.
+    std::vector<std::string> RevaluationLines() const;
     // Why the rows shown to the cent do not add up to the interest; empty when they do.
     std::string RoundingNote() const;
     // The reasons beside `field`, joined by "; "; empty when none, or while
@@ -104,9 +156,10 @@ public:
     // empty for legal interest.
     std::string RegimeLine() const;
     // "8 anni e 178 giorni", of the ledger from its first credit's day to Al;
-    // empty with no statement.
+    // empty with no statement and for a revaluation without interest.
     std::string Duration() const;
-    // One line per note: "Nota: i giorni dopo ...; se è uscito ...".
+    // One line per note: "Nota: i giorni dopo ...; se è uscito ...", "Nota:
+    // indice di agosto 2026, l'ultimo noto, ...; se è uscito un indice ...".
     std::string Notes() const;
     // What Copia copies, the statement shown; empty with none.
     std::string Copied() const;
@@ -129,7 +182,10 @@ private:
     std::array<std::string, kInputFieldCount> faults_;
     std::array<bool, kInputFieldCount> touched_{};
     PerRateKind<const RateTable*> tables_;
+    const PriceIndex* index_;
     Regime regime_ = Regime::Legal;
+    bool revalues_ = false;
+    RevaluationWay way_ = RevaluationWay::Alone;
     std::optional<InputField> firstFault_;
     std::optional<Statement> statement_;
     CalculationFields fields_;
@@ -141,5 +197,10 @@ private:
 std::string TableFaultAtStart(const std::string& fault);
 // The fault of a table file just chosen, refused.
 std::string TableFaultRefused(const std::string& fault);
+
+// Whether the percentage field takes `text`: a percentage as the update
+// reads it ("75", "75,5", "100"), or the start of one ("", "7", "75,"): digits
+// and at most one comma with at most two digits after it, never above 100.
+bool PercentageTakes(std::string_view text);
 
 } // namespace tarvel

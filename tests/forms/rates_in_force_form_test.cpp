@@ -186,6 +186,96 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, Follows, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+struct RevaluationCase {
+    const char* name;
+    Typing typed;
+    RevaluationWay way;
+    const char* percentage;
+    // What the request asks, the tables aside: DAL and AL, the method, the percentage.
+    const char* start;
+    const char* end;
+    std::optional<InterestOn> interestOn;
+    const char* asked;
+};
+
+class AsksForARevaluation : public ::testing::TestWithParam<RevaluationCase> {};
+
+// A revaluation is asked at the legal rates whatever regime was chosen, its
+// fields not shown, with the index table in use and the window's words for a
+// newer index; a revaluation alone takes a date with no day typed as its
+// month. What the window shows, copies and totals is that statement's.
+TEST_P(AsksForARevaluation, AtTheLegalRatesWithTheIndexInUse)
+{
+    const RevaluationCase& c = GetParam();
+    RatesInForceForm form = FormWith(c.typed);
+    form.Type(InputField::Percentage, c.percentage);
+    form.ChooseRevaluation(true);
+    form.ChooseRevaluationWay(c.way);
+    const StatementRequest request = form.Request();
+    EXPECT_EQ(request.regime, Regime::Legal);
+    EXPECT_EQ(std::tie(request.start, request.end), std::tie(c.start, c.end));
+    ASSERT_TRUE(request.revaluation);
+    EXPECT_EQ(request.revaluation->interestOn, c.interestOn);
+    EXPECT_EQ(request.revaluation->percentage, c.asked);
+    EXPECT_EQ(request.revaluation->index, &BuiltInPriceIndex());
+    EXPECT_EQ(request.revaluation->newerIndexHow, kNewerIndexHow);
+    EXPECT_FALSE(form.OffersRegimes());
+    EXPECT_FALSE(form.Shows(InputField::ClaimDate) || form.Shows(InputField::Margin));
+    EXPECT_EQ(form.Shows(InputField::Percentage), c.way == RevaluationWay::Update);
+
+    const StatementOutcome outcome = MakeStatement(request);
+    ASSERT_TRUE(outcome.statement) << (outcome.faults.empty() ? "" : outcome.faults.front().reason);
+    const Statement& statement = *outcome.statement;
+    std::vector<TotalText> totals;
+    for (const ShownTotal& total : RevaluationTotals(statement))
+        totals.push_back({total.caption, AmountText(total.amount)});
+    EXPECT_EQ(form.Totals(), totals);
+    EXPECT_EQ(form.Copied(), StatementText(statement));
+    EXPECT_EQ(form.RevaluationLines(), RevaluationLines(*statement.revaluation));
+    EXPECT_EQ(form.Rows().size(), statement.rows.size());
+    EXPECT_EQ(form.Duration().empty(), !c.interestOn);
+    ASSERT_TRUE(form.TakePage());
+    EXPECT_EQ(StatementText(std::get<Statement>(*form.Page())), StatementText(statement));
+
+    // Off again: the regime chosen and its fields, as before.
+    form.ChooseRevaluation(false);
+    EXPECT_FALSE(form.Request().revaluation);
+    EXPECT_EQ(form.Request().regime, c.typed.regime);
+}
+
+const Typing kMarchToJune{"10000", "__ / 03 / 2015", "__ / 06 / 2024", Regime::LatePayment};
+const Typing kDays{"10000", "15 / 03 / 2015", "15 / 06 / 2024", Regime::LegalWithClaim, "15 / 05 / 2020"};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, AsksForARevaluation, ::testing::Values(
+    RevaluationCase{"alone", kMarchToJune, RevaluationWay::Alone, "80", "03 / 2015", "06 / 2024", {}, ""},
+    RevaluationCase{"update", kMarchToJune, RevaluationWay::Update, " 75,5 ", "03 / 2015", "06 / 2024", {}, "75,5"},
+    RevaluationCase{"aloneOnDays", kDays, RevaluationWay::Alone, "", "15 / 03 / 2015", "15 / 06 / 2024", {}, ""},
+    RevaluationCase{"initial", kDays, RevaluationWay::Initial, "75", "15 / 03 / 2015", "15 / 06 / 2024",
+                    InterestOn::Initial, ""},
+    RevaluationCase{"revalued", kDays, RevaluationWay::Revalued, "75", "15 / 03 / 2015", "15 / 06 / 2024",
+                    InterestOn::Revalued, ""},
+    RevaluationCase{"yearly", kDays, RevaluationWay::Yearly, "75", "15 / 03 / 2015", "15 / 06 / 2024",
+                    InterestOn::Yearly, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// An update's percentage at fault is said beside it, and only while the update is asked.
+TEST(RatesInForceForm, SaysTheFaultOfThePercentageOfAnUpdate)
+{
+    RatesInForceForm form = FormWith({"10000", "__ / 03 / 2015", "__ / 06 / 2024"});
+    form.ChooseRevaluation(true);
+    form.ChooseRevaluationWay(RevaluationWay::Update);
+    form.Type(InputField::Percentage, "0");
+    EXPECT_FALSE(form.Shown());
+    EXPECT_EQ(form.FirstFault(), InputField::Percentage);
+    EXPECT_NE(form.FaultOf(InputField::Percentage), "");
+    EXPECT_TRUE(form.Totals().empty());
+    form.ChooseRevaluationWay(RevaluationWay::Alone);
+    EXPECT_TRUE(form.Shown());
+    EXPECT_EQ(form.FaultOf(InputField::Percentage), "");
+}
+
 // Stampa keeps the statement shown, whatever is calculated after it; with
 // none shown there is nothing to print.
 TEST(RatesInForceForm, PrintsThePageTakenWhenStampaWasPressed)
@@ -322,6 +412,65 @@ TEST(RatesInForceForm, ShowsTheLedgerWhileMovementsAreListed)
     EXPECT_EQ(form.Totals(),
               (std::vector<TotalText>{{"Interessi legali", form.Shown()->interest}, {"Somma", form.Shown()->sum}}));
 }
+
+// A ledger is charged as typed, without a revaluation: while the list holds a
+// movement the option is not offered nor asked, the regime chosen charges;
+// the movement gone, the revaluation asked before is asked again. While it is
+// asked, the list is not offered.
+TEST(RatesInForceForm, OffersNoRevaluationWhileMovementsAreListed)
+{
+    RatesInForceForm form = FormWithLedger();
+    form.ChooseRevaluation(true);
+    EXPECT_FALSE(form.OffersRevaluation());
+    EXPECT_FALSE(form.Revalues());
+    EXPECT_FALSE(form.Request().revaluation);
+
+    form.Ledger().Remove(0);
+    form.MovementsChanged();
+    EXPECT_TRUE(form.OffersRevaluation());
+    EXPECT_FALSE(form.Revalues()); // refused while the ledger showed
+    form.ChooseRevaluation(true);
+    form.Choose(Regime::LatePayment);
+    ASSERT_TRUE(form.Request().revaluation);
+    EXPECT_EQ(form.Request().regime, Regime::Legal);
+    EXPECT_FALSE(form.OffersMovements());
+
+    // A ledger opened from its file all the same.
+    form.Ledger().Insert(0);
+    form.Ledger().Type(0, LedgerColumn::Date, "01/07/2025");
+    form.Ledger().Type(0, LedgerColumn::Amount, "3000");
+    form.MovementsChanged();
+    ASSERT_TRUE(form.ShowsLedger());
+    EXPECT_FALSE(form.Request().revaluation);
+    EXPECT_EQ(form.Request().regime, Regime::LatePayment);
+    EXPECT_TRUE(form.OffersRegimes());
+    EXPECT_TRUE(form.RevaluationLines().empty());
+    EXPECT_EQ(form.Ledger().Shown()->regime, Regime::LatePayment);
+
+    form.Ledger().Remove(0);
+    form.MovementsChanged();
+    EXPECT_TRUE(form.Revalues());
+    EXPECT_EQ(form.Request().regime, Regime::Legal);
+}
+
+struct PercentageCase {
+    const char* text;
+    bool taken;
+};
+
+class TakesAPercentage : public ::testing::TestWithParam<PercentageCase> {};
+
+// The field takes a percentage and its start, nothing an update would refuse for its form.
+TEST_P(TakesAPercentage, AsTheUpdateReadsIt) { EXPECT_EQ(PercentageTakes(GetParam().text), GetParam().taken); }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, TakesAPercentage, ::testing::Values(
+    PercentageCase{"", true}, PercentageCase{"7", true}, PercentageCase{"75,", true}, PercentageCase{"75,55", true},
+    PercentageCase{"100", true}, PercentageCase{"100,00", true}, PercentageCase{"0,01", true},
+    PercentageCase{"75,555", false}, PercentageCase{"101", false}, PercentageCase{"100,5", false},
+    PercentageCase{",5", false}, PercentageCase{"75.5", false}, PercentageCase{"7a", false},
+    PercentageCase{"-5", false}, PercentageCase{"1000", false}, PercentageCase{"75,5,", false}));
+// clang-format on
 
 } // namespace
 } // namespace tarvel::testing
