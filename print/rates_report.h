@@ -7,21 +7,26 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarvel {
 
 // The texts of the printed statement, top to bottom.
 struct RatesReportTexts {
-    std::string title;    // "Interessi legali e di mora dalla domanda giudiziale del 15/05/2024"
-    std::string regime;   // what the regime charges, "Interessi di mora, ..., maggiorazione 8 punti"; empty when legal
-    std::string capital;  // "25.000,00"
-    std::string span;     // "dal 15/06/2018 al 08/12/2026"
-    std::string duration; // "8 anni e 178 giorni"
+    std::string title;  // "Interessi legali e di mora dalla domanda giudiziale del 15/05/2024", "Rivalutazione ISTAT"
+    std::string regime; // what the regime charges, "Interessi di mora, ..., maggiorazione 8 punti"; empty when legal
+    std::string capitalCaption = "Capitale"; // "Importo" for a revaluation without interest
+    std::string capital;                     // "25.000,00"
+    std::string span;                        // "dal 15/06/2018 al 08/12/2026"
+    std::string duration;                    // "8 anni e 178 giorni"; empty, and not printed, without interest
+    // A revaluation's lines before the table: "Dal: marzo 2015, indice 107,0
+    // (base 2010=100)", ..., "Coefficiente: 1,015"; none without one.
+    std::vector<std::string> revaluationLines;
     std::vector<StatementLine> lines; // a line for each period the span touches
-    std::string interestCaption;      // "Interessi legali e di mora"
-    std::string interest;             // "3.319,93"
-    std::string sum;                  // "28.319,93"
+    // "Interessi legali e di mora" "3.319,93", "Somma" "28.319,93"; a
+    // revaluation's own ("Capitale rivalutato", ..., "Totale dovuto al 15/03/2025").
+    std::vector<std::pair<std::string, std::string>> totals;
     // Why the rows do not add up to the total, when they do not; "Nota: i giorni
     // dopo il 31/12/2026 sono calcolati ...".
     std::vector<std::string> notes;
@@ -64,7 +69,11 @@ RatesRowLayout LayOutRatesRows(std::size_t rows, std::size_t noteLines, std::siz
 // Lays out the one page, upright: the title and the regime, the capital, span
 // and duration, the table of periods (its columns as wide as their texts, an
 // act cut when it must be), the totals, the notes, and at the foot the tables
-// used and the day of the calculation.
+// used and the day of the calculation. A revaluation's statement has its
+// lines between the duration and the table, and every line in 10 pt as the
+// rest: it goes on to more pages when it needs them, each under the title and
+// numbered at its foot, the column heads again over the rows that go on, the
+// totals and the notes together on the last one with the foot.
 void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts);
 
 // The report as one document on the current printer, as PrintReport, on an upright sheet.

@@ -47,9 +47,19 @@ RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
     texts.span = "dal " + statement.startDate + " al " + statement.endDate;
     texts.duration = YearsAndDaysText(statement.years, statement.days);
     texts.lines = statement.rows;
-    texts.interestCaption = InterestCaption(statement.regime);
-    texts.interest = statement.interest;
-    texts.sum = statement.sum;
+    if (const auto& revaluation = statement.revaluation) {
+        // The title names the method; a revaluation alone charges no days.
+        texts.title = StatementTitle(statement);
+        if (!revaluation->interestOn) {
+            texts.capitalCaption = "Importo";
+            texts.duration.clear();
+        }
+        texts.revaluationLines = RevaluationLines(*revaluation);
+        for (const ShownTotal& total : RevaluationTotals(statement))
+            texts.totals.emplace_back(total.caption, AmountText(total.amount));
+    } else {
+        texts.totals = {{InterestCaption(statement.regime), statement.interest}, {"Somma", statement.sum}};
+    }
     // What the later days are charged, as the copied statement says it; how to
     // add a newer act is for the one who calculates, not for the claim.
     texts.notes = NoteLines(statement.roundingNote, statement.notes);

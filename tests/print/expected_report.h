@@ -89,10 +89,11 @@ inline std::vector<ExpectedText> ExpectedRatesReport(const RatesReportTexts& tex
             inColumn(StatementCell(line, column), column, y);
         y += pitch;
     }
-    report.push_back({texts.interestCaption, 20, y + 3, false, 10, false});
-    inColumn(texts.interest, StatementColumn::Interest, y + 3);
-    report.push_back({"Somma", 20, y + 8, false, 10, false});
-    inColumn(texts.sum, StatementColumn::Interest, y + 8);
+    for (const auto& [caption, amount] : texts.totals) {
+        report.push_back({caption, 20, y + 3, false, 10, false});
+        inColumn(amount, StatementColumn::Interest, y + 3);
+        y += 5;
+    }
     for (std::size_t i = 0; i < texts.tables.size(); ++i)
         report.push_back({texts.tables[i], 20, 280 - 5 * double(texts.tables.size() - i), false, 10, false});
     report.push_back({texts.madeOn, 20, 280, false, 10, false});
