@@ -9,6 +9,7 @@
 #include "ui/rate_tables_in_use.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -36,7 +37,8 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
         MakeRoom();
     });
 
-    // The list's controls, in their own order, after "Calcola" and before the statement.
+    // The list's controls, in their own order, after "Calcola" and before the
+    // statement: a revaluation's lines, then the table.
     std::vector<QWidget*> inside;
     for (QWidget* next = movimenti_->nextInFocusChain(); movimenti_->isAncestorOf(next);
          next = next->nextInFocusChain())
@@ -47,7 +49,8 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
         setTabOrder(before, next);
         before = next;
     }
-    setTabOrder(before, prospetto_);
+    setTabOrder(before, righeRivalutazione_);
+    setTabOrder(righeRivalutazione_, prospetto_);
 
     connect(movimenti_, &LedgerEditor::Changed, this, &RatesInForceWindow::LedgerChanged);
     const auto fill = [this](const FirstCredit& first) {

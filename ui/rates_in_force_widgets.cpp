@@ -8,15 +8,18 @@
 #include "ui/statement_model.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace tarvel {
 namespace {
@@ -82,6 +85,40 @@ constexpr Choice kChoices[] = {
      "Transazioni commerciali: il tasso di riferimento del semestre più la maggiorazione"},
 };
 
+// The ways of a revaluation, in the window's order: the first two on the
+// option's line, those with interest on the next, after "Interessi legali".
+struct Way {
+    RevaluationWay way;
+    const char* name;
+    const char* caption;
+    const char* accessible; // the caption read whole, when it is shorter on the screen
+    const char* tip;
+};
+constexpr Way kWays[] = {
+    {RevaluationWay::Alone, "rivalutazioneSola", "&Solo rivalutazione", nullptr,
+     "La somma rivalutata dal mese di «Dal» a quello di «Al»"},
+    {RevaluationWay::Update, "aggiornamento", "A&ggiornamento al", "Aggiornamento a una percentuale della variazione",
+     "La somma aggiornata di una percentuale della variazione dell'indice, come un canone"},
+    {RevaluationWay::Initial, "interessiIniziale", "sul capitale &iniziale", "Interessi legali sul capitale iniziale",
+     "Gli interessi sul capitale; dovuti il capitale rivalutato e gli interessi"},
+    {RevaluationWay::Revalued, "interessiRivalutato", "sul capitale riv&alutato",
+     "Interessi legali sul capitale rivalutato", "Gli interessi sul capitale rivalutato al mese di «Al»"},
+    {RevaluationWay::Yearly, "interessiAnnuale", "sulla somma &via via rivalutata",
+     "Interessi legali sulla somma via via rivalutata",
+     "Cass. S.U. 1712/1995: gli interessi di ogni anno sul capitale rivalutato all'inizio di quell'anno"},
+};
+
+// The percentage field takes what an update reads, and its start: a text it
+// would refuse does not go in.
+class PercentageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return PercentageTakes(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
@@ -99,19 +136,22 @@ void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
     mostraMovimenti_->setCheckable(true);
     mostraMovimenti_->setToolTip(QStringLiteral("Acconti e altri crediti: il conto del debito"));
     auto* choices = BuildChoices();
+    QWidget* ways = BuildRevaluation(*choices, *reasons);
+    choices->addStretch(1);
     choices->addWidget(mostraMovimenti_);
     choices->addWidget(calcola_);
     calcolo_ = new QGridLayout(group);
     calcolo_->setVerticalSpacing(4);
     calcolo_->addLayout(fields, 0, 0);
     calcolo_->addLayout(choices, 1, 0);
+    calcolo_->addWidget(ways, 2, 0);
     // A line kept for the reasons while there are none: the first one shown
     // moves nothing under it either.
     auto* reasonsLine = new QWidget;
     reasons->setContentsMargins(0, 0, 0, 0);
     reasonsLine->setLayout(reasons);
     reasonsLine->setMinimumHeight(reasonsLine->fontMetrics().lineSpacing());
-    calcolo_->addWidget(reasonsLine, 2, 0);
+    calcolo_->addWidget(reasonsLine, 3, 0);
     column.addWidget(group);
 }
 
@@ -159,13 +199,18 @@ QWidget* RatesInForceWindow::BuildSubLine(const char* name, InputField which, co
 void RatesInForceWindow::AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName,
                                   QHBoxLayout& into, QVBoxLayout& reasons)
 {
-    Input& input = inputs_[std::size_t(which)];
-    input = {field, FaultLabel(faultName)};
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00 / 00000")) + 16);
     into.addWidget(Caption(caption, field));
     into.addSpacing(4);
     into.addWidget(field);
     into.addSpacing(8);
+    ConnectField(which, field, faultName, reasons);
+}
+
+void RatesInForceWindow::ConnectField(InputField which, QLineEdit* field, const char* faultName, QVBoxLayout& reasons)
+{
+    Input& input = inputs_[std::size_t(which)];
+    input = {field, FaultLabel(faultName)};
     reasons.addWidget(input.fault);
     connect(field, &QLineEdit::returnPressed, this, &RatesInForceWindow::Calcola_Click);
     // Any change, typed or pasted, is calculated at once; the field says its
@@ -189,7 +234,6 @@ QHBoxLayout* RatesInForceWindow::BuildChoices()
         regimes_->addButton(button, int(choice.regime));
         choicesLine->addWidget(button);
     }
-    choicesLine->addStretch(1);
     regimes_->button(int(Regime::Legal))->setChecked(true);
     connect(regimes_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
@@ -198,11 +242,84 @@ QHBoxLayout* RatesInForceWindow::BuildChoices()
     return choicesLine;
 }
 
+QWidget* RatesInForceWindow::BuildRevaluation(QHBoxLayout& choices, QVBoxLayout& reasons)
+{
+    rivalutazione_ = Named(new QCheckBox(QStringLiteral("&Rivalutazione ISTAT")), "rivalutazione");
+    rivalutazione_->setToolTip(QStringLiteral("La somma rivalutata con gli indici dei prezzi al consumo per le "
+                                              "famiglie di operai e impiegati (FOI) senza tabacchi, ai tassi legali; "
+                                              "non con i movimenti"));
+    choices.addWidget(rivalutazione_);
+    connect(rivalutazione_, &QCheckBox::toggled, this, [this](bool on) {
+        form_.ChooseRevaluation(on);
+        ShowCalculation();
+    });
+
+    // The ways, under the choices while the option is asked: those without
+    // interest, the percentage of an update beside its own, then those with.
+    rigaModi_ = Named(new QWidget, "modiRivalutazione");
+    auto* ways = new QGridLayout(rigaModi_);
+    ways->setContentsMargins(0, 0, 0, 0);
+    ways->setVerticalSpacing(2);
+    auto* alone = new QHBoxLayout;
+    auto* interest = new QHBoxLayout;
+    ways->addWidget(new QLabel(QStringLiteral("Senza interessi")), 0, 0);
+    ways->addLayout(alone, 0, 1);
+    ways->addWidget(new QLabel(QStringLiteral("Interessi legali")), 1, 0);
+    ways->addLayout(interest, 1, 1);
+    ways->setColumnStretch(1, 1);
+    modiRivalutazione_ = new QButtonGroup(this);
+    for (const Way& way : kWays) {
+        auto* button = Named(new QRadioButton(QString::fromUtf8(way.caption)), way.name);
+        if (way.accessible)
+            button->setAccessibleName(QString::fromUtf8(way.accessible));
+        button->setToolTip(QString::fromUtf8(way.tip));
+        modiRivalutazione_->addButton(button, int(way.way));
+        (way.way == RevaluationWay::Alone || way.way == RevaluationWay::Update ? alone : interest)->addWidget(button);
+    }
+    modiRivalutazione_->button(int(form_.RevaluationChosen()))->setChecked(true);
+    connect(modiRivalutazione_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (!on)
+            return;
+        form_.ChooseRevaluationWay(RevaluationWay(id));
+        ShowCalculation();
+    });
+
+    // The percentage takes only what the update reads, a full stop typed as its comma.
+    percentuale_ = Named(new TextBox(nullptr), "percentuale");
+    percentuale_->setText(Q(form_.Typed(InputField::Percentage)));
+    percentuale_->setValidator(new PercentageValidator(percentuale_));
+    percentuale_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    percentuale_->setFixedWidth(percentuale_->fontMetrics().horizontalAdvance(QStringLiteral("100,000")) + 16);
+    percentuale_->setAccessibleName(QStringLiteral("Percentuale della variazione, ") + kPercentageHint);
+    percentuale_->setToolTip(QString::fromUtf8(kPercentageHint));
+    connect(percentuale_, &TextBox::KeyPress, this, [](int& keyAscii) {
+        if (keyAscii == '.')
+            keyAscii = ',';
+    });
+    ConnectField(InputField::Percentage, percentuale_, "errorePercentuale", reasons);
+    alone->addWidget(percentuale_);
+    alone->addWidget(new QLabel(QStringLiteral("%")));
+    alone->addSpacing(4);
+    alone->addWidget(
+        Named(new QLabel(QStringLiteral("(") + kPercentageHint + QStringLiteral(")")), "suggerimentoPercentuale"));
+    alone->addStretch(1);
+    interest->addStretch(1);
+    return rigaModi_;
+}
+
 void RatesInForceWindow::BuildResults(QVBoxLayout& column)
 {
     regime_ = Named(new QLabel, "regime");
     regime_->setWordWrap(true);
     column.addWidget(regime_);
+    righeRivalutazione_ = Named(new QPlainTextEdit, "righeRivalutazione");
+    righeRivalutazione_->setAccessibleName(QStringLiteral("Rivalutazione"));
+    righeRivalutazione_->setReadOnly(true);
+    righeRivalutazione_->setTabChangesFocus(true);
+    righeRivalutazione_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    righeRivalutazione_->hide();
+    // Without the table, its room.
+    column.addWidget(righeRivalutazione_, 2);
     BuildTable();
     // A taller window shows more rows.
     column.addWidget(prospetto_, 2);
@@ -255,30 +372,40 @@ int RatesInForceWindow::StatementRowsHeight(int rows) const
 
 void RatesInForceWindow::BuildTables(QVBoxLayout& column)
 {
-    auto* group = new QGroupBox(QStringLiteral("Tabelle dei tassi"));
+    auto* group = new QGroupBox(QStringLiteral("Tabelle dei tassi e degli indici"));
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
     const char* const legal[] = {"tassiLegali", "caricaTassiLegali", "incorporataTassiLegali", "erroreTassiLegali"};
     const char* const reference[] = {"tassiRiferimento", "caricaTassiRiferimento", "incorporataTassiRiferimento",
                                      "erroreTassiRiferimento"};
-    BuildTableLine(*grid, 0, RateKind::Legal, QStringLiteral("Tassi legali"), legal);
-    BuildTableLine(*grid, 2, RateKind::Reference, QStringLiteral("Tassi di riferimento (mora)"), reference);
+    const char* const index[] = {"indici", "caricaIndici", "incorporataIndici", "erroreIndici"};
+    const QString loadTable = QStringLiteral("Carica tabella…");
+    BuildTableLine(*grid, 0, tableLines_[RateKind::Legal], QStringLiteral("Tassi legali"), loadTable, legal);
+    BuildTableLine(*grid, 2, tableLines_[RateKind::Reference], QStringLiteral("Tassi di riferimento (mora)"), loadTable,
+                   reference);
+    BuildTableLine(*grid, 4, indici_, QStringLiteral("Indici ISTAT"), QStringLiteral("Carica indici…"), index);
+    for (RateKind kind : kRateKinds) {
+        connect(tableLines_[kind].load, &QPushButton::clicked, this, [this, kind] { CaricaTabella_Click(kind); });
+        connect(tableLines_[kind].builtIn, &QPushButton::clicked, this,
+                [this, kind] { TabellaIncorporata_Click(kind); });
+    }
+    connect(indici_.load, &QPushButton::clicked, this, &RatesInForceWindow::CaricaIndici_Click);
+    connect(indici_.builtIn, &QPushButton::clicked, this, &RatesInForceWindow::IndiciIncorporati_Click);
     column.addWidget(group);
 }
 
-// `names`: of the table's name, its "Carica tabella…", its "Tabella
-// incorporata" and its fault.
-void RatesInForceWindow::BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption,
-                                        const char* const names[4])
+// `names`: of the table's name, its load button, its "Tabella incorporata"
+// and its fault.
+void RatesInForceWindow::BuildTableLine(QGridLayout& grid, int row, TableLine& table, const QString& caption,
+                                        const QString& loadCaption, const char* const names[4])
 {
-    TableLine& table = tableLines_[kind];
     table.name = Named(new QLabel, names[0]);
     table.name->setWordWrap(true);
     table.name->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* load = table.load = Button(names[1], QStringLiteral("Carica tabella…"));
+    auto* load = table.load = Button(names[1], loadCaption);
     table.builtIn = Button(names[2], QStringLiteral("Tabella incorporata"));
     table.fault = FaultLabel(names[3]);
-    load->setAccessibleName(QStringLiteral("Carica tabella: ") + caption);
+    load->setAccessibleName(loadCaption.chopped(1) + QStringLiteral(": ") + caption);
     table.builtIn->setAccessibleName(QStringLiteral("Tabella incorporata: ") + caption);
     auto* label = new QLabel(caption);
     label->setBuddy(load);
@@ -287,8 +414,6 @@ void RatesInForceWindow::BuildTableLine(QGridLayout& grid, int row, RateKind kin
     grid.addWidget(load, row, 2);
     grid.addWidget(table.builtIn, row, 3);
     grid.addWidget(table.fault, row + 1, 0, 1, 4);
-    connect(load, &QPushButton::clicked, this, [this, kind] { CaricaTabella_Click(kind); });
-    connect(table.builtIn, &QPushButton::clicked, this, [this, kind] { TabellaIncorporata_Click(kind); });
 }
 
 void RatesInForceWindow::BuildCommands(QVBoxLayout& column)
@@ -318,13 +443,23 @@ void RatesInForceWindow::SetTabOrder()
                         regimes_->button(int(Regime::Legal)),
                         regimes_->button(int(Regime::LegalWithClaim)),
                         regimes_->button(int(Regime::LatePayment)),
+                        rivalutazione_,
+                        modiRivalutazione_->button(int(RevaluationWay::Alone)),
+                        modiRivalutazione_->button(int(RevaluationWay::Update)),
+                        percentuale_,
+                        modiRivalutazione_->button(int(RevaluationWay::Initial)),
+                        modiRivalutazione_->button(int(RevaluationWay::Revalued)),
+                        modiRivalutazione_->button(int(RevaluationWay::Yearly)),
                         mostraMovimenti_,
                         calcola_,
+                        righeRivalutazione_,
                         prospetto_,
                         tableLines_[RateKind::Legal].load,
                         tableLines_[RateKind::Legal].builtIn,
                         tableLines_[RateKind::Reference].load,
                         tableLines_[RateKind::Reference].builtIn,
+                        indici_.load,
+                        indici_.builtIn,
                         copia_,
                         stampa_,
                         chiudi_};

@@ -14,7 +14,9 @@
 #include "ui/twips.h"
 #include "ui/window_copy.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -23,28 +25,42 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tarvel {
 namespace {
 
-// The title of the open dialog of "Carica tabella…".
+// The titles of the open dialogs of "Carica tabella…" and "Carica indici…".
 constexpr char kLoadTableTitle[] = "Carica una tabella dei tassi";
+constexpr char kLoadIndexTitle[] = "Carica una tabella degli indici";
+
+// Where the open dialog starts: the folder of the file in use, else the home folder.
+std::string FolderOf(const std::string& file)
+{
+    return (file.empty() ? QDir::homePath() : QFileInfo(QString::fromStdString(file)).absolutePath()).toStdString();
+}
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The totals in pairs of a caption and a value, this many pairs a line.
 constexpr int kTotalsPerLine = 3;
 
+// The lines of a revaluation in view at once; more scroll.
+constexpr int kRevaluationLinesInView = 5;
+
 } // namespace
 
 RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& printers, RateTablesInUse& tables,
                                        QWidget* parent)
     : QWidget(parent, Qt::Window), runtime_(runtime), tables_(tables),
-      form_(tables.Table(RateKind::Legal), tables.Table(RateKind::Reference)),
+      form_(tables.Table(RateKind::Legal), tables.Table(RateKind::Reference), tables.Index()),
       printing_(
           *this, runtime, printers, [this](EasyPrint& engine) { PrintPage(engine); }, [this] { activateWindow(); })
 {
@@ -62,7 +78,7 @@ RatesInForceWindow::RatesInForceWindow(FormRuntime& runtime, PrinterSelection& p
     BuildLedger(*column);
 
     // Nothing is said of the fields before anything is typed.
-    ShowChoice();
+    ShowChoices();
     ShowTables();
     ShowStatement();
     connect(&tables_, &RateTablesInUse::Changed, this, &RatesInForceWindow::TablesChanged);
@@ -90,22 +106,39 @@ RatesInForceWindow::~RatesInForceWindow()
 void RatesInForceWindow::ChooseRegime(int id)
 {
     form_.Choose(Regime(id));
-    ShowChoice();
     ShowCalculation();
 }
 
-void RatesInForceWindow::ShowChoice()
+void RatesInForceWindow::ShowChoices()
 {
+    // The regime charged stands chosen: the legal one while a revaluation is
+    // asked, the one chosen again after it.
+    {
+        const QSignalBlocker quiet(regimes_);
+        regimes_->button(int(form_.Charged()))->setChecked(true);
+    }
+    for (QAbstractButton* regime : regimes_->buttons())
+        regime->setEnabled(form_.OffersRegimes());
+    {
+        const QSignalBlocker quiet(rivalutazione_);
+        rivalutazione_->setChecked(form_.Revalues());
+    }
+    rivalutazione_->setEnabled(form_.OffersRevaluation());
+    rigaModi_->setVisible(form_.Revalues());
+    percentuale_->setEnabled(form_.Shows(InputField::Percentage));
     rigaDomanda_->setVisible(form_.Shows(InputField::ClaimDate));
     rigaMaggiorazione_->setVisible(form_.Shows(InputField::Margin));
+    // The list of movements, or the revaluation.
+    mostraMovimenti_->setEnabled(form_.OffersMovements());
+    if (gruppoMovimenti_)
+        gruppoMovimenti_->setVisible(mostraMovimenti_->isChecked() && form_.OffersMovements());
     if (movimenti_)
-        movimenti_->ShowRegime(form_.Chosen());
-    MakeRoom();
+        movimenti_->ShowRegime(form_.Charged());
 }
 
 void RatesInForceWindow::TablesChanged()
 {
-    form_.UseTables(tables_.Table(RateKind::Legal), tables_.Table(RateKind::Reference));
+    form_.UseTables(tables_.Table(RateKind::Legal), tables_.Table(RateKind::Reference), tables_.Index());
     ShowTables();
     ShowCalculation();
 }
@@ -134,7 +167,6 @@ bool RatesInForceWindow::Fill(const TypedCalculation& typed)
     dal_->SetText(Q(form_.Typed(InputField::Start)));
     al_->SetText(Q(form_.Typed(InputField::End)));
     capitale_->setText(Q(form_.Typed(InputField::Capital)));
-    regimes_->button(int(Regime::Legal))->setChecked(true);
     movimenti_->ShowRows();
     Calcola_Click();
     return true;
@@ -158,6 +190,7 @@ void RatesInForceWindow::Calcola_Click()
 
 void RatesInForceWindow::ShowCalculation()
 {
+    ShowChoices();
     ShowFaults();
     if (movimenti_) // once the window is built
         movimenti_->ShowFaults();
@@ -201,13 +234,40 @@ void RatesInForceWindow::ShowStatement()
     stampa_->setEnabled(shown);
     regime_->setText(Q(form_.RegimeLine()));
     regime_->setVisible(!regime_->text().isEmpty());
+    ShowRevaluationLines();
     model_->Show(form_.Rows());
     arrotondamento_->setText(Q(form_.RoundingNote()));
     arrotondamento_->setVisible(!arrotondamento_->text().isEmpty());
     ShowTotals();
     durata_->setText(Q(form_.Duration()));
+    if (durataCaption_)
+        durataCaption_->setVisible(!durata_->text().isEmpty());
     note_->setText(Q(form_.Notes()));
     note_->setVisible(!note_->text().isEmpty());
+}
+
+void RatesInForceWindow::ShowRevaluationLines()
+{
+    QStringList lines;
+    for (const std::string& line : form_.RevaluationLines())
+        lines << Q(line);
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (righeRivalutazione_->toPlainText() != text)
+        righeRivalutazione_->setPlainText(text);
+    // Over the table, at most a few lines in view, so that the table keeps
+    // its rows on a small screen; without one, every line and the table's room.
+    const bool table = form_.ShowsTable();
+    prospetto_->setVisible(table);
+    const int inView = table ? std::min<int>(int(lines.size()), kRevaluationLinesInView) : int(lines.size());
+    const QMargins margins = righeRivalutazione_->contentsMargins();
+    const int height = righeRivalutazione_->fontMetrics().lineSpacing() * inView
+                       + int(2 * righeRivalutazione_->document()->documentMargin()) + margins.top() + margins.bottom();
+    righeRivalutazione_->setMinimumHeight(height);
+    righeRivalutazione_->setMaximumHeight(table ? height : QWIDGETSIZE_MAX);
+    righeRivalutazione_->setSizePolicy(QSizePolicy::Expanding, table ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+    righeRivalutazione_->setVerticalScrollBarPolicy(int(lines.size()) > inView ? Qt::ScrollBarAlwaysOn
+                                                                               : Qt::ScrollBarAlwaysOff);
+    righeRivalutazione_->setVisible(!lines.isEmpty() || !table);
 }
 
 void RatesInForceWindow::ShowTotals()
@@ -240,7 +300,8 @@ void RatesInForceWindow::ShowTotals()
             place(int(i), new QLabel(Q(totals[i].caption)), value);
             totalValues_.push_back(value);
         }
-        place(int(totals.size()), new QLabel(QStringLiteral("Durata")), durata_);
+        durataCaption_ = new QLabel(QStringLiteral("Durata"));
+        place(int(totals.size()), durataCaption_, durata_);
         totali_->setColumnStretch(2 * kTotalsPerLine - 1, 1);
         totalCaptions_ = std::move(captions);
     }
@@ -258,6 +319,11 @@ void RatesInForceWindow::ShowTables()
         line.fault->setText(fault ? Q(TableFaultAtStart(*fault)) : QString());
         line.fault->setVisible(bool(fault));
     }
+    indici_.name->setText(Q(tables_.Index().description()));
+    const auto fault = tables_.IndexFault();
+    indici_.builtIn->setEnabled(!tables_.IndexBuiltIn() || fault);
+    indici_.fault->setText(fault ? Q(TableFaultAtStart(*fault)) : QString());
+    indici_.fault->setVisible(bool(fault));
     MakeRoom();
 }
 
@@ -269,9 +335,7 @@ void RatesInForceWindow::Copia_Click()
 
 void RatesInForceWindow::CaricaTabella_Click(RateKind kind)
 {
-    const RateTable& inUse = tables_.Table(kind);
-    const QString folder = inUse.file().empty() ? QDir::homePath() : QFileInfo(Q(inUse.file())).absolutePath();
-    const auto file = runtime_.AskOpenFileName(kLoadTableTitle, folder.toStdString());
+    const auto file = runtime_.AskOpenFileName(kLoadTableTitle, FolderOf(tables_.Table(kind).file()));
     activateWindow();
     if (!file)
         return;
@@ -283,6 +347,21 @@ void RatesInForceWindow::CaricaTabella_Click(RateKind kind)
 }
 
 void RatesInForceWindow::TabellaIncorporata_Click(RateKind kind) { tables_.UseBuiltIn(kind); }
+
+void RatesInForceWindow::CaricaIndici_Click()
+{
+    const auto file = runtime_.AskOpenFileName(kLoadIndexTitle, FolderOf(tables_.Index().file()));
+    activateWindow();
+    if (!file)
+        return;
+    if (const auto fault = tables_.LoadIndexFile(*file)) {
+        indici_.fault->setText(Q(TableFaultRefused(*fault)));
+        indici_.fault->show();
+        MakeRoom();
+    }
+}
+
+void RatesInForceWindow::IndiciIncorporati_Click() { tables_.UseBuiltInIndex(); }
 
 void RatesInForceWindow::Stampa_Click()
 {

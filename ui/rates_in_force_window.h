@@ -14,10 +14,12 @@
 #include <vector>
 
 class QButtonGroup;
+class QCheckBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QVBoxLayout;
@@ -37,7 +39,8 @@ class frmPrinter;
 // table file), at the legal rates with the late-payment rate from a claim
 // filed in court, or at the late-payment rate. It shows the statement: a row
 // per period the span touches, the interest, the sum, the years and days and
-// the notes; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
+// the notes; revalued by the price index, at the user's choice, alone or with
+// legal interest on the sum revalued; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
 // "Seleziona stampante"). With movements listed, the statement is the
 // ledger's, in the same table. The statement follows what is typed, key by key; bad
 // data are said beside the field at fault, with nothing typed cleared. Not
@@ -83,6 +86,9 @@ private slots:
     void CaricaTabella_Click(RateKind kind);
     // "Tabella incorporata".
     void TabellaIncorporata_Click(RateKind kind);
+    // "Carica indici…": an index file chosen with the open dialog; and its "Tabella incorporata".
+    void CaricaIndici_Click();
+    void IndiciIncorporati_Click();
 
 private:
     // In rates_in_force_widgets.cpp.
@@ -94,7 +100,13 @@ private:
     // under all the fields: a reason shown moves no field.
     void AddField(InputField which, const QString& caption, QLineEdit* field, const char* faultName, QHBoxLayout& into,
                   QVBoxLayout& reasons);
+    // The field's reason among `reasons`, and its text into the form.
+    void ConnectField(InputField which, QLineEdit* field, const char* faultName, QVBoxLayout& reasons);
     QHBoxLayout* BuildChoices();
+    // The option of the revaluation: its check box on the line of the
+    // choices, and the line of its ways with the percentage of an update,
+    // shown while it is asked.
+    QWidget* BuildRevaluation(QHBoxLayout& choices, QVBoxLayout& reasons);
     void BuildResults(QVBoxLayout& column);
     void BuildTable();
     // The height of the statement's table with that many rows in view.
@@ -102,12 +114,16 @@ private:
     // The page "Stampa" took: the ledger's or the single statement's.
     void PrintPage(EasyPrint& engine);
     void BuildTables(QVBoxLayout& column);
-    void BuildTableLine(QGridLayout& grid, int row, RateKind kind, const QString& caption, const char* const names[4]);
+    struct TableLine;
+    void BuildTableLine(QGridLayout& grid, int row, TableLine& table, const QString& caption, const QString& load,
+                        const char* const names[4]);
     void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
     void ChooseRegime(int id);
-    // The line of the claim date or of the margin, with its choice.
-    void ShowChoice();
+    // The choices as the form has them: the regime charged, offered or not,
+    // the revaluation asked, offered or not, and its ways; the line of the
+    // claim date or of the margin, the percentage of an update.
+    void ShowChoices();
     void TablesChanged();
     // A field's text into the form, which calculates anew.
     void Edited(InputField which);
@@ -119,6 +135,7 @@ private:
     void ShowStatement();
     // The grid of the totals, rebuilt when their captions change.
     void ShowTotals();
+    void ShowRevaluationLines();
     void ShowTables();
 
     // In rates_in_force_ledger.cpp: the list of movements and the ledger's statement.
@@ -150,12 +167,21 @@ private:
     // The line of the claim date and that of the margin, each shown with its choice.
     QWidget* rigaDomanda_ = nullptr;
     QWidget* rigaMaggiorazione_ = nullptr;
+    // The revaluation: asked or not, and its ways, their ids the
+    // RevaluationWay each stands for, shown while it is asked.
+    QCheckBox* rivalutazione_ = nullptr;
+    QButtonGroup* modiRivalutazione_ = nullptr;
+    QWidget* rigaModi_ = nullptr;
+    TextBox* percentuale_ = nullptr;
 
     QPushButton* calcola_ = nullptr;
     QPushButton* mostraMovimenti_ = nullptr;
     QGridLayout* calcolo_ = nullptr; // the grid of the group "Calcolo"
 
     QLabel* regime_ = nullptr;
+    // The lines of a revaluation, before the table: a few in view, the
+    // others (a year each, for the sum revalued year by year) scrolled to.
+    QPlainTextEdit* righeRivalutazione_ = nullptr;
     // The statement shown, the single calculation's or the ledger's.
     QTableView* prospetto_ = nullptr;
     StatementModel* model_ = nullptr;
@@ -165,8 +191,10 @@ private:
     std::vector<QLabel*> totalValues_;
     std::vector<std::string> totalCaptions_;
     QLabel* durata_ = nullptr;
+    QLabel* durataCaption_ = nullptr;
     QLabel* note_ = nullptr;
     PerRateKind<TableLine> tableLines_;
+    TableLine indici_;
     QPushButton* copia_ = nullptr;
     QPushButton* stampa_ = nullptr;
     QPushButton* chiudi_ = nullptr;

@@ -11,7 +11,9 @@
 #include "ui/frm_velmora.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QTableView>
 #include <QTest>
@@ -134,7 +136,7 @@ private slots:
     void theRatesInForceAreReadable_data() { everyTextIsReadable_data(); }
 
     // The notice under the main window and the window of the rates in force,
-    // with a statement and with a reason beside a field.
+    // with a statement, with a reason beside a field and revalued.
     void theRatesInForceAreReadable()
     {
         QFETCH(QPalette, palette);
@@ -153,6 +155,11 @@ private slots:
             "a period", DrawnContrast(prospetto->viewport(), prospetto->visualRect(prospetto->model()->index(0, 4))));
         CalculateIn(*rates, {"10000", "31/03/2023", "31/12/2025", "regimeDomanda", "10/12/2014"});
         ratios.emplace_back("erroreDomanda", DrawnContrast(Find(*rates, "erroreDomanda")));
+        // Revalued: its lines and the percentage's hint.
+        Find<QCheckBox>(*rates, "rivalutazione")->setChecked(true);
+        ratios.emplace_back("righeRivalutazione",
+                            DrawnContrast(Find<QPlainTextEdit>(*rates, "righeRivalutazione")->viewport()));
+        ratios.emplace_back("suggerimentoPercentuale", DrawnContrast(Find(*rates, "suggerimentoPercentuale")));
         for (const auto& [name, ratio] : ratios) {
             qInfo("%s %.2f:1", qPrintable(name), ratio);
             QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(ratio, 0, 'f', 2)));

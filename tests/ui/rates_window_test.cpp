@@ -1,6 +1,7 @@
 // The window of the rates in force: the statement of what is typed, the
 // copied text, the reasons beside the fields, the choice of regime, the table
 // files remembered across starts, the keyboard and the drawing at any scale.
+#include "calc/number_texts.h"
 #include "calc/rates_in_force.h"
 #include "calc/reference_rates.h"
 #include "calc/statement.h"
@@ -10,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 
@@ -259,6 +261,93 @@ private slots:
         QVERIFY(program->tables->BuiltIn(RateKind::Legal));
     }
 
+    // The revaluation asked by keyboard over a statement shown: Alt+R ticks
+    // it, Alt+V chooses the sum revalued year by year, and the window shows,
+    // totals and copies that statement at the legal rates, the regimes and
+    // the list of movements set aside; the update's percentage takes only what it reads, and shows the
+    // update as it is typed.
+    void revaluesByKeyboard()
+    {
+        CalculateIn(*rates, {"25000", "15/06/2018", "08/12/2025", "regimeMora"});
+        // A mnemonic clicks its button a moment after the key.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(rates->Form().Revalues());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
+        QTRY_VERIFY(rates->Form().RevaluationChosen() == RevaluationWay::Yearly);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("interessiAnnuale"));
+        StatementRequest asked = LegalRequest("25000", "15 / 06 / 2018", "08 / 12 / 2025");
+        asked.revaluation = RevaluationRequest{InterestOn::Yearly, "", &BuiltInPriceIndex(), kNewerIndexHow};
+        const Statement expected = *MakeStatement(asked).statement;
+        const std::vector<ShownTotal> totals = RevaluationTotals(expected);
+        QCOMPARE(totals.size(), std::size_t(3));
+        for (std::size_t i = 0; i < totals.size(); ++i)
+            QCOMPARE(LabelText(*rates, qPrintable(QString("totale%1").arg(i + 1))),
+                     QString::fromStdString(AmountText(totals[i].amount)));
+        QStringList lines;
+        for (const std::string& line : RevaluationLines(*expected.revaluation))
+            lines << QString::fromStdString(line);
+        QCOMPARE(Find<QPlainTextEdit>(*rates, "righeRivalutazione")->toPlainText(), lines.join('\n'));
+        QCOMPARE(Find<QTableView>(*rates, "prospetto")->model()->rowCount(), int(expected.rows.size()));
+        QVERIFY(!Find(*rates, "regimeMora")->isEnabled() && !Find(*rates, "maggiorazione")->isVisible());
+        QVERIFY(!Find(*rates, "mostraMovimenti")->isEnabled());
+        Click("copia");
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(StatementText(expected)));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(rates->Form().Shows(InputField::Percentage));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* percentuale = Find<QLineEdit>(*rates, "percentuale");
+        QCOMPARE(QApplication::focusWidget(), percentuale);
+        percentuale->clear();
+        QTest::keyClicks(percentuale, "101.5");
+        QCOMPARE(percentuale->text(), QString("10,5"));
+        asked.revaluation = RevaluationRequest{{}, "10,5", &BuiltInPriceIndex(), kNewerIndexHow};
+        QVERIFY(!Find(*rates, "prospetto")->isVisible());
+        QCOMPARE(LabelText(*rates, "totale1"),
+                 QString::fromStdString(AmountText(RevaluationTotals(*MakeStatement(asked).statement)[0].amount)));
+
+        // Off again: the regime chosen before, with its margin.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(!rates->Form().Revalues());
+        QVERIFY(Find(*rates, "regimeMora")->isEnabled() && Find(*rates, "maggiorazione")->isVisible());
+        QCOMPARE(Shown(*rates), Expected(LatePaymentRequest("8", "25000", "15/06/2018", "08/12/2025")));
+    }
+
+    // "Carica indici…" refuses a file with a month missing, naming its line,
+    // and keeps the table in use; a good one is used and remembered, and
+    // said at start when it no longer reads.
+    void indexFilesAreCheckedAndRemembered()
+    {
+        program->runtime.openAnswer = folder->Write(QStringLiteral("indici.csv"), "mese;indice;base;raccordo\n"
+                                                                                  "2015-01;100,0;2015;\n"
+                                                                                  "2015-03;100,5;2015;\n");
+        Click("caricaIndici");
+        QVERIFY(Find(*rates, "erroreIndici")->isVisible());
+        const QString said = LabelText(*rates, "erroreIndici");
+        QVERIFY2(said.contains("riga 3") && said.endsWith(": resta in uso la tabella di prima."), qPrintable(said));
+        QVERIFY(program->tables->IndexBuiltIn() && program->runtime.messages.empty());
+
+        const std::string path = folder->Write(QStringLiteral("indici.csv"), "mese;indice;base;raccordo\n"
+                                                                             "2015-01;100,0;2015;\n"
+                                                                             "2015-02;100,5;2015;\n");
+        Click("caricaIndici");
+        QVERIFY(!Find(*rates, "erroreIndici")->isVisible());
+        QVERIFY(LabelText(*rates, "indici").contains(QString::fromStdString(path)));
+        Restart();
+        QVERIFY(LabelText(*rates, "indici").contains(QString::fromStdString(path)));
+        QVERIFY(!program->tables->IndexBuiltIn());
+        Click("rivalutazione");
+        QCOMPARE(rates->Form().Request().revaluation->index, &program->tables->Index());
+
+        // Gone at the next start: said, the table built in used.
+        QFile::remove(QString::fromStdString(path));
+        Restart();
+        program->w->Started(false);
+        QCOMPARE(program->runtime.messages.size(), std::size_t(1));
+        QVERIFY(LabelText(*rates, "erroreIndici").endsWith(": si usa la tabella incorporata."));
+        QVERIFY(program->tables->IndexBuiltIn());
+    }
+
     // Tab walks the window top to bottom, Escape closes it; a screen reader
     // reads each control by its caption.
     void keyboardAndScreenReaders()
@@ -267,22 +356,42 @@ private slots:
         QTest::mouseClick(Find(*rates, "mostraMovimenti"), Qt::LeftButton);
         Find(*rates, "dal")->setFocus();
         QStringList walked;
-        for (int i = 0; i < 18; ++i) {
+        for (int i = 0; i < 20; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             walked << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(walked,
-                 QStringList({"al", "capitale", "maggiorazione", "regimeMora", "mostraMovimenti", "calcola",
-                              "movimenti", "aggiungi", "rimuovi", "apri", "salva", "imputazioneCapitale", "indennizzo",
-                              "prospetto", "caricaTassiLegali", "caricaTassiRiferimento", "chiudi", "dal"}));
-        const std::pair<const char*, const char*> named[] = {{"dal", "Dal"},
-                                                             {"capitale", "Capitale"},
-                                                             {"domanda", "Domanda del"},
-                                                             {"prospetto", "Prospetto"},
-                                                             {"totale1", "Interessi di mora"},
-                                                             {"durata", "Durata"},
-                                                             {"calcola", "Calcola"},
-                                                             {"caricaTassiLegali", "Carica tabella: Tassi legali"}};
+        QCOMPARE(walked, QStringList({"al",
+                                      "capitale",
+                                      "maggiorazione",
+                                      "regimeMora",
+                                      "rivalutazione",
+                                      "mostraMovimenti",
+                                      "calcola",
+                                      "movimenti",
+                                      "aggiungi",
+                                      "rimuovi",
+                                      "apri",
+                                      "salva",
+                                      "imputazioneCapitale",
+                                      "indennizzo",
+                                      "prospetto",
+                                      "caricaTassiLegali",
+                                      "caricaTassiRiferimento",
+                                      "caricaIndici",
+                                      "chiudi",
+                                      "dal"}));
+        const std::pair<const char*, const char*> named[] = {
+            {"dal", "Dal"},
+            {"capitale", "Capitale"},
+            {"domanda", "Domanda del"},
+            {"prospetto", "Prospetto"},
+            {"totale1", "Interessi di mora"},
+            {"durata", "Durata"},
+            {"calcola", "Calcola"},
+            {"caricaTassiLegali", "Carica tabella: Tassi legali"},
+            {"rivalutazione", "Rivalutazione ISTAT"},
+            {"interessiAnnuale", "Interessi legali sulla somma via via rivalutata"},
+            {"caricaIndici", "Carica indici: Indici ISTAT"}};
         for (auto [control, name] : named)
             QCOMPARE(QAccessible::queryAccessibleInterface(Find(*rates, control))->text(QAccessible::Name),
                      QString::fromUtf8(name));
