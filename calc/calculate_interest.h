@@ -59,9 +59,11 @@ CalculationResult CalculateInterest(const CalculationInput& input, std::span<con
 
 // The interest of `capital` over the days after `start` up to and including
 // `end`, by the rules of CalculateInterest and without its texts, for a
-// calculation that charges many spans: the exact sum of the rows'. Each row's
-// line goes into `lines` when it has room for one a row of `table`. Nothing
-// past the calculation's limits.
+// calculation that charges many spans: the exact sum of the rows'. The rows
+// of `table` are a table's, in order of their days, the last to
+// LastChargedDay(). Each row's line charged goes into `lines` when it has room
+// for one a row of `table`; the others are left as they are. Nothing past
+// the calculation's limits.
 std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency capital, Date start, Date end,
                                      std::span<PeriodLine> lines = {});
 

@@ -42,21 +42,4 @@ const std::array<RatePeriod, kPeriodCount>& LegalRateSchedule()
     return schedule;
 }
 
-bool periodApplies(const RatePeriod& period, Date start, Date end)
-{
-    switch (period.participation) {
-    case Participation::StartOnly: return start <= period.toDate;
-    case Participation::Overlap: return end > period.fromDate && start < period.toDate;
-    case Participation::EndOnly: return end > period.fromDate;
-    case Participation::Always: return true;
-    case Participation::Never: return false;
-    }
-    return false;
-}
-
-ClippedSpan clipToPeriod(const RatePeriod& period, Date start, Date end)
-{
-    return {start < period.fromDate ? period.fromDate : start, end < period.toDate ? end : period.toDate};
-}
-
 } // namespace tarvel

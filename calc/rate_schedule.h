@@ -49,7 +49,22 @@ struct ClippedSpan {
     Date end;
 };
 
-bool periodApplies(const RatePeriod& period, Date start, Date end);
-ClippedSpan clipToPeriod(const RatePeriod& period, Date start, Date end);
+// Inline: a calculation asks them of every period of every span.
+inline bool periodApplies(const RatePeriod& period, Date start, Date end)
+{
+    switch (period.participation) {
+    case Participation::StartOnly: return start <= period.toDate;
+    case Participation::Overlap: return end > period.fromDate && start < period.toDate;
+    case Participation::EndOnly: return end > period.fromDate;
+    case Participation::Always: return true;
+    case Participation::Never: return false;
+    }
+    return false;
+}
+
+inline ClippedSpan clipToPeriod(const RatePeriod& period, Date start, Date end)
+{
+    return {start < period.fromDate ? period.fromDate : start, end < period.toDate ? end : period.toDate};
+}
 
 } // namespace tarvel

@@ -25,6 +25,14 @@ Wide power(Wide base, std::size_t exponent)
 // The quotient to the nearest whole number, ties away from zero; `divisor` > 0.
 Wide roundedQuotient(Wide dividend, Wide divisor)
 {
+    // Most quotients fit 64 bits, whose division is far quicker.
+    constexpr Wide narrow = Wide{1} << 61;
+    if (dividend < narrow && dividend > -narrow && divisor < narrow) {
+        const std::int64_t a = static_cast<std::int64_t>(dividend);
+        const std::int64_t b = static_cast<std::int64_t>(divisor);
+        const std::int64_t magnitude = (2 * (a < 0 ? -a : a) + b) / (2 * b);
+        return a < 0 ? -magnitude : magnitude;
+    }
     const Wide magnitude = (2 * (dividend < 0 ? -dividend : dividend) + divisor) / (2 * divisor);
     return dividend < 0 ? -magnitude : magnitude;
 }

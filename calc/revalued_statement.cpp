@@ -83,14 +83,17 @@ std::optional<FieldFault> chargeInterest(const StatementRequest& request, Curren
     case InterestOn::Revalued: interest = charge(table, figures.revalued, start, end, rows); break;
     case InterestOn::Yearly: {
         const std::vector<Date> anniversaries = Anniversaries(start, end);
+        const Month first = Month::of(start);
+        revaluation.years.reserve(anniversaries.size() + 1);
         interest = Currency();
         for (std::size_t k = 0; k <= anniversaries.size() && interest; ++k) {
             RevaluedYear& year = revaluation.years.emplace_back();
             year.start = k == 0 ? start : anniversaries[k - 1];
             year.end = k < anniversaries.size() ? anniversaries[k] : end;
-            year.coefficientThousandths =
-                k == 0 ? 1000
-                       : CoefficientThousandths(*request.revaluation->index, Month::of(start), Month::of(year.start));
+            // An anniversary is in DAL's month, k years on.
+            year.coefficientThousandths = k == 0 ? 1000
+                                                 : CoefficientThousandths(*request.revaluation->index, first,
+                                                                          first.plus(12 * static_cast<int>(k)));
             const auto yearCapital = k == 0 ? capital : TimesCoefficient(capital, year.coefficientThousandths);
             const auto yearInterest =
                 yearCapital ? charge(table, *yearCapital, year.start, year.end, rows) : std::nullopt;
@@ -127,10 +130,17 @@ ReadRequest readRequest(const StatementRequest& request)
     const RevaluationRequest& asked = *request.revaluation;
     ReadRequest read;
     if (asked.interestOn) {
-        read.faults = TextFaults(request.capital, request.start, request.end);
-        if (read.faults.empty()) {
-            read.start = MonthOrDay{Month::of(*dateOf(request.start)), dateOf(request.start)};
-            read.end = MonthOrDay{Month::of(*dateOf(request.end)), dateOf(request.end)};
+        // Each text read once; only one that may be at fault is read again for its reasons.
+        const auto capital = ParseCurrency(FormatAmount(request.capital));
+        const auto start = dateOf(request.start);
+        const auto end = dateOf(request.end);
+        const bool charged = capital && !HasMoreThanTwoDecimals(request.capital) && start && end && *end >= *start
+                             && *end <= LastChargedDay() && *end - *start <= 32767;
+        if (!charged)
+            read.faults = TextFaults(request.capital, request.start, request.end);
+        else {
+            read.start = MonthOrDay{Month::of(*start), start};
+            read.end = MonthOrDay{Month::of(*end), end};
         }
     } else {
         if (auto fault = CapitalFault(request.capital))
@@ -193,6 +203,11 @@ RevaluationRun RunRevaluation(const StatementRequest& request, std::vector<State
         run.faults.push_back(std::move(*fault));
         return run;
     }
+    if (revaluation.interestOn)
+        if (auto note = LaterDaysNoteFor(*request.legalRates, *read.end->day))
+            run.notes.push_back(std::move(*note));
+    if (revaluation.figures.pastLastIndex)
+        run.notes.push_back(LastIndexNote(*request.revaluation->index, request.revaluation->newerIndexHow));
     run.revaluation = std::move(revaluation);
     return run;
 }
@@ -219,14 +234,10 @@ StatementOutcome MakeRevaluedStatement(const StatementRequest& request)
     if (revaluation.interestOn) {
         statement.interest = AmountText(revaluation.interest);
         statement.roundingNote = RowsRoundingNote(statement.rows, revaluation.interest);
-        if (auto note = LaterDaysNoteFor(*request.legalRates, *end->day))
-            statement.notes.push_back(std::move(*note));
         statement.tables.push_back(request.legalRates->description());
     }
-    const PriceIndex& index = *request.revaluation->index;
-    if (figures.pastLastIndex)
-        statement.notes.push_back(LastIndexNote(index, request.revaluation->newerIndexHow));
-    statement.tables.push_back(index.description());
+    statement.notes = std::move(run.notes);
+    statement.tables.push_back(request.revaluation->index->description());
     statement.revaluation = std::move(run.revaluation);
     return {{}, std::move(statement)};
 }

@@ -118,6 +118,8 @@ StatementOutcome MakeStatement(const StatementRequest& request);
 struct RevaluationRun {
     std::vector<FieldFault> faults;
     std::optional<StatementRevaluation> revaluation;
+    // On the days past the legal table, on the months past the last index.
+    std::vector<LaterDaysNote> notes;
 };
 RevaluationRun RunRevaluation(const StatementRequest& request, std::vector<StatementLine>* rows);
 

@@ -229,28 +229,9 @@ private:
                 reasons.push_back(fault.line());
             return failedRow(reasons);
         }
-        noteRevaluation(*run.revaluation);
+        for (const LaterDaysNote& note : run.notes)
+            noteOnce(NoteLine(note));
         writeRevaluation(*run.revaluation);
-    }
-
-    // The notes of the single run's statement, each once a batch: on the
-    // days past the legal table, on the months past the last index.
-    void noteRevaluation(const StatementRevaluation& revaluation)
-    {
-        const RevaluationRequest& asked = *revaluation_->revaluation;
-        const RateTable& legal = *revaluation_->legalRates;
-        // AL is a day when the run charged interest; one of a month before
-        // the table's last day known is never past it.
-        if (revaluation.interestOn && !legalNoted_ && revaluation.figures.to.month >= Month::of(legal.knownUntil())) {
-            if (const auto note = LaterDaysNoteFor(legal, *ParseDate(*DateFieldText(row_[2])))) {
-                legalNoted_ = true;
-                noteOnce(NoteLine(*note));
-            }
-        }
-        if (revaluation.figures.pastLastIndex && !indexNoted_) {
-            indexNoted_ = true;
-            noteOnce(NoteLine(LastIndexNote(*asked.index, asked.newerIndexHow)));
-        }
     }
 
     void writeRevaluation(const StatementRevaluation& revaluation)
@@ -386,8 +367,6 @@ private:
     const std::optional<Date> claim_;
     const bool referenceRatesGiven_;
     std::optional<StatementRequest> revaluation_;
-    bool legalNoted_ = false;
-    bool indexNoted_ = false;
     std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
