@@ -136,9 +136,16 @@ ReadRequest readRequest(const StatementRequest& request)
         const auto end = dateOf(request.end);
         const bool charged = capital && !HasMoreThanTwoDecimals(request.capital) && start && end && *end >= *start
                              && *end <= LastChargedDay() && *end - *start <= 32767;
-        if (!charged)
+        if (!charged) {
             read.faults = TextFaults(request.capital, request.start, request.end);
-        else {
+            // A month where the interest needs a day.
+            for (FieldFault& fault : read.faults) {
+                const std::string& text = fault.field == InputField::Start ? request.start : request.end;
+                if ((fault.field == InputField::Start || fault.field == InputField::End) && !dateOf(text)
+                    && ReadMonth(text))
+                    fault.reason = "con gli interessi serve un giorno, non un mese: " + Quoted(text);
+            }
+        } else {
             read.start = MonthOrDay{Month::of(*start), start};
             read.end = MonthOrDay{Month::of(*end), end};
         }

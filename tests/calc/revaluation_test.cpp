@@ -137,7 +137,7 @@ TEST(TheRevaluation, RefusesWhatItCannotRevalue)
          {Start, "data o mese non valido: \"13/2015\""}},
         {RevaluedRequest(std::nullopt, "", "-10000", "03/2015", "03/2016"), {Capital, "importo negativo: \"-10000\""}},
         {RevaluedRequest(InterestOn::Yearly, "", "10000", "03/2015", "15/03/2016"),
-         {Start, "data non valida: \"03/2015\""}},
+         {Start, "con gli interessi serve un giorno, non un mese: \"03/2015\""}},
         {RevaluedRequest(InterestOn::Initial, "", "10000", "15/03/1989", "15/03/2015"),
          {Start, "nessun indice per marzo 1989: la tabella degli indici comincia da gennaio 1990"}},
     };
