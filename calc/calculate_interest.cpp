@@ -131,24 +131,29 @@ std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency
                                      std::span<PeriodLine> lines)
 {
     const bool keep = lines.size() >= table.size();
-    // The rows run in order of their days: those that end before the start
-    // charge nothing, nor does any from one that begins on the end or later.
-    const auto first = std::partition_point(table.begin(), table.end(),
-                                            [start](const RatePeriod& period) { return period.toDate < start; });
     Currency total;
     try {
-        for (auto period = first; period != table.end() && period->fromDate < end; ++period) {
-            if (!periodApplies(*period, start, end))
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            if (!periodApplies(table[i], start, end))
                 continue;
-            const PeriodLine line = chargedLine(*period, capital, start, end);
+            const PeriodLine line = chargedLine(table[i], capital, start, end);
             total = need(total.plus(line.interest));
             if (keep)
-                lines[static_cast<std::size_t>(period - table.begin())] = line;
+                lines[i] = line;
         }
     } catch (const CalculationFailure&) {
         return std::nullopt;
     }
     return total;
+}
+
+RowsReached RowsReaching(std::span<const RatePeriod> table, Date start, Date end)
+{
+    const auto first = std::partition_point(table.begin(), table.end(),
+                                            [start](const RatePeriod& period) { return period.toDate < start; });
+    const auto last =
+        std::partition_point(first, table.end(), [end](const RatePeriod& period) { return period.fromDate < end; });
+    return {static_cast<std::size_t>(first - table.begin()), table.subspan(first - table.begin(), last - first)};
 }
 
 ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result)

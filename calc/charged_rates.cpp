@@ -3,6 +3,7 @@
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
 #include "calc/printable.h"
+#include "calc/trim_spaces.h"
 
 #include <algorithm>
 #include <cassert>
@@ -53,6 +54,54 @@ ChargedRates ChargedRates::LatePayment(const RateTable& reference, int marginHun
     return ChargedRates(Regime::LatePayment, nullptr, &reference, marginHundredths);
 }
 
+ChargedRates ChargedRates::Contract(int rateThousandths)
+{
+    assert(rateThousandths > 0 && rateThousandths <= kMaxContractThousandths);
+    ChargedRates rates(Regime::Contract, nullptr, nullptr, 0);
+    rates.captions_.push_back(RateThousandthsText(rateThousandths) + "% convenzionale");
+    const bool whole = rateThousandths % 1000 == 0;
+    // Every day a table may charge.
+    rates.base_.push_back({.index = 0,
+                           .fromDate = Date::fromCivil(Date::kMinYear, 1, 1)->plusDays(-1),
+                           .toDate = LastChargedDay(),
+                           .ratePercent = rateThousandths / 1000.0,
+                           .wholeRatePercent = whole ? rateThousandths / 1000 : 0,
+                           .wholeRate = whole,
+                           .participation = Participation::Overlap,
+                           .caption = rates.captions_.front(),
+                           .act = "accordo delle parti"});
+    rates.rows_.push_back({false, 0, rateThousandths});
+    return rates;
+}
+
+std::optional<int> ReadContractRate(std::string_view text)
+{
+    text = TrimSpaces(text);
+    const std::size_t comma = text.find(',');
+    const std::string_view whole = text.substr(0, comma);
+    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    const auto digits = [](std::string_view part, std::size_t most) {
+        return !part.empty() && part.size() <= most
+               && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(whole, 3) || (comma != std::string_view::npos && !digits(fraction, 3)))
+        return std::nullopt;
+    int rate = std::stoi(std::string(whole)) * 1000;
+    for (std::size_t i = 0, unit = 100; i < fraction.size(); ++i, unit /= 10)
+        rate += (fraction[i] - '0') * static_cast<int>(unit);
+    if (rate <= 0 || rate > kMaxContractThousandths)
+        return std::nullopt;
+    return rate;
+}
+
+std::optional<FieldFault> ContractRateFault(std::string_view text)
+{
+    if (ReadContractRate(text))
+        return std::nullopt;
+    return FieldFault{InputField::ContractRate, "tasso non valido: " + Quoted(text)
+                                                    + " (si attende un numero da 0,001 a 100, al più tre decimali)"};
+}
+
 ChargedRates::ChargedRates(Regime regime, const RateTable* legal, const RateTable* reference, int marginHundredths)
     : regime_(regime), legal_(legal), reference_(reference), marginHundredths_(marginHundredths)
 {
@@ -60,7 +109,7 @@ ChargedRates::ChargedRates(Regime regime, const RateTable* legal, const RateTabl
     if (legal_) {
         for (const RatePeriod& period : legal_->periods()) {
             base_.push_back(period);
-            rows_.push_back({false, 0, RateHundredths(period)});
+            rows_.push_back({false, 0, 10 * RateHundredths(period)});
         }
         legalCount_ = base_.size();
     }
@@ -90,7 +139,7 @@ void ChargedRates::AddLateRows()
         if (row.participation == Participation::Always)
             row.participation = Participation::EndOnly;
         base_.push_back(row);
-        rows_.push_back({true, reference, rate});
+        rows_.push_back({true, reference, 10 * rate});
     }
 }
 
@@ -145,7 +194,8 @@ std::span<const RatePeriod> ChargedRates::Periods(std::optional<Date> claim, std
 
 std::optional<FieldFault> ChargedRates::LateDaysFault(Date start, Date end, std::optional<Date> claim) const
 {
-    if (regime_ == Regime::Legal || (regime_ == Regime::LegalWithClaim && (!claim || end < *claim)))
+    if (regime_ == Regime::Legal || regime_ == Regime::Contract
+        || (regime_ == Regime::LegalWithClaim && (!claim || end < *claim)))
         return std::nullopt;
     const Date firstKnown = reference_->changes().front().firstDay;
     const bool fromClaim = regime_ == Regime::LegalWithClaim && *claim > start;

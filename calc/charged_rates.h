@@ -37,7 +37,14 @@ std::variant<Date, FieldFault> ReadClaimDate(std::string_view text);
 // the day before a claim and at the late-payment rate (the reference rate
 // plus 8 points) from the claim on; at the late-payment rate on every day,
 // with the margin given.
-enum class Regime { Legal, LegalWithClaim, LatePayment };
+// At a rate the parties agreed ("interessi convenzionali") on every day.
+enum class Regime { Legal, LegalWithClaim, LatePayment, Contract };
+
+// A contract's rate: above 0 and at most 100, with at most three decimals, in
+// thousandths of a point ("4,75" is 4750); nothing for another text.
+inline constexpr int kMaxContractThousandths = 100000;
+std::optional<int> ReadContractRate(std::string_view text);
+std::optional<FieldFault> ContractRateFault(std::string_view text);
 
 // The rows a calculation charges under a regime, in one table of periods for
 // CalculateInterest: the legal table's rows, then the reference table's
@@ -49,6 +56,7 @@ public:
     static ChargedRates Legal(const RateTable& legal);
     static ChargedRates WithClaim(const RateTable& legal, const RateTable& reference);
     static ChargedRates LatePayment(const RateTable& reference, int marginHundredths);
+    static ChargedRates Contract(int rateThousandths);
 
     // The periods point into the rows' own captions.
     ChargedRates(const ChargedRates&) = delete;
@@ -60,19 +68,21 @@ public:
     const RateTable* LegalTable() const { return legal_; }
     const RateTable* ReferenceTable() const { return reference_; }
     int MarginHundredths() const { return marginHundredths_; }
+    // Contract: the rate agreed.
+    int ContractThousandths() const { return rows_.empty() ? 0 : rows_.front().rateThousandths; }
 
     // What a row charges, in the order of the periods.
     struct Row {
         bool latePayment;
         int referenceHundredths; // the reference rate of a late-payment row
-        int rateHundredths;      // the rate charged: a legal rate, or the reference rate plus the margin
+        int rateThousandths;     // the rate charged: a legal rate, the reference rate plus the margin, a contract's
     };
     std::span<const Row> Rows() const { return rows_; }
     // What row `i` charges, as a statement shows it.
     ChargedRate Charged(std::size_t i) const
     {
         const Row& row = rows_[i];
-        return {row.rateHundredths, row.latePayment, row.referenceHundredths, row.latePayment ? marginHundredths_ : 0};
+        return {row.rateThousandths, row.latePayment, row.referenceHundredths, row.latePayment ? marginHundredths_ : 0};
     }
 
     // The periods for a span whose claim was filed on `claim`: the legal rows

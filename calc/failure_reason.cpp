@@ -18,6 +18,8 @@ std::string_view FieldName(InputField field)
     case InputField::ClaimDate: return "DOMANDA";
     case InputField::Margin: return "MAGGIORAZIONE";
     case InputField::Percentage: return "PERCENTUALE";
+    case InputField::ContractRate: return "TASSO";
+    case InputField::CompoundingFrom: return "CAPITALIZZAZIONE DAL";
     }
     return "";
 }

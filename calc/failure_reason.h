@@ -10,9 +10,10 @@
 namespace tarvel {
 
 // The fields a calculation reads, as tarvel-calc's messages name them.
-enum class InputField { Capital, Start, End, ClaimDate, Margin, Percentage };
+enum class InputField { Capital, Start, End, ClaimDate, Margin, Percentage, ContractRate, CompoundingFrom };
 
-// "CAPITALE", "DAL", "AL", "DOMANDA", "MAGGIORAZIONE", "PERCENTUALE".
+// "CAPITALE", "DAL", "AL", "DOMANDA", "MAGGIORAZIONE", "PERCENTUALE", "TASSO",
+// "CAPITALIZZAZIONE DAL".
 std::string_view FieldName(InputField field);
 
 // What is wrong with one field, in tarvel-calc's words, so that a window can

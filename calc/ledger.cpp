@@ -25,6 +25,7 @@ ChargedRates ratesOf(const LedgerRequest& request)
     switch (request.regime) {
     case Regime::LegalWithClaim: return ChargedRates::WithClaim(*request.legalRates, *request.referenceRates);
     case Regime::LatePayment: return ChargedRates::LatePayment(*request.referenceRates, request.marginHundredths);
+    case Regime::Contract: assert(!"a ledger charges no contract's rate"); break;
     case Regime::Legal: break;
     }
     return ChargedRates::Legal(*request.legalRates);

@@ -41,8 +41,8 @@ struct Movement {
 struct LedgerRequest {
     std::vector<Movement> movements; // in the order given
     Date end;                        // AL: the last day charged
-    Regime regime = Regime::Legal;
-    std::optional<Date> claim; // LegalWithClaim
+    Regime regime = Regime::Legal;   // any but Contract
+    std::optional<Date> claim;       // LegalWithClaim
     int marginHundredths = kDefaultMarginHundredths;
     // Legal and LegalWithClaim: the legal rates; LegalWithClaim and LatePayment: the reference rates.
     const RateTable* legalRates = nullptr;

@@ -34,6 +34,11 @@ std::optional<std::string> RateChangeProblem(const RateChange* previous, const R
 // ten-thousandth would be: no grouping, no trailing zeros.
 std::string RateText(int rateHundredths) { return CurrencyText(Currency::fromTicks(rateHundredths * 100LL)); }
 
+std::string RateThousandthsText(int rateThousandths)
+{
+    return CurrencyText(Currency::fromTicks(rateThousandths * 10LL));
+}
+
 std::optional<int> ReadRate(std::string_view text)
 {
     text = TrimSpaces(text);

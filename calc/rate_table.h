@@ -49,6 +49,8 @@ std::optional<std::string> RateChangeProblem(const RateChange* previous, const R
 
 // "5", "2,5", "0,05": a rate in percent as captions and table files write it.
 std::string RateText(int rateHundredths);
+// "4,125", "4,75": a rate in thousandths of a point, as a contract's is written.
+std::string RateThousandthsText(int rateThousandths);
 // The rate of a table file, or a margin, in hundredths of a percent: "2,5" is
 // 250. Nothing for any other text than one to three digits, optionally a ','
 // and one or two more.

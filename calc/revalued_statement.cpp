@@ -1,6 +1,7 @@
 #include "calc/revalued_statement.h"
 
 #include "calc/calculate_interest.h"
+#include "calc/charged_span.h"
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
@@ -41,32 +42,15 @@ std::string dayOrMonthText(const MonthOrDay& given)
     return given.day ? DateText(*given.day) : twoDigits(given.month.month()) + '/' + std::to_string(given.month.year());
 }
 
-// The rows of the interest of `capital` over the days after `start` up to
-// `end`; its exact interest, or nothing past the limits.
+// The legal interest of `capital` over the days after `start` up to `end`,
+// with its rows; its exact interest, or nothing past the limits.
 std::optional<Currency> charge(const RateTable& table, Currency capital, Date start, Date end,
                                std::vector<StatementLine>* rows)
 {
     const auto periods = table.periods();
-    std::array<PeriodLine, kMaxRatePeriods> lines{};
-    const auto interest =
-        SpanInterest(periods, capital, start, end, rows ? std::span<PeriodLine>(lines) : std::span<PeriodLine>());
-    if (!interest || !rows)
-        return interest;
-    for (std::size_t i = 0; i < periods.size(); ++i) {
-        const PeriodLine& line = lines[i];
-        if (!line.applies || line.days <= 0)
-            continue;
-        const ClippedSpan clipped = clipToPeriod(periods[i], start, end);
-        StatementLine& row = rows->emplace_back();
-        row.day = clipped.start.plusDays(1);
-        row.lastDay = clipped.end;
-        row.capital = capital;
-        row.days = line.days;
-        row.rate.hundredths = RateHundredths(periods[i]);
-        row.interest = line.interest;
-        row.act = std::string(periods[i].act);
-    }
-    return interest;
+    return ChargeSpan(
+        periods, true, capital, start, end,
+        [periods](std::size_t i) { return ChargedRate{.thousandths = 10 * RateHundredths(periods[i])}; }, rows);
 }
 
 const char kBeyondLimits[] = "i dati escono dai limiti del calcolo (un importo troppo grande)";

@@ -1,5 +1,6 @@
 #include "calc/statement.h"
 
+#include "calc/compounding.h"
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
@@ -12,9 +13,10 @@
 namespace tarvel {
 namespace {
 
-ChargedRates ratesOf(const StatementRequest& request, int margin)
+ChargedRates ratesOf(const StatementRequest& request, int margin, int contract)
 {
     switch (request.regime) {
+    case Regime::Contract: return ChargedRates::Contract(contract);
     case Regime::LegalWithClaim: return ChargedRates::WithClaim(*request.legalRates, *request.referenceRates);
     case Regime::LatePayment: return ChargedRates::LatePayment(*request.referenceRates, margin);
     case Regime::Legal: break;
@@ -41,6 +43,30 @@ std::string roundingNote(const CalculationResult& result, const std::vector<Stat
     return RowsRoundingNote(rows, total->toCents());
 }
 
+const char kCompoundingBeyondLimits[] = "i dati escono dai limiti del calcolo (un importo troppo grande)";
+
+// The statement of a simple calculation made compounded: its rows the
+// stretches between capitalisations and the capitalisations, its interest
+// and sum theirs. False past the limits, or for a negative capital.
+bool compound(Statement& statement, const ChargedRates& rates, std::span<const RatePeriod> periods,
+              const CalculationResult& result, StatementCompounding compounding)
+{
+    if (result.capital.isNegative())
+        return false;
+    statement.rows.clear();
+    const auto compounded =
+        Compound(rates, periods, result.capital, result.start, result.end,
+                 CapitalisationDays(compounding.period, result.start, result.end, compounding.from), &statement.rows);
+    const auto due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
+    if (!due)
+        return false;
+    statement.interest = AmountText(compounded->interest);
+    statement.sum = AmountText(*due);
+    statement.roundingNote.clear();
+    statement.compounding = compounding;
+    return true;
+}
+
 } // namespace
 
 // The rows show each interest to the cent and the total is the exact sum
@@ -65,6 +91,8 @@ std::string RegimeText(const ChargedRates& rates, std::optional<Date> claim)
         return claim
                    ? "dalla domanda giudiziale del " + DateText(*claim) + " al tasso di mora, art. 1284, 4° comma c.c."
                    : "";
+    case Regime::Contract:
+        return "interessi convenzionali al " + RateThousandthsText(rates.ContractThousandths()) + '%';
     case Regime::LatePayment:
         return "interessi di mora, D.Lgs. 231/2002, maggiorazione " + RateText(rates.MarginHundredths())
                + (rates.MarginHundredths() == 100 ? " punto" : " punti");
@@ -75,8 +103,8 @@ std::string RegimeText(const ChargedRates& rates, std::optional<Date> claim)
 
 ChargedCalculation CalculateCharged(const StatementRequest& request)
 {
-    assert(request.regime == Regime::LatePayment || request.legalRates);
-    assert(request.regime == Regime::Legal || request.referenceRates);
+    assert(request.regime == Regime::LatePayment || request.regime == Regime::Contract || request.legalRates);
+    assert(request.regime == Regime::Legal || request.regime == Regime::Contract || request.referenceRates);
     ChargedCalculation calculation;
     std::vector<FieldFault>& faults = calculation.faults;
 
@@ -95,7 +123,14 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
         else
             margin = *ReadMargin(request.margin);
     }
-    const ChargedRates rates = ratesOf(request, margin);
+    int contract = 0;
+    if (request.regime == Regime::Contract) {
+        if (auto fault = ContractRateFault(request.contractRate))
+            faults.push_back(std::move(*fault));
+        else
+            contract = *ReadContractRate(request.contractRate);
+    }
+    const ChargedRates rates = ratesOf(request, margin, contract);
     std::vector<RatePeriod> room;
     const auto periods = rates.Periods(claim, room);
     for (const RatePeriod& period : periods)
@@ -108,10 +143,21 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
     }
     const auto startField = DateFieldText(request.start);
     const auto endField = DateFieldText(request.end);
+    std::optional<Date> compoundingFrom;
     if (startField && endField && TextFaults(request.capital, request.start, request.end).empty()) {
-        if (auto fault = rates.LateDaysFault(*ParseDate(*startField), *ParseDate(*endField), claim)) {
+        const Date start = *ParseDate(*startField);
+        const Date end = *ParseDate(*endField);
+        if (auto fault = rates.LateDaysFault(start, end, claim)) {
             faults.push_back(std::move(*fault));
             return calculation;
+        }
+        if (request.compounding && !request.compounding->from.empty()) {
+            auto read = ReadCompoundingFrom(request.compounding->from, start, end);
+            if (auto* fault = std::get_if<FieldFault>(&read)) {
+                faults.push_back(std::move(*fault));
+                return calculation;
+            }
+            compoundingFrom = std::get<Date>(read);
         }
     }
     calculation.input = {request.capital, startField.value_or(kUnfilledDateField),
@@ -124,6 +170,12 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
         return calculation;
     }
     calculation.statement = StatementOf(calculation.result, rates, periods, claim);
+    if (request.compounding
+        && !compound(*calculation.statement, rates, periods, calculation.result,
+                     {request.compounding->period, compoundingFrom})) {
+        calculation.statement.reset();
+        faults = {FieldFault{InputField::Capital, kCompoundingBeyondLimits}};
+    }
     return calculation;
 }
 
@@ -179,6 +231,7 @@ std::string InterestCaption(Regime regime)
     switch (regime) {
     case Regime::LegalWithClaim: return "Interessi legali e di mora";
     case Regime::LatePayment: return "Interessi di mora";
+    case Regime::Contract: return "Interessi convenzionali";
     case Regime::Legal: break;
     }
     return "Interessi legali";
@@ -189,10 +242,34 @@ std::string YearsAndDaysText(int years, int days)
     return counted(years, "anno", "anni") + " e " + counted(days, "giorno", "giorni");
 }
 
+std::vector<ShownTotal> CompoundedTotals(const Statement& statement)
+{
+    return {{"Interessi", *ParseCurrency(statement.interest)},
+            {"Totale dovuto al " + statement.endDate, *ParseCurrency(statement.sum)}};
+}
+
 std::string StatementText(const Statement& statement)
 {
     if (statement.revaluation)
         return RevaluedStatementText(statement);
+    if (statement.compounding) {
+        std::string text = statement.regimeText.empty() ? InterestCaption(statement.regime) + '\n'
+                                                        : Capitalised(statement.regimeText) + '\n';
+        text += line("Capitale", statement.capital);
+        text += line("dal " + statement.startDate + " al " + statement.endDate,
+                     YearsAndDaysText(statement.years, statement.days));
+        text += Capitalised(CompoundingText(statement.compounding->period, statement.compounding->from)) + '\n';
+        for (const StatementLine& row : statement.rows)
+            text += StatementLineText(row) + (row.act.empty() ? "" : " (" + Printable(row.act) + ')') + '\n';
+        for (const LaterDaysNote& note : statement.notes)
+            text += "Nota: " + Printable(note.what) + '\n';
+        for (const std::string& table : statement.tables)
+            text += line("Tabella", Printable(table));
+        text += std::string(kCompoundingLawNote) + '\n';
+        for (const ShownTotal& total : CompoundedTotals(statement))
+            text += line(total.caption, AmountText(total.amount));
+        return text;
+    }
     std::string text = line("Capitale", statement.capital);
     text += line("dal " + statement.startDate + " al " + statement.endDate,
                  YearsAndDaysText(statement.years, statement.days));

@@ -2,6 +2,7 @@
 
 #include "calc/calculate_interest.h"
 #include "calc/charged_rates.h"
+#include "calc/compounding.h"
 #include "calc/currency.h"
 #include "calc/failure_reason.h"
 #include "calc/ledger.h"
@@ -38,12 +39,15 @@ struct StatementRequest {
     std::string start{};   // DAL, in the forms tarvel-calc takes: "15/06/2018", "15062018", "2018-06-15"
     std::string end{};     // AL
     Regime regime = Regime::Legal;
-    std::string claimDate{}; // LegalWithClaim: the day the claim was filed in court
-    std::string margin{};    // LatePayment: points over the reference rate, "8"
+    std::string claimDate{};    // LegalWithClaim: the day the claim was filed in court
+    std::string margin{};       // LatePayment: points over the reference rate, "8"
+    std::string contractRate{}; // Contract: the rate agreed, "4,75"
     // The legal rates (the table in force or a table file's), for Legal and
     // LegalWithClaim; the reference rates, for LegalWithClaim and LatePayment.
     const RateTable* legalRates = nullptr;
     const RateTable* referenceRates = nullptr;
+    // Any regime may be compounded.
+    std::optional<CompoundingRequest> compounding{};
     // With the legal rates only. Its DAL and AL may be months ("03/2015")
     // when it asks for the revaluation alone.
     std::optional<RevaluationRequest> revaluation{};
@@ -103,6 +107,10 @@ struct Statement {
     // one on the last index, `interest` and `sum` are the interest and the
     // total due.
     std::optional<StatementRevaluation> revaluation;
+    // When compounded: the rows are the stretches between capitalisations
+    // and the capitalisations, `interest` all that was capitalised and the
+    // last part, `sum` the capital and the interest.
+    std::optional<StatementCompounding> compounding;
 };
 
 // The statement, or for each field at fault the field and why.
@@ -169,6 +177,9 @@ std::vector<std::string> RevaluationLines(const StatementRevaluation& revaluatio
 // aggiornato") alone; with interest "Capitale rivalutato", "Interessi" and
 // "Totale dovuto al 15/03/2025".
 std::vector<ShownTotal> RevaluationTotals(const Statement& statement);
+
+// The totals of a compounded statement: "Interessi" and "Totale dovuto al 15/03/2025".
+std::vector<ShownTotal> CompoundedTotals(const Statement& statement);
 
 // "8 anni e 178 giorni", "1 anno e 1 giorno".
 std::string YearsAndDaysText(int years, int days);

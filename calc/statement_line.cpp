@@ -14,12 +14,19 @@ std::string percent(int hundredths) { return RateText(hundredths) + "%"; }
 
 std::string amount(Currency value) { return AmountText(value); }
 
-bool isMovement(const StatementLine& line) { return line.kind != StatementLine::Kind::Span; }
+bool isMovement(const StatementLine& line)
+{
+    return line.kind == StatementLine::Kind::Credit || line.kind == StatementLine::Kind::Payment;
+}
+
+bool isCapitalisation(const StatementLine& line) { return line.kind == StatementLine::Kind::Capitalisation; }
 
 // "credito 10.000,00 fattura 1", "pagamento 3.000,00 bonifico, eccedenza 40,00":
 // what the movement was, its description shown as the messages show a text.
 std::string movementCell(const StatementLine& line)
 {
+    if (isCapitalisation(line))
+        return "capitalizzati " + amount(line.amount);
     const bool credit = line.kind == StatementLine::Kind::Credit;
     std::string text = (credit ? "credito " : "pagamento ") + amount(line.amount);
     if (!line.description.empty())
@@ -36,9 +43,9 @@ std::string movementCell(const StatementLine& line)
 std::string ChargedRateText(const ChargedRate& rate)
 {
     if (!rate.latePayment)
-        return percent(rate.hundredths);
-    return percent(rate.hundredths) + " (" + percent(rate.referenceHundredths) + " + " + RateText(rate.marginHundredths)
-           + ")";
+        return RateThousandthsText(rate.thousandths) + "%";
+    return RateThousandthsText(rate.thousandths) + "% (" + percent(rate.referenceHundredths) + " + "
+           + RateText(rate.marginHundredths) + ")";
 }
 
 const char* StatementColumnHead(StatementColumn column)
@@ -76,13 +83,16 @@ bool StatementColumnIsNumber(StatementColumn column)
 std::vector<StatementColumn> StatementColumns(std::span<const StatementLine> lines)
 {
     const bool movements = std::any_of(lines.begin(), lines.end(), isMovement);
+    const bool capitalisations = std::any_of(lines.begin(), lines.end(), isCapitalisation);
     const bool acts =
         std::any_of(lines.begin(), lines.end(), [](const StatementLine& line) { return !line.act.empty(); });
     std::vector<StatementColumn> columns;
     for (std::size_t i = 0; i < kStatementColumnCount; ++i) {
         const auto column = StatementColumn(i);
         using enum StatementColumn;
-        if ((column == Movement || column == ToInterest || column == ToCapital) && !movements)
+        if ((column == ToInterest || column == ToCapital) && !movements)
+            continue;
+        if (column == Movement && !movements && !capitalisations)
             continue;
         if (column == Act && !acts)
             continue;
@@ -114,6 +124,8 @@ std::string StatementCell(const StatementLine& line, StatementColumn column)
 std::string StatementLineText(const StatementLine& line)
 {
     using enum StatementLine::Kind;
+    if (line.kind == Capitalisation)
+        return DateText(line.day) + " capitalizzati " + amount(line.amount) + ": capitale " + amount(line.capital);
     if (line.kind == Span) {
         std::string text;
         if (line.days != 0)

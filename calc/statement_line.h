@@ -14,7 +14,7 @@ namespace tarvel {
 // What a row of a statement charges: a legal rate, or a late-payment rate,
 // the reference rate plus the margin.
 struct ChargedRate {
-    int hundredths = 0; // the rate charged
+    int thousandths = 0; // the rate charged, in thousandths of a point: a contract's may have three decimals
     bool latePayment = false;
     int referenceHundredths = 0;
     int marginHundredths = 0;
@@ -22,7 +22,7 @@ struct ChargedRate {
 };
 
 // A rate's one text, on the screen, in the copy and on the page: "2%",
-// "12,5% (4,5% + 8)".
+// "12,5% (4,5% + 8)", "4,125%".
 std::string ChargedRateText(const ChargedRate& rate);
 
 // One row of a statement, the single calculation's and the ledger's alike: a
@@ -30,11 +30,13 @@ std::string ChargedRateText(const ChargedRate& rate);
 // a change of rate has one row per rate). Typed values, which the window's
 // table, the copy and the pages lay out.
 struct StatementLine {
-    enum class Kind { Credit, Payment, Span };
+    // Capitalisation: the interest added to the capital on its day.
+    enum class Kind { Credit, Payment, Span, Capitalisation };
     Kind kind = Kind::Span;
     Date day;     // a movement's day; a span's first day charged
     Date lastDay; // a span's last day
-    // Credit and Payment: the amount and the description as given.
+    // Credit and Payment: the amount and the description as given;
+    // Capitalisation: the interest capitalised.
     Currency amount;
     std::string description;
     // Credit: what the debtor's surplus took off it. Payment: what it left over.
@@ -77,6 +79,7 @@ std::string StatementCell(const StatementLine& line, StatementColumn column);
 
 // The line as one sentence, as the copy and tarvel-calc write it:
 // "01/01/2025 credito 10.000,00 (fattura 1): capitale 10.000,00",
+// "31/12/2022 capitalizzati 52,50: capitale 1.102,50",
 // "dal 02/01/2025 al 01/07/2025: capitale 10.000,00, 181 giorni, tasso 2%, interessi 99,18".
 std::string StatementLineText(const StatementLine& line);
 

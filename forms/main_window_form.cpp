@@ -23,7 +23,7 @@ Date LastDayOfDesignedTable() { return *Date::fromCivil(LastDesignedYear(), 12, 
 // "Questa finestra calcola l'1% su ogni giorno dopo il 2014."
 std::string NoticeHeading()
 {
-    const ChargedRate rate{.hundredths = RateHundredths(LastDesignedPeriod())};
+    const ChargedRate rate{.thousandths = 10 * RateHundredths(LastDesignedPeriod())};
     return "Questa finestra calcola l'" + ChargedRateText(rate) + " su ogni giorno dopo il "
            + std::to_string(LastDesignedYear()) + '.';
 }

@@ -21,7 +21,7 @@
 
 namespace tarvel {
 
-inline constexpr std::size_t kInputFieldCount = static_cast<std::size_t>(InputField::Percentage) + 1;
+inline constexpr std::size_t kInputFieldCount = static_cast<std::size_t>(InputField::CompoundingFrom) + 1;
 
 // Where a desktop user with a newer decree is pointed by a note.
 inline constexpr char kNewerActHow[] =

@@ -88,7 +88,7 @@ TEST_P(WorkedExample, GivesTheSameInTarvelCalcAndInTheStatement)
     ASSERT_EQ(statement.rows.size(), charged.size());
     for (std::size_t i = 0; i < charged.size(); ++i) {
         const StatementLine& row = statement.rows[i];
-        const std::string rate = RateText(row.rate.hundredths) + "%";
+        const std::string rate = RateThousandthsText(row.rate.thousandths) + "%";
         EXPECT_TRUE(charged[i].starts_with((row.rate.latePayment ? "mora " : "") + rate + " dal "))
             << charged[i] << " against " << rate;
         EXPECT_TRUE(charged[i].ends_with(": " + CurrencyText(row.interest))) << charged[i];

@@ -69,7 +69,7 @@ std::vector<StatementLine> Movements(const std::string& description)
     span.lastDay = *ParseDate("01/07/2025");
     span.capital = credit.capital;
     span.days = 181;
-    span.rate.hundredths = 200;
+    span.rate.thousandths = 2000;
     span.interest = Cents(9918);
     span.act = "D.M. 10/12/2024";
     StatementLine payment;

@@ -36,6 +36,22 @@ inline StatementRequest ClaimRequest(std::string claim, std::string capital, std
     return RequestInForce(Regime::LegalWithClaim, claim, capital, start, end);
 }
 
+// At a contract's rate, "4,75".
+inline StatementRequest ContractRequest(std::string rate, std::string capital, std::string start, std::string end)
+{
+    StatementRequest request = LegalRequest(capital, start, end);
+    request.regime = Regime::Contract;
+    request.contractRate = rate;
+    return request;
+}
+
+// `request` compounded by `period`, from the day `from` when given.
+inline StatementRequest Compounded(StatementRequest request, CompoundingPeriod period, std::string from = "")
+{
+    request.compounding = CompoundingRequest{period, from};
+    return request;
+}
+
 // A revaluation by the index built in: alone (with `percentage` an update at
 // it) when `on` is none, else with legal interest by that method.
 inline StatementRequest RevaluedRequest(std::optional<InterestOn> on, std::string percentage, std::string capital,

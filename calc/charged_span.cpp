@@ -1,0 +1,39 @@
+#include "calc/charged_span.h"
+
+#include "calc/calculate_interest.h"
+
+#include <array>
+#include <string>
+
+namespace tarvel {
+
+std::optional<Currency> ChargeSpan(std::span<const RatePeriod> periods, bool ordered, Currency capital, Date start,
+                                   Date end, const std::function<ChargedRate(std::size_t)>& rateOf,
+                                   std::vector<StatementLine>* rows)
+{
+    const RowsReached reached = ordered ? RowsReaching(periods, start, end) : RowsReached{0, periods};
+    if (!rows)
+        return SpanInterest(reached.rows, capital, start, end);
+    std::array<PeriodLine, kMaxChargedRows> lines{};
+    const auto interest = SpanInterest(reached.rows, capital, start, end, lines);
+    if (!interest)
+        return interest;
+    for (std::size_t i = 0; i < reached.rows.size(); ++i) {
+        const PeriodLine& line = lines[i];
+        if (!line.applies || line.days <= 0)
+            continue;
+        const RatePeriod& period = reached.rows[i];
+        const ClippedSpan clipped = clipToPeriod(period, start, end);
+        StatementLine& row = rows->emplace_back();
+        row.day = clipped.start.plusDays(1);
+        row.lastDay = clipped.end;
+        row.capital = capital;
+        row.days = line.days;
+        row.rate = rateOf(reached.first + i);
+        row.interest = line.interest;
+        row.act = std::string(period.act);
+    }
+    return interest;
+}
+
+} // namespace tarvel

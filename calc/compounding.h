@@ -1,0 +1,72 @@
+#pragma once
+
+#include "calc/charged_rates.h"
+#include "calc/currency.h"
+#include "calc/date.h"
+#include "calc/failure_reason.h"
+#include "calc/rate_schedule.h"
+#include "calc/statement_line.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tarvel {
+
+// Interest capitalised at the end of each year (31/12), half-year (30/06 and
+// 31/12) or quarter (31/03, 30/06, 30/09 and 31/12) that falls after the start
+// and before the end: the interest accrued since the last capitalisation,
+// rounded to the cent (half away from zero), is added to the capital on that
+// day and earns interest with it from the day after. From a day given (the
+// day of a court claim), the interest is simple up to it, capitalised on it,
+// and then at each end of period. At the end, the interest accrued since the
+// last capitalisation is rounded to the cent.
+enum class CompoundingPeriod { Year, HalfYear, Quarter };
+
+// "annuale", "semestrale", "trimestrale": the words of --capitalizzazione.
+std::optional<CompoundingPeriod> ReadCompoundingPeriod(std::string_view word);
+const char* CompoundingPeriodWord(CompoundingPeriod period);
+
+// Interest capitalised at each end of period, from the start or from a day
+// given (as the user typed it).
+struct CompoundingRequest {
+    CompoundingPeriod period = CompoundingPeriod::Year;
+    std::string from{}; // empty: from the start
+};
+
+// How a statement's interest was compounded.
+struct StatementCompounding {
+    CompoundingPeriod period = CompoundingPeriod::Year;
+    std::optional<Date> from;
+};
+
+// "capitalizzazione annuale", "capitalizzazione trimestrale dal 15/03/2022".
+std::string CompoundingText(CompoundingPeriod period, std::optional<Date> from);
+// The one line a compounded statement says of the law.
+inline constexpr char kCompoundingLawNote[] =
+    "La capitalizzazione degli interessi è lecita solo dove la legge o un accordo la consentono (art. 1283 c.c.).";
+
+// The day compounding starts from, in the forms tarvel-calc takes, or why it
+// cannot be: not a date, or outside the span from `start` to `end`.
+std::variant<Date, FieldFault> ReadCompoundingFrom(std::string_view text, Date start, Date end);
+
+// The days the interest is capitalised on, in order.
+std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from);
+
+struct CompoundedInterest {
+    Currency interest; // all that was capitalised and the last part, to the cent
+    Currency capital;  // the capital with all that was capitalised
+};
+
+// `capital` compounded over the days after `start` up to `end` on the rows of
+// `rates` (`periods`, as rates.Periods gave them), capitalised on `days`; into
+// `rows`, when given, each stretch's span rows and each capitalisation.
+// Nothing past the calculation's limits.
+std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
+                                           Currency capital, Date start, Date end, const std::vector<Date>& days,
+                                           std::vector<StatementLine>* rows);
+
+} // namespace tarvel
