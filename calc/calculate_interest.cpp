@@ -147,13 +147,15 @@ std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency
     return total;
 }
 
-RowsReached RowsReaching(std::span<const RatePeriod> table, Date start, Date end)
+RowsReached RowsReaching(std::span<const RatePeriod> table, Date start, Date end, std::size_t from)
 {
-    const auto first = std::partition_point(table.begin(), table.end(),
-                                            [start](const RatePeriod& period) { return period.toDate < start; });
-    const auto last =
-        std::partition_point(first, table.end(), [end](const RatePeriod& period) { return period.fromDate < end; });
-    return {static_cast<std::size_t>(first - table.begin()), table.subspan(first - table.begin(), last - first)};
+    std::size_t first = std::min(from, table.size());
+    while (first < table.size() && table[first].toDate < start)
+        ++first;
+    std::size_t last = first;
+    while (last < table.size() && table[last].fromDate < end)
+        ++last;
+    return {first, table.subspan(first, last - first)};
 }
 
 ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result)

@@ -69,11 +69,13 @@ std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency
 // rows run in order of their days to LastChargedDay() as a table's do: those
 // that end before the start charge nothing, nor does any from one that
 // begins on the end or later. `first` is the first row's place in `table`.
+// The rows are looked for from `from` on: a calculation of spans one after
+// the other starts each from the last one's first.
 struct RowsReached {
     std::size_t first = 0;
     std::span<const RatePeriod> rows;
 };
-RowsReached RowsReaching(std::span<const RatePeriod> table, Date start, Date end);
+RowsReached RowsReaching(std::span<const RatePeriod> table, Date start, Date end, std::size_t from = 0);
 
 // The texts of a window that opened with the capital of `input` typed in,
 // after this run of it: what the run wrote, and after a failure what its

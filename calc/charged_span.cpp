@@ -9,9 +9,12 @@ namespace tarvel {
 
 std::optional<Currency> ChargeSpan(std::span<const RatePeriod> periods, bool ordered, Currency capital, Date start,
                                    Date end, const std::function<ChargedRate(std::size_t)>& rateOf,
-                                   std::vector<StatementLine>* rows)
+                                   std::vector<StatementLine>* rows, std::size_t* cursor)
 {
-    const RowsReached reached = ordered ? RowsReaching(periods, start, end) : RowsReached{0, periods};
+    const RowsReached reached =
+        ordered ? RowsReaching(periods, start, end, cursor ? *cursor : 0) : RowsReached{0, periods};
+    if (ordered && cursor)
+        *cursor = reached.first;
     if (!rows)
         return SpanInterest(reached.rows, capital, start, end);
     std::array<PeriodLine, kMaxChargedRows> lines{};

@@ -17,9 +17,11 @@ namespace tarvel {
 // `end` at the rows of `periods` (in order of their days when `ordered`, as a
 // table's are), and into `rows`, when given, a span row for each period with
 // days charged, at the rate `rateOf` gives for its place in `periods`. The
-// exact interest, or nothing past the calculation's limits.
+// exact interest, or nothing past the calculation's limits. A caller that
+// charges ordered spans one after the other keeps `cursor` for them, from 0
+// (RowsReaching).
 std::optional<Currency> ChargeSpan(std::span<const RatePeriod> periods, bool ordered, Currency capital, Date start,
                                    Date end, const std::function<ChargedRate(std::size_t)>& rateOf,
-                                   std::vector<StatementLine>* rows);
+                                   std::vector<StatementLine>* rows, std::size_t* cursor = nullptr);
 
 } // namespace tarvel

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <variant>
 
 namespace tarvel {
@@ -26,10 +27,8 @@ std::span<const int> closingMonths(CompoundingPeriod period)
     return kYear;
 }
 
-Date lastDayOf(int year, int month)
-{
-    return month == 12 ? *Date::fromCivil(year, 12, 31) : Date::fromCivil(year, month + 1, 1)->plusDays(-1);
-}
+// The last days of the months that end a period: 31/03, 30/06, 30/09, 31/12.
+Date lastDayOf(int year, int month) { return *Date::fromCivil(year, month, month == 6 || month == 9 ? 30 : 31); }
 
 } // namespace
 
@@ -76,6 +75,7 @@ std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date 
     const Date after = from ? std::max(start, *from) : start;
     const int first = after.civil().year;
     const int last = end.civil().year;
+    days.reserve(days.size() + static_cast<std::size_t>(last - first + 1) * closingMonths(period).size());
     for (int year = first; year <= last; ++year)
         for (const int month : closingMonths(period)) {
             const Date day = lastDayOf(year, month);
@@ -91,12 +91,13 @@ std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<
 {
     // A claim's periods are two tables side by side, the others one in order of its days.
     const bool ordered = rates.ChargedRegime() != Regime::LegalWithClaim;
-    const auto rateOf = [&rates](std::size_t i) { return rates.Charged(i); };
+    const std::function<ChargedRate(std::size_t)> rateOf = [&rates](std::size_t i) { return rates.Charged(i); };
     CompoundedInterest compounded{Currency(), capital};
     Date from = start;
+    std::size_t cursor = 0;
     for (std::size_t i = 0; i <= days.size(); ++i) {
         const Date to = i < days.size() ? days[i] : end;
-        const auto accrued = ChargeSpan(periods, ordered, compounded.capital, from, to, rateOf, rows);
+        const auto accrued = ChargeSpan(periods, ordered, compounded.capital, from, to, rateOf, rows, &cursor);
         if (!accrued)
             return std::nullopt;
         const Currency part = accrued->toCents();

@@ -76,14 +76,6 @@ double Currency::toDouble() const
     return result;
 }
 
-std::optional<Currency> Currency::plus(Currency other) const
-{
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(ticks_, other.ticks_, &sum))
-        return std::nullopt;
-    return Currency(sum);
-}
-
 std::optional<Currency> Currency::minus(Currency other) const
 {
     std::int64_t difference = 0;
