@@ -15,6 +15,10 @@ void FinishLedgerOptions(CalcOptions& options, const std::vector<std::string>& p
         return fail("manca il valore di --movimenti");
     if (otherMode)
         return fail("--movimenti non va con --csv, --elenco-tassi né --elenco-tassi-mora");
+    if (options.contractRate)
+        return fail("--tasso non va ancora con --movimenti");
+    if (options.compounding)
+        return fail("--capitalizzazione non va ancora con --movimenti");
     if (ledger.imputation && *ledger.imputation != "capitale" && *ledger.imputation != "interessi")
         return fail("--imputazione vuole capitale o interessi, non " + Quoted(*ledger.imputation));
     if (ledger.compensation && !options.latePayment)

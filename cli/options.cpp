@@ -18,6 +18,8 @@ const char* const kCalcUsage =
     "     tarvel-calc --elenco-tassi\n"
     "     tarvel-calc --domanda DATA CAPITALE DAL AL\n"
     "     tarvel-calc --mora [--maggiorazione N] CAPITALE DAL AL\n"
+    "     tarvel-calc --tasso R CAPITALE DAL AL\n"
+    "     tarvel-calc --capitalizzazione PERIODO [--capitalizzazione-dal DATA] CAPITALE DAL AL\n"
     "     tarvel-calc --elenco-tassi-mora\n"
     "     tarvel-calc --movimenti FILE [--domanda DATA | --mora [--indennizzo]] AL\n"
     "     tarvel-calc --rivalutazione [--percentuale P] CAPITALE DAL AL\n"
@@ -52,6 +54,17 @@ const char* const kCalcUsage =
     "                       di quelli incorporati, dal 01/01/2013 al 1° semestre 2026\n"
     "  --elenco-tassi-mora  scrive la tabella dei tassi di riferimento in uso nella forma di\n"
     "                       quel file\n"
+    "  --tasso R            interessi convenzionali al tasso annuo R convenuto dalle parti su ogni\n"
+    "                       giorno: più di 0, al più 100, al più tre decimali (4,75)\n"
+    "  --capitalizzazione PERIODO  annuale, semestrale o trimestrale: alla fine di ogni anno,\n"
+    "                       semestre o trimestre gli interessi maturati, al centesimo, si aggiungono\n"
+    "                       al capitale e producono interessi; scrive il prospetto, con in fondo\n"
+    "                       interessi e totale dovuto (ai tassi legali in vigore, se non si dà\n"
+    "                       --tassi FILE, --tasso, --mora o --domanda). È lecita solo dove la legge\n"
+    "                       o un accordo la consentono (art. 1283 c.c.)\n"
+    "  --capitalizzazione-dal DATA  con --capitalizzazione, interessi semplici fino al giorno DATA\n"
+    "                       (tra DAL e AL, come la domanda giudiziale), capitalizzati quel giorno\n"
+    "                       e poi alla fine di ogni periodo\n"
     "  --movimenti FILE     il conto di un debito, al giorno AL, dai crediti e dai pagamenti del\n"
     "                       file CSV FILE (data;tipo;importo;descrizione; con -, dallo standard\n"
     "                       input): ogni pagamento va prima agli interessi, poi al capitale;\n"
@@ -107,6 +120,8 @@ struct Given {
     bool listIndex = false;
     std::optional<std::string> margin;
     std::optional<std::string> interestOn;
+    std::optional<std::string> compounding;
+    std::optional<std::string> compoundingFrom;
 };
 
 // Reads the arguments into the options and what else they say: the
@@ -137,6 +152,9 @@ public:
               {"--percentuale", &options.revaluation.percentage},
               {"--interessi-su", &given.interestOn},
               {"--indici", &options.revaluation.indexFile},
+              {"--tasso", &options.contractRate},
+              {"--capitalizzazione", &given.compounding},
+              {"--capitalizzazione-dal", &given.compoundingFrom},
           }},
           given_(given)
     {
@@ -216,7 +234,7 @@ private:
     }
 
     std::array<std::pair<std::string_view, bool*>, 9> flags_;
-    std::array<std::pair<std::string_view, std::optional<std::string>*>, 11> valued_;
+    std::array<std::pair<std::string_view, std::optional<std::string>*>, 14> valued_;
     Given& given_;
     std::vector<std::string> seen_;
 };
@@ -229,8 +247,8 @@ std::optional<std::string> sharedFault(CalcOptions& options, const Given& given,
         return "--pdf e --printer non vanno insieme";
     if (options.pdfFile && options.pdfFile->empty())
         return "manca il nome del file di --pdf";
-    for (const char* name :
-         {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione", "--percentuale", "--interessi-su", "--indici"})
+    for (const char* name : {"--tassi", "--tassi-mora", "--domanda", "--maggiorazione", "--percentuale",
+                             "--interessi-su", "--indici", "--tasso", "--capitalizzazione", "--capitalizzazione-dal"})
         if (const auto* value = reader.valueOf(name); *value && (*value)->empty())
             return "manca il valore di " + std::string(name);
     if (options.latePayment && options.claimDate)
@@ -244,6 +262,34 @@ std::optional<std::string> sharedFault(CalcOptions& options, const Given& given,
             return fault->reason;
     }
     options.marginHundredths = given.margin ? *ReadMargin(*given.margin) : kDefaultMarginHundredths;
+    return std::nullopt;
+}
+
+// --tasso and --capitalizzazione: why they do not go with the others, or
+// nothing; sets the compounding.
+std::optional<std::string> compoundingFault(CalcOptions& options, const Given& given)
+{
+    if (options.contractRate) {
+        if (options.claimDate)
+            return "--tasso non va con --domanda: l'art. 1284, 4° comma c.c. vale solo se le parti non hanno "
+                   "convenuto un tasso";
+        if (options.latePayment)
+            return "--tasso e --mora non vanno insieme";
+        if (options.rates)
+            return "--tassi non va con --tasso, che calcola ogni giorno al tasso convenuto";
+        if (const auto fault = ContractRateFault(*options.contractRate))
+            return fault->reason;
+    }
+    if (given.compoundingFrom && !given.compounding)
+        return "--capitalizzazione-dal va con --capitalizzazione";
+    if (!given.compounding)
+        return std::nullopt;
+    const auto period = ReadCompoundingPeriod(*given.compounding);
+    if (!period)
+        return "--capitalizzazione vuole " + std::string(CompoundingPeriodWord(CompoundingPeriod::Year)) + ", "
+               + CompoundingPeriodWord(CompoundingPeriod::HalfYear) + " o "
+               + CompoundingPeriodWord(CompoundingPeriod::Quarter) + ", non " + Quoted(*given.compounding);
+    options.compounding = CompoundingRequest{*period, given.compoundingFrom.value_or("")};
     return std::nullopt;
 }
 
@@ -267,7 +313,7 @@ std::optional<std::string> revaluationFault(CalcOptions& options, const Given& g
         return std::nullopt;
     }
     for (const char* name : {"--mora", "--domanda", "--movimenti", "--imputazione", "--indennizzo", "--tassi-mora",
-                             "--elenco-tassi", "--elenco-tassi-mora"})
+                             "--elenco-tassi", "--elenco-tassi-mora", "--tasso", "--capitalizzazione"})
         if (reader.given(name))
             return "--rivalutazione non va con " + std::string(name);
     if (!given.interestOn) {
@@ -293,7 +339,8 @@ std::optional<std::string> finishListing(CalcOptions& options, const Given& give
     const std::string name = given.listRates ? "--elenco-tassi" : "--elenco-tassi-mora";
     if (given.batch || options.wantsReport())
         return name + " non va con --csv, --pdf né --printer";
-    if (options.chargesLatePayment() || (given.listRates ? options.referenceRates : options.rates))
+    if (options.chargesLatePayment() || options.contractRate || options.compounding
+        || (given.listRates ? options.referenceRates : options.rates))
         return name + (given.listRates ? " va con --tassi soltanto" : " va con --tassi-mora soltanto");
     if (!given.positional.empty())
         return "argomento in più: " + Quoted(given.positional[0]);
@@ -342,7 +389,7 @@ CalcOptions ParseCalcOptions(const std::vector<std::string>& arguments)
         options.mode = CalcOptions::Mode::Help;
     else if (!fault && given.version)
         options.mode = CalcOptions::Mode::Version;
-    else if (!fault && !(fault = sharedFault(options, given, reader))
+    else if (!fault && !(fault = sharedFault(options, given, reader)) && !(fault = compoundingFault(options, given))
              && !(fault = revaluationFault(options, given, reader))) {
         if (given.listIndex && !given.positional.empty())
             fault = "argomento in più: " + Quoted(given.positional[0]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/compounding.h"
 #include "calc/revaluation.h"
 #include "cli/ledger_options.h"
 
@@ -41,6 +42,10 @@ struct CalcOptions {
     // --mora, and its --maggiorazione in hundredths of a point.
     bool latePayment = false;
     int marginHundredths = 0;
+    // --tasso: the rate the parties agreed, as given, charged on every day.
+    std::optional<std::string> contractRate;
+    // --capitalizzazione, with the day of --capitalizzazione-dal as given.
+    std::optional<CompoundingRequest> compounding;
     // --movimenti and the options that go with it; endDate is its AL.
     LedgerOptions ledger;
     // --rivalutazione, a batch's too; --indici also for --elenco-indici.

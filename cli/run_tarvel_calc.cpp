@@ -66,7 +66,7 @@ int calculateWithOwnTable(const CalcOptions& options, ReportPrinter* printer)
 
 int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
-    if (!rates.table() && !options.chargesLatePayment())
+    if (!rates.table() && !options.chargesLatePayment() && !options.contractRate)
         return calculateWithOwnTable(options, printer);
     const ChargedCalculation calculation = CalculateCharged(StatementRequestOf(options, rates));
     const ControlTexts window = WindowTextsAfter(calculation.input, calculation.result);
@@ -90,9 +90,9 @@ int calculate(const CalcOptions& options, const ChosenRates& rates, ReportPrinte
     return 0;
 }
 
-// --rivalutazione: the statement's text on standard output, its faults and
-// notes on standard error.
-int revalue(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
+// --rivalutazione and --capitalizzazione: the statement's text on standard
+// output, its faults and notes on standard error.
+int writeStatement(const CalcOptions& options, const ChosenRates& rates, ReportPrinter* printer)
 {
     const StatementOutcome outcome = MakeStatement(StatementRequestOf(options, rates));
     for (const FieldFault& fault : outcome.faults)
@@ -141,9 +141,9 @@ int RunTarvelCalc(int argc, char** argv, ReportPrinter* printer)
         return writtenOut(PriceIndexFileText(rates->Index())) ? 0 : 2;
     if (options.mode == CalcOptions::Mode::Batch)
         return RunBatch(options, *rates);
-    const auto run = options.mode == CalcOptions::Mode::Ledger        ? RunLedger
-                     : options.mode == CalcOptions::Mode::Revaluation ? revalue
-                                                                      : calculate;
+    const auto run = options.mode == CalcOptions::Mode::Ledger                               ? RunLedger
+                     : options.mode == CalcOptions::Mode::Revaluation || options.compounding ? writeStatement
+                                                                                             : calculate;
     if (!options.wantsReport())
         return run(options, *rates, nullptr);
     if (!printer)

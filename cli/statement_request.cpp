@@ -11,12 +11,15 @@ StatementRequest StatementRequestOf(const CalcOptions& options, const ChosenRate
     request.capital = options.capital;
     request.start = options.startDate;
     request.end = options.endDate;
-    request.regime = options.latePayment ? Regime::LatePayment
-                     : options.claimDate ? Regime::LegalWithClaim
-                                         : Regime::Legal;
+    request.regime = options.latePayment    ? Regime::LatePayment
+                     : options.claimDate    ? Regime::LegalWithClaim
+                     : options.contractRate ? Regime::Contract
+                                            : Regime::Legal;
     request.claimDate = options.claimDate.value_or("");
     request.margin = RateText(options.marginHundredths);
-    const bool ownTable = request.regime == Regime::Legal && !options.revaluation.wanted;
+    request.contractRate = options.contractRate.value_or("");
+    request.compounding = options.compounding;
+    const bool ownTable = request.regime == Regime::Legal && !options.revaluation.wanted && !options.compounding;
     request.legalRates = ownTable ? rates.table() : &rates.LegalForClaims();
     request.referenceRates = &rates.Reference();
     if (const RevaluationOptions& revaluation = options.revaluation; revaluation.wanted)

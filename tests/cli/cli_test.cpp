@@ -103,6 +103,34 @@ TEST(ParseCalcOptions, SaysWhatIsWrongWithTheArguments)
         {{"--tassi", "vigenti", "--elenco-indici"}, "--elenco-indici va con --indici soltanto"},
         {{"--elenco-indici", "i.csv"}, "argomento in più: \"i.csv\""},
         {{"--rivalutazione", "1000", "03/2015"}, "manca AL"},
+        // A contract's rate and compound interest.
+        {{"--tasso", "4,75", "1000", "01/01/2020", "01/01/2021"}, ""},
+        {{"--csv", "--tasso=4,125", "--capitalizzazione", "trimestrale"}, "", Batch},
+        {{"--capitalizzazione", "annuale", "--capitalizzazione-dal", "1/6/2020", "--domanda", "1/6/2020", "1",
+          "1/1/2020", "1/1/2021"},
+         ""},
+        {{"--mora", "--capitalizzazione=semestrale", "1", "1/1/2020", "1/1/2021"}, ""},
+        {{"--tasso", "4,75", "--domanda", "15/05/2024", "1", "1/1/2024", "2/1/2024"},
+         "--tasso non va con --domanda: l'art. 1284, 4° comma c.c. vale solo se le parti non hanno convenuto un tasso"},
+        {{"--tasso", "4,75", "--mora", "1", "1/1/2024", "2/1/2024"}, "--tasso e --mora non vanno insieme"},
+        {{"--tasso", "4,75", "--tassi", "vigenti", "1", "1/1/2024", "2/1/2024"},
+         "--tassi non va con --tasso, che calcola ogni giorno al tasso convenuto"},
+        {{"--tasso", "0", "1", "1/1/2024", "2/1/2024"},
+         "tasso non valido: \"0\" (si attende un numero da 0,001 a 100, al più tre decimali)"},
+        {{"--tasso=", "1", "1/1/2024", "2/1/2024"}, "manca il valore di --tasso"},
+        {{"--tasso", "4,75", "--movimenti", "m.csv", "1/1/2021"}, "--tasso non va ancora con --movimenti"},
+        {{"--capitalizzazione", "mensile", "1", "1/1/2024", "2/1/2024"},
+         "--capitalizzazione vuole annuale, semestrale o trimestrale, non \"mensile\""},
+        {{"--capitalizzazione-dal", "1/1/2024", "1", "1/1/2024", "2/1/2024"},
+         "--capitalizzazione-dal va con --capitalizzazione"},
+        {{"--capitalizzazione", "annuale", "--capitalizzazione-dal=", "1", "1/1/2024", "2/1/2024"},
+         "manca il valore di --capitalizzazione-dal"},
+        {{"--capitalizzazione", "annuale", "--movimenti", "m.csv", "1/1/2021"},
+         "--capitalizzazione non va ancora con --movimenti"},
+        {{"--rivalutazione", "--interessi-su", "annuale", "--capitalizzazione", "annuale", "1", "1/1/2020", "1/1/2021"},
+         "--rivalutazione non va con --capitalizzazione"},
+        {{"--rivalutazione", "--tasso", "4", "1", "1/1/2020", "1/1/2021"}, "--rivalutazione non va con --tasso"},
+        {{"--elenco-tassi", "--capitalizzazione", "annuale"}, "--elenco-tassi va con --tassi soltanto"},
     };
     for (const auto& [arguments, usageError, mode] : cases) {
         std::string call;
@@ -129,6 +157,13 @@ TEST(ParseCalcOptions, KeepsTheArgumentsOfAValidCall)
     EXPECT_EQ(ParseCalcOptions({"--mora", "1", "1/1/2020", "2/1/2020"}).marginHundredths, 800);
     EXPECT_EQ(ParseCalcOptions({"--mora", "--maggiorazione", "7", "1", "1/1/2020", "2/1/2020"}).marginHundredths, 700);
     EXPECT_EQ(ParseCalcOptions({"--domanda=1.2.2020", "1", "1/1/2020", "2/1/2020"}).claimDate, "1.2.2020");
+    const CalcOptions compounded =
+        ParseCalcOptions({"--tasso", "4,75", "--capitalizzazione", "trimestrale", "--capitalizzazione-dal", "1.6.2020",
+                          "1", "1/1/2020", "2/1/2021"});
+    EXPECT_EQ(compounded.contractRate, "4,75");
+    ASSERT_TRUE(compounded.compounding);
+    EXPECT_EQ(compounded.compounding->period, CompoundingPeriod::Quarter);
+    EXPECT_EQ(compounded.compounding->from, "1.6.2020");
     const RevaluationOptions revaluation =
         ParseCalcOptions({"--rivalutazione", "--interessi-su", "rivalutato", "--indici=i.csv", "1", "1/2020", "2/2020"})
             .revaluation;
