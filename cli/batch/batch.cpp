@@ -2,6 +2,7 @@
 
 #include "calc/calculate_interest.h"
 #include "calc/charged_rates.h"
+#include "calc/compounding.h"
 #include "calc/csv_row.h"
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
@@ -34,18 +35,28 @@ namespace {
 // The result columns before the periods': interessi, somma, anni and giorni.
 constexpr std::size_t kTotalColumns = 4;
 
+// --capitalizzazione: its period, the day of --capitalizzazione-dal read once,
+// and the single run's request, whose faults a row gives when its figures
+// leave the calculation's limits.
+struct BatchCompounding {
+    CompoundingPeriod period;
+    std::optional<Date> from;
+    StatementRequest request;
+};
+
 class Batch {
 public:
-    // `charged`: the rows of --mora or --domanda, charged from `claim` on;
-    // nothing for the legal rates of `rates` alone.
+    // `charged`: the rows of --mora, --domanda or --tasso, charged from
+    // `claim` on; nothing for the legal rates of `rates` alone.
     // `referenceRatesGiven`: --tassi-mora, which only late-payment rows use.
     // `revaluation`: the request of --rivalutazione, each row's texts put in it.
+    // `compounding`: --capitalizzazione, for every row.
     Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates,
           std::optional<ChargedRates> charged, std::optional<Date> claim, bool referenceRatesGiven,
-          std::optional<StatementRequest> revaluation)
+          std::optional<StatementRequest> revaluation, std::optional<BatchCompounding> compounding)
         : reader_(input, kMaxCsvLine, [this] { flushAll(); }), progress_(fromFile && isatty(STDERR_FILENO), fileSize),
           rates_(rates), charged_(std::move(charged)), claim_(claim), referenceRatesGiven_(referenceRatesGiven),
-          revaluation_(std::move(revaluation))
+          revaluation_(std::move(revaluation)), compounding_(std::move(compounding))
     {
     }
 
@@ -89,17 +100,27 @@ private:
         claimColumn_ = claimColumn;
         if (claimColumn && (charged_ || revaluation_)) {
             refusal_ = revaluation_ ? "la colonna domanda non va con --rivalutazione"
-                                    : "la colonna domanda non va con --domanda né con --mora";
+                       : charged_->ChargedRegime() == Regime::Contract
+                           ? "la colonna domanda non va con --tasso"
+                           : "la colonna domanda non va con --domanda né con --mora";
             return;
         }
         if (revaluation_)
             return startRevaluationOutput();
-        if (!claimColumn && !charged_ && referenceRatesGiven_) {
+        if (!claimColumn && !(charged_ && charged_->ReferenceTable()) && referenceRatesGiven_) {
             refusal_ = "--tassi-mora va con --mora, --domanda o con la colonna domanda del file CSV";
             return;
         }
         if (claimColumn)
             charged_ = ChargedRates::WithClaim(rates_.LegalForClaims(), rates_.Reference());
+        else if (compounding_ && !charged_)
+            charged_ = ChargedRates::Legal(rates_.LegalForClaims());
+        if (compounding_) {
+            noResults_ = ";;";
+            out_.buffer().append(claimColumn ? "capitale;dal;al;domanda" : "capitale;dal;al");
+            out_.buffer().append(";esito;interessi;totale dovuto\n");
+            return;
+        }
         const auto periods = charged_ ? charged_->Periods(std::nullopt, periodRoom_) : rates_.periods();
         noResults_.assign(kTotalColumns + periods.size(), ';');
         text_.clear();
@@ -180,10 +201,12 @@ private:
                 input_.capitalText.assign(row_[0]);
                 input_.startText.assign(*startField);
                 input_.endText.assign(*endField);
-                const CalculationResult result = CalculateInterest(input_, charged_->Periods(claim, periodRoom_));
+                const auto periods = charged_->Periods(claim, periodRoom_);
+                const CalculationResult result = CalculateInterest(input_, periods);
                 if (result.ok && !RunRefused(row_[0], result)) {
-                    for (const LaterDaysNote& note : charged_->Notes(start, end, claim))
-                        noteOnce(NoteLine(note));
+                    if (compounding_)
+                        return compound(result, periods, claim);
+                    noteCharged(start, end, claim);
                     return writeResult(result);
                 }
             }
@@ -195,6 +218,65 @@ private:
             reasons.push_back(fault.line());
         reasons.push_back(refused->line());
         failedRow(reasons);
+    }
+
+    void noteCharged(Date start, Date end, std::optional<Date> claim)
+    {
+        for (const LaterDaysNote& note : charged_->Notes(start, end, claim))
+            noteOnce(NoteLine(note));
+    }
+
+    // Why --capitalizzazione-dal cannot compound the span, as the single run says it.
+    std::optional<FieldFault> compoundingFromFault(Date start, Date end) const
+    {
+        const std::optional<Date>& from = compounding_->from;
+        if (!from || (*from >= start && *from <= end))
+            return std::nullopt;
+        return std::get<FieldFault>(ReadCompoundingFrom(compounding_->request.compounding->from, start, end));
+    }
+
+    // A row of --capitalizzazione that the simple calculation took: its
+    // interest and total due; or why not, when the day compounding starts
+    // from is outside its span or, past the limits, as the single run says it.
+    void compound(const CalculationResult& result, std::span<const RatePeriod> periods, std::optional<Date> claim)
+    {
+        if (const std::optional<FieldFault> fault = compoundingFromFault(result.start, result.end))
+            return failedRow({fault->line()});
+        const std::optional<CompoundedInterest> compounded =
+            result.capital.isNegative()
+                ? std::nullopt
+                : Compound(*charged_, periods, result.capital, result.start, result.end,
+                           CapitalisationDays(compounding_->period, result.start, result.end, compounding_->from),
+                           nullptr);
+        const std::optional<Currency> due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
+        if (!due)
+            return failedRow(singleRunFaults(claim));
+        noteCharged(result.start, result.end, claim);
+        writeInput();
+        text_.put(";ok;");
+        text_.putPlainCurrency(compounded->interest);
+        text_.put(';');
+        text_.putPlainCurrency(*due);
+        text_.put('\n');
+        out_.buffer().append(text_.view());
+    }
+
+    // What the single run says of this row's texts: a rare row, never the
+    // ordinary one, is calculated again in full.
+    std::vector<std::string> singleRunFaults(std::optional<Date> claim)
+    {
+        StatementRequest& request = compounding_->request;
+        request.capital.assign(row_[0]);
+        request.start.assign(row_[1]);
+        request.end.assign(row_[2]);
+        if (claimColumn_) {
+            request.regime = claim ? Regime::LegalWithClaim : Regime::Legal;
+            request.claimDate.assign(claim ? row_[3] : std::string_view());
+        }
+        std::vector<std::string> reasons;
+        for (const FieldFault& fault : CalculateCharged(request).faults)
+            reasons.push_back(fault.line());
+        return reasons;
     }
 
     void calculate()
@@ -367,6 +449,7 @@ private:
     const std::optional<Date> claim_;
     const bool referenceRatesGiven_;
     std::optional<StatementRequest> revaluation_;
+    std::optional<BatchCompounding> compounding_;
     std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
@@ -404,11 +487,27 @@ int RunBatch(const CalcOptions& options, const ChosenRates& rates)
         }
         claim = std::get<Date>(read);
     }
+    std::optional<BatchCompounding> compounding;
+    if (options.compounding) {
+        compounding = BatchCompounding{options.compounding->period, std::nullopt, StatementRequestOf(options, rates)};
+        if (const std::string& from = options.compounding->from; !from.empty()) {
+            const auto field = DateFieldText(from);
+            // A text that is no date, which every row would refuse, as the single run says it.
+            if (!field) {
+                const FieldFault fault = std::get<FieldFault>(ReadCompoundingFrom(from, Date(), Date()));
+                WriteFully(STDERR_FILENO, "tarvel-calc: " + fault.line() + "\n");
+                return 2;
+            }
+            compounding->from = ParseDate(*field);
+        }
+    }
     std::optional<ChargedRates> charged;
     if (options.latePayment)
         charged = ChargedRates::LatePayment(rates.Reference(), options.marginHundredths);
     else if (claim)
         charged = ChargedRates::WithClaim(rates.LegalForClaims(), rates.Reference());
+    else if (options.contractRate)
+        charged = ChargedRates::Contract(*ReadContractRate(*options.contractRate));
 
     const std::string& file = options.csvFile;
     const bool fromFile = !file.empty() && file != "-";
@@ -426,7 +525,7 @@ int RunBatch(const CalcOptions& options, const ChosenRates& rates)
     }
     const std::uint64_t size = fromFile && S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
     return Batch(input, fromFile, size, rates, std::move(charged), claim, options.referenceRates.has_value(),
-                 std::move(revaluation))
+                 std::move(revaluation), std::move(compounding))
         .run();
 }
 
