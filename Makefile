@@ -48,6 +48,7 @@ bench: test
 	bench/batch-tables $(TEST_BUILD)/app/tarvel-calc
 	bench/ledger-vs-batch $(TEST_BUILD)/app/tarvel-calc
 	bench/revaluation-vs-batch $(TEST_BUILD)/app/tarvel-calc
+	bench/compounding-vs-batch $(TEST_BUILD)/app/tarvel-calc
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(SANITIZE_BUILD)
