@@ -2,6 +2,7 @@
 
 #include "calc/date_text.h"
 #include "calc/number_texts.h"
+#include "calc/period_interest.h"
 
 #include <algorithm>
 #include <cassert>
@@ -10,65 +11,7 @@
 namespace tarvel {
 namespace {
 
-// Thrown at the first step that cannot go on; CalculateInterest turns it into
-// the failed outcome, with the texts written so far left in place.
-struct CalculationFailure {};
-
-template <class T>
-T need(std::optional<T> value)
-{
-    if (!value)
-        throw CalculationFailure{};
-    return *value;
-}
-
-std::int16_t need16(std::int32_t value)
-{
-    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-        throw CalculationFailure{};
-    return static_cast<std::int16_t>(value);
-}
-
-struct YearsAndDays {
-    std::int16_t years;
-    std::int16_t remainingDays;
-};
-
-// Whole 365-day years rounded down and the days left over, in 16-bit counts:
-// 365 times the years must itself fit, as must the difference. A 16-bit count
-// over 365 is never within a rounding error of a whole number, so dividing
-// whole numbers rounds down exactly as the floor of the double quotient.
-YearsAndDays splitYears(std::int16_t days)
-{
-    const int quotient = days / 365 - (days % 365 < 0 ? 1 : 0);
-    const auto years = need16(quotient);
-    const auto yearDays = need16(365 * years);
-    return {years, need16(days - yearDays)};
-}
-
-double annualInterest(const RatePeriod& period, Currency capital)
-{
-    if (period.wholeRate)
-        return need(capital.times(period.wholeRatePercent)).toDouble() / 100.0;
-    return capital.toDouble() * period.ratePercent / 100.0;
-}
-
-// The line of a period the span from `start` to `end` touches.
-PeriodLine chargedLine(const RatePeriod& period, Currency capital, Date start, Date end)
-{
-    PeriodLine line;
-    const ClippedSpan span = clipToPeriod(period, start, end);
-    line.days = need16(span.end - span.start);
-    const YearsAndDays split = splitYears(line.days);
-    line.years = split.years;
-    line.remainingDays = split.remainingDays;
-
-    const double a = annualInterest(period, capital);
-    const double partYear = (a * line.remainingDays) / 365.0;
-    line.interest = need(Currency::fromDouble(a * line.years + partYear));
-    line.applies = true;
-    return line;
-}
+using namespace period_interest;
 
 // Every number text fits a field's text, so these writes never stop the run.
 static_assert(kNumberTextRoom <= ShortText::kCapacity);

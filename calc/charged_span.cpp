@@ -21,22 +21,24 @@ std::optional<Currency> ChargeSpan(std::span<const RatePeriod> periods, bool ord
     const auto interest = SpanInterest(reached.rows, capital, start, end, lines);
     if (!interest)
         return interest;
-    for (std::size_t i = 0; i < reached.rows.size(); ++i) {
-        const PeriodLine& line = lines[i];
-        if (!line.applies || line.days <= 0)
-            continue;
-        const RatePeriod& period = reached.rows[i];
-        const ClippedSpan clipped = clipToPeriod(period, start, end);
-        StatementLine& row = rows->emplace_back();
-        row.day = clipped.start.plusDays(1);
-        row.lastDay = clipped.end;
-        row.capital = capital;
-        row.days = line.days;
-        row.rate = rateOf(reached.first + i);
-        row.interest = line.interest;
-        row.act = std::string(period.act);
-    }
+    for (std::size_t i = 0; i < reached.rows.size(); ++i)
+        if (lines[i].applies && lines[i].days > 0)
+            AppendSpanRow(*rows, reached.rows[i], lines[i], start, end, capital, rateOf(reached.first + i));
     return interest;
+}
+
+void AppendSpanRow(std::vector<StatementLine>& rows, const RatePeriod& period, const PeriodLine& line, Date start,
+                   Date end, Currency capital, ChargedRate rate)
+{
+    const ClippedSpan clipped = clipToPeriod(period, start, end);
+    StatementLine& row = rows.emplace_back();
+    row.day = clipped.start.plusDays(1);
+    row.lastDay = clipped.end;
+    row.capital = capital;
+    row.days = line.days;
+    row.rate = rate;
+    row.interest = line.interest;
+    row.act = std::string(period.act);
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/calculate_interest.h"
 #include "calc/currency.h"
 #include "calc/date.h"
 #include "calc/rate_schedule.h"
@@ -23,5 +24,10 @@ namespace tarvel {
 std::optional<Currency> ChargeSpan(std::span<const RatePeriod> periods, bool ordered, Currency capital, Date start,
                                    Date end, const std::function<ChargedRate(std::size_t)>& rateOf,
                                    std::vector<StatementLine>* rows, std::size_t* cursor = nullptr);
+
+// The span row of `line`, charged by `period` at `rate` on `capital` over
+// the days after `start` up to `end`.
+void AppendSpanRow(std::vector<StatementLine>& rows, const RatePeriod& period, const PeriodLine& line, Date start,
+                   Date end, Currency capital, ChargedRate rate);
 
 } // namespace tarvel

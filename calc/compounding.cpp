@@ -3,11 +3,11 @@
 #include "calc/charged_span.h"
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
+#include "calc/period_interest.h"
 #include "calc/printable.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <variant>
 
 namespace tarvel {
@@ -27,8 +27,17 @@ std::span<const int> closingMonths(CompoundingPeriod period)
     return kYear;
 }
 
-// The last days of the months that end a period: 31/03, 30/06, 30/09, 31/12.
-Date lastDayOf(int year, int month) { return *Date::fromCivil(year, month, month == 6 || month == 9 ? 30 : 31); }
+// The last day of a month that ends a period, counted back from 31/12 of its
+// year: 31/03, 30/06 and 30/09 are 275, 184 and 92 days before it, leap year or not.
+Date lastDayOf(Date yearEnd, int month)
+{
+    switch (month) {
+    case 3: return yearEnd.plusDays(-275);
+    case 6: return yearEnd.plusDays(-184);
+    case 9: return yearEnd.plusDays(-92);
+    default: return yearEnd;
+    }
+}
 
 } // namespace
 
@@ -76,40 +85,59 @@ std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date 
     const int first = after.civil().year;
     const int last = end.civil().year;
     days.reserve(days.size() + static_cast<std::size_t>(last - first + 1) * closingMonths(period).size());
-    for (int year = first; year <= last; ++year)
+    for (int year = first; year <= last; ++year) {
+        const Date yearEnd = *Date::fromCivil(year, 12, 31);
         for (const int month : closingMonths(period)) {
-            const Date day = lastDayOf(year, month);
+            const Date day = lastDayOf(yearEnd, month);
             if (day > after && day < end)
                 days.push_back(day);
         }
+    }
     return days;
 }
 
-std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
-                                           Currency capital, Date start, Date end, const std::vector<Date>& days,
-                                           std::vector<StatementLine>* rows)
+namespace {
+
+// One row's compounding as it goes: charged up to `from`, the next
+// capitalisation day `next`.
+struct CompoundingRun {
+    CompoundedInterest compounded;
+    Date from;
+    std::size_t next = 0;
+    std::size_t first = 0; // the first rate period that may reach the next stretch
+    bool done = false;
+    bool failed = false;
+};
+
+// The next stretch of `run`: its interest charged, rounded to the cent and,
+// but at the end, capitalised. A claim's periods are two tables side by side,
+// the others one in order of its days: a stretch is looked for from where the
+// last one's began, and no period from one that begins on its end or later
+// charges it.
+void chargeStretch(const ChargedRates& rates, std::span<const RatePeriod> periods, bool ordered, Date end,
+                   const std::vector<Date>& days, CompoundingRun& run, std::vector<StatementLine>* rows)
 {
-    // A claim's periods are two tables side by side, the others one in order of its days.
-    const bool ordered = rates.ChargedRegime() != Regime::LegalWithClaim;
-    const std::function<ChargedRate(std::size_t)> rateOf = [&rates](std::size_t i) { return rates.Charged(i); };
-    CompoundedInterest compounded{Currency(), capital};
-    Date from = start;
-    std::size_t cursor = 0;
-    for (std::size_t i = 0; i <= days.size(); ++i) {
-        const Date to = i < days.size() ? days[i] : end;
-        const auto accrued = ChargeSpan(periods, ordered, compounded.capital, from, to, rateOf, rows, &cursor);
-        if (!accrued)
-            return std::nullopt;
-        const Currency part = accrued->toCents();
-        const auto interest = compounded.interest.plus(part);
-        if (!interest)
-            return std::nullopt;
-        compounded.interest = *interest;
-        if (i < days.size()) {
-            const auto grown = compounded.capital.plus(part);
-            if (!grown)
-                return std::nullopt;
-            compounded.capital = *grown;
+    using namespace period_interest;
+    CompoundedInterest& compounded = run.compounded;
+    const bool last = run.next == days.size();
+    const Date from = run.from;
+    const Date to = last ? end : days[run.next];
+    try {
+        while (ordered && run.first < periods.size() && periods[run.first].toDate < from)
+            ++run.first;
+        Currency accrued;
+        for (std::size_t p = run.first; p < periods.size() && (!ordered || periods[p].fromDate < to); ++p) {
+            if (!periodApplies(periods[p], from, to))
+                continue;
+            const PeriodLine line = chargedLine(periods[p], compounded.capital, from, to);
+            accrued = need(accrued.plus(line.interest));
+            if (rows && line.days > 0)
+                AppendSpanRow(*rows, periods[p], line, from, to, compounded.capital, rates.Charged(p));
+        }
+        const Currency part = accrued.toCents();
+        compounded.interest = need(compounded.interest.plus(part));
+        if (!last) {
+            compounded.capital = need(compounded.capital.plus(part));
             if (rows) {
                 StatementLine& line = rows->emplace_back();
                 line.kind = StatementLine::Kind::Capitalisation;
@@ -118,9 +146,47 @@ std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<
                 line.capital = compounded.capital;
             }
         }
-        from = to;
+    } catch (const CalculationFailure&) {
+        run.failed = true;
     }
-    return compounded;
+    run.done = last || run.failed;
+    run.from = to;
+    ++run.next;
+}
+
+bool ordered(const ChargedRates& rates) { return rates.ChargedRegime() != Regime::LegalWithClaim; }
+
+} // namespace
+
+std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
+                                           Currency capital, Date start, Date end, const std::vector<Date>& days,
+                                           std::vector<StatementLine>* rows)
+{
+    CompoundingRun run{{Currency(), capital}, start};
+    while (!run.done)
+        chargeStretch(rates, periods, ordered(rates), end, days, run, rows);
+    return run.failed ? std::nullopt : std::optional(run.compounded);
+}
+
+void CompoundEach(const ChargedRates& rates, std::span<const RatePeriod> periods, std::span<CompoundingTask> tasks)
+{
+    constexpr std::size_t kAtOnce = 8;
+    for (std::size_t at = 0; at < tasks.size(); at += kAtOnce) {
+        const std::span<CompoundingTask> block = tasks.subspan(at, std::min(kAtOnce, tasks.size() - at));
+        std::array<CompoundingRun, kAtOnce> runs;
+        for (std::size_t i = 0; i < block.size(); ++i)
+            runs[i] = {{Currency(), block[i].capital}, block[i].start};
+        for (bool any = true; any;) {
+            any = false;
+            for (std::size_t i = 0; i < block.size(); ++i)
+                if (!runs[i].done) {
+                    chargeStretch(rates, periods, ordered(rates), block[i].end, block[i].days, runs[i], nullptr);
+                    any = true;
+                }
+        }
+        for (std::size_t i = 0; i < block.size(); ++i)
+            block[i].result = runs[i].failed ? std::nullopt : std::optional(runs[i].compounded);
+    }
 }
 
 } // namespace tarvel

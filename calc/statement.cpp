@@ -47,24 +47,25 @@ const char kCompoundingBeyondLimits[] = "i dati escono dai limiti del calcolo (u
 
 // The statement of a simple calculation made compounded: its rows the
 // stretches between capitalisations and the capitalisations, its interest
-// and sum theirs. False past the limits, or for a negative capital.
-bool compound(Statement& statement, const ChargedRates& rates, std::span<const RatePeriod> periods,
-              const CalculationResult& result, StatementCompounding compounding)
+// and sum theirs. Why not past the limits, or for a negative capital.
+std::optional<FieldFault> compound(Statement& statement, const ChargedRates& rates, std::span<const RatePeriod> periods,
+                                   const CalculationResult& result, StatementCompounding compounding,
+                                   std::string_view capitalText)
 {
     if (result.capital.isNegative())
-        return false;
+        return FieldFault{InputField::Capital, "importo negativo: " + Quoted(capitalText)};
     statement.rows.clear();
     const auto compounded =
         Compound(rates, periods, result.capital, result.start, result.end,
                  CapitalisationDays(compounding.period, result.start, result.end, compounding.from), &statement.rows);
     const auto due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
     if (!due)
-        return false;
+        return FieldFault{InputField::Capital, kCompoundingBeyondLimits};
     statement.interest = AmountText(compounded->interest);
     statement.sum = AmountText(*due);
     statement.roundingNote.clear();
     statement.compounding = compounding;
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
@@ -170,11 +171,12 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
         return calculation;
     }
     calculation.statement = StatementOf(calculation.result, rates, periods, claim);
-    if (request.compounding
-        && !compound(*calculation.statement, rates, periods, calculation.result,
-                     {request.compounding->period, compoundingFrom})) {
-        calculation.statement.reset();
-        faults = {FieldFault{InputField::Capital, kCompoundingBeyondLimits}};
+    if (request.compounding) {
+        if (auto fault = compound(*calculation.statement, rates, periods, calculation.result,
+                                  {request.compounding->period, compoundingFrom}, request.capital)) {
+            calculation.statement.reset();
+            faults = {std::move(*fault)};
+        }
     }
     return calculation;
 }

@@ -79,6 +79,7 @@ TEST(Compounding, RefusesADayOutsideTheSpanAndARateNotAContractOne)
          {ContractRate, "tasso non valido: \"100,001\" (si attende un numero da 0,001 a 100, al più tre decimali)"}},
         {ContractRequest("4,1255", "1000", "31/12/2020", "31/12/2023"),
          {ContractRate, "tasso non valido: \"4,1255\" (si attende un numero da 0,001 a 100, al più tre decimali)"}},
+        {Compounded(LegalRequest("-1000", "31/12/2020", "31/12/2023"), Year), {Capital, "importo negativo: \"-1000\""}},
         {ContractRequest("0", "1000", "31/12/2020", "31/12/2023"),
          {ContractRate, "tasso non valido: \"0\" (si attende un numero da 0,001 a 100, al più tre decimali)"}},
     };
