@@ -77,6 +77,13 @@ void RatesInForceForm::Choose(Regime regime)
     Recalculate();
 }
 
+Regime RatesInForceForm::Charged() const
+{
+    if (Revalues() || (regime_ == Regime::Contract && ledger_.HasLedger()))
+        return Regime::Legal;
+    return regime_;
+}
+
 void RatesInForceForm::UseTables(const RateTable& legalRates, const RateTable& referenceRates, const PriceIndex& index)
 {
     tables_ = {&legalRates, &referenceRates};
@@ -96,12 +103,26 @@ void RatesInForceForm::ChooseRevaluationWay(RevaluationWay way)
     Recalculate();
 }
 
+void RatesInForceForm::ChooseCompounding(bool on)
+{
+    compounds_ = on && OffersCompounding();
+    Recalculate();
+}
+
+void RatesInForceForm::ChooseCompoundingPeriod(CompoundingPeriod period)
+{
+    period_ = period;
+    Recalculate();
+}
+
 bool RatesInForceForm::Shows(InputField field) const
 {
     switch (field) {
     case InputField::ClaimDate: return Charged() == Regime::LegalWithClaim;
     case InputField::Margin: return Charged() == Regime::LatePayment;
+    case InputField::ContractRate: return Charged() == Regime::Contract;
     case InputField::Percentage: return Revalues() && way_ == RevaluationWay::Update;
+    case InputField::CompoundingFrom: return Compounds();
     default: return true;
     }
 }
@@ -115,8 +136,11 @@ StatementRequest RatesInForceForm::Request() const
     request.regime = Charged();
     request.claimDate = DateTyped(Typed(InputField::ClaimDate));
     request.margin = Trimmed(Typed(InputField::Margin));
+    request.contractRate = Trimmed(Typed(InputField::ContractRate));
     request.legalRates = tables_[RateKind::Legal];
     request.referenceRates = tables_[RateKind::Reference];
+    if (Compounds())
+        request.compounding = CompoundingRequest{period_, DateTyped(Typed(InputField::CompoundingFrom))};
     if (Revalues()) {
         RevaluationRequest& revaluation = request.revaluation.emplace();
         revaluation.interestOn = InterestOnOf(way_);
@@ -175,6 +199,7 @@ void RatesInForceForm::Fill(const TypedCalculation& typed)
     typed_[Index(InputField::End)] = typed.end;
     regime_ = Regime::Legal;
     revalues_ = false;
+    compounds_ = false;
     Calculate();
 }
 
@@ -207,7 +232,12 @@ std::vector<TotalText> RatesInForceForm::Totals() const
             totals.push_back({total.caption, AmountText(total.amount)});
         return totals;
     }
-    if (Revalues())
+    if (statement_ && statement_->compounding) {
+        for (const ShownTotal& total : CompoundedTotals(*statement_))
+            totals.push_back({total.caption, AmountText(total.amount)});
+        return totals;
+    }
+    if (Revalues() || Compounds())
         return totals;
     totals.push_back({InterestCaption(), statement_ ? statement_->interest : std::string()});
     totals.push_back({"Somma", statement_ ? statement_->sum : std::string()});
@@ -262,11 +292,16 @@ std::string RatesInForceForm::Notes() const
         later = &statement_->notes;
     if (!later)
         return notes;
+    const auto add = [&notes](const std::string& line) { notes += (notes.empty() ? "" : "\n") + line; };
+    const std::optional<StatementCompounding> compounding = ShowsLedger() ? std::nullopt : statement_->compounding;
+    if (compounding)
+        add(Capitalised(CompoundingText(compounding->period, compounding->from)) + '.');
     // The note on the last index says how in the window's words already, as
     // the request asked; a table's says it in tarvel-calc's.
     for (const LaterDaysNote& note : *later)
-        notes += (notes.empty() ? "" : "\n")
-                 + ("Nota: " + note.what + "; " + (note.how == kNewerIndexHow ? note.how : kNewerActHow) + '.');
+        add("Nota: " + note.what + "; " + (note.how == kNewerIndexHow ? note.how : kNewerActHow) + '.');
+    if (compounding)
+        add(kCompoundingLawNote);
     return notes;
 }
 
@@ -292,7 +327,10 @@ std::string TableFaultAtStart(const std::string& fault) { return fault + ": si u
 
 std::string TableFaultRefused(const std::string& fault) { return fault + ": resta in uso la tabella di prima."; }
 
-bool PercentageTakes(std::string_view text)
+namespace {
+
+// Whether `text` is a number up to 100 with at most `decimals` decimals, or the start of one.
+bool TakesUpTo100(std::string_view text, std::size_t most)
 {
     const std::size_t comma = std::min(text.find(','), text.size());
     const std::string_view whole = text.substr(0, comma);
@@ -300,12 +338,18 @@ bool PercentageTakes(std::string_view text)
     const auto digits = [](std::string_view part) {
         return std::all_of(part.begin(), part.end(), [](unsigned char c) { return std::isdigit(c); });
     };
-    if (!digits(whole) || !digits(decimals) || whole.size() > 3 || decimals.size() > 2)
+    if (!digits(whole) || !digits(decimals) || whole.size() > 3 || decimals.size() > most)
         return false;
     if (comma < text.size() && whole.empty())
         return false;
     const int units = whole.empty() ? 0 : std::stoi(std::string(whole));
     return units < 100 || (units == 100 && decimals.find_first_not_of('0') == std::string_view::npos);
 }
+
+} // namespace
+
+bool PercentageTakes(std::string_view text) { return TakesUpTo100(text, 2); }
+
+bool ContractRateTakes(std::string_view text) { return TakesUpTo100(text, 3); }
 
 } // namespace tarvel

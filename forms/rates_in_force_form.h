@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/compounding.h"
 #include "calc/failure_reason.h"
 #include "calc/per_rate_kind.h"
 #include "calc/price_index.h"
@@ -34,6 +35,8 @@ inline constexpr char kNewerIndexHow[] =
 inline constexpr char kPercentageHint[] = "da 0,01 a 100, al più due decimali";
 // The percentage the field proposes: a rent is updated at 75 % of the variation.
 inline constexpr char kProposedPercentage[] = "75";
+// What a contract's rate takes, as the window says it beside the field.
+inline constexpr char kContractRateHint[] = "da 0,001 a 100, al più tre decimali";
 
 // What a revaluation by the price index asks: the sum revalued alone, updated
 // at a percentage of the variation, or with legal interest on the capital, on
@@ -64,6 +67,14 @@ using StatementPage = std::variant<Statement, Ledger>;
 // date and margin not shown) and the list of movements is not offered; while
 // the list holds a movement it is not offered, a ledger being charged as
 // typed, without one.
+//
+// Capitalisation is an option of the single calculation too, under any
+// regime: while it is asked the revaluation and the list of movements are not
+// offered, and while either is (a revaluation asked, a movement listed) it is
+// not. A contract's rate is a regime of the single calculation alone: while
+// it is chosen the list is not offered, and while the list holds a movement
+// it is not offered, the legal rates charging in its place (it is kept for
+// later, as the capitalisation asked is).
 class RatesInForceForm {
 public:
     // The tables outlive the form, or are replaced (UseTables) before they go.
@@ -79,10 +90,13 @@ public:
     const std::string& Typed(InputField field) const { return typed_[Index(field)]; }
     void Choose(Regime regime);
     Regime Chosen() const { return regime_; }
-    // The regime charged: the one chosen, the legal one with a revaluation.
-    Regime Charged() const { return Revalues() ? Regime::Legal : regime_; }
-    // Whether a regime may be chosen: not while a revaluation is asked.
+    // The regime charged: the one chosen, the legal one with a revaluation,
+    // and in place of a contract's rate while the list holds a movement.
+    Regime Charged() const;
+    // Whether a regime may be chosen: not while a revaluation is asked; and
+    // whether this one may: a contract's rate not while the list holds a movement.
     bool OffersRegimes() const { return !Revalues(); }
+    bool Offers(Regime regime) const { return OffersRegimes() && (regime != Regime::Contract || !ledger_.HasLedger()); }
     // All at once: a table replaced may be gone already.
     void UseTables(const RateTable& legalRates, const RateTable& referenceRates,
                    const PriceIndex& index = BuiltInPriceIndex());
@@ -93,18 +107,34 @@ public:
     void ChooseRevaluationWay(RevaluationWay way);
     RevaluationWay RevaluationChosen() const { return way_; }
     // Whether the single calculation is revalued: asked, and no movement listed.
-    bool Revalues() const { return revalues_ && OffersRevaluation(); }
-    // Whether a revaluation may be asked: not while the list holds a movement;
-    // and whether the list is offered: not while a revaluation is asked.
-    bool OffersRevaluation() const { return !ledger_.HasLedger(); }
-    bool OffersMovements() const { return !Revalues(); }
+    bool Revalues() const { return revalues_ && !ledger_.HasLedger(); }
+    // Whether a revaluation may be asked: not while the list holds a movement
+    // nor while the interest is capitalised.
+    bool OffersRevaluation() const { return !ledger_.HasLedger() && !Compounds(); }
 
-    // Whether the field is shown: the claim date and the margin only with
-    // the regime charged that reads them, the percentage with an update.
+    // The capitalisation of the interest, asked or not, and its period; the
+    // period and its day ("dal") are kept while it is not asked.
+    void ChooseCompounding(bool on);
+    void ChooseCompoundingPeriod(CompoundingPeriod period);
+    CompoundingPeriod CompoundingChosen() const { return period_; }
+    // Whether the single calculation is compounded: asked, and no movement listed.
+    bool Compounds() const { return compounds_ && !ledger_.HasLedger(); }
+    // Whether capitalisation may be asked: not while the list holds a
+    // movement nor while a revaluation is asked.
+    bool OffersCompounding() const { return !ledger_.HasLedger() && !Revalues(); }
+
+    // Whether the list is offered: not while a revaluation or capitalisation
+    // is asked, nor while a contract's rate is charged.
+    bool OffersMovements() const { return !Revalues() && !Compounds() && Charged() != Regime::Contract; }
+
+    // Whether the field is shown: the claim date, the margin and the
+    // contract's rate only with the regime charged that reads them, the
+    // percentage with an update, the day of the capitalisation with it.
     bool Shows(InputField field) const;
 
     // What Calculate asks of the calculation: a date with no digit typed is
-    // no date, the margin and the percentage are read without the spaces round
+    // no date (the capitalisation's: from the start), the margin, the
+    // contract's rate and the percentage are read without the spaces round
     // them; for a revaluation without interest, a date with no day typed
     // ("__ / 03 / 2015") is its month.
     StatementRequest Request() const;
@@ -135,8 +165,10 @@ public:
     std::vector<StatementColumn> Columns() const { return StatementColumns(Rows()); }
     // The totals under the table: "Interessi legali" and "Somma", the
     // revaluation's ("Importo rivalutato"; "Capitale rivalutato", "Interessi",
-    // "Totale dovuto al 15/03/2025"; none while there is no statement), or the
-    // ledger's own ("Capitale residuo", ..., "Totale dovuto al 31/12/2025").
+    // "Totale dovuto al 15/03/2025"; none while there is no statement), the
+    // capitalisation's ("Interessi", "Totale dovuto al 15/03/2025"; none while
+    // there is no statement), or the ledger's own ("Capitale residuo", ...,
+    // "Totale dovuto al 31/12/2025").
     std::vector<TotalText> Totals() const;
     // The lines a revaluation shows before the table, one a line: the months
     // with their indices, the links, the coefficient, the variation; empty
@@ -159,7 +191,9 @@ public:
     // empty with no statement and for a revaluation without interest.
     std::string Duration() const;
     // One line per note: "Nota: i giorni dopo ...; se è uscito ...", "Nota:
-    // indice di agosto 2026, l'ultimo noto, ...; se è uscito un indice ...".
+    // indice di agosto 2026, l'ultimo noto, ...; se è uscito un indice ...";
+    // a compounded statement's first says how, "Capitalizzazione annuale dal
+    // 15/03/2022.", and its last what the law allows (kCompoundingLawNote).
     std::string Notes() const;
     // What Copia copies, the statement shown; empty with none.
     std::string Copied() const;
@@ -186,6 +220,8 @@ private:
     Regime regime_ = Regime::Legal;
     bool revalues_ = false;
     RevaluationWay way_ = RevaluationWay::Alone;
+    bool compounds_ = false;
+    CompoundingPeriod period_ = CompoundingPeriod::Year;
     std::optional<InputField> firstFault_;
     std::optional<Statement> statement_;
     CalculationFields fields_;
@@ -202,5 +238,7 @@ std::string TableFaultRefused(const std::string& fault);
 // reads it ("75", "75,5", "100"), or the start of one ("", "7", "75,"): digits
 // and at most one comma with at most two digits after it, never above 100.
 bool PercentageTakes(std::string_view text);
+// The same for the field of a contract's rate, with at most three decimals.
+bool ContractRateTakes(std::string_view text);
 
 } // namespace tarvel

@@ -20,6 +20,9 @@ struct Typing {
     Regime regime = Regime::Legal;
     std::string claim = "__ / __ / ____";
     std::string margin = "8"; // as the field proposes it
+    std::string rate{};
+    std::optional<CompoundingPeriod> compounding{}; // capitalisation asked, by that period
+    std::string from = "__ / __ / ____";
 };
 
 RatesInForceForm FormWith(const Typing& typed)
@@ -30,7 +33,13 @@ RatesInForceForm FormWith(const Typing& typed)
     form.Type(InputField::End, typed.end);
     form.Type(InputField::ClaimDate, typed.claim);
     form.Type(InputField::Margin, typed.margin);
+    form.Type(InputField::ContractRate, typed.rate);
+    form.Type(InputField::CompoundingFrom, typed.from);
     form.Choose(typed.regime);
+    if (typed.compounding) {
+        form.ChooseCompounding(true);
+        form.ChooseCompoundingPeriod(*typed.compounding);
+    }
     return form;
 }
 
@@ -42,11 +51,14 @@ struct RequestCase {
 
 class AsksFor : public ::testing::TestWithParam<RequestCase> {};
 
-// A date field with no digit typed is no date; the margin loses the spaces round it.
+// A date field with no digit typed is no date; the margin and the rate lose
+// the spaces round them; the capitalisation's day is asked only with it.
 TEST_P(AsksFor, TheTextsAsTheCalculationReadsThem)
 {
     const auto texts = [](const StatementRequest& r) {
-        return std::tie(r.capital, r.start, r.end, r.regime, r.claimDate, r.margin);
+        const auto compounding =
+            r.compounding ? std::optional(std::pair(r.compounding->period, r.compounding->from)) : std::nullopt;
+        return std::make_tuple(r.capital, r.start, r.end, r.regime, r.claimDate, r.margin, r.contractRate, compounding);
     };
     const StatementRequest request = FormWith(GetParam().typed).Request();
     EXPECT_EQ(texts(request), texts(GetParam().asked));
@@ -61,7 +73,17 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, AsksFor, ::testing::Values(
     RequestCase{"emptyDates", {"1000", "__ / __ / ____", "0_ / __ / ____", Regime::LegalWithClaim},
                 {.capital = "1000", .end = "0_ / __ / ____", .regime = Regime::LegalWithClaim, .margin = "8"}},
     RequestCase{"marginTrimmed", {"1000", "", "", Regime::LatePayment, "15 / 05 / 2024", " 7,5\t"},
-                {.capital = "1000", .regime = Regime::LatePayment, .claimDate = "15 / 05 / 2024", .margin = "7,5"}}),
+                {.capital = "1000", .regime = Regime::LatePayment, .claimDate = "15 / 05 / 2024", .margin = "7,5"}},
+    RequestCase{"contractRateTrimmed", {.capital = "1000", .regime = Regime::Contract, .rate = " 4,75 "},
+                {.capital = "1000", .regime = Regime::Contract, .margin = "8", .contractRate = "4,75"}},
+    RequestCase{"compoundedFromADay", {.capital = "1000", .compounding = CompoundingPeriod::Quarter,
+                                       .from = "15 / 05 / 2024"},
+                {.capital = "1000", .margin = "8",
+                 .compounding = CompoundingRequest{CompoundingPeriod::Quarter, "15 / 05 / 2024"}}},
+    RequestCase{"compoundedFromTheStart", {.capital = "1000", .compounding = CompoundingPeriod::HalfYear},
+                {.capital = "1000", .margin = "8", .compounding = CompoundingRequest{CompoundingPeriod::HalfYear}}},
+    RequestCase{"dayAsideWithoutCapitalisation", {.capital = "1000", .from = "15 / 05 / 2024"},
+                {.capital = "1000", .margin = "8"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -100,7 +122,13 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, SaysBeside, ::testing::Values(
     FaultCase{"marginOver20", {"10000", "31/05/2024", "28/02/2025", Regime::LatePayment, "", "25"},
               InputField::Margin, "maggiorazione non valida: \"25\""},
     FaultCase{"latePaymentBefore2013", {"5000", "30/12/2012", "31/12/2013", Regime::LatePayment},
-              InputField::Start, "il primo giorno al tasso di mora, il 31/12/2012, viene prima"}),
+              InputField::Start, "il primo giorno al tasso di mora, il 31/12/2012, viene prima"},
+    FaultCase{"contractRateZero",
+              {.capital = "1000", .start = "01/01/2020", .end = "01/01/2021", .regime = Regime::Contract, .rate = "0"},
+              InputField::ContractRate, "tasso non valido: \"0\""},
+    FaultCase{"compoundingFromOutside", {.capital = "1000", .start = "01/01/2020", .end = "01/01/2021",
+                                         .compounding = CompoundingPeriod::Year, .from = "01 / 01 / 2030"},
+              InputField::CompoundingFrom, "il 01/01/2030 non è tra DAL"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -112,6 +140,7 @@ struct ShownCase {
     bool claimShown, marginShown;
     const char* duration;
     const char* notes; // their start
+    bool rateShown = false;
 };
 
 class Shows : public ::testing::TestWithParam<ShownCase> {};
@@ -125,6 +154,7 @@ TEST_P(Shows, TheTextsOfTheStatement)
     EXPECT_EQ(form.RegimeLine(), c.regimeLine);
     EXPECT_EQ(form.Shows(InputField::ClaimDate), c.claimShown);
     EXPECT_EQ(form.Shows(InputField::Margin), c.marginShown);
+    EXPECT_EQ(form.Shows(InputField::ContractRate), c.rateShown);
     EXPECT_EQ(form.Duration(), c.duration);
     EXPECT_EQ(form.Notes().rfind(c.notes, 0), 0u) << form.Notes();
 }
@@ -140,7 +170,12 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, Shows, ::testing::Values(
     ShownCase{"pastTheLastAct", {"1000", "01/01/2026", "01/01/2028"}, "Interessi legali", "", false, false,
               "2 anni e 0 giorni", "Nota: i giorni dopo il 31/12/2026"},
     ShownCase{"regimeLineCapitalised", kLatePayment, "Interessi di mora",
-              "Interessi di mora, D.Lgs. 231/2002, maggiorazione 8 punti", false, true, "0 anni e 273 giorni", ""}),
+              "Interessi di mora, D.Lgs. 231/2002, maggiorazione 8 punti", false, true, "0 anni e 273 giorni", ""},
+    ShownCase{"contract",
+              {.capital = "10000", .start = "31/03/2023", .end = "31/12/2025", .regime = Regime::Contract,
+               .rate = "4,75"},
+              "Interessi convenzionali", "Interessi convenzionali al 4,75%", false, false, "2 anni e 276 giorni", "",
+              true}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -260,6 +295,70 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, AsksForARevaluation, ::testing::Value
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+struct CompoundingCase {
+    const char* name;
+    Typing typed;
+    const char* firstNote;
+};
+
+class Compounds : public ::testing::TestWithParam<CompoundingCase> {};
+
+// Capitalisation under any regime: the window shows, totals, copies and
+// prints that statement, says how it was compounded and what the law allows,
+// and offers neither the revaluation nor the list; off again, the simple
+// interest of the regime, the period and the day kept for the next time.
+TEST_P(Compounds, UnderAnyRegime)
+{
+    const CompoundingCase& c = GetParam();
+    RatesInForceForm form = FormWith(c.typed);
+    const StatementOutcome outcome = MakeStatement(form.Request());
+    ASSERT_TRUE(outcome.statement) << (outcome.faults.empty() ? "" : outcome.faults.front().reason);
+    const Statement& statement = *outcome.statement;
+    ASSERT_TRUE(statement.compounding);
+    std::vector<TotalText> totals;
+    for (const ShownTotal& total : CompoundedTotals(statement))
+        totals.push_back({total.caption, AmountText(total.amount)});
+    EXPECT_EQ(form.Totals(), totals);
+    EXPECT_EQ(form.Copied(), StatementText(statement));
+    EXPECT_EQ(form.Rows().size(), statement.rows.size());
+    EXPECT_EQ(form.Notes().rfind(c.firstNote, 0), 0u) << form.Notes();
+    EXPECT_TRUE(form.Notes().ends_with(kCompoundingLawNote)) << form.Notes();
+    EXPECT_TRUE(form.Shows(InputField::CompoundingFrom));
+    EXPECT_FALSE(form.OffersRevaluation() || form.OffersMovements());
+    form.ChooseRevaluation(true);
+    EXPECT_FALSE(form.Revalues());
+    ASSERT_TRUE(form.TakePage());
+    EXPECT_EQ(StatementText(std::get<Statement>(*form.Page())), StatementText(statement));
+
+    form.ChooseCompounding(false);
+    EXPECT_FALSE(form.Request().compounding);
+    EXPECT_FALSE(form.Shows(InputField::CompoundingFrom));
+    EXPECT_EQ(form.Totals().front().caption, form.InterestCaption());
+    EXPECT_EQ(form.Notes().find("apitalizzazione"), std::string::npos) << form.Notes();
+    EXPECT_TRUE(form.OffersRevaluation());
+    form.ChooseCompounding(true);
+    EXPECT_EQ(form.Copied(), StatementText(statement));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, Compounds, ::testing::Values(
+    CompoundingCase{"legalYearly", {.capital = "10000", .start = "01/01/2020", .end = "31/12/2025",
+                                    .compounding = CompoundingPeriod::Year},
+                    "Capitalizzazione annuale.\n"},
+    CompoundingCase{"claimHalfYearlyFromTheClaim",
+                    {.capital = "10000", .start = "31/03/2023", .end = "31/12/2025", .regime = Regime::LegalWithClaim,
+                     .claim = "15 / 05 / 2024", .compounding = CompoundingPeriod::HalfYear, .from = "15 / 05 / 2024"},
+                    "Capitalizzazione semestrale dal 15/05/2024.\n"},
+    CompoundingCase{"latePaymentQuarterly", {.capital = "10000", .start = "31/05/2024", .end = "28/02/2025",
+                                             .regime = Regime::LatePayment, .compounding = CompoundingPeriod::Quarter},
+                    "Capitalizzazione trimestrale.\n"},
+    CompoundingCase{"contractQuarterlyFromADay",
+                    {.capital = "10000", .start = "31/03/2023", .end = "31/12/2025", .regime = Regime::Contract,
+                     .rate = "4,75", .compounding = CompoundingPeriod::Quarter, .from = "15 / 05 / 2024"},
+                    "Capitalizzazione trimestrale dal 15/05/2024.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 // An update's percentage at fault is said beside it, and only while the update is asked.
 TEST(RatesInForceForm, SaysTheFaultOfThePercentageOfAnUpdate)
 {
@@ -371,16 +470,21 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, ReadsTheCapital, ::testing::Values(
 
 // The list's first movement after the credit of 10.000,00 on 01/01/2025: a
 // payment of 3.000,00 on 01/07/2025, to 31/12/2025.
-RatesInForceForm FormWithLedger()
+void ListAPayment(RatesInForceForm& form)
 {
-    RatesInForceForm form(RatesInForce(), ReferenceRates());
-    form.Fill({"10000", "01 / 01 / 2025", "31 / 12 / 2025"});
     LedgerForm& ledger = form.Ledger();
     ledger.Insert(0);
     ledger.Type(0, LedgerColumn::Date, "01/07/2025");
     ledger.Type(0, LedgerColumn::Kind, "pagamento");
     ledger.Type(0, LedgerColumn::Amount, "3000");
     form.MovementsChanged();
+}
+
+RatesInForceForm FormWithLedger()
+{
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    form.Fill({"10000", "01 / 01 / 2025", "31 / 12 / 2025"});
+    ListAPayment(form);
     return form;
 }
 
@@ -453,6 +557,42 @@ TEST(RatesInForceForm, OffersNoRevaluationWhileMovementsAreListed)
     EXPECT_EQ(form.Request().regime, Regime::Legal);
 }
 
+// A contract's rate and the capitalisation are the single calculation's:
+// while the list holds a movement (a ledger opened from its file) neither is
+// offered nor charged, the legal rates charging the ledger; the movement
+// gone, both come back. While either is asked, the list is not offered.
+TEST(RatesInForceForm, ChargesNoContractNorCapitalisationWhileMovementsAreListed)
+{
+    RatesInForceForm form(RatesInForce(), ReferenceRates());
+    form.Fill({"10000", "01 / 01 / 2025", "31 / 12 / 2025"});
+    form.Type(InputField::ContractRate, "4,75");
+    form.Choose(Regime::Contract);
+    EXPECT_FALSE(form.OffersMovements());
+    form.Choose(Regime::Legal);
+    form.ChooseCompounding(true);
+    EXPECT_FALSE(form.OffersMovements());
+    form.Choose(Regime::Contract);
+
+    ListAPayment(form);
+    ASSERT_TRUE(form.ShowsLedger());
+    EXPECT_EQ(form.Charged(), Regime::Legal);
+    EXPECT_FALSE(form.Offers(Regime::Contract));
+    EXPECT_TRUE(form.Offers(Regime::LatePayment));
+    EXPECT_FALSE(form.Compounds() || form.OffersCompounding() || form.Shows(InputField::ContractRate));
+    EXPECT_FALSE(form.Request().compounding);
+    EXPECT_TRUE(form.OffersMovements());
+    ASSERT_TRUE(form.Ledger().Shown());
+    EXPECT_EQ(form.Ledger().Shown()->regime, Regime::Legal);
+
+    form.Ledger().Remove(0);
+    form.MovementsChanged();
+    EXPECT_EQ(form.Charged(), Regime::Contract);
+    EXPECT_TRUE(form.Compounds());
+    ASSERT_TRUE(form.Shown());
+    EXPECT_EQ(form.Shown()->regime, Regime::Contract);
+    EXPECT_TRUE(form.Shown()->compounding);
+}
+
 struct PercentageCase {
     const char* text;
     bool taken;
@@ -470,6 +610,19 @@ INSTANTIATE_TEST_SUITE_P(RatesInForceForm, TakesAPercentage, ::testing::Values(
     PercentageCase{"75,555", false}, PercentageCase{"101", false}, PercentageCase{"100,5", false},
     PercentageCase{",5", false}, PercentageCase{"75.5", false}, PercentageCase{"7a", false},
     PercentageCase{"-5", false}, PercentageCase{"1000", false}, PercentageCase{"75,5,", false}));
+// clang-format on
+
+class TakesAContractRate : public ::testing::TestWithParam<PercentageCase> {};
+
+// The field of a contract's rate takes what its hint says, three decimals, and its start.
+TEST_P(TakesAContractRate, AsTheCalculationReadsIt) { EXPECT_EQ(ContractRateTakes(GetParam().text), GetParam().taken); }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RatesInForceForm, TakesAContractRate, ::testing::Values(
+    PercentageCase{"", true}, PercentageCase{"4,", true}, PercentageCase{"4,75", true}, PercentageCase{"4,125", true},
+    PercentageCase{"0,001", true}, PercentageCase{"100", true}, PercentageCase{"100,000", true},
+    PercentageCase{"4,1255", false}, PercentageCase{"100,001", false}, PercentageCase{"101", false},
+    PercentageCase{",5", false}, PercentageCase{"4.75", false}, PercentageCase{"-4", false}, PercentageCase{"4%", false}));
 // clang-format on
 
 } // namespace
