@@ -32,8 +32,8 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
     column.insertWidget(column.indexOf(regime_), group, 1);
     group->hide();
     gruppoMovimenti_ = group;
-    connect(mostraMovimenti_, &QPushButton::toggled, this, [this](bool on) {
-        gruppoMovimenti_->setVisible(on);
+    connect(mostraMovimenti_, &QPushButton::toggled, this, [this] {
+        ShowChoices();
         MakeRoom();
     });
 

@@ -83,6 +83,8 @@ constexpr Choice kChoices[] = {
      "punti"},
     {Regime::LatePayment, "regimeMora", "Interessi di mora (D.Lgs. 231/2002)",
      "Transazioni commerciali: il tasso di riferimento del semestre più la maggiorazione"},
+    {Regime::Contract, "regimeConvenzionale", "Interessi &convenzionali",
+     "Il tasso pattuito dalle parti, su ogni giorno al posto dei tassi legali; non con i movimenti"},
 };
 
 // The ways of a revaluation, in the window's order: the first two on the
@@ -108,23 +110,57 @@ constexpr Way kWays[] = {
      "Cass. S.U. 1712/1995: gli interessi di ogni anno sul capitale rivalutato all'inizio di quell'anno"},
 };
 
-// The percentage field takes what an update reads, and its start: a text it
-// would refuse does not go in.
-class PercentageValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        return PercentageTakes(input.toStdString()) ? Acceptable : Invalid;
-    }
+// The periods of a capitalisation, in the window's order.
+struct Period {
+    CompoundingPeriod period;
+    const char* name;
+    const char* caption;
 };
+constexpr Period kPeriods[] = {
+    {CompoundingPeriod::Year, "capitalizzazioneAnnuale", "a&nnuale"},
+    {CompoundingPeriod::HalfYear, "capitalizzazioneSemestrale", "s&emestrale"},
+    {CompoundingPeriod::Quarter, "capitalizzazioneTrimestrale", "&trimestrale"},
+};
+
+// A field of a percentage takes what its calculation reads, and its start: a
+// text it would refuse does not go in.
+class TakesValidator : public QValidator {
+public:
+    TakesValidator(bool (*takes)(std::string_view), QObject* parent) : QValidator(parent), takes_(takes) {}
+    State validate(QString& input, int&) const override { return takes_(input.toStdString()) ? Acceptable : Invalid; }
+
+private:
+    bool (*takes_)(std::string_view);
+};
+
+// A field of a percentage, right-aligned, as wide as "100,000", taking what
+// `takes` takes, a full stop typed as its comma; read out with what it takes.
+void MakePercentageField(TextBox& field, bool (*takes)(std::string_view), const QString& accessible, const char* hint)
+{
+    field.setValidator(new TakesValidator(takes, &field));
+    field.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field.setFixedWidth(field.fontMetrics().horizontalAdvance(QStringLiteral("100,000")) + 16);
+    field.setAccessibleName(accessible + QStringLiteral(", ") + QString::fromUtf8(hint));
+    field.setToolTip(QString::fromUtf8(hint));
+    QObject::connect(&field, &TextBox::KeyPress, &field, [](int& keyAscii) {
+        if (keyAscii == '.')
+            keyAscii = ',';
+    });
+}
+
+// What a field takes, beside it: "(da 0,01 a 100, al più due decimali)".
+QLabel* HintLabel(const char* hint, const char* name)
+{
+    return Named(new QLabel(QStringLiteral("(") + QString::fromUtf8(hint) + QStringLiteral(")")), name);
+}
 
 } // namespace
 
 void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
 {
-    // The fields on one line, the choices of regime on the next, the reasons
-    // under both: a reason shown moves no field.
+    // The fields on one line, the choices of regime on the next, then the
+    // options (the ways of the one asked under them, or beside it), the
+    // reasons under all: a reason shown moves no field.
     auto* group = new QGroupBox(QStringLiteral("Calcolo"));
     auto* fields = new QHBoxLayout;
     auto* reasons = new QVBoxLayout;
@@ -136,22 +172,30 @@ void RatesInForceWindow::BuildInputs(QVBoxLayout& column)
     mostraMovimenti_->setCheckable(true);
     mostraMovimenti_->setToolTip(QStringLiteral("Acconti e altri crediti: il conto del debito"));
     auto* choices = BuildChoices();
-    QWidget* ways = BuildRevaluation(*choices, *reasons);
     choices->addStretch(1);
     choices->addWidget(mostraMovimenti_);
     choices->addWidget(calcola_);
+    // The options give their line to the list of movements, which takes none.
+    rigaOpzioni_ = Named(new QWidget, "opzioni");
+    auto* options = new QHBoxLayout(rigaOpzioni_);
+    options->setContentsMargins(0, 0, 0, 0);
+    QWidget* ways = BuildRevaluation(*options, *reasons);
+    options->addSpacing(12);
+    BuildCompounding(*options, *reasons);
+    options->addStretch(1);
     calcolo_ = new QGridLayout(group);
     calcolo_->setVerticalSpacing(4);
     calcolo_->addLayout(fields, 0, 0);
     calcolo_->addLayout(choices, 1, 0);
-    calcolo_->addWidget(ways, 2, 0);
+    calcolo_->addWidget(rigaOpzioni_, 2, 0);
+    calcolo_->addWidget(ways, 3, 0);
     // A line kept for the reasons while there are none: the first one shown
     // moves nothing under it either.
     auto* reasonsLine = new QWidget;
     reasons->setContentsMargins(0, 0, 0, 0);
     reasonsLine->setLayout(reasons);
     reasonsLine->setMinimumHeight(reasonsLine->fontMetrics().lineSpacing());
-    calcolo_->addWidget(reasonsLine, 3, 0);
+    calcolo_->addWidget(reasonsLine, 4, 0);
     column.addWidget(group);
 }
 
@@ -172,8 +216,15 @@ void RatesInForceWindow::BuildFields(QHBoxLayout& fields, QVBoxLayout& reasons)
                                 "erroreDomanda", reasons);
     rigaMaggiorazione_ = BuildSubLine("rigaMaggiorazione", InputField::Margin, QStringLiteral("Maggiorazione, punti"),
                                       maggiorazione_, "erroreMaggiorazione", reasons);
+    // The contract's rate takes only what the calculation reads.
+    tasso_ = Named(new TextBox(nullptr), "tasso");
+    rigaTasso_ =
+        BuildSubLine("rigaTasso", InputField::ContractRate, QStringLiteral("Tasso, %"), tasso_, "erroreTasso", reasons);
+    MakePercentageField(*tasso_, ContractRateTakes, QStringLiteral("Tasso convenzionale"), kContractRateHint);
+    rigaTasso_->layout()->addWidget(HintLabel(kContractRateHint, "suggerimentoTasso"));
     fields.addWidget(rigaDomanda_);
     fields.addWidget(rigaMaggiorazione_);
+    fields.addWidget(rigaTasso_);
     fields.addStretch(1);
     // The capital as it is typed: "10.000,00" and "10000,50" both read, a
     // text that could be either is refused with its reason. The margin, a few
@@ -242,13 +293,13 @@ QHBoxLayout* RatesInForceWindow::BuildChoices()
     return choicesLine;
 }
 
-QWidget* RatesInForceWindow::BuildRevaluation(QHBoxLayout& choices, QVBoxLayout& reasons)
+QWidget* RatesInForceWindow::BuildRevaluation(QHBoxLayout& options, QVBoxLayout& reasons)
 {
     rivalutazione_ = Named(new QCheckBox(QStringLiteral("&Rivalutazione ISTAT")), "rivalutazione");
     rivalutazione_->setToolTip(QStringLiteral("La somma rivalutata con gli indici dei prezzi al consumo per le "
                                               "famiglie di operai e impiegati (FOI) senza tabacchi, ai tassi legali; "
-                                              "non con i movimenti"));
-    choices.addWidget(rivalutazione_);
+                                              "non con i movimenti né con la capitalizzazione"));
+    options.addWidget(rivalutazione_);
     connect(rivalutazione_, &QCheckBox::toggled, this, [this](bool on) {
         form_.ChooseRevaluation(on);
         ShowCalculation();
@@ -284,27 +335,60 @@ QWidget* RatesInForceWindow::BuildRevaluation(QHBoxLayout& choices, QVBoxLayout&
         ShowCalculation();
     });
 
-    // The percentage takes only what the update reads, a full stop typed as its comma.
+    // The percentage takes only what the update reads.
     percentuale_ = Named(new TextBox(nullptr), "percentuale");
     percentuale_->setText(Q(form_.Typed(InputField::Percentage)));
-    percentuale_->setValidator(new PercentageValidator(percentuale_));
-    percentuale_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    percentuale_->setFixedWidth(percentuale_->fontMetrics().horizontalAdvance(QStringLiteral("100,000")) + 16);
-    percentuale_->setAccessibleName(QStringLiteral("Percentuale della variazione, ") + kPercentageHint);
-    percentuale_->setToolTip(QString::fromUtf8(kPercentageHint));
-    connect(percentuale_, &TextBox::KeyPress, this, [](int& keyAscii) {
-        if (keyAscii == '.')
-            keyAscii = ',';
-    });
+    MakePercentageField(*percentuale_, PercentageTakes, QStringLiteral("Percentuale della variazione"),
+                        kPercentageHint);
     ConnectField(InputField::Percentage, percentuale_, "errorePercentuale", reasons);
     alone->addWidget(percentuale_);
     alone->addWidget(new QLabel(QStringLiteral("%")));
     alone->addSpacing(4);
-    alone->addWidget(
-        Named(new QLabel(QStringLiteral("(") + kPercentageHint + QStringLiteral(")")), "suggerimentoPercentuale"));
+    alone->addWidget(HintLabel(kPercentageHint, "suggerimentoPercentuale"));
     alone->addStretch(1);
     interest->addStretch(1);
     return rigaModi_;
+}
+
+void RatesInForceWindow::BuildCompounding(QHBoxLayout& options, QVBoxLayout& reasons)
+{
+    capitalizzazione_ = Named(new QCheckBox(QStringLiteral("Ca&pitalizzazione")), "capitalizzazione");
+    capitalizzazione_->setToolTip(QStringLiteral("Gli interessi aggiunti al capitale alla fine di ogni periodo, "
+                                                 "con ogni regime; non con la rivalutazione né con i movimenti"));
+    options.addWidget(capitalizzazione_);
+    connect(capitalizzazione_, &QCheckBox::toggled, this, [this](bool on) {
+        form_.ChooseCompounding(on);
+        ShowCalculation();
+    });
+
+    // Its periods and its day, beside it while it is asked.
+    rigaCapitalizzazione_ = Named(new QWidget, "modiCapitalizzazione");
+    auto* line = new QHBoxLayout(rigaCapitalizzazione_);
+    line->setContentsMargins(0, 0, 0, 0);
+    periodi_ = new QButtonGroup(this);
+    for (const Period& period : kPeriods) {
+        auto* button = Named(new QRadioButton(QString::fromUtf8(period.caption)), period.name);
+        button->setAccessibleName(QStringLiteral("Capitalizzazione ") + button->text().remove(QLatin1Char('&')));
+        periodi_->addButton(button, int(period.period));
+        line->addWidget(button);
+    }
+    periodi_->button(int(form_.CompoundingChosen()))->setChecked(true);
+    connect(periodi_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (!on)
+            return;
+        form_.ChooseCompoundingPeriod(CompoundingPeriod(id));
+        ShowCalculation();
+    });
+    line->addSpacing(8);
+    capitalizzazioneDal_ = DateField("capitalizzazioneDal");
+    AddField(InputField::CompoundingFrom, QStringLiteral("&dal"), capitalizzazioneDal_, "erroreCapitalizzazioneDal",
+             *line, reasons);
+    capitalizzazioneDal_->setAccessibleName(QStringLiteral("Capitalizzazione dal, vuoto: dall'inizio"));
+    capitalizzazioneDal_->setToolTip(
+        QStringLiteral("Interessi semplici fino a questo giorno (la domanda giudiziale, per esempio), poi "
+                       "capitalizzati; vuoto: dall'inizio"));
+    line->addWidget(Named(new QLabel(QStringLiteral("(vuoto: dall'inizio)")), "suggerimentoCapitalizzazione"));
+    options.addWidget(rigaCapitalizzazione_);
 }
 
 void RatesInForceWindow::BuildResults(QVBoxLayout& column)
@@ -440,10 +524,17 @@ void RatesInForceWindow::SetTabOrder()
                         capitale_,
                         domanda_,
                         maggiorazione_,
+                        tasso_,
                         regimes_->button(int(Regime::Legal)),
                         regimes_->button(int(Regime::LegalWithClaim)),
                         regimes_->button(int(Regime::LatePayment)),
+                        regimes_->button(int(Regime::Contract)),
                         rivalutazione_,
+                        capitalizzazione_,
+                        periodi_->button(int(CompoundingPeriod::Year)),
+                        periodi_->button(int(CompoundingPeriod::HalfYear)),
+                        periodi_->button(int(CompoundingPeriod::Quarter)),
+                        capitalizzazioneDal_,
                         modiRivalutazione_->button(int(RevaluationWay::Alone)),
                         modiRivalutazione_->button(int(RevaluationWay::Update)),
                         percentuale_,

@@ -118,7 +118,7 @@ void RatesInForceWindow::ShowChoices()
         regimes_->button(int(form_.Charged()))->setChecked(true);
     }
     for (QAbstractButton* regime : regimes_->buttons())
-        regime->setEnabled(form_.OffersRegimes());
+        regime->setEnabled(form_.Offers(Regime(regimes_->id(regime))));
     {
         const QSignalBlocker quiet(rivalutazione_);
         rivalutazione_->setChecked(form_.Revalues());
@@ -126,12 +126,22 @@ void RatesInForceWindow::ShowChoices()
     rivalutazione_->setEnabled(form_.OffersRevaluation());
     rigaModi_->setVisible(form_.Revalues());
     percentuale_->setEnabled(form_.Shows(InputField::Percentage));
+    {
+        const QSignalBlocker quiet(capitalizzazione_);
+        capitalizzazione_->setChecked(form_.Compounds());
+    }
+    capitalizzazione_->setEnabled(form_.OffersCompounding());
+    rigaCapitalizzazione_->setVisible(form_.Compounds());
     rigaDomanda_->setVisible(form_.Shows(InputField::ClaimDate));
     rigaMaggiorazione_->setVisible(form_.Shows(InputField::Margin));
-    // The list of movements, or the revaluation.
+    rigaTasso_->setVisible(form_.Shows(InputField::ContractRate));
+    // The list of movements, or the options and the contract's rate that exclude it.
     mostraMovimenti_->setEnabled(form_.OffersMovements());
+    const bool list = mostraMovimenti_->isChecked() && form_.OffersMovements();
     if (gruppoMovimenti_)
-        gruppoMovimenti_->setVisible(mostraMovimenti_->isChecked() && form_.OffersMovements());
+        gruppoMovimenti_->setVisible(list);
+    // While the list is shown, its room: the window stays inside a small screen.
+    rigaOpzioni_->setVisible(!list);
     if (movimenti_)
         movimenti_->ShowRegime(form_.Charged());
 }
@@ -207,6 +217,8 @@ void RatesInForceWindow::MakeRoom()
     // height. The window grows for it; the screen may shrink it back, the
     // table of periods giving up its rows.
     QLayout* column = layout();
+    // The group's own grid first: a line of it shown or hidden changes its height.
+    calcolo_->activate();
     column->activate();
     const int needed = column->totalHeightForWidth(width());
     if (needed > height()) {

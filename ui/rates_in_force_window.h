@@ -37,11 +37,12 @@ class frmPrinter;
 // The window of the rates in force: a capital and two dates, like the main
 // window, charged at the legal rates as the law has set them (or those of a
 // table file), at the legal rates with the late-payment rate from a claim
-// filed in court, or at the late-payment rate. It shows the statement: a row
-// per period the span touches, the interest, the sum, the years and days and
-// the notes; revalued by the price index, at the user's choice, alone or with
-// legal interest on the sum revalued; copies it as text (Copia, Ctrl+C) and prints it (Stampa, through
-// "Seleziona stampante"). With movements listed, the statement is the
+// filed in court, at the late-payment rate, or at a rate the parties agreed.
+// It shows the statement: a row per period the span touches, the interest,
+// the sum, the years and days and the notes; at the user's choice the
+// interest capitalised at each end of period, or the sum revalued by the
+// price index, alone or with legal interest on it; copies it as text (Copia,
+// Ctrl+C) and prints it (Stampa, through "Seleziona stampante"). With movements listed, the statement is the
 // ledger's, in the same table. The statement follows what is typed, key by key; bad
 // data are said beside the field at fault, with nothing typed cleared. Not
 // modal; laid out by Qt, in the main window's font, and kept inside the
@@ -106,7 +107,10 @@ private:
     // The option of the revaluation: its check box on the line of the
     // choices, and the line of its ways with the percentage of an update,
     // shown while it is asked.
-    QWidget* BuildRevaluation(QHBoxLayout& choices, QVBoxLayout& reasons);
+    QWidget* BuildRevaluation(QHBoxLayout& options, QVBoxLayout& reasons);
+    // The option of the capitalisation: its check box on the line of the
+    // options, its periods and its day beside it while it is asked.
+    void BuildCompounding(QHBoxLayout& options, QVBoxLayout& reasons);
     void BuildResults(QVBoxLayout& column);
     void BuildTable();
     // The height of the statement's table with that many rows in view.
@@ -120,9 +124,10 @@ private:
     void BuildCommands(QVBoxLayout& column);
     void SetTabOrder();
     void ChooseRegime(int id);
-    // The choices as the form has them: the regime charged, offered or not,
-    // the revaluation asked, offered or not, and its ways; the line of the
-    // claim date or of the margin, the percentage of an update.
+    // The choices as the form has them: the regimes charged and offered, the
+    // revaluation and the capitalisation, asked and offered or not, and their
+    // ways (not while the list of movements is shown); the line of the claim
+    // date, of the margin or of the contract's rate, the percentage of an update.
     void ShowChoices();
     void TablesChanged();
     // A field's text into the form, which calculates anew.
@@ -161,18 +166,30 @@ private:
     TextBox* capitale_ = nullptr;
     MaskedEdit* domanda_ = nullptr;
     TextBox* maggiorazione_ = nullptr;
+    TextBox* tasso_ = nullptr;
     std::array<Input, kInputFieldCount> inputs_; // by InputField
     // The choices, their ids the Regime each stands for.
     QButtonGroup* regimes_ = nullptr;
-    // The line of the claim date and that of the margin, each shown with its choice.
+    // The line of the claim date, that of the margin and that of the
+    // contract's rate, each shown with its choice.
     QWidget* rigaDomanda_ = nullptr;
     QWidget* rigaMaggiorazione_ = nullptr;
+    QWidget* rigaTasso_ = nullptr;
+    // The line of the options, the revaluation's and the capitalisation's,
+    // hidden while the list of movements is shown.
+    QWidget* rigaOpzioni_ = nullptr;
     // The revaluation: asked or not, and its ways, their ids the
     // RevaluationWay each stands for, shown while it is asked.
     QCheckBox* rivalutazione_ = nullptr;
     QButtonGroup* modiRivalutazione_ = nullptr;
     QWidget* rigaModi_ = nullptr;
     TextBox* percentuale_ = nullptr;
+    // The capitalisation: asked or not, and its periods, their ids the
+    // CompoundingPeriod each stands for, and its day, shown while it is asked.
+    QCheckBox* capitalizzazione_ = nullptr;
+    QButtonGroup* periodi_ = nullptr;
+    QWidget* rigaCapitalizzazione_ = nullptr;
+    MaskedEdit* capitalizzazioneDal_ = nullptr;
 
     QPushButton* calcola_ = nullptr;
     QPushButton* mostraMovimenti_ = nullptr;

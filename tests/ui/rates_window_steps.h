@@ -92,7 +92,8 @@ protected:
 
 // A calculation as a user types it into the window of the rates in force:
 // the regime is the choice's name ("regimeLegale", "regimeDomanda",
-// "regimeMora"); a claim date or a margin is typed only when given.
+// "regimeMora", "regimeConvenzionale"); a claim date, a margin or a
+// contract's rate is typed only when given.
 struct RatesTyped {
     QString capital;
     QString start;
@@ -100,6 +101,7 @@ struct RatesTyped {
     QString regime = QStringLiteral("regimeLegale");
     QString claim = {};
     QString margin = {};
+    QString rate = {};
 };
 
 // Types the calculation, the dates as written, the capital last.
@@ -120,6 +122,8 @@ inline void TypeIn(RatesInForceWindow& rates, const RatesTyped& typed)
         retype("domanda", typed.claim);
     if (!typed.margin.isNull())
         retype("maggiorazione", typed.margin);
+    if (!typed.rate.isNull())
+        retype("tasso", typed.rate);
     retype("capitale", typed.capital);
 }
 
