@@ -9,8 +9,9 @@ namespace {
 // The title stays on its line: after a claim, the claim's day is in the regime line under it.
 std::string Title(const Ledger& ledger)
 {
-    const std::string what = ledger.regime == Regime::LegalWithClaim ? InterestCaption(ledger.regime)
-                                                                     : RegimeTitle(ledger.regime, ledger.claim);
+    const std::string what = ledger.regime == Regime::LegalWithClaim
+                                 ? InterestCaption(ledger.regime)
+                                 : RegimeTitle(ledger.regime, ledger.claim, ledger.regimeText);
     return "Conto del debito: " + Uncapitalised(what);
 }
 

@@ -43,10 +43,10 @@ RatesRowLayout LayOutRatesRows(std::size_t rows, std::size_t noteLines, std::siz
 
 namespace {
 
-// A revaluation's statement from the top of its first page on, a line every
+// A statement with an option from the top of its first page on, a line every
 // kPitch, onto as many pages as it needs; printed when `pages`, the count a
 // run that printed nothing found, is given. The pages it took.
-std::size_t FlowRevaluation(EasyPrint& objPrint, const RatesReportTexts& texts, std::optional<std::size_t> pages)
+std::size_t FlowStatement(EasyPrint& objPrint, const RatesReportTexts& texts, std::optional<std::size_t> pages)
 {
     const Sheet& sheet = kUpright;
     const bool printing = pages.has_value();
@@ -63,7 +63,7 @@ std::size_t FlowRevaluation(EasyPrint& objPrint, const RatesReportTexts& texts, 
         PrintHeading(objPrint, sheet, texts.title, texts.regime);
         PrintSummary(objPrint, sheet, summary);
     }
-    const std::vector<std::string> before = NoteLines(objPrint, texts.revaluationLines, sheet.rightX);
+    const std::vector<std::string> before = NoteLines(objPrint, texts.optionLines, sheet.rightX);
     const std::vector<std::string> noteLines = NoteLines(objPrint, texts.notes, sheet.rightX);
     const Table table = LayOutTable(objPrint, texts.lines, kCut, sheet.rightX, kPoints, kSmallestTablePoints);
     objPrint.FontSize(kPoints);
@@ -144,8 +144,8 @@ std::size_t FlowRevaluation(EasyPrint& objPrint, const RatesReportTexts& texts, 
 
 void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts)
 {
-    if (!texts.revaluationLines.empty()) {
-        FlowRevaluation(objPrint, texts, FlowRevaluation(objPrint, texts, std::nullopt));
+    if (!texts.optionLines.empty()) {
+        FlowStatement(objPrint, texts, FlowStatement(objPrint, texts, std::nullopt));
         return;
     }
     PrintHeading(objPrint, kUpright, texts.title, texts.regime);

@@ -14,29 +14,38 @@ namespace tarvel {
 
 // The texts of the printed statement, top to bottom.
 struct RatesReportTexts {
-    std::string title;  // "Interessi legali e di mora dalla domanda giudiziale del 15/05/2024", "Rivalutazione ISTAT"
-    std::string regime; // what the regime charges, "Interessi di mora, ..., maggiorazione 8 punti"; empty when legal
+    // "Interessi legali e di mora dalla domanda giudiziale del 15/05/2024",
+    // "Interessi convenzionali al 4,75%", "Rivalutazione ISTAT"
+    std::string title;
+    // What the regime charges, "Interessi di mora, ..., maggiorazione 8 punti";
+    // empty when legal and when the title says it all (a contract's rate)
+    std::string regime;
     std::string capitalCaption = "Capitale"; // "Importo" for a revaluation without interest
     std::string capital;                     // "25.000,00"
     std::string span;                        // "dal 15/06/2018 al 08/12/2026"
     std::string duration;                    // "8 anni e 178 giorni"; empty, and not printed, without interest
-    // A revaluation's lines before the table: "Dal: marzo 2015, indice 107,0
-    // (base 2010=100)", ..., "Coefficiente: 1,015"; none without one.
-    std::vector<std::string> revaluationLines;
-    std::vector<StatementLine> lines; // a line for each period the span touches
+    // The lines of the option asked, before the table: a revaluation's, "Dal:
+    // marzo 2015, indice 107,0 (base 2010=100)", ..., "Coefficiente: 1,015";
+    // the capitalisation's, "Capitalizzazione trimestrale dal 15/05/2024";
+    // none without one.
+    std::vector<std::string> optionLines;
+    // A line for each period the span touches; compounded, each stretch's and each capitalisation.
+    std::vector<StatementLine> lines;
     // "Interessi legali e di mora" "3.319,93", "Somma" "28.319,93"; a
-    // revaluation's own ("Capitale rivalutato", ..., "Totale dovuto al 15/03/2025").
+    // revaluation's own ("Capitale rivalutato", ..., "Totale dovuto al
+    // 15/03/2025"); compounded, "Interessi" and "Totale dovuto al 15/03/2025".
     std::vector<std::pair<std::string, std::string>> totals;
     // Why the rows do not add up to the total, when they do not; "Nota: i giorni
-    // dopo il 31/12/2026 sono calcolati ...".
+    // dopo il 31/12/2026 sono calcolati ..."; compounded, the law's line last.
     std::vector<std::string> notes;
     std::vector<std::string> tables; // "Tabella: Tassi legali in vigore, ultimo atto: D.M. 10/12/2025"
     std::string madeOn;              // "Calcolo del 09/12/2026"
 };
 
 // The title of a statement under `regime`, "Interessi di mora, D.Lgs. 231/2002";
-// after a claim it names the claim's day.
-std::string RegimeTitle(Regime regime, std::optional<Date> claim);
+// after a claim it names the claim's day, at a contract's rate it is what
+// the regime charges (`regimeText`), "Interessi convenzionali al 4,75%".
+std::string RegimeTitle(Regime regime, std::optional<Date> claim, const std::string& regimeText);
 
 // The lines that end a statement's page, the ledger's too: the note that says
 // why the rows do not add up to the total (none when they do) and "Nota: ..."
@@ -69,11 +78,12 @@ RatesRowLayout LayOutRatesRows(std::size_t rows, std::size_t noteLines, std::siz
 // Lays out the one page, upright: the title and the regime, the capital, span
 // and duration, the table of periods (its columns as wide as their texts, an
 // act cut when it must be), the totals, the notes, and at the foot the tables
-// used and the day of the calculation. A revaluation's statement has its
-// lines between the duration and the table, and every line in 10 pt as the
-// rest: it goes on to more pages when it needs them, each under the title and
-// numbered at its foot, the column heads again over the rows that go on, the
-// totals and the notes together on the last one with the foot.
+// used and the day of the calculation. A statement with an option (revalued
+// or compounded) has its option's lines between the duration and the table,
+// and every line in 10 pt as the rest: it goes on to more pages when it needs
+// them, each under the title and numbered at its foot, the column heads again
+// over the rows that go on, the totals and the notes together on the last one
+// with the foot.
 void PrintRatesReportBody(EasyPrint& objPrint, const RatesReportTexts& texts);
 
 // The report as one document on the current printer, as PrintReport, on an upright sheet.

@@ -7,12 +7,13 @@
 
 namespace tarvel {
 
-std::string RegimeTitle(Regime regime, std::optional<Date> claim)
+std::string RegimeTitle(Regime regime, std::optional<Date> claim, const std::string& regimeText)
 {
     switch (regime) {
     case Regime::LegalWithClaim:
         return InterestCaption(regime) + (claim ? " dalla domanda giudiziale del " + DateText(*claim) : "");
     case Regime::LatePayment: return "Interessi di mora, D.Lgs. 231/2002";
+    case Regime::Contract: return Capitalised(regimeText);
     case Regime::Legal: break;
     }
     return InterestCaption(regime);
@@ -41,8 +42,9 @@ std::string MadeOnLine(Date madeOn) { return "Calcolo del " + DateText(madeOn); 
 RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
 {
     RatesReportTexts texts;
-    texts.title = RegimeTitle(statement.regime, statement.claim);
-    texts.regime = Capitalised(statement.regimeText);
+    texts.title = RegimeTitle(statement.regime, statement.claim, statement.regimeText);
+    if (statement.regime != Regime::Contract)
+        texts.regime = Capitalised(statement.regimeText);
     texts.capital = statement.capital;
     texts.span = "dal " + statement.startDate + " al " + statement.endDate;
     texts.duration = YearsAndDaysText(statement.years, statement.days);
@@ -54,8 +56,12 @@ RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
             texts.capitalCaption = "Importo";
             texts.duration.clear();
         }
-        texts.revaluationLines = RevaluationLines(*revaluation);
+        texts.optionLines = RevaluationLines(*revaluation);
         for (const ShownTotal& total : RevaluationTotals(statement))
+            texts.totals.emplace_back(total.caption, AmountText(total.amount));
+    } else if (const auto& compounding = statement.compounding) {
+        texts.optionLines = {Capitalised(CompoundingText(compounding->period, compounding->from))};
+        for (const ShownTotal& total : CompoundedTotals(statement))
             texts.totals.emplace_back(total.caption, AmountText(total.amount));
     } else {
         texts.totals = {{InterestCaption(statement.regime), statement.interest}, {"Somma", statement.sum}};
@@ -63,6 +69,8 @@ RatesReportTexts MakeRatesReportTexts(const Statement& statement, Date madeOn)
     // What the later days are charged, as the copied statement says it; how to
     // add a newer act is for the one who calculates, not for the claim.
     texts.notes = NoteLines(statement.roundingNote, statement.notes);
+    if (statement.compounding)
+        texts.notes.emplace_back(kCompoundingLawNote);
     texts.tables = TableLines(statement.tables);
     texts.madeOn = MadeOnLine(madeOn);
     return texts;
