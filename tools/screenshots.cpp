@@ -2,9 +2,11 @@
 // calculation (with the notice of the rates in force) and with a billion-euro
 // capital, the window of the rates in force, the Info window, the printer
 // window over the disabled main window (with the page it prints, as
-// report-page.pdf), the printer window without printers, the warning of a
+// report-page.pdf), the window of the rates in force with a contract's rate
+// compounded and with a revaluation (each with the whole screen too, on an X
+// server), the printer window without printers, the warning of a
 // failed calculation, and the main window and the window of the rates in
-// force under a dark palette. Usage: tarvel-screenshots <directory>; or
+// force (alone and compounded) under a dark palette. Usage: tarvel-screenshots <directory>; or
 // tarvel-screenshots <directory> <ledger file> <al>: only the window with that
 // ledger opened (the open dialog too), and the whole screen.
 // Best run on a real X server (xvfb-run), where the printer window is pictured
@@ -87,6 +89,38 @@ bool PictureRatesWindow(tarvel::frmTarvel& window, const QString& file, const ta
 }
 
 const tarvel::testing::RatesTyped kRatesExample{"25000", "15/06/2018", "08/12/2026"};
+
+// The window of the rates in force with a calculation typed into it and the
+// option `option` ticked, its way `way` chosen, its day `day` typed when
+// given; then its picture and the whole screen's, as NAME.png and
+// NAME-screen.png, and the option unticked.
+bool PictureRatesOption(tarvel::frmTarvel& window, const QDir& out, const QString& name,
+                        const tarvel::testing::RatesTyped& typed, const char* option, const char* way,
+                        const char* dayField = nullptr, const QString& day = {})
+{
+    using tarvel::testing::Find;
+    tarvel::RatesInForceWindow* rates = tarvel::testing::OpenRatesWindow(window);
+    if (!rates)
+        return false;
+    tarvel::testing::TypeIn(*rates, typed);
+    QTest::mouseClick(Find(*rates, option), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(Find(*rates, way), Qt::LeftButton, {}, QPoint(4, 4));
+    if (dayField) {
+        auto* field = Find<tarvel::MaskedEdit>(*rates, dayField);
+        field->FocusForTyping();
+        QTest::keyClicks(field, day);
+    }
+    QTest::qWait(300);
+    bool saved = rates->grab().save(out.filePath(name + ".png"));
+    if (QGuiApplication::platformName() == QStringLiteral("xcb"))
+        saved = QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                             out.filePath(name + "-screen.png")})
+                    == 0
+                && saved;
+    QTest::mouseClick(Find(*rates, option), Qt::LeftButton, {}, QPoint(4, 4));
+    rates->close();
+    return saved;
+}
 
 // Answers the next open dialog with `path` once it shows, after a picture of
 // it in the file's folder.
@@ -180,6 +214,16 @@ int main(int argc, char* argv[])
             && saved;
     exampleFile.close();
     saved = PictureRatesLedger(window, out, QStringLiteral("rates-window-ledger"), example, "31/12/2025") && saved;
+    // A contract's rate compounded every quarter from a claim; a sum revalued
+    // year by year with legal interest.
+    tarvel::testing::RatesTyped contract{"10000", "31/03/2023", "31/12/2025", "regimeConvenzionale"};
+    contract.rate = QStringLiteral("4,75");
+    saved = PictureRatesOption(window, out, QStringLiteral("rates-window-compounded"), contract, "capitalizzazione",
+                               "capitalizzazioneTrimestrale", "capitalizzazioneDal", QStringLiteral("15052024"))
+            && saved;
+    saved = PictureRatesOption(window, out, QStringLiteral("rates-window-revaluation"), kRatesExample, "rivalutazione",
+                               "interessiAnnuale")
+            && saved;
 
     tarvel::testing::Press(window, "Command2");
     tarvel::frmVelmora* info = window.InfoWindow();
@@ -232,5 +276,8 @@ int main(int argc, char* argv[])
     Calculate(dark);
     saved = dark.grab().save(out.filePath(QStringLiteral("main-window-dark.png"))) && saved;
     saved = PictureRatesWindow(dark, out.filePath(QStringLiteral("rates-window-dark.png")), kRatesExample) && saved;
+    saved = PictureRatesOption(dark, out, QStringLiteral("rates-window-compounded-dark"), contract, "capitalizzazione",
+                               "capitalizzazioneTrimestrale", "capitalizzazioneDal", QStringLiteral("15052024"))
+            && saved;
     return saved ? 0 : 1;
 }
