@@ -168,25 +168,4 @@ std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<
     return run.failed ? std::nullopt : std::optional(run.compounded);
 }
 
-void CompoundEach(const ChargedRates& rates, std::span<const RatePeriod> periods, std::span<CompoundingTask> tasks)
-{
-    constexpr std::size_t kAtOnce = 8;
-    for (std::size_t at = 0; at < tasks.size(); at += kAtOnce) {
-        const std::span<CompoundingTask> block = tasks.subspan(at, std::min(kAtOnce, tasks.size() - at));
-        std::array<CompoundingRun, kAtOnce> runs;
-        for (std::size_t i = 0; i < block.size(); ++i)
-            runs[i] = {{Currency(), block[i].capital}, block[i].start};
-        for (bool any = true; any;) {
-            any = false;
-            for (std::size_t i = 0; i < block.size(); ++i)
-                if (!runs[i].done) {
-                    chargeStretch(rates, periods, ordered(rates), block[i].end, block[i].days, runs[i], nullptr);
-                    any = true;
-                }
-        }
-        for (std::size_t i = 0; i < block.size(); ++i)
-            block[i].result = runs[i].failed ? std::nullopt : std::optional(runs[i].compounded);
-    }
-}
-
 } // namespace tarvel

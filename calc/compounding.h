@@ -69,19 +69,4 @@ std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<
                                            Currency capital, Date start, Date end, const std::vector<Date>& days,
                                            std::vector<StatementLine>* rows);
 
-// A row of a batch to compound: its capital, span and capitalisation days
-// in, its figures out.
-struct CompoundingTask {
-    Currency capital;
-    Date start;
-    Date end;
-    std::vector<Date> days;
-    std::optional<CompoundedInterest> result;
-};
-
-// Each task as Compound gives it, without rows: the rows' stretches are
-// charged in turn, a few rows at a time, so that the processor overlaps
-// their calculations, each of which waits on its last stretch.
-void CompoundEach(const ChargedRates& rates, std::span<const RatePeriod> periods, std::span<CompoundingTask> tasks);
-
 } // namespace tarvel

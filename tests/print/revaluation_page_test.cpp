@@ -2,13 +2,8 @@
 // the method, its lines, its totals and the tables, nothing running into
 // anything nor off the sheet, and a span of many years going on to more pages.
 #include "calc/number_texts.h"
-#include "print/qt_printer.h"
-#include "print/rates_report.h"
-#include "tests/print/pdf_layout.h"
-#include "tests/support/recording_runtime.h"
+#include "tests/print/printed_statement.h"
 #include "tests/support/statement_requests.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -40,27 +35,9 @@ TEST_P(RevaluationPage, ReadsBackWithItsTitleLinesAndTotals)
     ASSERT_TRUE(outcome.statement);
     const Statement& statement = *outcome.statement;
 
-    QTemporaryDir dir;
-    const std::string pdf = dir.filePath("rivalutazione.pdf").toStdString();
-    PrinterSelection printers;
-    printers.MakeCurrent(QtPrinter::ForPdf(pdf));
-    RecordingRuntime runtime;
-    {
-        EasyPrint objPrint(printers, runtime);
-        PrintRatesReport(objPrint, MakeRatesReportTexts(statement, LocalToday()));
-    }
-    EXPECT_TRUE(runtime.messages.empty());
-
-    const std::vector<PdfPage> pages = ReadPdfWords(pdf);
-    ASSERT_EQ(pages.size(), c.pages);
-    std::vector<std::string> lines;
-    for (const PdfPage& page : pages) {
-        EXPECT_EQ(Collisions(page), std::vector<std::string>{});
-        const std::vector<std::string> own = PageLines(page);
-        ASSERT_FALSE(own.empty());
-        EXPECT_EQ(own.front(), StatementTitle(statement));
-        lines.insert(lines.end(), own.begin(), own.end());
-    }
+    std::size_t pages = 0;
+    const std::vector<std::string> lines = PrintedLines(statement, StatementTitle(statement), pages);
+    ASSERT_EQ(pages, c.pages);
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     };
@@ -78,7 +55,7 @@ TEST_P(RevaluationPage, ReadsBackWithItsTitleLinesAndTotals)
         });
     });
     EXPECT_EQ(rows, statement.rows.size());
-    const std::string numbered = pages.size() > 1 ? " pagina " + std::to_string(pages.size()) + " di " : "";
+    const std::string numbered = pages > 1 ? " pagina " + std::to_string(pages) + " di " : "";
     EXPECT_TRUE(lines.back().starts_with("Calcolo del ")) << lines.back();
     EXPECT_NE(lines.back().find(numbered), std::string::npos) << lines.back();
 }
