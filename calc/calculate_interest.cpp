@@ -70,37 +70,6 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
 
 } // namespace
 
-std::optional<Currency> SpanInterest(std::span<const RatePeriod> table, Currency capital, Date start, Date end,
-                                     std::span<PeriodLine> lines)
-{
-    const bool keep = lines.size() >= table.size();
-    Currency total;
-    try {
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            if (!periodApplies(table[i], start, end))
-                continue;
-            const PeriodLine line = chargedLine(table[i], capital, start, end);
-            total = need(total.plus(line.interest));
-            if (keep)
-                lines[i] = line;
-        }
-    } catch (const CalculationFailure&) {
-        return std::nullopt;
-    }
-    return total;
-}
-
-RowsReached RowsReaching(std::span<const RatePeriod> table, Date start, Date end, std::size_t from)
-{
-    std::size_t first = std::min(from, table.size());
-    while (first < table.size() && table[first].toDate < start)
-        ++first;
-    std::size_t last = first;
-    while (last < table.size() && table[last].fromDate < end)
-        ++last;
-    return {first, table.subspan(first, last - first)};
-}
-
 ControlTexts WindowTextsAfter(const CalculationInput& input, const CalculationResult& result)
 {
     ControlTexts window = FreshWindowTexts(input.capitalText);

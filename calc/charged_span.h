@@ -1,6 +1,5 @@
 #pragma once
 
-#include "calc/calculate_interest.h"
 #include "calc/currency.h"
 #include "calc/date.h"
 #include "calc/rate_schedule.h"
@@ -19,15 +18,10 @@ namespace tarvel {
 // table's are), and into `rows`, when given, a span row for each period with
 // days charged, at the rate `rateOf` gives for its place in `periods`. The
 // exact interest, or nothing past the calculation's limits. A caller that
-// charges ordered spans one after the other keeps `cursor` for them, from 0
-// (RowsReaching).
+// charges ordered spans one after the other keeps `cursor` for them, from 0:
+// the first period that may reach the next span.
 std::optional<Currency> ChargeSpan(std::span<const RatePeriod> periods, bool ordered, Currency capital, Date start,
                                    Date end, const std::function<ChargedRate(std::size_t)>& rateOf,
                                    std::vector<StatementLine>* rows, std::size_t* cursor = nullptr);
-
-// The span row of `line`, charged by `period` at `rate` on `capital` over
-// the days after `start` up to `end`.
-void AppendSpanRow(std::vector<StatementLine>& rows, const RatePeriod& period, const PeriodLine& line, Date start,
-                   Date end, Currency capital, ChargedRate rate);
 
 } // namespace tarvel

@@ -3,11 +3,11 @@
 #include "calc/charged_span.h"
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
-#include "calc/period_interest.h"
 #include "calc/printable.h"
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <variant>
 
 namespace tarvel {
@@ -96,76 +96,39 @@ std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date 
     return days;
 }
 
-namespace {
-
-// One row's compounding as it goes: charged up to `from`, the next
-// capitalisation day `next`.
-struct CompoundingRun {
-    CompoundedInterest compounded;
-    Date from;
-    std::size_t next = 0;
-    std::size_t first = 0; // the first rate period that may reach the next stretch
-    bool done = false;
-    bool failed = false;
-};
-
-// The next stretch of `run`: its interest charged, rounded to the cent and,
-// but at the end, capitalised. A claim's periods are two tables side by side,
-// the others one in order of its days: a stretch is looked for from where the
-// last one's began, and no period from one that begins on its end or later
-// charges it.
-void chargeStretch(const ChargedRates& rates, std::span<const RatePeriod> periods, bool ordered, Date end,
-                   const std::vector<Date>& days, CompoundingRun& run, std::vector<StatementLine>* rows)
-{
-    using namespace period_interest;
-    CompoundedInterest& compounded = run.compounded;
-    const bool last = run.next == days.size();
-    const Date from = run.from;
-    const Date to = last ? end : days[run.next];
-    try {
-        while (ordered && run.first < periods.size() && periods[run.first].toDate < from)
-            ++run.first;
-        Currency accrued;
-        for (std::size_t p = run.first; p < periods.size() && (!ordered || periods[p].fromDate < to); ++p) {
-            if (!periodApplies(periods[p], from, to))
-                continue;
-            const PeriodLine line = chargedLine(periods[p], compounded.capital, from, to);
-            accrued = need(accrued.plus(line.interest));
-            if (rows && line.days > 0)
-                AppendSpanRow(*rows, periods[p], line, from, to, compounded.capital, rates.Charged(p));
-        }
-        const Currency part = accrued.toCents();
-        compounded.interest = need(compounded.interest.plus(part));
-        if (!last) {
-            compounded.capital = need(compounded.capital.plus(part));
-            if (rows) {
-                StatementLine& line = rows->emplace_back();
-                line.kind = StatementLine::Kind::Capitalisation;
-                line.day = to;
-                line.amount = part;
-                line.capital = compounded.capital;
-            }
-        }
-    } catch (const CalculationFailure&) {
-        run.failed = true;
-    }
-    run.done = last || run.failed;
-    run.from = to;
-    ++run.next;
-}
-
-bool ordered(const ChargedRates& rates) { return rates.ChargedRegime() != Regime::LegalWithClaim; }
-
-} // namespace
-
 std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
                                            Currency capital, Date start, Date end, const std::vector<Date>& days,
                                            std::vector<StatementLine>* rows)
 {
-    CompoundingRun run{{Currency(), capital}, start};
-    while (!run.done)
-        chargeStretch(rates, periods, ordered(rates), end, days, run, rows);
-    return run.failed ? std::nullopt : std::optional(run.compounded);
+    // A claim's periods are two tables side by side, the others one in order of its days.
+    const bool ordered = rates.ChargedRegime() != Regime::LegalWithClaim;
+    const std::function<ChargedRate(std::size_t)> rateOf = [&rates](std::size_t i) { return rates.Charged(i); };
+    CompoundedInterest compounded{Currency(), capital};
+    Date from = start;
+    std::size_t cursor = 0;
+    for (std::size_t i = 0; i <= days.size(); ++i) {
+        const Date to = i < days.size() ? days[i] : end;
+        const auto accrued = ChargeSpan(periods, ordered, compounded.capital, from, to, rateOf, rows, &cursor);
+        const auto interest = accrued ? compounded.interest.plus(accrued->toCents()) : std::nullopt;
+        if (!interest)
+            return std::nullopt;
+        compounded.interest = *interest;
+        if (i < days.size()) {
+            const auto grown = compounded.capital.plus(accrued->toCents());
+            if (!grown)
+                return std::nullopt;
+            compounded.capital = *grown;
+            if (rows) {
+                StatementLine& line = rows->emplace_back();
+                line.kind = StatementLine::Kind::Capitalisation;
+                line.day = to;
+                line.amount = accrued->toCents();
+                line.capital = compounded.capital;
+            }
+        }
+        from = to;
+    }
+    return compounded;
 }
 
 } // namespace tarvel

@@ -287,27 +287,4 @@ std::vector<ShownTotal> RevaluationTotals(const Statement& statement)
             {"Totale dovuto al " + statement.endDate, revaluation.due}};
 }
 
-std::string RevaluedStatementText(const Statement& statement)
-{
-    const StatementRevaluation& revaluation = *statement.revaluation;
-    std::string text = StatementTitle(statement) + '\n';
-    text += (revaluation.interestOn ? "Capitale: " : "Importo: ") + statement.capital + '\n';
-    if (revaluation.interestOn)
-        text += "dal " + statement.startDate + " al " + statement.endDate + ": "
-                + YearsAndDaysText(statement.years, statement.days) + '\n';
-    for (const std::string& line : RevaluationLines(revaluation))
-        text += line + '\n';
-    for (const StatementLine& row : statement.rows)
-        text += StatementLineText(row) + (row.act.empty() ? "" : " (" + Printable(row.act) + ')') + '\n';
-    if (!statement.roundingNote.empty())
-        text += statement.roundingNote + '\n';
-    for (const LaterDaysNote& note : statement.notes)
-        text += "Nota: " + Printable(note.what) + '\n';
-    for (const std::string& table : statement.tables)
-        text += "Tabella: " + Printable(table) + '\n';
-    for (const ShownTotal& total : RevaluationTotals(statement))
-        text += total.caption + ": " + AmountText(total.amount) + '\n';
-    return text;
-}
-
 } // namespace tarvel

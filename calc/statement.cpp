@@ -68,6 +68,35 @@ std::optional<FieldFault> compound(Statement& statement, const ChargedRates& rat
     return std::nullopt;
 }
 
+// A statement with an option, a revaluation or a compounding, as tarvel-calc
+// writes it: its title, the capital (the amount of a revaluation alone) and
+// the span, the option's lines, the rows with their acts, the rounding note,
+// the notes, the tables, the option's last word, and the totals last.
+std::string optionText(const Statement& statement, const std::string& title, const std::vector<std::string>& lines,
+                       bool charged, const std::vector<ShownTotal>& totals, std::string_view lastWord)
+{
+    std::string text = title + '\n';
+    text += line(charged ? "Capitale" : "Importo", statement.capital);
+    if (charged)
+        text += line("dal " + statement.startDate + " al " + statement.endDate,
+                     YearsAndDaysText(statement.years, statement.days));
+    for (const std::string& each : lines)
+        text += each + '\n';
+    for (const StatementLine& row : statement.rows)
+        text += StatementLineText(row) + (row.act.empty() ? "" : " (" + Printable(row.act) + ')') + '\n';
+    if (!statement.roundingNote.empty())
+        text += statement.roundingNote + '\n';
+    for (const LaterDaysNote& note : statement.notes)
+        text += "Nota: " + Printable(note.what) + '\n';
+    for (const std::string& table : statement.tables)
+        text += line("Tabella", Printable(table));
+    if (!lastWord.empty())
+        text += std::string(lastWord) + '\n';
+    for (const ShownTotal& total : totals)
+        text += line(total.caption, AmountText(total.amount));
+    return text;
+}
+
 } // namespace
 
 // The rows show each interest to the cent and the total is the exact sum
@@ -252,26 +281,17 @@ std::vector<ShownTotal> CompoundedTotals(const Statement& statement)
 
 std::string StatementText(const Statement& statement)
 {
-    if (statement.revaluation)
-        return RevaluedStatementText(statement);
-    if (statement.compounding) {
-        std::string text = statement.regimeText.empty() ? InterestCaption(statement.regime) + '\n'
-                                                        : Capitalised(statement.regimeText) + '\n';
-        text += line("Capitale", statement.capital);
-        text += line("dal " + statement.startDate + " al " + statement.endDate,
-                     YearsAndDaysText(statement.years, statement.days));
-        text += Capitalised(CompoundingText(statement.compounding->period, statement.compounding->from)) + '\n';
-        for (const StatementLine& row : statement.rows)
-            text += StatementLineText(row) + (row.act.empty() ? "" : " (" + Printable(row.act) + ')') + '\n';
-        for (const LaterDaysNote& note : statement.notes)
-            text += "Nota: " + Printable(note.what) + '\n';
-        for (const std::string& table : statement.tables)
-            text += line("Tabella", Printable(table));
-        text += std::string(kCompoundingLawNote) + '\n';
-        for (const ShownTotal& total : CompoundedTotals(statement))
-            text += line(total.caption, AmountText(total.amount));
-        return text;
+    if (statement.revaluation) {
+        const StatementRevaluation& revaluation = *statement.revaluation;
+        return optionText(statement, StatementTitle(statement), RevaluationLines(revaluation),
+                          revaluation.interestOn.has_value(), RevaluationTotals(statement), "");
     }
+    if (statement.compounding)
+        return optionText(statement,
+                          statement.regimeText.empty() ? InterestCaption(statement.regime)
+                                                       : Capitalised(statement.regimeText),
+                          {Capitalised(CompoundingText(statement.compounding->period, statement.compounding->from))},
+                          true, CompoundedTotals(statement), kCompoundingLawNote);
     std::string text = line("Capitale", statement.capital);
     text += line("dal " + statement.startDate + " al " + statement.endDate,
                  YearsAndDaysText(statement.years, statement.days));
