@@ -2,6 +2,7 @@
 
 #include "calc/date_field_text.h"
 #include "calc/date_text.h"
+#include "calc/digits.h"
 #include "calc/printable.h"
 #include "calc/trim_spaces.h"
 
@@ -76,22 +77,8 @@ ChargedRates ChargedRates::Contract(int rateThousandths)
 
 std::optional<int> ReadContractRate(std::string_view text)
 {
-    text = TrimSpaces(text);
-    const std::size_t comma = text.find(',');
-    const std::string_view whole = text.substr(0, comma);
-    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    const auto digits = [](std::string_view part, std::size_t most) {
-        return !part.empty() && part.size() <= most
-               && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if (!digits(whole, 3) || (comma != std::string_view::npos && !digits(fraction, 3)))
-        return std::nullopt;
-    int rate = std::stoi(std::string(whole)) * 1000;
-    for (std::size_t i = 0, unit = 100; i < fraction.size(); ++i, unit /= 10)
-        rate += (fraction[i] - '0') * static_cast<int>(unit);
-    if (rate <= 0 || rate > kMaxContractThousandths)
-        return std::nullopt;
-    return rate;
+    const auto rate = ReadDecimal(TrimSpaces(text), 3, 3);
+    return rate && *rate > 0 && *rate <= kMaxContractThousandths ? rate : std::nullopt;
 }
 
 std::optional<FieldFault> ContractRateFault(std::string_view text)

@@ -1,13 +1,13 @@
 #include "calc/price_index.h"
 
 #include "calc/check.h"
+#include "calc/digits.h"
 #include "calc/price_index_data.h"
 #include "calc/printable.h"
 #include "calc/trim_spaces.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <utility>
 
 namespace tarvel {
@@ -23,18 +23,9 @@ constexpr int kLastYear = Date::kMaxYear;
 // The largest index a file may hold, in tenths: 99.999,9.
 constexpr int kMaxIndexTenths = 999999;
 
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 std::optional<int> number(std::string_view digits)
 {
-    int value = 0;
-    if (!allDigits(digits) || digits.size() > 6)
-        return std::nullopt;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
+    return IsDigits(digits, 1, 6) ? std::optional(DigitsValue(digits)) : std::nullopt;
 }
 
 std::optional<Month> monthOf(int year, int month)
@@ -44,32 +35,11 @@ std::optional<Month> monthOf(int year, int month)
     return Month::of(year, month);
 }
 
-// A decimal with at most `decimals` digits after a ',', as a count of those
-// units: "107,0" with 1 is 1070; "1,373" with 3 is 1373.
-std::optional<int> decimalOf(std::string_view text, int decimals, int max)
+// A positive decimal of at most five whole digits and `decimals` decimals, up to `max` units.
+std::optional<int> positiveDecimal(std::string_view text, std::size_t decimals, int max)
 {
-    const std::size_t comma = text.find(',');
-    const std::string_view whole = text.substr(0, comma);
-    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    if (whole.size() > 5 || (comma != std::string_view::npos && (fraction.empty() || !allDigits(fraction)))
-        || fraction.size() > static_cast<std::size_t>(decimals))
-        return std::nullopt;
-    const auto units = number(whole);
-    if (!units)
-        return std::nullopt;
-    int value = *units;
-    for (int i = 0; i < decimals; ++i)
-        value = value * 10 + (static_cast<std::size_t>(i) < fraction.size() ? fraction[i] - '0' : 0);
-    return value <= max ? std::optional(value) : std::nullopt;
-}
-
-std::string decimalText(int units, int decimals)
-{
-    std::string digits = std::to_string(units);
-    if (digits.size() <= static_cast<std::size_t>(decimals))
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ",");
-    return digits;
+    const auto units = ReadDecimal(text, 5, decimals);
+    return units && *units > 0 && *units <= max ? units : std::nullopt;
 }
 
 std::string twoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
@@ -82,6 +52,18 @@ std::string MonthText(Month month)
 }
 
 std::string MonthFileText(Month month) { return std::to_string(month.year()) + '-' + twoDigits(month.month()); }
+
+std::string MonthDigitsText(Month month) { return twoDigits(month.month()) + '/' + std::to_string(month.year()); }
+
+std::string DecimalText(std::int64_t units, int decimals)
+{
+    const bool negative = units < 0;
+    std::string digits = std::to_string(negative ? -units : units);
+    if (digits.size() <= static_cast<std::size_t>(decimals))
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ",");
+    return (negative ? "-" : "") + digits;
+}
 
 std::optional<Month> ReadMonth(std::string_view text)
 {
@@ -105,9 +87,9 @@ std::optional<Month> ReadMonth(std::string_view text)
 
 std::string BaseText(int year) { return std::to_string(year) + "=100"; }
 
-std::string IndexText(int tenths) { return decimalText(tenths, 1); }
+std::string IndexText(int tenths) { return DecimalText(tenths, 1); }
 
-std::string CoefficientText(int thousandths) { return decimalText(thousandths, 3); }
+std::string CoefficientText(int thousandths) { return DecimalText(thousandths, 3); }
 
 PriceIndex::PriceIndex(std::string name, Month first, std::vector<int> tenths, std::vector<IndexBase> bases,
                        std::string file)
@@ -142,8 +124,8 @@ std::optional<std::string> PriceIndexReader::take(const CsvRow& row)
                        ? "il mese " + MonthFileText(*month) + " non viene dopo " + MonthFileText(expected.plus(-1))
                        : "manca il mese " + MonthFileText(expected) + " (prima di " + MonthFileText(*month) + ")";
     }
-    const auto tenths = decimalOf(TrimSpaces(row[1]), 1, kMaxIndexTenths);
-    if (!tenths || *tenths == 0)
+    const auto tenths = positiveDecimal(TrimSpaces(row[1]), 1, kMaxIndexTenths);
+    if (!tenths)
         return "indice non valido: " + Quoted(row[1]) + " (si attende un numero positivo con al più un decimale)";
     const std::string_view baseText = TrimSpaces(row[2]);
     const auto baseYear = baseText.size() == 4 ? number(baseText) : std::nullopt;
@@ -165,8 +147,8 @@ std::optional<std::string> PriceIndexReader::take(const CsvRow& row)
         return "la prima base non ha coefficiente di raccordo: " + Quoted(row[3]);
     int link = 0;
     if (!linkText.empty()) {
-        const auto read = decimalOf(linkText, 3, 99999);
-        if (!read || *read == 0)
+        const auto read = positiveDecimal(linkText, 3, 99999);
+        if (!read)
             return "coefficiente di raccordo non valido: " + Quoted(row[3])
                    + " (si attende un numero positivo con al più tre decimali)";
         link = *read;

@@ -36,8 +36,9 @@ private:
 
 // "marzo 2015".
 std::string MonthText(Month month);
-// "2015-03", as the index file writes a month.
+// "2015-03", as the index file writes a month; "03/2015", as a DAL or AL of the revaluation alone.
 std::string MonthFileText(Month month);
+std::string MonthDigitsText(Month month);
 // "03/2015", "3/2015" (spaces allowed round the parts) and "2015-03"; nothing for another text.
 std::optional<Month> ReadMonth(std::string_view text);
 
@@ -51,6 +52,8 @@ struct IndexBase {
     friend bool operator==(const IndexBase&, const IndexBase&) = default;
 };
 
+// "107,0", "1,373", "-0,3": a count of units of `decimals` decimals, every decimal written.
+std::string DecimalText(std::int64_t units, int decimals);
 // "2010=100".
 std::string BaseText(int year);
 // "107,0": an index in tenths, as ISTAT publishes it.

@@ -39,16 +39,7 @@ std::string RateThousandthsText(int rateThousandths)
     return CurrencyText(Currency::fromTicks(rateThousandths * 10LL));
 }
 
-std::optional<int> ReadRate(std::string_view text)
-{
-    text = TrimSpaces(text);
-    const std::size_t comma = text.find(',');
-    const std::string_view whole = text.substr(0, comma);
-    const std::string_view fraction = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    if (!IsDigits(whole, 1, 3) || (comma != std::string_view::npos && !IsDigits(fraction, 1, 2)))
-        return std::nullopt;
-    return DigitsValue(whole) * 100 + DigitsValue(fraction) * (fraction.size() == 1 ? 10 : 1);
-}
+std::optional<int> ReadRate(std::string_view text) { return ReadDecimal(TrimSpaces(text), 3, 2); }
 
 int RateHundredths(const RatePeriod& period) { return static_cast<int>(std::lround(period.ratePercent * 100)); }
 

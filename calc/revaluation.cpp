@@ -88,16 +88,6 @@ Ratio ratioOf(const PriceIndex& index, Month from, Month to, std::vector<IndexBa
     return {numerator, denominator};
 }
 
-std::string percentText(std::int64_t units, int decimals)
-{
-    const bool negative = units < 0;
-    std::string digits = std::to_string(negative ? -units : units);
-    if (digits.size() <= static_cast<std::size_t>(decimals))
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ",");
-    return (negative ? "-" : "") + digits;
-}
-
 } // namespace
 
 Month FirstMonthWithoutTobacco() { return Month::of(1992, 2); }
@@ -174,11 +164,11 @@ std::optional<FieldFault> PercentageFault(std::string_view text)
                                                   + " (si attende un numero da 0,01 a 100, al più due decimali)"};
 }
 
-std::string VariationText(int tenths) { return percentText(tenths, 1) + '%'; }
+std::string VariationText(int tenths) { return DecimalText(tenths, 1) + '%'; }
 
 std::string AppliedVariationText(std::int64_t hundredThousandths)
 {
-    std::string text = percentText(hundredThousandths, 5);
+    std::string text = DecimalText(hundredThousandths, 5);
     while (text.back() == '0')
         text.pop_back();
     if (text.back() == ',')

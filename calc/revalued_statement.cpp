@@ -35,11 +35,9 @@ std::optional<MonthOrDay> monthOrDayOf(std::string_view text)
     return std::nullopt;
 }
 
-std::string twoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
-
 std::string dayOrMonthText(const MonthOrDay& given)
 {
-    return given.day ? DateText(*given.day) : twoDigits(given.month.month()) + '/' + std::to_string(given.month.year());
+    return given.day ? DateText(*given.day) : MonthDigitsText(given.month);
 }
 
 // The legal interest of `capital` over the days after `start` up to `end`,
