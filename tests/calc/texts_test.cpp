@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -308,6 +309,11 @@ TEST(CurrencyFromDouble, RoundsToTheNearestTenThousandthAwayFromZero)
         {-0.0, 0},
         {4.9e-324, 0},
         {100.274, 1002740},
+        {35184372088832.03125, 351843720888320313},
+        {-35184372088832.09375, -351843720888320938},
+        {562949953421312.0, 5629499534213120000},
+        {5.0000000000001e-5, 1},
+        {4.9999999999999e-5, 0},
         {922337203685477.5, 9223372036854775000},
         {-922337203685477.5, -9223372036854775000},
         {922337203685477.625, std::nullopt},
@@ -319,6 +325,39 @@ TEST(CurrencyFromDouble, RoundsToTheNearestTenThousandthAwayFromZero)
     };
     for (const auto& [value, ticks] : cases)
         EXPECT_EQ(ticksOf(Currency::fromDouble(value)), ticks) << value;
+}
+
+// Any double against its exact value times 10000, rounded half away from
+// zero in 128 bits: random bits, and amounts to the ten-thousandth with the
+// doubles just around them and their ties.
+TEST(CurrencyFromDouble, AgreesWithTheExactProductForAnyDouble)
+{
+    const auto exact = [](double value) -> std::optional<std::int64_t> {
+        int exponent = 0;
+        const double fraction = std::frexp(std::fabs(value), &exponent);
+        const auto scaled = static_cast<unsigned __int128>(std::ldexp(fraction, 53)) * 10000;
+        const int shift = 53 - exponent;
+        if (shift <= 0)
+            return std::nullopt;
+        const unsigned __int128 magnitude = shift >= 127 ? 0 : (scaled >> shift) + ((scaled >> (shift - 1)) & 1);
+        const auto limit = static_cast<unsigned __int128>(std::numeric_limits<std::int64_t>::max()) + (value < 0);
+        if (magnitude > limit)
+            return std::nullopt;
+        return static_cast<std::int64_t>(value < 0 ? 0 - magnitude : magnitude);
+    };
+    std::mt19937_64 random(7);
+    for (int k = 0; k < 200000; ++k) {
+        const double bits = std::bit_cast<double>(random());
+        const double amount =
+            static_cast<double>(static_cast<std::int64_t>(random() >> 14) - (std::int64_t{1} << 49)) / 10000.0;
+        const double tie = static_cast<double>(2 * (random() >> (20 + random() % 40)) + 1) / 32.0;
+        for (const double value :
+             {bits, amount, std::nextafter(amount, 0.0), std::nextafter(amount, 1e300), tie, -tie}) {
+            if (std::isfinite(value) && value != 0.0) {
+                ASSERT_EQ(ticksOf(Currency::fromDouble(value)), exact(value)) << value;
+            }
+        }
+    }
 }
 
 // value * 10000 * 2^20, exact for every double of at least 2^32.
