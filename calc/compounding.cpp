@@ -76,23 +76,30 @@ std::variant<Date, FieldFault> ReadCompoundingFrom(std::string_view text, Date s
     return from;
 }
 
-std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from)
+void CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from,
+                        std::vector<Date>& days)
 {
-    std::vector<Date> days;
+    days.clear();
     if (from && *from > start && *from < end)
         days.push_back(*from);
     const Date after = from ? std::max(start, *from) : start;
     const int first = after.civil().year;
     const int last = end.civil().year;
-    days.reserve(days.size() + static_cast<std::size_t>(last - first + 1) * closingMonths(period).size());
+    Date yearEnd = *Date::fromCivil(first, 12, 31);
     for (int year = first; year <= last; ++year) {
-        const Date yearEnd = *Date::fromCivil(year, 12, 31);
         for (const int month : closingMonths(period)) {
             const Date day = lastDayOf(yearEnd, month);
             if (day > after && day < end)
                 days.push_back(day);
         }
+        yearEnd = yearEnd.plusDays(IsLeapYear(year + 1) ? 366 : 365);
     }
+}
+
+std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from)
+{
+    std::vector<Date> days;
+    CapitalisationDays(period, start, end, from, days);
     return days;
 }
 

@@ -53,8 +53,11 @@ inline constexpr char kCompoundingLawNote[] =
 // cannot be: not a date, or outside the span from `start` to `end`.
 std::variant<Date, FieldFault> ReadCompoundingFrom(std::string_view text, Date start, Date end);
 
-// The days the interest is capitalised on, in order.
+// The days the interest is capitalised on, in order; the second form into
+// `days`, for a caller that reuses it from span to span.
 std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from);
+void CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from,
+                        std::vector<Date>& days);
 
 struct CompoundedInterest {
     Currency interest; // all that was capitalised and the last part, to the cent

@@ -3,12 +3,10 @@
 namespace tarvel {
 namespace {
 
-constexpr bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 constexpr int daysInMonth(int year, int month)
 {
     constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 // Days since 01/03/0000 of the proleptic Gregorian calendar, counting from a

@@ -5,6 +5,8 @@
 
 namespace tarvel {
 
+constexpr bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 // A calendar day of the proleptic Gregorian calendar, held as a day serial so
 // that the difference of two dates is a plain subtraction.
 class Date {
