@@ -19,17 +19,24 @@ static_assert(kNumberTextRoom <= ShortText::kCapacity);
 void writeCurrency(ShortText& text, Currency value) { text.finish(WriteCurrencyText(value, text.room())); }
 void writeAmount(ShortText& text, Currency value) { text.finish(WriteAmount(value, text.room())); }
 
+// The run, writing its texts when `kTexts`; without them its figures and
+// outcome are the same, as no write can stop it.
+template <bool kTexts>
 void run(const CalculationInput& input, std::span<const RatePeriod> table, CalculationResult& result)
 {
     using enum ResultControl;
     WrittenTexts& written = result.written;
-    for (std::size_t i = 0; i < kPeriodCount; ++i)
-        written[PeriodControl(i)].clear();
-
-    written.capital = FormatAmount(input.capitalText);
-    result.capital = need(ParseCurrency(*written.capital));
-    result.runningTotal = result.capital;
-    writeCurrency(written[importobis], result.runningTotal);
+    if constexpr (kTexts) {
+        for (std::size_t i = 0; i < kPeriodCount; ++i)
+            written[PeriodControl(i)].clear();
+        written.capital = FormatAmount(input.capitalText);
+        result.capital = need(ParseCurrency(*written.capital));
+        result.runningTotal = result.capital;
+        writeCurrency(written[importobis], result.runningTotal);
+    } else {
+        result.capital = need(ParseCurrency(FormatAmount(input.capitalText)));
+        result.runningTotal = result.capital;
+    }
 
     const Date start = result.start = need(ParseDate(input.startText));
     const Date end = result.end = need(ParseDate(input.endText));
@@ -41,18 +48,21 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
         PeriodLine& line = result.lines[i];
         line = chargedLine(period, result.capital, start, end);
         result.runningTotal = need(result.runningTotal.plus(line.interest));
-        if (i < kPeriodCount)
+        if (kTexts && i < kPeriodCount)
             writeCurrency(written[PeriodControl(i)], line.interest);
     }
 
-    writeCurrency(written[importobis], result.runningTotal);
+    if constexpr (kTexts)
+        writeCurrency(written[importobis], result.runningTotal);
     const Currency totalInterest = need(result.runningTotal.minus(result.capital));
     if (totalInterest.isNegative()) {
-        written[Text1].clear();
         result.runningTotal = Currency();
-        written[importobis].assign("0");
-        written[SeeInteressi].clear();
-    } else {
+        if constexpr (kTexts) {
+            written[Text1].clear();
+            written[importobis].assign("0");
+            written[SeeInteressi].clear();
+        }
+    } else if constexpr (kTexts) {
         writeCurrency(written[Text1], totalInterest);
         writeAmount(written[SeeInteressi], totalInterest);
     }
@@ -61,11 +71,32 @@ void run(const CalculationInput& input, std::span<const RatePeriod> table, Calcu
     const YearsAndDays span = splitYears(result.totalDays);
     result.years = span.years;
     result.remainingDays = span.remainingDays;
-    written[Label8].assignCount("anni  ", result.years);
-    written[Label23].assignCount(" giorni  ", result.remainingDays);
-    writeAmount(written[Label6], result.runningTotal);
+    if constexpr (kTexts) {
+        written[Label8].assignCount("anni  ", result.years);
+        written[Label23].assignCount(" giorni  ", result.remainingDays);
+        writeAmount(written[Label6], result.runningTotal);
+    }
 
     result.ok = result.years >= 0;
+}
+
+template <bool kTexts>
+CalculationResult calculate(const CalculationInput& input, std::span<const RatePeriod> table)
+{
+    assert(table.size() <= kMaxChargedRows);
+    CalculationResult result;
+    result.lineCount = std::min(table.size(), kMaxChargedRows);
+    try {
+        run<kTexts>(input, table, result);
+    } catch (...) {
+        result.ok = false;
+        // The running total is kept in memory between the rate periods; the
+        // field shows it as far as the run got.
+        ShortText& runningTotal = result.written[ResultControl::importobis];
+        if (kTexts && runningTotal.written())
+            writeCurrency(runningTotal, result.runningTotal);
+    }
+    return result;
 }
 
 } // namespace
@@ -86,20 +117,12 @@ CalculationResult CalculateInterest(const CalculationInput& input)
 
 CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table)
 {
-    assert(table.size() <= kMaxChargedRows);
-    CalculationResult result;
-    result.lineCount = std::min(table.size(), kMaxChargedRows);
-    try {
-        run(input, table, result);
-    } catch (...) {
-        result.ok = false;
-        // The running total is kept in memory between the rate periods; the
-        // field shows it as far as the run got.
-        ShortText& runningTotal = result.written[ResultControl::importobis];
-        if (runningTotal.written())
-            writeCurrency(runningTotal, result.runningTotal);
-    }
-    return result;
+    return calculate<true>(input, table);
+}
+
+CalculationResult CalculateFigures(const CalculationInput& input, std::span<const RatePeriod> table)
+{
+    return calculate<false>(input, table);
 }
 
 } // namespace tarvel

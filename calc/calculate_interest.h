@@ -56,6 +56,9 @@ struct CalculationResult {
 CalculationResult CalculateInterest(const CalculationInput& input);
 // With any table of at most kMaxChargedRows rows, by the same rules.
 CalculationResult CalculateInterest(const CalculationInput& input, std::span<const RatePeriod> table);
+// CalculateInterest without its texts: the same figures and outcome, for a
+// caller that shows other figures of the same span (nothing is written).
+CalculationResult CalculateFigures(const CalculationInput& input, std::span<const RatePeriod> table);
 
 // The texts of a window that opened with the capital of `input` typed in,
 // after this run of it: what the run wrote, and after a failure what its

@@ -202,7 +202,9 @@ private:
                 input_.startText.assign(*startField);
                 input_.endText.assign(*endField);
                 const auto periods = charged_->Periods(claim, periodRoom_);
-                const CalculationResult result = CalculateInterest(input_, periods);
+                // A compounded row writes other figures than the simple run's.
+                const CalculationResult result =
+                    compounding_ ? CalculateFigures(input_, periods) : CalculateInterest(input_, periods);
                 if (result.ok && !RunRefused(row_[0], result)) {
                     if (compounding_)
                         return compound(result, periods, claim);
@@ -242,12 +244,11 @@ private:
     {
         if (const std::optional<FieldFault> fault = compoundingFromFault(result.start, result.end))
             return failedRow({fault->line()});
+        CapitalisationDays(compounding_->period, result.start, result.end, compounding_->from, days_);
         const std::optional<CompoundedInterest> compounded =
             result.capital.isNegative()
                 ? std::nullopt
-                : Compound(*charged_, periods, result.capital, result.start, result.end,
-                           CapitalisationDays(compounding_->period, result.start, result.end, compounding_->from),
-                           nullptr);
+                : Compound(*charged_, periods, result.capital, result.start, result.end, days_, nullptr);
         const std::optional<Currency> due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
         if (!due)
             return failedRow(singleRunFaults(claim));
@@ -450,7 +451,8 @@ private:
     const bool referenceRatesGiven_;
     std::optional<StatementRequest> revaluation_;
     std::optional<BatchCompounding> compounding_;
-    std::string noResults_; // the result fields of a row that has none
+    std::vector<Date> days_; // a compounded row's capitalisation days, reused from row to row
+    std::string noResults_;  // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
     CalculationInput input_;
