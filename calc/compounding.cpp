@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <functional>
 #include <variant>
 
@@ -103,39 +104,114 @@ std::vector<Date> CapitalisationDays(CompoundingPeriod period, Date start, Date 
     return days;
 }
 
-std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
-                                           Currency capital, Date start, Date end, const std::vector<Date>& days,
+namespace {
+
+// A span compounded one stretch at a time: the interest of the days up to the
+// next capitalisation day (or the end), on the capital of the moment, rounded
+// to the cent and added to the interest, and on a capitalisation day to the
+// capital.
+class Stretches {
+public:
+    Stretches() = default;
+    explicit Stretches(const CompoundingSpan& span)
+        : compounded_{Currency(), span.capital}, from_(span.start), end_(span.end), days_(span.days)
+    {
+    }
+
+    bool done() const { return done_; }
+    // Nothing once a stretch has left the calculation's limits.
+    std::optional<CompoundedInterest> result() const
+    {
+        return failed_ ? std::nullopt : std::optional<CompoundedInterest>(compounded_);
+    }
+
+    // Inlined, as what it calls, so that the stretches of two spans charged
+    // in turn overlap.
+    [[gnu::always_inline]] void chargeNext(std::span<const RatePeriod> periods, bool ordered,
+                                           const std::function<ChargedRate(std::size_t)>& rateOf,
                                            std::vector<StatementLine>* rows)
+    {
+        const bool capitalised = next_ < days_.size();
+        const Date to = capitalised ? days_[next_++] : end_;
+        const auto accrued = ChargeSpan(periods, ordered, compounded_.capital, from_, to, rateOf, rows, &cursor_);
+        const Currency cents = accrued ? accrued->toCents() : Currency();
+        const auto interest = accrued ? compounded_.interest.plus(cents) : std::nullopt;
+        const auto capital = capitalised ? compounded_.capital.plus(cents) : compounded_.capital;
+        done_ = !capitalised || !interest || !capital;
+        if (!interest || !capital) {
+            failed_ = true;
+            return;
+        }
+        compounded_ = {*interest, *capital};
+        if (capitalised && rows) {
+            StatementLine& line = rows->emplace_back();
+            line.kind = StatementLine::Kind::Capitalisation;
+            line.day = to;
+            line.amount = cents;
+            line.capital = compounded_.capital;
+        }
+        from_ = to;
+    }
+
+private:
+    CompoundedInterest compounded_;
+    Date from_;
+    Date end_;
+    std::span<const Date> days_;
+    std::size_t next_ = 0;   // the next capitalisation day
+    std::size_t cursor_ = 0; // the first period that may reach the next stretch
+    bool done_ = false;
+    bool failed_ = false;
+};
+
+// A claim's periods are two tables side by side, the others one in order of its days.
+bool inOrder(const ChargedRates& rates) { return rates.ChargedRegime() != Regime::LegalWithClaim; }
+
+// The rate a span row shows for each of the periods.
+std::function<ChargedRate(std::size_t)> rateOf(const ChargedRates& rates)
 {
-    // A claim's periods are two tables side by side, the others one in order of its days.
-    const bool ordered = rates.ChargedRegime() != Regime::LegalWithClaim;
-    const std::function<ChargedRate(std::size_t)> rateOf = [&rates](std::size_t i) { return rates.Charged(i); };
-    CompoundedInterest compounded{Currency(), capital};
-    Date from = start;
-    std::size_t cursor = 0;
-    for (std::size_t i = 0; i <= days.size(); ++i) {
-        const Date to = i < days.size() ? days[i] : end;
-        const auto accrued = ChargeSpan(periods, ordered, compounded.capital, from, to, rateOf, rows, &cursor);
-        const auto interest = accrued ? compounded.interest.plus(accrued->toCents()) : std::nullopt;
-        if (!interest)
-            return std::nullopt;
-        compounded.interest = *interest;
-        if (i < days.size()) {
-            const auto grown = compounded.capital.plus(accrued->toCents());
-            if (!grown)
-                return std::nullopt;
-            compounded.capital = *grown;
-            if (rows) {
-                StatementLine& line = rows->emplace_back();
-                line.kind = StatementLine::Kind::Capitalisation;
-                line.day = to;
-                line.amount = accrued->toCents();
-                line.capital = compounded.capital;
+    return [&rates](std::size_t i) { return rates.Charged(i); };
+}
+
+} // namespace
+
+std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
+                                           const CompoundingSpan& span, std::vector<StatementLine>* rows)
+{
+    const auto rowRates = rateOf(rates);
+    Stretches stretches(span);
+    while (!stretches.done())
+        stretches.chargeNext(periods, inOrder(rates), rowRates, rows);
+    return stretches.result();
+}
+
+void CompoundEach(const ChargedRates& rates, std::span<const RatePeriod> periods,
+                  std::span<const CompoundingSpan> spans, std::span<std::optional<CompoundedInterest>> results)
+{
+    assert(results.size() == spans.size());
+    // Each stretch waits on the one before it, whose interest its capital
+    // holds: the stretches of kTogether spans in turn keep the processor
+    // busy while one waits.
+    constexpr std::size_t kTogether = 2;
+    const bool ordered = inOrder(rates);
+    const auto rowRates = rateOf(rates);
+    for (std::size_t first = 0; first < spans.size(); first += kTogether) {
+        const std::size_t count = std::min(kTogether, spans.size() - first);
+        std::array<Stretches, kTogether> each;
+        for (std::size_t k = 0; k < count; ++k)
+            each[k] = Stretches(spans[first + k]);
+        for (bool charging = true; charging;) {
+            charging = false;
+            for (std::size_t k = 0; k < count; ++k) {
+                if (each[k].done())
+                    continue;
+                each[k].chargeNext(periods, ordered, rowRates, nullptr);
+                charging = true;
             }
         }
-        from = to;
+        for (std::size_t k = 0; k < count; ++k)
+            results[first + k] = each[k].result();
     }
-    return compounded;
 }
 
 } // namespace tarvel

@@ -64,12 +64,24 @@ struct CompoundedInterest {
     Currency capital;  // the capital with all that was capitalised
 };
 
-// `capital` compounded over the days after `start` up to `end` on the rows of
-// `rates` (`periods`, as rates.Periods gave them), capitalised on `days`; into
-// `rows`, when given, each stretch's span rows and each capitalisation.
-// Nothing past the calculation's limits.
+// A span to compound: `capital` over the days after `start` up to `end`,
+// capitalised on `days`.
+struct CompoundingSpan {
+    Currency capital;
+    Date start;
+    Date end;
+    std::span<const Date> days;
+};
+
+// `span` compounded on the rows of `rates` (`periods`, as rates.Periods gave
+// them); into `rows`, when given, each stretch's span rows and each
+// capitalisation. Nothing past the calculation's limits.
 std::optional<CompoundedInterest> Compound(const ChargedRates& rates, std::span<const RatePeriod> periods,
-                                           Currency capital, Date start, Date end, const std::vector<Date>& days,
-                                           std::vector<StatementLine>* rows);
+                                           const CompoundingSpan& span, std::vector<StatementLine>* rows);
+
+// Compound of each of `spans`, without rows, into `results` (as many): the
+// same figures, several spans' stretches charged in turn for speed.
+void CompoundEach(const ChargedRates& rates, std::span<const RatePeriod> periods,
+                  std::span<const CompoundingSpan> spans, std::span<std::optional<CompoundedInterest>> results);
 
 } // namespace tarvel

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ public:
     Status read(std::string_view line);
     std::size_t size() const { return size_; }
     const std::string& operator[](std::size_t i) const { return fields_[i]; }
+    std::span<const std::string> fields() const { return {fields_.data(), size_}; }
 
 private:
     std::string& nextField();

@@ -56,8 +56,9 @@ inline double annualInterest(const RatePeriod& period, Currency capital)
     return capital.toDouble() * period.ratePercent / 100.0;
 }
 
-// The line of a period the span from `start` to `end` touches.
-inline PeriodLine chargedLine(const RatePeriod& period, Currency capital, Date start, Date end)
+// The line of a period the span from `start` to `end` touches; inlined into
+// the loops over the periods (calc/charged_span.h).
+[[gnu::always_inline]] inline PeriodLine chargedLine(const RatePeriod& period, Currency capital, Date start, Date end)
 {
     PeriodLine line;
     const ClippedSpan span = clipToPeriod(period, start, end);

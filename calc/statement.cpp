@@ -55,9 +55,8 @@ std::optional<FieldFault> compound(Statement& statement, const ChargedRates& rat
     if (result.capital.isNegative())
         return FieldFault{InputField::Capital, "importo negativo: " + Quoted(capitalText)};
     statement.rows.clear();
-    const auto compounded =
-        Compound(rates, periods, result.capital, result.start, result.end,
-                 CapitalisationDays(compounding.period, result.start, result.end, compounding.from), &statement.rows);
+    const std::vector<Date> days = CapitalisationDays(compounding.period, result.start, result.end, compounding.from);
+    const auto compounded = Compound(rates, periods, {result.capital, result.start, result.end, days}, &statement.rows);
     const auto due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
     if (!due)
         return FieldFault{InputField::Capital, kCompoundingBeyondLimits};

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,9 +55,14 @@ public:
     Batch(int input, bool fromFile, std::uint64_t fileSize, const ChosenRates& rates,
           std::optional<ChargedRates> charged, std::optional<Date> claim, bool referenceRatesGiven,
           std::optional<StatementRequest> revaluation, std::optional<BatchCompounding> compounding)
-        : reader_(input, kMaxCsvLine, [this] { flushAll(); }), progress_(fromFile && isatty(STDERR_FILENO), fileSize),
-          rates_(rates), charged_(std::move(charged)), claim_(claim), referenceRatesGiven_(referenceRatesGiven),
-          revaluation_(std::move(revaluation)), compounding_(std::move(compounding))
+        : reader_(input, kMaxCsvLine,
+                  [this] {
+                      compoundWaiting();
+                      flushAll();
+                  }),
+          progress_(fromFile && isatty(STDERR_FILENO), fileSize), rates_(rates), charged_(std::move(charged)),
+          claim_(claim), referenceRatesGiven_(referenceRatesGiven), revaluation_(std::move(revaluation)),
+          compounding_(std::move(compounding))
     {
     }
 
@@ -78,6 +84,7 @@ public:
                 progress_.update(rows_, reader_.bytesRead());
             return true;
         });
+        compoundWaiting();
         if (!read)
             return stop("impossibile leggere l'input: " + SystemErrorText(errno));
         startOutput(false);
@@ -207,7 +214,7 @@ private:
                     compounding_ ? CalculateFigures(input_, periods) : CalculateInterest(input_, periods);
                 if (result.ok && !RunRefused(row_[0], result)) {
                     if (compounding_)
-                        return compound(result, periods, claim);
+                        return compound(result, claim);
                     noteCharged(start, end, claim);
                     return writeResult(result);
                 }
@@ -237,42 +244,77 @@ private:
         return std::get<FieldFault>(ReadCompoundingFrom(compounding_->request.compounding->from, start, end));
     }
 
-    // A row of --capitalizzazione that the simple calculation took: its
-    // interest and total due; or why not, when the day compounding starts
-    // from is outside its span or, past the limits, as the single run says it.
-    void compound(const CalculationResult& result, std::span<const RatePeriod> periods, std::optional<Date> claim)
+    // A row of --capitalizzazione that the simple calculation took waits
+    // with the next ones, to be compounded with them; or why not, when the day
+    // compounding starts from is outside its span or its capital is negative.
+    void compound(const CalculationResult& result, std::optional<Date> claim)
     {
         if (const std::optional<FieldFault> fault = compoundingFromFault(result.start, result.end))
             return failedRow({fault->line()});
-        CapitalisationDays(compounding_->period, result.start, result.end, compounding_->from, days_);
-        const std::optional<CompoundedInterest> compounded =
-            result.capital.isNegative()
-                ? std::nullopt
-                : Compound(*charged_, periods, result.capital, result.start, result.end, days_, nullptr);
-        const std::optional<Currency> due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
-        if (!due)
-            return failedRow(singleRunFaults(claim));
-        noteCharged(result.start, result.end, claim);
+        if (result.capital.isNegative())
+            return failedRow(singleRunFaults(row_.fields(), claim));
+        if (waitingCount_ > 0 && (waiting_[0].claim != claim || waitingCount_ == kWaitingRows))
+            compoundWaiting();
+        if (waiting_.size() == waitingCount_)
+            waiting_.emplace_back();
+        WaitingRow& waiting = waiting_[waitingCount_++];
+        waiting.lineNumber = lineNumber_;
         writeInput();
-        text_.put(";ok;");
-        text_.putPlainCurrency(compounded->interest);
-        text_.put(';');
-        text_.putPlainCurrency(*due);
-        text_.put('\n');
-        out_.buffer().append(text_.view());
+        waiting.echo.assign(text_.view());
+        waiting.fields.assign(row_.fields().begin(), row_.fields().end());
+        waiting.claim = claim;
+        waiting.capital = result.capital;
+        waiting.start = result.start;
+        waiting.end = result.end;
+        CapitalisationDays(compounding_->period, result.start, result.end, compounding_->from, waiting.days);
     }
 
-    // What the single run says of this row's texts: a rare row, never the
+    // The rows waiting, compounded together and written in their order.
+    void compoundWaiting()
+    {
+        const std::size_t count = std::exchange(waitingCount_, 0);
+        if (count == 0)
+            return;
+        spans_.clear();
+        for (std::size_t k = 0; k < count; ++k)
+            spans_.push_back({waiting_[k].capital, waiting_[k].start, waiting_[k].end, waiting_[k].days});
+        compounded_.resize(count);
+        const std::optional<Date> claim = waiting_[0].claim;
+        CompoundEach(*charged_, charged_->Periods(claim, waitingRoom_), spans_, compounded_);
+        const std::uint64_t current = lineNumber_;
+        for (std::size_t k = 0; k < count; ++k) {
+            const WaitingRow& waiting = waiting_[k];
+            lineNumber_ = waiting.lineNumber;
+            text_.clear();
+            text_.put(waiting.echo);
+            const std::optional<CompoundedInterest>& compounded = compounded_[k];
+            const auto due = compounded ? waiting.capital.plus(compounded->interest) : std::nullopt;
+            if (!due) {
+                endFailedRow(singleRunFaults(waiting.fields, claim));
+                continue;
+            }
+            noteCharged(waiting.start, waiting.end, claim);
+            text_.put(";ok;");
+            text_.putPlainCurrency(compounded->interest);
+            text_.put(';');
+            text_.putPlainCurrency(*due);
+            text_.put('\n');
+            out_.buffer().append(text_.view());
+        }
+        lineNumber_ = current;
+    }
+
+    // What the single run says of a row's texts: a rare row, never the
     // ordinary one, is calculated again in full.
-    std::vector<std::string> singleRunFaults(std::optional<Date> claim)
+    std::vector<std::string> singleRunFaults(std::span<const std::string> fields, std::optional<Date> claim)
     {
         StatementRequest& request = compounding_->request;
-        request.capital.assign(row_[0]);
-        request.start.assign(row_[1]);
-        request.end.assign(row_[2]);
+        request.capital.assign(fields[0]);
+        request.start.assign(fields[1]);
+        request.end.assign(fields[2]);
         if (claimColumn_) {
             request.regime = claim ? Regime::LegalWithClaim : Regime::Legal;
-            request.claimDate.assign(claim ? row_[3] : std::string_view());
+            request.claimDate.assign(claim ? fields[3] : std::string_view());
         }
         std::vector<std::string> reasons;
         for (const FieldFault& fault : CalculateCharged(request).faults)
@@ -380,7 +422,14 @@ private:
 
     void failedRow(const std::vector<std::string>& reasons)
     {
+        compoundWaiting();
         writeInput();
+        endFailedRow(reasons);
+    }
+
+    // After the row's input fields, in text_.
+    void endFailedRow(const std::vector<std::string>& reasons)
+    {
         text_.put(";errore");
         text_.put(noResults_);
         text_.put('\n');
@@ -392,6 +441,7 @@ private:
     // A row that could not be split into fields: nothing of it is echoed.
     void brokenRow(const std::string& reason)
     {
+        compoundWaiting();
         ++rows_;
         rowSeen_ = true;
         out_.buffer().append(claimColumn_ ? ";;;;errore" : ";;;errore").append(noResults_) += '\n';
@@ -451,8 +501,25 @@ private:
     const bool referenceRatesGiven_;
     std::optional<StatementRequest> revaluation_;
     std::optional<BatchCompounding> compounding_;
-    std::vector<Date> days_; // a compounded row's capitalisation days, reused from row to row
-    std::string noResults_;  // the result fields of a row that has none
+    // Rows of --capitalizzazione waiting to be compounded together, all with
+    // the same claim: the first waitingCount_, the others kept for their room.
+    struct WaitingRow {
+        std::uint64_t lineNumber = 0;
+        std::string echo; // its input fields as the output repeats them
+        std::vector<std::string> fields;
+        std::optional<Date> claim;
+        Currency capital;
+        Date start;
+        Date end;
+        std::vector<Date> days; // its capitalisation days
+    };
+    static constexpr std::size_t kWaitingRows = 64;
+    std::vector<WaitingRow> waiting_;
+    std::size_t waitingCount_ = 0;
+    std::vector<RatePeriod> waitingRoom_; // their periods, when of a claim
+    std::vector<CompoundingSpan> spans_;
+    std::vector<std::optional<CompoundedInterest>> compounded_;
+    std::string noResults_; // the result fields of a row that has none
     CsvRow row_;
     RowText text_;
     CalculationInput input_;

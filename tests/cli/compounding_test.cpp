@@ -76,13 +76,16 @@ TEST_F(TarvelCalcRun, ChargesAContractsRateAndCompounds)
 
 // The batch's figures, row by row, against the single run's statement: its
 // interest and total due, or the same faults. Spans of all lengths from 1990
-// to 2026, some starting or ending on a period's end, some reversed.
+// to 2026, some starting or ending on a period's end, some reversed, one
+// whose compounded interest alone leaves the limits; rows compounded
+// together, and with a claim column in runs of the same claim.
 struct AgainstStatement {
     const char* options;
     Regime regime;
     const char* own; // the claim, the margin, the contract's rate
     CompoundingPeriod period;
     const char* from;
+    bool claimColumn = false; // each row its claim, or none
 };
 
 class BatchAgainstStatement : public TarvelCalcRun, public ::testing::WithParamInterface<AgainstStatement> {};
@@ -109,32 +112,45 @@ TEST_P(BatchAgainstStatement, GivesEachRowTheStatementsFigures)
         return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(below));
     };
     std::vector<std::vector<std::string>> rows = {
-        {"1000", "31/12/2019", "31/12/2021"}, {"1000", "30/06/2020", "30/09/2020"},
-        {"1000", "15/05/2020", "15/05/2020"}, {"1000", "01/01/2021", "01/01/2020"},
-        {"0", "01/01/2015", "01/01/2025"},    {"-50", "01/01/2015", "01/01/2025"},
+        {"1000", "31/12/2019", "31/12/2021", ""},
+        {"1000", "30/06/2020", "30/09/2020", ""},
+        {"1000", "15/05/2020", "15/05/2020", ""},
+        {"1000", "01/01/2021", "01/01/2020", ""},
+        {"0", "01/01/2015", "01/01/2025", ""},
+        {"-50", "01/01/2015", "01/01/2025", ""},
+        {"630000000000000", "01/01/2014", "01/01/2024", ""},
     };
+    std::string claim;
     for (int i = 0; i < 300; ++i) {
         const int year = 1990 + next(36);
+        if (next(4) == 0)
+            claim = next(3) == 0 ? "" : dateText(1 + next(30), 1 + next(12), 2014 + next(12));
         rows.push_back({std::to_string(next(200000)) + "," + std::to_string(10 + next(90)),
                         dateText(1 + next(28), 1 + next(12), year),
-                        dateText(1 + next(28), 1 + next(12), std::min(2026, year + next(13)))});
+                        dateText(1 + next(28), 1 + next(12), std::min(2026, year + next(13))), claim});
     }
-    std::string file = "capitale;dal;al\n";
+    const std::string columns = asked.claimColumn ? "capitale;dal;al;domanda" : "capitale;dal;al";
+    const auto echo = [&asked](const std::vector<std::string>& row) {
+        return row[0] + ";" + row[1] + ";" + row[2] + (asked.claimColumn ? ";" + row[3] : "");
+    };
+    std::string file = columns + "\n";
     for (const auto& row : rows)
-        file += row[0] + ";" + row[1] + ";" + row[2] + "\n";
+        file += echo(row) + "\n";
     const CommandRun run = Run(std::string("--csv ") + asked.options, file);
     std::istringstream out(run.out);
     std::string line;
     std::getline(out, line);
-    EXPECT_EQ(line, "capitale;dal;al;esito;interessi;totale dovuto");
+    EXPECT_EQ(line, columns + ";esito;interessi;totale dovuto");
     std::string expectedErrors;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto& row = rows[i];
-        StatementRequest request = RequestInForce(asked.regime, asked.own, row[0], row[1], row[2]);
+        const bool claimed = asked.claimColumn && !row[3].empty();
+        StatementRequest request = claimed ? ClaimRequest(row[3], row[0], row[1], row[2])
+                                           : RequestInForce(asked.regime, asked.own, row[0], row[1], row[2]);
         if (asked.regime == Regime::Contract)
             request.contractRate = asked.own;
         const StatementOutcome outcome = MakeStatement(Compounded(request, asked.period, asked.from));
-        std::string expected = row[0] + ";" + row[1] + ";" + row[2];
+        std::string expected = echo(row);
         if (outcome.statement)
             expected += ";ok;" + plain(outcome.statement->interest) + ";" + plain(outcome.statement->sum);
         else
@@ -164,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         AgainstStatement{"--mora --maggiorazione 7 --capitalizzazione trimestrale", Regime::LatePayment, "7",
                          CompoundingPeriod::Quarter, ""},
         AgainstStatement{"--domanda 15/05/2020 --capitalizzazione annuale --capitalizzazione-dal 15/05/2020",
-                         Regime::LegalWithClaim, "15/05/2020", CompoundingPeriod::Year, "15/05/2020"}));
+                         Regime::LegalWithClaim, "15/05/2020", CompoundingPeriod::Year, "15/05/2020"},
+        AgainstStatement{"--capitalizzazione trimestrale", Regime::Legal, "", CompoundingPeriod::Quarter, "", true}));
 
 } // namespace
 } // namespace tarvel::testing

@@ -1,11 +1,13 @@
-// The batch with a standard input and output that its parent made
-// non-blocking: it waits for them instead of failing.
+// The batch on pipes: with a standard input and output that its parent made
+// non-blocking, it waits for them instead of failing; and it answers each
+// row before it waits for the next.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -71,6 +73,43 @@ TEST(CalcBatch, WaitsForANonBlockingInputAndOutput)
     for (std::size_t at = answers.find(answer); at != std::string::npos; at = answers.find(answer, at + 1))
         ++answered;
     EXPECT_EQ(answered, std::size_t(kRows));
+}
+
+// Compounded rows are charged several at a time: one typed alone is still
+// answered at once, while the input stays open.
+TEST(CalcBatch, AnswersACompoundedRowBeforeTheNextArrives)
+{
+    int input[2], output[2];
+    ASSERT_EQ(pipe2(input, O_CLOEXEC), 0);
+    ASSERT_EQ(pipe2(output, O_CLOEXEC), 0);
+    posix_spawn_file_actions_t streams;
+    posix_spawn_file_actions_init(&streams);
+    posix_spawn_file_actions_adddup2(&streams, input[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&streams, output[1], STDOUT_FILENO);
+    char* const argv[] = {const_cast<char*>(TARVEL_CALC), const_cast<char*>("--csv"),
+                          const_cast<char*>("--capitalizzazione"), const_cast<char*>("annuale"), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, TARVEL_CALC, &streams, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&streams);
+    close(input[0]);
+    close(output[1]);
+
+    const std::string row = "1000;31/12/2020;31/12/2023\n";
+    ASSERT_EQ(write(input[1], row.data(), row.size()), ssize_t(row.size()));
+    std::string answers;
+    char buffer[4096];
+    pollfd ready{output[0], POLLIN, 0};
+    while (std::count(answers.begin(), answers.end(), '\n') < 2 && poll(&ready, 1, 5000) == 1) {
+        const ssize_t got = read(output[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        answers.append(buffer, std::size_t(got));
+    }
+    close(input[1]);
+    close(output[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_EQ(answers, "capitale;dal;al;esito;interessi;totale dovuto\n1000;31/12/2020;31/12/2023;ok;63,23;1063,23\n");
 }
 
 } // namespace
