@@ -42,27 +42,10 @@ Date lastDayOf(Date yearEnd, int month)
 
 } // namespace
 
-std::optional<CompoundingPeriod> ReadCompoundingPeriod(std::string_view word)
-{
-    for (const auto period : {CompoundingPeriod::Year, CompoundingPeriod::HalfYear, CompoundingPeriod::Quarter})
-        if (word == CompoundingPeriodWord(period))
-            return period;
-    return std::nullopt;
-}
-
-const char* CompoundingPeriodWord(CompoundingPeriod period)
-{
-    switch (period) {
-    case CompoundingPeriod::HalfYear: return "semestrale";
-    case CompoundingPeriod::Quarter: return "trimestrale";
-    case CompoundingPeriod::Year: break;
-    }
-    return "annuale";
-}
-
 std::string CompoundingText(CompoundingPeriod period, std::optional<Date> from)
 {
-    return std::string("capitalizzazione ") + CompoundingPeriodWord(period) + (from ? " dal " + DateText(*from) : "");
+    return std::string("capitalizzazione ") + WordOf(kCompoundingPeriodWords, period)
+           + (from ? " dal " + DateText(*from) : "");
 }
 
 std::variant<Date, FieldFault> ReadCompoundingFrom(std::string_view text, Date start, Date end)

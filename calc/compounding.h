@@ -6,6 +6,7 @@
 #include "calc/failure_reason.h"
 #include "calc/rate_schedule.h"
 #include "calc/statement_line.h"
+#include "calc/words.h"
 
 #include <optional>
 #include <span>
@@ -26,9 +27,12 @@ namespace tarvel {
 // last capitalisation is rounded to the cent.
 enum class CompoundingPeriod { Year, HalfYear, Quarter };
 
-// "annuale", "semestrale", "trimestrale": the words of --capitalizzazione.
-std::optional<CompoundingPeriod> ReadCompoundingPeriod(std::string_view word);
-const char* CompoundingPeriodWord(CompoundingPeriod period);
+// The words of --capitalizzazione.
+inline constexpr NamedValue<CompoundingPeriod> kCompoundingPeriodWords[] = {
+    {CompoundingPeriod::Year, "annuale"},
+    {CompoundingPeriod::HalfYear, "semestrale"},
+    {CompoundingPeriod::Quarter, "trimestrale"},
+};
 
 // Interest capitalised at each end of period, from the start or from a day
 // given (as the user typed it).

@@ -181,24 +181,6 @@ LaterDaysNote LastIndexNote(const PriceIndex& index, std::string how)
     return {"indice di " + MonthText(index.last()) + ", l'ultimo noto, usato per i mesi successivi", std::move(how)};
 }
 
-std::optional<InterestOn> ReadInterestOn(std::string_view word)
-{
-    for (const InterestOn on : {InterestOn::Initial, InterestOn::Revalued, InterestOn::Yearly})
-        if (word == InterestOnWord(on))
-            return on;
-    return std::nullopt;
-}
-
-const char* InterestOnWord(InterestOn on)
-{
-    switch (on) {
-    case InterestOn::Revalued: return "rivalutato";
-    case InterestOn::Yearly: return "annuale";
-    case InterestOn::Initial: break;
-    }
-    return "iniziale";
-}
-
 std::vector<Date> Anniversaries(Date start, Date end)
 {
     std::vector<Date> days;

@@ -4,6 +4,7 @@
 #include "calc/failure_reason.h"
 #include "calc/price_index.h"
 #include "calc/rate_table.h"
+#include "calc/words.h"
 
 #include <cstdint>
 #include <optional>
@@ -93,9 +94,12 @@ LaterDaysNote LastIndexNote(const PriceIndex& index, std::string how);
 // to AL's month, or year by year on the sum revalued to each anniversary of
 // DAL (Cass. S.U. 1712/1995).
 enum class InterestOn { Initial, Revalued, Yearly };
-// "iniziale", "rivalutato", "annuale": the words of --interessi-su.
-std::optional<InterestOn> ReadInterestOn(std::string_view word);
-const char* InterestOnWord(InterestOn on);
+// The words of --interessi-su.
+inline constexpr NamedValue<InterestOn> kInterestOnWords[] = {
+    {InterestOn::Initial, "iniziale"},
+    {InterestOn::Revalued, "rivalutato"},
+    {InterestOn::Yearly, "annuale"},
+};
 
 // The anniversaries of `start` after it and before `end`: the same day and month
 // of each later year, 28 February for 29 February in a common year.

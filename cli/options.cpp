@@ -284,11 +284,9 @@ std::optional<std::string> compoundingFault(CalcOptions& options, const Given& g
         return "--capitalizzazione-dal va con --capitalizzazione";
     if (!given.compounding)
         return std::nullopt;
-    const auto period = ReadCompoundingPeriod(*given.compounding);
+    const auto period = ReadWord(kCompoundingPeriodWords, *given.compounding);
     if (!period)
-        return "--capitalizzazione vuole " + std::string(CompoundingPeriodWord(CompoundingPeriod::Year)) + ", "
-               + CompoundingPeriodWord(CompoundingPeriod::HalfYear) + " o "
-               + CompoundingPeriodWord(CompoundingPeriod::Quarter) + ", non " + Quoted(*given.compounding);
+        return "--capitalizzazione vuole " + WordsText(kCompoundingPeriodWords) + ", non " + Quoted(*given.compounding);
     options.compounding = CompoundingRequest{*period, given.compoundingFrom.value_or("")};
     return std::nullopt;
 }
@@ -323,11 +321,9 @@ std::optional<std::string> revaluationFault(CalcOptions& options, const Given& g
     }
     if (revaluation.percentage)
         return "--percentuale non va con --interessi-su";
-    revaluation.interestOn = ReadInterestOn(*given.interestOn);
+    revaluation.interestOn = ReadWord(kInterestOnWords, *given.interestOn);
     if (!revaluation.interestOn)
-        return "--interessi-su vuole " + std::string(InterestOnWord(InterestOn::Initial)) + ", "
-               + InterestOnWord(InterestOn::Revalued) + " o " + InterestOnWord(InterestOn::Yearly) + ", non "
-               + Quoted(*given.interestOn);
+        return "--interessi-su vuole " + WordsText(kInterestOnWords) + ", non " + Quoted(*given.interestOn);
     return std::nullopt;
 }
 
