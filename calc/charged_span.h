@@ -46,9 +46,14 @@ void AppendSpanRow(std::vector<StatementLine>& rows, const RatePeriod& period, c
         for (std::size_t p = first; p < periods.size() && (!ordered || periods[p].fromDate < end); ++p) {
             if (!periodApplies(periods[p], start, end))
                 continue;
+            // A period that begins after the span (a claim's tables are not
+            // in order) or ends before it charges nothing: days before a
+            // table's first day are no days of it.
             const PeriodLine line = chargedLine(periods[p], capital, start, end);
+            if (line.days <= 0)
+                continue;
             interest = need(interest.plus(line.interest));
-            if (rows && line.days > 0)
+            if (rows)
                 AppendSpanRow(*rows, periods[p], line, start, end, capital, rateOf(p));
         }
     } catch (const CalculationFailure&) {

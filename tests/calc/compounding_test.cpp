@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         CompoundingCase{"fromAClaimDay",
                         Compounded(LegalRequest("10000", "01/01/2022", "31/12/2024"), Year, "15/05/2023"), "901,00",
                         "10.901,00", 2},
+        // Years before the legal table's first day charge nothing, the claim's tables side by side as in order.
+        CompoundingCase{"beforeTheTableWithAClaim",
+                        Compounded(ClaimRequest("01/01/2020", "1000", "01/01/1938", "01/01/1943"), Year), "34,93",
+                        "1.034,93", 5},
         CompoundingCase{"shorterThanAPeriod", Compounded(LegalRequest("10000", "10/01/2024", "20/02/2024"), Quarter),
                         "28,08", "10.028,08", 0},
         CompoundingCase{"latePaymentHalfYearly",
