@@ -45,6 +45,8 @@ struct CompoundingRequest {
 struct StatementCompounding {
     CompoundingPeriod period = CompoundingPeriod::Year;
     std::optional<Date> from;
+    Currency interest; // all that was capitalised and the last part
+    Currency due;      // the capital and the interest
 };
 
 // "capitalizzazione annuale", "capitalizzazione trimestrale dal 15/03/2022".

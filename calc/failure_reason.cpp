@@ -87,10 +87,7 @@ std::vector<FieldFault> CalculationFaults(std::string_view capital, std::string_
 {
     std::vector<FieldFault> faults = TextFaults(capital, start, end);
     if (faults.empty())
-        faults.push_back(
-            {InputField::Capital,
-             "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)",
-             false});
+        faults.push_back({InputField::Capital, kBeyondLimits, false});
     return faults;
 }
 

@@ -31,6 +31,12 @@ struct FieldFault {
     friend bool operator==(const FieldFault&, const FieldFault&) = default;
 };
 
+// Why a calculation cannot go on past its limits; an option's, whose span has
+// been charged already, only for an amount.
+inline constexpr char kBeyondLimits[] =
+    "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)";
+inline constexpr char kAmountBeyondLimits[] = "i dati escono dai limiti del calcolo (un importo troppo grande)";
+
 // Whether an amount has more than two decimals: "10,000" is ten thousand
 // written with the wrong separator far more often than ten euros to the
 // thousandth, and a calculation would round it away silently. The rule for the

@@ -15,9 +15,6 @@ namespace {
 // Art. 6 D.Lgs. 231/2002: 40 euro for each sum paid late.
 constexpr Currency kCompensation = Currency::fromTicks(40 * Currency::kScale);
 
-const char kBeyondLimits[] =
-    "i dati escono dai limiti del calcolo (un periodo di oltre 32767 giorni o un importo troppo grande)";
-
 Currency smaller(Currency a, Currency b) { return a.ticks() < b.ticks() ? a : b; }
 
 ChargedRates ratesOf(const LedgerRequest& request)
@@ -272,7 +269,7 @@ std::vector<ShownTotal> ShownTotals(const Ledger& ledger)
         shown.push_back({"Indennizzo (art. 6 D.Lgs. 231/2002)", totals.compensation});
     if (totals.surplus != Currency())
         shown.push_back({"Eccedenza a favore del debitore", totals.surplus});
-    shown.push_back({"Totale dovuto al " + DateText(ledger.end), totals.due});
+    shown.push_back(DueTotal(DateText(ledger.end), totals.due));
     return shown;
 }
 

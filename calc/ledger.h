@@ -104,6 +104,9 @@ struct ShownTotal {
     friend bool operator==(const ShownTotal&, const ShownTotal&) = default;
 };
 
+// "Totale dovuto al 31/12/2025": what is due on the last day, `end` as written.
+inline ShownTotal DueTotal(const std::string& end, Currency due) { return {"Totale dovuto al " + end, due}; }
+
 // "Capitale residuo" 7.099,18, "Interessi" 71,19, the compensation when
 // asked, the surplus when one is left, "Totale dovuto al 31/12/2025" 7.170,37:
 // what the window, the copy and the page show, in that order.

@@ -51,8 +51,6 @@ std::optional<Currency> charge(const RateTable& table, Currency capital, Date st
         [periods](std::size_t i) { return ChargedRate{.thousandths = 10 * RateHundredths(periods[i])}; }, rows);
 }
 
-const char kBeyondLimits[] = "i dati escono dai limiti del calcolo (un importo troppo grande)";
-
 // The legal interest of a revaluation's method, into `revaluation`.
 std::optional<FieldFault> chargeInterest(const StatementRequest& request, Currency capital, Date start, Date end,
                                          StatementRevaluation& revaluation, std::vector<StatementLine>* rows)
@@ -92,7 +90,7 @@ std::optional<FieldFault> chargeInterest(const StatementRequest& request, Curren
     }
     const auto due = interest ? figures.revalued.plus(interest->toCents()) : std::nullopt;
     if (!due)
-        return FieldFault{InputField::Capital, kBeyondLimits};
+        return FieldFault{InputField::Capital, kAmountBeyondLimits};
     revaluation.interest = interest->toCents();
     revaluation.due = *due;
     return std::nullopt;
@@ -282,7 +280,7 @@ std::vector<ShownTotal> RevaluationTotals(const Statement& statement)
                                              : ShownTotal{"Importo rivalutato", figures.revalued}};
     return {{"Capitale rivalutato", figures.revalued},
             {"Interessi", revaluation.interest},
-            {"Totale dovuto al " + statement.endDate, revaluation.due}};
+            DueTotal(statement.endDate, revaluation.due)};
 }
 
 } // namespace tarvel

@@ -43,27 +43,25 @@ std::string roundingNote(const CalculationResult& result, const std::vector<Stat
     return RowsRoundingNote(rows, total->toCents());
 }
 
-const char kCompoundingBeyondLimits[] = "i dati escono dai limiti del calcolo (un importo troppo grande)";
-
 // The statement of a simple calculation made compounded: its rows the
 // stretches between capitalisations and the capitalisations, its interest
 // and sum theirs. Why not past the limits, or for a negative capital.
 std::optional<FieldFault> compound(Statement& statement, const ChargedRates& rates, std::span<const RatePeriod> periods,
-                                   const CalculationResult& result, StatementCompounding compounding,
+                                   const CalculationResult& result, CompoundingPeriod period, std::optional<Date> from,
                                    std::string_view capitalText)
 {
     if (result.capital.isNegative())
         return FieldFault{InputField::Capital, "importo negativo: " + Quoted(capitalText)};
     statement.rows.clear();
-    const std::vector<Date> days = CapitalisationDays(compounding.period, result.start, result.end, compounding.from);
+    const std::vector<Date> days = CapitalisationDays(period, result.start, result.end, from);
     const auto compounded = Compound(rates, periods, {result.capital, result.start, result.end, days}, &statement.rows);
     const auto due = compounded ? result.capital.plus(compounded->interest) : std::nullopt;
     if (!due)
-        return FieldFault{InputField::Capital, kCompoundingBeyondLimits};
+        return FieldFault{InputField::Capital, kAmountBeyondLimits};
+    statement.compounding = StatementCompounding{period, from, compounded->interest, *due};
     statement.interest = AmountText(compounded->interest);
     statement.sum = AmountText(*due);
     statement.roundingNote.clear();
-    statement.compounding = compounding;
     return std::nullopt;
 }
 
@@ -201,7 +199,7 @@ ChargedCalculation CalculateCharged(const StatementRequest& request)
     calculation.statement = StatementOf(calculation.result, rates, periods, claim);
     if (request.compounding) {
         if (auto fault = compound(*calculation.statement, rates, periods, calculation.result,
-                                  {request.compounding->period, compoundingFrom}, request.capital)) {
+                                  request.compounding->period, compoundingFrom, request.capital)) {
             calculation.statement.reset();
             faults = {std::move(*fault)};
         }
@@ -274,8 +272,7 @@ std::string YearsAndDaysText(int years, int days)
 
 std::vector<ShownTotal> CompoundedTotals(const Statement& statement)
 {
-    return {{"Interessi", *ParseCurrency(statement.interest)},
-            {"Totale dovuto al " + statement.endDate, *ParseCurrency(statement.sum)}};
+    return {{"Interessi", statement.compounding->interest}, DueTotal(statement.endDate, statement.compounding->due)};
 }
 
 std::string StatementText(const Statement& statement)
