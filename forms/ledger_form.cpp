@@ -189,8 +189,15 @@ std::string LedgerForm::Faults() const
         if (!fault.empty())
             faults += (faults.empty() ? "" : "\n") + fault;
     };
-    for (std::size_t row = 0; row < rows_.size(); ++row)
-        add(FaultOf(row));
+    // Each row's line counted on the way: a long list is read once.
+    std::uint64_t line = kFirstCreditLine;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (NothingTyped(row))
+            continue;
+        ++line;
+        if (const std::string reason = ReasonOf(row); !reason.empty())
+            add(Numbered(line, reason));
+    }
     add(ledgerFault_);
     return faults;
 }
@@ -220,16 +227,18 @@ std::optional<LedgerRequest> LedgerForm::Request(const CalculationFields& fields
 
     request.movements.push_back(
         {Movement::Kind::Credit, *fields.start, *fields.capital, firstDescription_, kFirstCreditLine});
+    std::uint64_t line = kFirstCreditLine;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         if (NothingTyped(row))
             continue;
+        ++line;
         if (!rows_[row].fault.empty())
             return std::nullopt;
         auto read = Read(rows_[row].texts);
         auto* movement = std::get_if<Movement>(&read);
         if (!movement)
             return std::nullopt;
-        movement->line = *LineOf(row);
+        movement->line = line;
         request.movements.push_back(std::move(*movement));
     }
     return request;
