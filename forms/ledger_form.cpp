@@ -248,6 +248,11 @@ void LedgerForm::Calculate(const CalculationFields& fields)
 {
     ledger_.reset();
     ledgerFault_.clear();
+    // A capital the calculation alone takes but no credit can be (zero or
+    // less): said beside the list, as no other place says it.
+    if (!fields.capital && !CapitalFault(fields.capitalText))
+        if (const auto fault = AmountFault(fields.capitalText))
+            ledgerFault_ = "capitale: " + *fault;
     const auto request = Request(fields);
     if (!request)
         return;

@@ -141,7 +141,13 @@ INSTANTIATE_TEST_SUITE_P(LedgerForm, Computes, ::testing::Values(
                "Interessi: 229,53\nTotale dovuto al 31/12/2025: 13.229,53\n"},
     LedgerCase{"movementAfterAl", LegalRequest("10000", "01 / 01 / 2025", "31 / 12 / 2025"),
                {{}, {"02/01/2026", "pagamento", "1", ""}}, false, false,
-               "riga 3: data 02/01/2026: viene dopo AL 31/12/2025"}),
+               "riga 3: data 02/01/2026: viene dopo AL 31/12/2025"},
+    LedgerCase{"zeroCapital", LegalRequest("0", "01 / 01 / 2025", "31 / 12 / 2025"),
+               {{"01/07/2025", "pagamento", "1", ""}}, false, false,
+               "capitale: importo «0»: deve essere maggiore di zero"},
+    LedgerCase{"negativeCapital", LegalRequest("-100", "01 / 01 / 2025", "31 / 12 / 2025"),
+               {{"01/07/2025", "pagamento", "1", ""}}, false, false,
+               "capitale: importo «-100»: deve essere maggiore di zero"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
