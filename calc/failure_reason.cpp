@@ -52,6 +52,11 @@ std::string TooManyDecimalsReason(std::string_view quotedCapital, bool withoutDo
            + (withoutDots ? "10000,00" : "10.000,00");
 }
 
+FieldFault EndBeforeStart(std::string_view start, std::string_view end)
+{
+    return {InputField::End, "la data " + Quoted(end) + " viene prima di DAL " + Quoted(start)};
+}
+
 std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view start, std::string_view end)
 {
     std::vector<FieldFault> faults;
@@ -69,7 +74,7 @@ std::vector<FieldFault> TextFaults(std::string_view capital, std::string_view st
     const Date last = *ParseDate(*endField);
     const auto days = last - *ParseDate(*startField);
     if (days < 0)
-        faults.push_back({InputField::End, "la data " + Quoted(end) + " viene prima di DAL " + Quoted(start)});
+        faults.push_back(EndBeforeStart(start, end));
     else if (last > LastChargedDay())
         faults.push_back({InputField::End, "la data " + Quoted(end) + " viene dopo il " + DateText(LastChargedDay())
                                                + ", l'ultimo giorno che si calcola"});

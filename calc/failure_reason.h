@@ -43,6 +43,9 @@ inline constexpr char kAmountBeyondLimits[] = "i dati escono dai limiti del calc
 // capital of a calculation and the amounts of a ledger alike.
 bool HasMoreThanTwoDecimals(std::string_view amount);
 
+// AL's day before DAL's, as typed: "la data \"10/03/2015\" viene prima di DAL \"20/03/2015\"".
+FieldFault EndBeforeStart(std::string_view start, std::string_view end);
+
 // Why the capital cannot be calculated: it is not a number, or it has more
 // than two decimals. Nothing when it can.
 std::optional<FieldFault> CapitalFault(std::string_view capital);

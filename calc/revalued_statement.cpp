@@ -138,6 +138,9 @@ ReadRequest readRequest(const StatementRequest& request)
                                                  std::tuple(&read.end, &request.end, InputField::End)})
             if (!*given)
                 read.faults.push_back({field, "data o mese non valido: " + Quoted(*text)});
+        // Two days in one month: the month's order alone does not tell.
+        if (read.start && read.end && read.start->day && read.end->day && *read.end->day < *read.start->day)
+            read.faults.push_back(EndBeforeStart(request.start, request.end));
         if (!asked.percentage.empty()) {
             if (auto fault = PercentageFault(asked.percentage))
                 read.faults.push_back(std::move(*fault));

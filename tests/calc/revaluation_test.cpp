@@ -129,6 +129,8 @@ TEST(TheRevaluation, RefusesWhatItCannotRevalue)
          {Start, "nessun indice per dicembre 1989: la tabella degli indici comincia da gennaio 1990"}},
         {RevaluedRequest(std::nullopt, "", "10000", "03/2015", "02/2015"),
          {End, "il mese febbraio 2015 viene prima di quello di DAL, marzo 2015"}},
+        {RevaluedRequest(std::nullopt, "", "10000", "20/03/2015", "10/03/2015"),
+         {End, "la data \"10/03/2015\" viene prima di DAL \"20/03/2015\""}},
         {RevaluedRequest(std::nullopt, "100,01", "10000", "03/2015", "03/2016"),
          {Percentage, "percentuale non valida: \"100,01\" (si attende un numero da 0,01 a 100, al più due decimali)"}},
         {RevaluedRequest(std::nullopt, "0", "10000", "03/2015", "03/2016"),
