@@ -116,7 +116,8 @@ std::string StatementCell(const StatementLine& line, StatementColumn column)
     case Interest: return span ? amount(line.interest) : std::string();
     case ToInterest: return payment ? amount(line.toInterest) : std::string();
     case ToCapital: return payment ? amount(line.toCapital) : std::string();
-    case Act: return span ? line.act : std::string();
+    // The act comes from a table file as typed: shown as the messages show a text.
+    case Act: return span ? Printable(line.act) : std::string();
     }
     return {};
 }

@@ -1,7 +1,5 @@
 #include "print/statement_page.h"
 
-#include "calc/printable.h"
-
 #include <algorithm>
 #include <numeric>
 
@@ -15,13 +13,6 @@ constexpr float kWidestColumnGap = 3 * kColumnGap;
 constexpr float kRoundingSlack = 0.01f;
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// The text a line shows in a column, whole.
-std::string WholeCell(const StatementLine& line, StatementColumn column)
-{
-    // The act comes from a table file as typed: shown as the messages show a text.
-    return Printable(StatementCell(line, column));
-}
 
 // The movement's cell with its description cut to the first `bytes` bytes and an ellipsis.
 std::string MovementCellCut(StatementLine line, std::size_t bytes)
@@ -177,11 +168,11 @@ Table LayOutTableAtSize(EasyPrint& objPrint, std::span<const StatementLine> line
         const bool mayBeCut = std::find(cut.begin(), cut.end(), columns[i]) != cut.end();
         ColumnNeed& need = needs[i];
         for (const StatementLine& line : lines) {
-            need.widest = std::max(need.widest, objPrint.TextWidth(WholeCell(line, columns[i])));
+            need.widest = std::max(need.widest, objPrint.TextWidth(StatementCell(line, columns[i])));
             // A movement gives up its description, never its amounts.
             if (!mayBeCut || (columns[i] == StatementColumn::Movement && line.kind != StatementLine::Kind::Span))
-                need.least = std::max(
-                    need.least, objPrint.TextWidth(mayBeCut ? MovementCellCut(line, 0) : WholeCell(line, columns[i])));
+                need.least = std::max(need.least, objPrint.TextWidth(mayBeCut ? MovementCellCut(line, 0)
+                                                                              : StatementCell(line, columns[i])));
         }
         need.least = std::min(need.least, need.widest);
     }
@@ -211,7 +202,7 @@ Table LayOutTable(EasyPrint& objPrint, std::span<const StatementLine> lines, std
 
 std::string CellText(const EasyPrint& objPrint, const StatementLine& line, const TableColumn& column)
 {
-    std::string text = WholeCell(line, column.column);
+    std::string text = StatementCell(line, column.column);
     const float width = column.right - column.left + kRoundingSlack;
     if (!column.cut || objPrint.TextWidth(text) <= width)
         return text;

@@ -7,6 +7,7 @@
 #include "calc/number_texts.h"
 #include "calc/rate_table.h"
 #include "calc/short_text.h"
+#include "calc/statement_line.h"
 #include "tests/calc/amount_of_ticks.h"
 
 #include <gtest/gtest.h>
@@ -253,6 +254,28 @@ TEST(CsvField, QuotesWhatWouldSplitOrHideTheField)
         EXPECT_EQ(CsvField(field), written) << field;
     char out[16];
     EXPECT_EQ(std::string(out, WriteCsvField("=1;", out, true)), "\"'=1;\"");
+}
+
+// A table file's act and a ledger's description are shown as typed, with an
+// invisible character named: in the window's table as on the page.
+TEST(StatementCell, ShowsATextFromAFileAsAMessageShowsIt)
+{
+    StatementLine span;
+    span.days = 10;
+    span.act = "\u202EMD";
+    StatementLine credit;
+    credit.kind = StatementLine::Kind::Credit;
+    credit.description = "zero\u200Bwidth";
+    const struct {
+        StatementLine line;
+        StatementColumn column;
+        std::string shown;
+    } cases[] = {
+        {span, StatementColumn::Act, "<U+202E>MD"},
+        {credit, StatementColumn::Movement, "credito 0,00 zero<U+200B>width"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StatementCell(c.line, c.column), c.shown);
 }
 
 TEST(DateFieldText, FillsTheMaskWithAnExistingDateOnly)
