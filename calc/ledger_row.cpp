@@ -19,14 +19,21 @@ std::string named(std::string_view field, std::string_view text)
     return std::string(field) + " «" + Printable(text) + "»: ";
 }
 
-bool sameWord(std::string_view text, std::string_view word)
+} // namespace
+
+const char* KindWord(Movement::Kind kind) { return kind == Movement::Kind::Credit ? "credito" : "pagamento"; }
+
+std::optional<Movement::Kind> ReadKind(std::string_view text)
 {
     text = TrimSpaces(text);
-    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+    for (const auto kind : {Movement::Kind::Credit, Movement::Kind::Payment}) {
+        const std::string_view word = KindWord(kind);
+        if (std::equal(text.begin(), text.end(), word.begin(), word.end(),
+                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; }))
+            return kind;
+    }
+    return std::nullopt;
 }
-
-} // namespace
 
 bool IsLedgerHeader(const CsvRow& row)
 {
@@ -55,12 +62,10 @@ std::variant<Movement, std::string> ReadMovement(const CsvRow& row)
     if (!day)
         return named("data", row[0]) + "data non valida (gg/mm/aaaa)";
     movement.day = *ParseDate(*day);
-    if (sameWord(row[1], "credito"))
-        movement.kind = Movement::Kind::Credit;
-    else if (sameWord(row[1], "pagamento"))
-        movement.kind = Movement::Kind::Payment;
-    else
+    const auto kind = ReadKind(row[1]);
+    if (!kind)
         return named("tipo", row[1]) + "si attende credito o pagamento";
+    movement.kind = *kind;
     if (auto fault = AmountFault(row[2]))
         return std::move(*fault);
     movement.amount = *ParseCurrency(row[2]);

@@ -18,6 +18,11 @@ inline constexpr std::string_view kLedgerHeader = "data;tipo;importo;descrizione
 
 bool IsLedgerHeader(const CsvRow& row);
 
+// "credito", "pagamento": a movement's type as the file and the list name it.
+const char* KindWord(Movement::Kind kind);
+// The type a text names, in any case, with spaces around it allowed.
+std::optional<Movement::Kind> ReadKind(std::string_view text);
+
 // Why `text` is not the amount of a movement, naming the field
 // ("importo «10,000»: ha più di due decimali"); nothing when it is. Every
 // amount of a ledger is checked here alone.

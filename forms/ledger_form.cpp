@@ -36,7 +36,7 @@ bool Blank(const std::string& text)
 
 std::string CsvLine(Date day, Movement::Kind kind, Currency amount, const std::string& description)
 {
-    return DateText(day) + ';' + KindText(kind) + ';' + AmountText(amount) + ';' + CsvField(description) + '\n';
+    return DateText(day) + ';' + KindWord(kind) + ';' + AmountText(amount) + ';' + CsvField(description) + '\n';
 }
 
 // The row read as the ledger file's reader reads a line: the movement, or why
@@ -71,13 +71,8 @@ std::string InOneForm(LedgerColumn column, std::string text)
             return DateText(*ParseDate(*day));
         return text;
     case LedgerColumn::Kind:
-        for (const auto kind : {Movement::Kind::Credit, Movement::Kind::Payment}) {
-            const std::string word = KindText(kind);
-            const auto trimmed = TrimSpaces(text);
-            if (std::equal(trimmed.begin(), trimmed.end(), word.begin(), word.end(),
-                           [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }))
-                return word;
-        }
+        if (const auto kind = ReadKind(text))
+            return KindWord(*kind);
         return text;
     case LedgerColumn::Amount: return AmountFault(text) ? text : AmountText(*ParseCurrency(text));
     case LedgerColumn::Description: return OneLine(std::move(text));
@@ -90,7 +85,7 @@ std::string InOneForm(LedgerColumn column, std::string text)
 // no row of the file's fields is none.
 bool IsCredit(const LedgerRow& row)
 {
-    if (InOneForm(LedgerColumn::Kind, row.texts.kind) != KindText(Movement::Kind::Credit))
+    if (ReadKind(row.texts.kind) != Movement::Kind::Credit)
         return false;
     const auto read = Read(row.texts);
     const auto* fault = std::get_if<std::string>(&read);
@@ -98,8 +93,6 @@ bool IsCredit(const LedgerRow& row)
 }
 
 } // namespace
-
-const char* KindText(Movement::Kind kind) { return kind == Movement::Kind::Credit ? "credito" : "pagamento"; }
 
 const std::string& LedgerForm::Cell(std::size_t row, LedgerColumn column) const
 {

@@ -51,9 +51,6 @@ struct SaveRefusal {
     friend bool operator==(const SaveRefusal&, const SaveRefusal&) = default;
 };
 
-// "credito", "pagamento": the type as the ledger file and the list name it.
-const char* KindText(Movement::Kind kind);
-
 // The list of movements of the window of the rates in force, without its
 // widgets. The window's capital and "Dal" are the first credit, line 2 of the
 // ledger file after its header; the rows here are the movements after it. A

@@ -1,6 +1,7 @@
 #include "ui/ledger_editor.h"
 
 #include "calc/date_field_text.h"
+#include "calc/ledger_row.h"
 #include "ui/colours.h"
 #include "ui/ledger_model.h"
 #include "ui/masked_edit.h"
@@ -47,8 +48,8 @@ public:
         }
         case LedgerColumn::Kind: {
             auto* kind = new QComboBox(parent);
-            kind->addItems({QString::fromLatin1(KindText(Movement::Kind::Credit)),
-                            QString::fromLatin1(KindText(Movement::Kind::Payment))});
+            kind->addItems({QString::fromLatin1(KindWord(Movement::Kind::Credit)),
+                            QString::fromLatin1(KindWord(Movement::Kind::Payment))});
             return kind;
         }
         case LedgerColumn::Amount: {
