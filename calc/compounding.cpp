@@ -54,10 +54,17 @@ std::variant<Date, FieldFault> ReadCompoundingFrom(std::string_view text, Date s
     if (!field)
         return FieldFault{InputField::CompoundingFrom, "data non valida: " + Quoted(text)};
     const Date from = *ParseDate(*field);
-    if (from < start || from > end)
-        return FieldFault{InputField::CompoundingFrom,
-                          "il " + DateText(from) + " non è tra DAL " + DateText(start) + " e AL " + DateText(end)};
+    if (auto fault = CompoundingFromFault(from, start, end))
+        return std::move(*fault);
     return from;
+}
+
+std::optional<FieldFault> CompoundingFromFault(Date from, Date start, Date end)
+{
+    if (from >= start && from <= end)
+        return std::nullopt;
+    return FieldFault{InputField::CompoundingFrom,
+                      "il " + DateText(from) + " non è tra DAL " + DateText(start) + " e AL " + DateText(end)};
 }
 
 void CapitalisationDays(CompoundingPeriod period, Date start, Date end, std::optional<Date> from,

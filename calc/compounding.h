@@ -58,6 +58,8 @@ inline constexpr char kCompoundingLawNote[] =
 // The day compounding starts from, in the forms tarvel-calc takes, or why it
 // cannot be: not a date, or outside the span from `start` to `end`.
 std::variant<Date, FieldFault> ReadCompoundingFrom(std::string_view text, Date start, Date end);
+// Why a day read cannot be: outside the span.
+std::optional<FieldFault> CompoundingFromFault(Date from, Date start, Date end);
 
 // The days the interest is capitalised on, in order; the second form into
 // `days`, for a caller that reuses it from span to span.

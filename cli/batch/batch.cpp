@@ -239,9 +239,7 @@ private:
     std::optional<FieldFault> compoundingFromFault(Date start, Date end) const
     {
         const std::optional<Date>& from = compounding_->from;
-        if (!from || (*from >= start && *from <= end))
-            return std::nullopt;
-        return std::get<FieldFault>(ReadCompoundingFrom(compounding_->request.compounding->from, start, end));
+        return from ? CompoundingFromFault(*from, start, end) : std::nullopt;
     }
 
     // A row of --capitalizzazione that the simple calculation took waits
