@@ -126,6 +126,10 @@ public:
     // Whether the list is offered: not while a revaluation or capitalisation
     // is asked, nor while a contract's rate is charged.
     bool OffersMovements() const { return !Revalues() && !Compounds() && Charged() != Regime::Contract; }
+    // Whether the list is in view: asked for ("Movimenti…", a file opened)
+    // while it is offered, and always while it holds a movement.
+    bool ListShown() const { return ShowsLedger() || (listAsked_ && OffersMovements()); }
+    void AskForList(bool on) { listAsked_ = on; }
 
     // Whether the field is shown: the claim date, the margin and the
     // contract's rate only with the regime charged that reads them, the
@@ -222,6 +226,7 @@ private:
     RevaluationWay way_ = RevaluationWay::Alone;
     bool compounds_ = false;
     CompoundingPeriod period_ = CompoundingPeriod::Year;
+    bool listAsked_ = false;
     std::optional<InputField> firstFault_;
     std::optional<Statement> statement_;
     CalculationFields fields_;

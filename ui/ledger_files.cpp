@@ -70,7 +70,7 @@ void LedgerFiles::Remember(const std::string& file)
 
 void LedgerFiles::Open()
 {
-    if (!MayLeave())
+    if ((hooks_.offered && !hooks_.offered()) || !MayLeave())
         return;
     const auto file = runtime_.AskOpenFileName(kOpenTitle, Folder(false).toStdString());
     window_.activateWindow();

@@ -35,6 +35,8 @@ public:
         std::function<void(const FirstCredit&)> fill;
         // Takes the focus to the capital or Dal, refused by Salva….
         std::function<void(SaveRefusal::Where)> focus = nullptr;
+        // Whether the window offers the list now: Ctrl+O opens nothing while it does not.
+        std::function<bool()> offered = nullptr;
     };
 
     static constexpr char kOpenTitle[] = "Apri un file di movimenti";

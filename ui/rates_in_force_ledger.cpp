@@ -32,7 +32,8 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
     column.insertWidget(column.indexOf(regime_), group, 1);
     group->hide();
     gruppoMovimenti_ = group;
-    connect(mostraMovimenti_, &QPushButton::toggled, this, [this] {
+    connect(mostraMovimenti_, &QPushButton::toggled, this, [this](bool on) {
+        form_.AskForList(on);
         ShowChoices();
         MakeRoom();
     });
@@ -61,23 +62,24 @@ void RatesInForceWindow::BuildLedger(QVBoxLayout& column)
     };
     const auto fields = [this] { return form_.Fields(); };
     const auto focus = [this](SaveRefusal::Where where) { FocusRefused(where); };
-    files_ = new LedgerFiles(*this, *movimenti_, runtime_, tables_.Settings(), {fields, fill, focus});
+    const auto offered = [this] { return form_.OffersMovements(); };
+    files_ = new LedgerFiles(*this, *movimenti_, runtime_, tables_.Settings(), {fields, fill, focus, offered});
     connect(files_, &LedgerFiles::Opened, this, &RatesInForceWindow::LedgerOpened);
 }
 
 void RatesInForceWindow::LedgerChanged()
 {
     form_.MovementsChanged();
-    // The list stays in view while it holds a movement.
+    // The list stays in view once it has held a movement.
     if (form_.ShowsLedger())
-        mostraMovimenti_->setChecked(true);
+        form_.AskForList(true);
     ShowCalculation();
 }
 
 void RatesInForceWindow::LedgerOpened()
 {
     // A ledger opened shows its list.
-    mostraMovimenti_->setChecked(true);
+    form_.AskForList(true);
     ShowCalculation();
 }
 

@@ -137,7 +137,11 @@ void RatesInForceWindow::ShowChoices()
     rigaTasso_->setVisible(form_.Shows(InputField::ContractRate));
     // The list of movements, or the options and the contract's rate that exclude it.
     mostraMovimenti_->setEnabled(form_.OffersMovements());
-    const bool list = mostraMovimenti_->isChecked() && form_.OffersMovements();
+    const bool list = form_.ListShown();
+    {
+        const QSignalBlocker quiet(mostraMovimenti_);
+        mostraMovimenti_->setChecked(list);
+    }
     if (gruppoMovimenti_)
         gruppoMovimenti_->setVisible(list);
     // While the list is shown, its room: the window stays inside a small screen.

@@ -567,7 +567,8 @@ TEST(RatesInForceForm, ChargesNoContractNorCapitalisationWhileMovementsAreListed
     form.Fill({"10000", "01 / 01 / 2025", "31 / 12 / 2025"});
     form.Type(InputField::ContractRate, "4,75");
     form.Choose(Regime::Contract);
-    EXPECT_FALSE(form.OffersMovements());
+    form.AskForList(true);
+    EXPECT_FALSE(form.OffersMovements() || form.ListShown());
     form.Choose(Regime::Legal);
     form.ChooseCompounding(true);
     EXPECT_FALSE(form.OffersMovements());
@@ -580,7 +581,7 @@ TEST(RatesInForceForm, ChargesNoContractNorCapitalisationWhileMovementsAreListed
     EXPECT_TRUE(form.Offers(Regime::LatePayment));
     EXPECT_FALSE(form.Compounds() || form.OffersCompounding() || form.Shows(InputField::ContractRate));
     EXPECT_FALSE(form.Request().compounding);
-    EXPECT_TRUE(form.OffersMovements());
+    EXPECT_TRUE(form.OffersMovements() && form.ListShown());
     ASSERT_TRUE(form.Ledger().Shown());
     EXPECT_EQ(form.Ledger().Shown()->regime, Regime::Legal);
 
@@ -588,6 +589,7 @@ TEST(RatesInForceForm, ChargesNoContractNorCapitalisationWhileMovementsAreListed
     form.MovementsChanged();
     EXPECT_EQ(form.Charged(), Regime::Contract);
     EXPECT_TRUE(form.Compounds());
+    EXPECT_FALSE(form.ListShown());
     ASSERT_TRUE(form.Shown());
     EXPECT_EQ(form.Shown()->regime, Regime::Contract);
     EXPECT_TRUE(form.Shown()->compounding);

@@ -333,6 +333,9 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
         QTRY_VERIFY(rates->Form().Compounds());
         QVERIFY(!Find(*rates, "rivalutazione")->isEnabled() && !Find(*rates, "mostraMovimenti")->isEnabled());
+        // Nor does Ctrl+O open a ledger the window does not offer.
+        QTest::keyClick(rates, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(program->runtime.openDialogs.empty());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("capitalizzazioneAnnuale"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
