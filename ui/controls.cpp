@@ -104,4 +104,12 @@ QRect LinkLabel::FramedArea() const
     return QStyle::alignedRect(layoutDirection(), alignment(), around, rect().adjusted(0, 2, 0, 0)).translated(pos());
 }
 
+void TypeFullStopAsComma(TextBox& field)
+{
+    QObject::connect(&field, &TextBox::KeyPress, &field, [](int& keyAscii) {
+        if (keyAscii == '.')
+            keyAscii = ',';
+    });
+}
+
 } // namespace tarvel

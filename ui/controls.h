@@ -38,6 +38,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A field of a rate or a margin, which has no thousands: a full stop typed
+// there is its decimal comma.
+void TypeFullStopAsComma(TextBox& field);
+
 // A label that is a link. A click on it, or Enter or Space while it has the
 // focus, emits clicked(); the pointer moving over it, or Tab bringing the
 // focus to it, emits hovered(), every time. While it has the focus a dotted

@@ -142,10 +142,7 @@ void MakePercentageField(TextBox& field, bool (*takes)(std::string_view), const 
     field.setFixedWidth(field.fontMetrics().horizontalAdvance(QStringLiteral("100,000")) + 16);
     field.setAccessibleName(accessible + QStringLiteral(", ") + QString::fromUtf8(hint));
     field.setToolTip(QString::fromUtf8(hint));
-    QObject::connect(&field, &TextBox::KeyPress, &field, [](int& keyAscii) {
-        if (keyAscii == '.')
-            keyAscii = ',';
-    });
+    TypeFullStopAsComma(field);
 }
 
 // What a field takes, beside it: "(da 0,01 a 100, al più due decimali)".
@@ -231,10 +228,7 @@ void RatesInForceWindow::BuildFields(QHBoxLayout& fields, QVBoxLayout& reasons)
     // points, has no thousands: a full stop typed there is its comma.
     for (TextBox* amount : {capitale_, maggiorazione_})
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(maggiorazione_, &TextBox::KeyPress, this, [](int& keyAscii) {
-        if (keyAscii == '.')
-            keyAscii = ',';
-    });
+    TypeFullStopAsComma(*maggiorazione_);
 }
 
 QWidget* RatesInForceWindow::BuildSubLine(const char* name, InputField which, const QString& caption, QLineEdit* field,
