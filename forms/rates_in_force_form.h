@@ -127,9 +127,10 @@ public:
     // is asked, nor while a contract's rate is charged.
     bool OffersMovements() const { return !Revalues() && !Compounds() && Charged() != Regime::Contract; }
     // Whether the list is in view: asked for ("Movimenti…", a file opened)
-    // while it is offered, and always while it holds a movement.
+    // while it is offered, and always while it holds a movement; asked away
+    // then, it stays, so that removing its last movement leaves it in view.
     bool ListShown() const { return ShowsLedger() || (listAsked_ && OffersMovements()); }
-    void AskForList(bool on) { listAsked_ = on; }
+    void AskForList(bool on) { listAsked_ = on || ShowsLedger(); }
 
     // Whether the field is shown: the claim date, the margin and the
     // contract's rate only with the regime charged that reads them, the

@@ -585,8 +585,14 @@ TEST(RatesInForceForm, ChargesNoContractNorCapitalisationWhileMovementsAreListed
     ASSERT_TRUE(form.Ledger().Shown());
     EXPECT_EQ(form.Ledger().Shown()->regime, Regime::Legal);
 
+    form.AskForList(false); // while it holds a movement: kept
     form.Ledger().Remove(0);
     form.MovementsChanged();
+    form.ChooseCompounding(false);
+    form.Choose(Regime::Legal);
+    EXPECT_TRUE(form.ListShown());
+    form.ChooseCompounding(true);
+    form.Choose(Regime::Contract);
     EXPECT_EQ(form.Charged(), Regime::Contract);
     EXPECT_TRUE(form.Compounds());
     EXPECT_FALSE(form.ListShown());
